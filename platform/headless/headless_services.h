@@ -1,0 +1,62 @@
+// In-memory process services for running the program in tests: a scripted command line,
+// an instance lock shared by every program on the same machine object, a recorded cursor,
+// shell and message boxes, and the real file system under a native folder.
+#pragma once
+
+#include <functional>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "ui/services.h"
+
+// Thrown by EndProgram to unwind out of whatever runs; RunHeadless catches it.
+struct ProgramEnded {};
+
+// What several programs started in one test share, like one Windows session.
+struct HeadlessMachine {
+  std::set<std::string> held_locks;
+};
+
+struct MessageBoxRecord {
+  std::string title;
+  std::string text;
+  int style = 0;
+  bool operator==(const MessageBoxRecord&) const = default;
+};
+
+class HeadlessServices : public Services {
+ public:
+  HeadlessServices(HeadlessMachine& machine, std::string argument_text,
+                   std::string program_directory);
+  ~HeadlessServices() override;
+
+  std::string ArgumentText() override { return argument_text_; }
+  bool AcquireSingleInstance() override;
+  std::string ProgramDirectory() override { return program_directory_; }
+  int ShowCursor(bool show) override;
+  void OpenWithShell(const ShellRequest& request) override { shell_requests.push_back(request); }
+  std::string ReadWholeFile(const std::string& path) override;
+  void ReplaceWholeFile(const std::string& path, std::string_view bytes) override;
+  void ShowMessageBox(const std::string& title, const std::string& text, int style) override;
+  [[noreturn]] void EndProgram() override;
+
+  // What a user would have seen, in order.
+  std::vector<MessageBoxRecord> message_boxes;
+  std::vector<ShellRequest> shell_requests;
+  std::vector<bool> cursor_calls;
+  int cursor_count = 0;
+  bool ended = false;
+
+ private:
+  HeadlessMachine& machine_;
+  std::string argument_text_;
+  std::string program_directory_;
+  bool holds_lock_ = false;
+};
+
+// Runs a piece of the program until it returns or ends the program.
+void RunHeadless(const std::function<void()>& body);
+
+// A program path in the Windows form the program builds ("dir\name") as a native path.
+std::string NativePath(const std::string& path);

@@ -1,0 +1,133 @@
+// Windows calls behind the process services, with Windows error codes mapped to the
+// program's failure codes.
+#include "platform/win32/win32_services.h"
+
+#include <shellapi.h>
+
+#include <vector>
+
+#include "ui/command_line.h"
+#include "ui/failure.h"
+
+namespace {
+
+constexpr const char* kInstanceMutexName = "Local\\ZorbelJokeScreensaverInstance";
+
+[[noreturn]] void FailForError(DWORD error) {
+  using namespace failure_code;
+  switch (error) {
+    case ERROR_FILE_NOT_FOUND: Fail(kFileNotFound);
+    case ERROR_PATH_NOT_FOUND:
+    case ERROR_INVALID_DRIVE:
+    case ERROR_BAD_NETPATH: Fail(kPathNotFound);
+    case ERROR_INVALID_NAME:
+    case ERROR_BAD_PATHNAME:
+    case ERROR_FILENAME_EXCED_RANGE: Fail(kBadFileName);
+    case ERROR_ACCESS_DENIED:
+    case ERROR_SHARING_VIOLATION:
+    case ERROR_LOCK_VIOLATION:
+    case ERROR_WRITE_PROTECT: Fail(kPermissionDenied);
+    case ERROR_DISK_FULL:
+    case ERROR_HANDLE_DISK_FULL: Fail(kDiskFull);
+    default: Fail(kPathFileAccessError);
+  }
+}
+
+// Closes a file handle when the scope ends.
+class FileHandle {
+ public:
+  explicit FileHandle(HANDLE handle) : handle_(handle) {}
+  FileHandle(const FileHandle&) = delete;
+  FileHandle& operator=(const FileHandle&) = delete;
+  ~FileHandle() { Close(); }
+  HANDLE get() const { return handle_; }
+  bool valid() const { return handle_ != INVALID_HANDLE_VALUE; }
+  bool Close() {
+    if (!valid()) return true;
+    const bool closed = CloseHandle(handle_) != 0;
+    handle_ = INVALID_HANDLE_VALUE;
+    return closed;
+  }
+
+ private:
+  HANDLE handle_;
+};
+
+}  // namespace
+
+Win32Services::~Win32Services() {
+  if (instance_mutex_ != nullptr) CloseHandle(instance_mutex_);
+}
+
+std::string Win32Services::ArgumentText() { return ArgumentTextOf(GetCommandLineA()); }
+
+bool Win32Services::AcquireSingleInstance() {
+  instance_mutex_ = CreateMutexA(nullptr, FALSE, kInstanceMutexName);
+  return instance_mutex_ != nullptr && GetLastError() != ERROR_ALREADY_EXISTS;
+}
+
+std::string Win32Services::ProgramDirectory() {
+  std::vector<char> buffer(MAX_PATH);
+  for (;;) {
+    const DWORD length = GetModuleFileNameA(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
+    if (length < buffer.size()) {
+      std::string path(buffer.data(), length);
+      const std::size_t separator = path.find_last_of("\\/");
+      return separator == std::string::npos ? std::string() : path.substr(0, separator);
+    }
+    buffer.resize(buffer.size() * 2);
+  }
+}
+
+int Win32Services::ShowCursor(bool show) { return ::ShowCursor(show ? TRUE : FALSE); }
+
+void Win32Services::OpenWithShell(const ShellRequest& request) {
+  ShellExecuteA(reinterpret_cast<HWND>(static_cast<INT_PTR>(request.owner_window)),
+                request.verb.c_str(), request.file.c_str(), request.parameters.c_str(),
+                request.directory.c_str(), request.show_command);
+}
+
+std::string Win32Services::ReadWholeFile(const std::string& path) {
+  FileHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file.valid()) FailForError(GetLastError());
+  std::string bytes;
+  char buffer[65536];
+  for (;;) {
+    DWORD got = 0;
+    if (!ReadFile(file.get(), buffer, sizeof buffer, &got, nullptr)) FailForError(GetLastError());
+    if (got == 0) break;
+    bytes.append(buffer, got);
+  }
+  return bytes;
+}
+
+void Win32Services::ReplaceWholeFile(const std::string& path, std::string_view bytes) {
+  const std::string temporary = path + ".new";
+  {
+    FileHandle file(CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file.valid()) FailForError(GetLastError());
+    DWORD written = 0;
+    const bool complete = WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()),
+                                    &written, nullptr) &&
+                          written == bytes.size() && FlushFileBuffers(file.get());
+    const DWORD error = GetLastError();
+    if (!file.Close() || !complete) {
+      DeleteFileA(temporary.c_str());
+      FailForError(complete ? GetLastError() : error);
+    }
+  }
+  if (!MoveFileExA(temporary.c_str(), path.c_str(),
+                   MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    const DWORD error = GetLastError();
+    DeleteFileA(temporary.c_str());
+    FailForError(error);
+  }
+}
+
+void Win32Services::ShowMessageBox(const std::string& title, const std::string& text, int style) {
+  MessageBoxA(nullptr, text.c_str(), title.c_str(), static_cast<UINT>(style) | MB_OK);
+}
+
+void Win32Services::EndProgram() { ExitProcess(0); }

@@ -1,0 +1,28 @@
+// The process services on Windows: the command line, a named mutex as instance lock, the
+// module's folder, ShowCursor, ShellExecuteA, files and MessageBoxA.
+#pragma once
+
+#include <windows.h>
+
+#include "ui/services.h"
+
+class Win32Services : public Services {
+ public:
+  Win32Services() = default;
+  Win32Services(const Win32Services&) = delete;
+  Win32Services& operator=(const Win32Services&) = delete;
+  ~Win32Services() override;
+
+  std::string ArgumentText() override;
+  bool AcquireSingleInstance() override;
+  std::string ProgramDirectory() override;
+  int ShowCursor(bool show) override;
+  void OpenWithShell(const ShellRequest& request) override;
+  std::string ReadWholeFile(const std::string& path) override;
+  void ReplaceWholeFile(const std::string& path, std::string_view bytes) override;
+  void ShowMessageBox(const std::string& title, const std::string& text, int style) override;
+  [[noreturn]] void EndProgram() override;
+
+ private:
+  HANDLE instance_mutex_ = nullptr;
+};

@@ -1,0 +1,29 @@
+# Sourced by run.sh and test.sh: installs, on Debian or Ubuntu, whatever the build and the
+# tests need that the machine lacks (through sudo when not root).
+
+ZORBEL_PACKAGES=(
+  cmake make g++ libgtest-dev
+  g++-mingw-w64-x86-64-posix
+  wine wine64
+  xvfb xdotool x11-utils imagemagick fonts-liberation2
+)
+
+ensure_packages() {
+  local missing=() package
+  for package in "${ZORBEL_PACKAGES[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
+      missing+=("$package")
+    fi
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+  echo "Installing: ${missing[*]}"
+  local as_root=()
+  [ "$(id -u)" -ne 0 ] && as_root=(sudo)
+  "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -q
+  "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}"
+}
+
+# Builds one preset (linux or windows) in its folder under build/.
+build_preset() {
+  cmake --preset "$1" >/dev/null && cmake --build --preset "$1" -j "$(nproc)"
+}

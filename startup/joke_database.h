@@ -1,0 +1,17 @@
+// The joke database beside the program: a three-field header, then records of clean
+// jokes, rude jokes and medical-terminology entries, each ended by a "</joke>" line.
+#pragma once
+
+#include "startup/shared_state.h"
+#include "ui/services.h"
+
+inline constexpr const char* kJokeDatabaseFileName = "\\jokes.txt";
+
+// Reads the header only, into JokesVersion and JokesCompatible. Throws a Failure.
+void ReadJokeHeader(SharedState& state, Services& services);
+
+// Reads the whole file into the entry lists, which the caller has reset, and the header
+// into JokesVersion and JokesCompatible; shrinks each list to slots 0 to its count.
+// Throws a Failure: 62 for a cut file, 9 for a 501st entry of a category, or what the
+// file system reported.
+void LoadJokeDatabase(SharedState& state, Services& services);

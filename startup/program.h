@@ -1,0 +1,34 @@
+// The program as one object: its services, the shared state and the start-up routine
+// Main, which refuses a second copy and dispatches on the command line's switch.
+#pragma once
+
+#include "startup/shared_state.h"
+#include "ui/failure.h"
+#include "ui/services.h"
+
+inline constexpr const char* kAppVersion = "4beta1";
+
+// The display timer's interval for a delay in seconds: a number as it is, empty as 0, a
+// text only if it reads wholly as a number (else failure 13); times 1000 to the nearest
+// whole, a half to the even neighbour; outside 0 to 65,535 is failure 380.
+int DisplayTimerInterval(const FieldValue& delay_seconds);
+
+class Program {
+ public:
+  explicit Program(Services& services) : services(services) {}
+
+  void Main();
+
+  // The interval start-up prepared for the display timer in saver mode.
+  int display_interval() const { return display_interval_; }
+
+  Services& services;
+  SharedState state;
+
+ private:
+  void RunConfigurationMode();
+  void RunSaverMode();
+  void ReportStartupFailure(const Failure& failure);
+
+  int display_interval_ = 0;
+};

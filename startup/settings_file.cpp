@@ -1,0 +1,36 @@
+// Reading and writing the settings file.
+#include "startup/settings_file.h"
+
+#include "startup/numbers.h"
+#include "startup/text_reader.h"
+#include "ui/failure.h"
+
+namespace {
+std::string SettingsPath(Services& services) { return services.ProgramDirectory() + kSettingsFileName; }
+}  // namespace
+
+void ReadSettings(SharedState& state, Services& services) {
+  try {
+    TextReader reader(services.ReadWholeFile(SettingsPath(services)));
+    state.JokeStyle = reader.ReadField();
+    state.MedicalSetting = reader.ReadField();
+    state.DelaySeconds = reader.ReadField();
+  } catch (const Failure&) {
+    state.DelaySeconds = 7.0;
+    state.JokeStyle = std::string("clean");
+    state.MedicalSetting = std::string("medicalno");
+  }
+}
+
+std::string SettingsFileBytes(const std::string& style_word, const std::string& medical_word,
+                              double delay_seconds) {
+  const std::string sign_place = delay_seconds < 0 ? "" : " ";
+  return style_word + "\r\n" + medical_word + "\r\n" + sign_place + ShortestDecimal(delay_seconds) +
+         " \r\n";
+}
+
+void WriteSettings(Services& services, const std::string& style_word,
+                   const std::string& medical_word, double delay_seconds) {
+  services.ReplaceWholeFile(SettingsPath(services),
+                       SettingsFileBytes(style_word, medical_word, delay_seconds));
+}

@@ -1,0 +1,22 @@
+// The three-line settings file beside the program: joke style, medical switch, delay.
+#pragma once
+
+#include <string>
+
+#include "startup/shared_state.h"
+#include "ui/services.h"
+
+inline constexpr const char* kSettingsFileName = "\\Qorv.ini";
+
+// Fills JokeStyle, MedicalSetting and DelaySeconds from the file, or all three with the
+// defaults ("clean", "medicalno", 7) on any failure. Never fails.
+void ReadSettings(SharedState& state, Services& services);
+
+// The bytes of the file for the three values: each on its own CR LF line, the delay with
+// a blank before (the place of a sign) and after it.
+std::string SettingsFileBytes(const std::string& style_word, const std::string& medical_word,
+                              double delay_seconds);
+
+// Puts a complete new settings file in place; a failure leaves the old one and is thrown.
+void WriteSettings(Services& services, const std::string& style_word,
+                   const std::string& medical_word, double delay_seconds);

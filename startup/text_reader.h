@@ -1,0 +1,31 @@
+// A text file read into memory and taken apart field by field or line by line, by the one
+// rule that both the settings file and the joke database follow. A CR LF, a lone LF or a
+// lone CR ends a line.
+#pragma once
+
+#include <string>
+
+#include "startup/field_value.h"
+
+class TextReader {
+ public:
+  explicit TextReader(std::string bytes) : bytes_(std::move(bytes)) {}
+
+  bool AtEnd() const { return position_ >= bytes_.size(); }
+
+  // The next field: blanks skipped, a quoted text or an unquoted one trimmed at its end,
+  // the comma or line end behind it consumed. Failure 62 when already at the end.
+  FieldValue ReadField();
+
+  // The rest of the current line, untouched; its line end consumed. Failure 62 at the end.
+  std::string ReadLine();
+
+ private:
+  bool AtLineEnd() const;
+  // Consumes a comma or a line end if one stands at the position.
+  void ConsumeFieldEnd();
+  void FailIfAtEnd() const;
+
+  std::string bytes_;
+  std::size_t position_ = 0;
+};

@@ -1,0 +1,11 @@
+// Opening WebAddress through the shell.
+#include "startup/web_launcher.h"
+
+void OpenWebAddress(const SharedState& state, Services& services) {
+  services.OpenWithShell(ShellRequest{.owner_window = 0,
+                                     .verb = "Open",
+                                     .file = state.WebAddress,
+                                     .parameters = "",
+                                     .directory = services.ProgramDirectory(),
+                                     .show_command = 1});
+}

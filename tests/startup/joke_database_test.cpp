@@ -1,0 +1,157 @@
+// The joke database readers: records, texts, categories and every failure from real files.
+#include "startup/joke_database.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "platform/headless/headless_services.h"
+#include "tests/support/failure_matchers.h"
+#include "tests/support/temp_folder.h"
+
+namespace {
+
+constexpr const char* kHeader = "\"Test database\",3,4\r\n";
+
+std::string Record(const std::string& kind, const std::string& text, const std::string& extra = "0") {
+  return kind + "," + extra + ",0\r\n" + text + "\r\n</joke>\r\n";
+}
+
+class JokeDatabaseTest : public ::testing::Test {
+ protected:
+  int Load(const std::string& bytes) {
+    folder.Write("jokes.txt", bytes);
+    return LoadFromFolder();
+  }
+  int LoadFromFolder() {
+    ResetEntryLists(state);
+    return FailureCodeOf([&] { LoadJokeDatabase(state, services); });
+  }
+
+  TempFolder folder;
+  HeadlessMachine machine;
+  HeadlessServices services{machine, "/s", folder.path()};
+  SharedState state;
+};
+
+TEST_F(JokeDatabaseTest, HeaderOnlyGivesEmptyListsWithSlotZero) {
+  ASSERT_EQ(Load(kHeader), 0);
+  EXPECT_EQ(state.JokesVersion, FieldValue(3.0));
+  EXPECT_EQ(state.JokesCompatible, FieldValue(4.0));
+  EXPECT_EQ(state.CleanJokeCount + state.RudeJokeCount + state.MedicalTermCount, 0);
+  for (const auto* list : {&state.CleanJokes, &state.RudeJokes, &state.MedicalTerms}) {
+    EXPECT_EQ(*list, std::vector<std::string>{""});
+  }
+  EXPECT_EQ(state.MedicalTermExtraSeconds.size(), 1u);
+}
+
+TEST_F(JokeDatabaseTest, EntriesFillSlotsFromOneInFileOrderWithTheirExtraSeconds) {
+  ASSERT_EQ(Load(std::string(kHeader) + Record("rude", "r1") + Record("clean", "c1", "5") +
+                 Record("medical", "m1") + Record("clean", "c2", "") + "rude\r\n 2 \r\nx\r\nr2\r\n</joke>"),
+            0);
+  EXPECT_EQ(state.CleanJokes, (std::vector<std::string>{"", "c1", "c2"}));
+  EXPECT_EQ(state.CleanJokeExtraSeconds, (std::vector<FieldValue>{{}, 5.0, {}}));
+  EXPECT_EQ(state.RudeJokes, (std::vector<std::string>{"", "r1", "r2"}));
+  EXPECT_EQ(state.RudeJokeExtraSeconds[2], FieldValue(2.0));
+  EXPECT_EQ(state.MedicalTerms, (std::vector<std::string>{"", "m1"}));
+  EXPECT_EQ(state.MedicalTermCount, 1);
+}
+
+TEST_F(JokeDatabaseTest, TextsJoinLinesWithCrLfAfterDroppingLeadingEmptyLines) {
+  ASSERT_EQ(Load(std::string(kHeader) + "clean,0,0\r\n\r\n\r\nQ, \"quoted\"\r\n\r\nA \r\n</joke>\r\n" +
+                 "clean,0,0\r\n</joke>\r\n"),
+            0);
+  EXPECT_EQ(state.CleanJokes[1], "Q, \"quoted\"\r\n\r\nA ");
+  EXPECT_EQ(state.CleanJokes[2], "");
+  EXPECT_EQ(state.CleanJokeCount, 2);
+}
+
+TEST_F(JokeDatabaseTest, OnlyAnExactTerminatorEndsARecordAndOtherKindsAreDropped) {
+  ASSERT_EQ(Load(std::string(kHeader) + "clean,0,0\r\nfirst\r\n</joke> \r\n</JOKE>\r\n" +
+                 Record("rude", "swallowed") + Record("Clean", "dropped") + Record("7", "dropped") +
+                 Record("", "dropped") + Record("medical", "kept")),
+            0);
+  EXPECT_EQ(state.CleanJokes[1], "first\r\n</joke> \r\n</JOKE>\r\nrude,0,0\r\nswallowed");
+  EXPECT_EQ(state.RudeJokeCount, 0);
+  EXPECT_EQ(state.CleanJokeCount, 1);
+  EXPECT_EQ(state.MedicalTerms, (std::vector<std::string>{"", "kept"}));
+}
+
+TEST_F(JokeDatabaseTest, UnixAndOldMacLineEndsReadLikeCrLf) {
+  const std::string crlf = std::string(kHeader) + Record("clean", "a\r\nb") + Record("rude", "c");
+  for (const char* line_end : {"\n", "\r"}) {
+    std::string converted;
+    for (std::size_t i = 0; i < crlf.size(); ++i) {
+      if (crlf.compare(i, 2, "\r\n") == 0) {
+        converted += line_end;
+        ++i;
+      } else {
+        converted += crlf[i];
+      }
+    }
+    ASSERT_EQ(Load(converted), 0);
+    EXPECT_EQ(state.CleanJokes[1], "a\r\nb");
+    EXPECT_EQ(state.RudeJokes[1], "c");
+  }
+}
+
+TEST_F(JokeDatabaseTest, FiveHundredPerCategoryLoadAndA501stIsFailure9) {
+  std::string bytes = kHeader;
+  for (int i = 0; i < 500; ++i) {
+    bytes += Record("clean", std::string("c").append(std::to_string(i))) + Record("rude", "r") + Record("medical", "m");
+  }
+  ASSERT_EQ(Load(bytes), 0);
+  EXPECT_EQ(state.CleanJokeCount, 500);
+  EXPECT_EQ(state.CleanJokes[500], "c499");
+  EXPECT_EQ(state.MedicalTerms.size(), 501u);
+  EXPECT_EQ(Load(bytes + Record("rude", "one too many")), 9);
+}
+
+TEST_F(JokeDatabaseTest, ACutOrOverlongFileIsFailure62) {
+  const std::string whole = std::string(kHeader) + Record("clean", "joke");
+  EXPECT_EQ(Load(""), 62);
+  EXPECT_EQ(Load("\"Test\",3\r\n"), 62);
+  EXPECT_EQ(Load(std::string(kHeader) + "clean,0\r\n"), 62);
+  EXPECT_EQ(Load(std::string(kHeader) + "clean,0,0\r\n"), 62);
+  EXPECT_EQ(Load(std::string(kHeader) + "clean,0,0\r\njoke\r\n"), 62);
+  EXPECT_EQ(Load(whole + "\r\n"), 62);
+  EXPECT_EQ(Load(whole + "trailing words\r\n"), 62);
+  EXPECT_EQ(Load(whole.substr(0, whole.size() - 2)), 0) << "no line end after the last terminator";
+}
+
+TEST_F(JokeDatabaseTest, FileSystemAnswersBecomeTheirCodes) {
+  EXPECT_EQ(LoadFromFolder(), 53);
+
+  HeadlessServices no_folder{machine, "/s", folder.File("missing")};
+  EXPECT_EQ(FailureCodeOf([&] { ReadJokeHeader(state, no_folder); }), 76);
+
+  HeadlessServices bad_name{machine, "/s", folder.File(std::string(300, 'n'))};
+  EXPECT_EQ(FailureCodeOf([&] { ReadJokeHeader(state, bad_name); }), 52);
+
+  std::filesystem::create_directory(folder.File("jokes.txt"));
+  EXPECT_EQ(LoadFromFolder(), 75);
+}
+
+TEST_F(JokeDatabaseTest, HeaderReaderReadsOnlyTheHeader) {
+  folder.Write("jokes.txt", "x, \"3.5\" ,4\r\nbroken,0\r\n");
+  ASSERT_EQ(FailureCodeOf([&] { ReadJokeHeader(state, services); }), 0);
+  EXPECT_EQ(state.JokesVersion, FieldValue(std::string("3.5")));
+  EXPECT_EQ(state.JokesCompatible, FieldValue(4.0));
+}
+
+TEST(ShippedJokeDatabase, LoadsWithEnoughEntriesOfEachKind) {
+  TempFolder folder;
+  std::filesystem::copy_file(SHIPPED_JOKES_PATH, folder.File("jokes.txt"));
+  HeadlessMachine machine;
+  HeadlessServices services{machine, "/s", folder.path()};
+  SharedState state;
+  ResetEntryLists(state);
+  ASSERT_EQ(FailureCodeOf([&] { LoadJokeDatabase(state, services); }), 0);
+  EXPECT_GE(state.CleanJokeCount, 60);
+  EXPECT_GE(state.RudeJokeCount, 40);
+  EXPECT_GE(state.MedicalTermCount, 25);
+  EXPECT_EQ(state.JokesVersion, FieldValue(1.0));
+  EXPECT_EQ(state.JokesCompatible, FieldValue(4.0));
+}
+
+}  // namespace

@@ -1,0 +1,160 @@
+// Start-up: the switch table, the single instance, the start-up failure report and the
+// display interval prepared in saver mode.
+#include "startup/program.h"
+
+#include <gtest/gtest.h>
+
+#include "platform/headless/headless_services.h"
+#include "startup/startup_report.h"
+#include "tests/support/failure_matchers.h"
+#include "tests/support/temp_folder.h"
+#include "ui/command_line.h"
+
+namespace {
+
+constexpr const char* kJokes = "\"db\",2,4\r\nclean,0,0\r\nA zorbel walks in.\r\n</joke>\r\n";
+
+struct ProgramRun {
+  ProgramRun(HeadlessMachine& machine, const std::string& arguments, const std::string& folder)
+      : services(machine, arguments, folder), program(services) {
+    RunHeadless([&] { program.Main(); });
+  }
+  HeadlessServices services;
+  Program program;
+};
+
+class ProgramTest : public ::testing::Test {
+ protected:
+  std::unique_ptr<ProgramRun> Start(const std::string& arguments) {
+    return std::make_unique<ProgramRun>(machine, arguments, folder.path());
+  }
+  // The one message box a failed start shows, checked for its title and icon.
+  std::string ReportOf(const std::string& arguments) {
+    const auto run = Start(arguments);
+    EXPECT_TRUE(run->services.ended);
+    EXPECT_TRUE(run->services.cursor_calls.empty());
+    if (run->services.message_boxes.size() != 1) return "(no single box)";
+    EXPECT_EQ(run->services.message_boxes[0].title, "D'oh! An error occurred");
+    EXPECT_EQ(run->services.message_boxes[0].style, 64);
+    return run->services.message_boxes[0].text;
+  }
+  std::string GenericReport(int code, const std::string& description) {
+    return StartupReportText(Failure{code, description, "Zorbel"});
+  }
+
+  TempFolder folder;
+  HeadlessMachine machine;
+};
+
+TEST_F(ProgramTest, OnlyTheExactLowerCaseSwitchesStartAMode) {
+  for (const char* arguments : {"", "/C", "/S", "/c:1234", "/s ", "/p 123", "-s", "c"}) {
+    const auto run = Start(arguments);
+    EXPECT_TRUE(run->services.message_boxes.empty()) << arguments;
+    EXPECT_FALSE(run->services.ended) << arguments << ": returns without a window";
+    EXPECT_TRUE(IsEmpty(run->program.state.JokesVersion)) << arguments << ": read nothing";
+  }
+  EXPECT_EQ(ReportOf("/c"), StartupReportText(MakeFailure(53)));
+  EXPECT_EQ(ReportOf("/s"), StartupReportText(MakeFailure(53)));
+}
+
+TEST_F(ProgramTest, ASecondCopyEndsAtOnceInEveryModeWhileTheFirstRuns) {
+  folder.Write("jokes.txt", kJokes);
+  auto first = Start("/s");
+  ASSERT_FALSE(first->services.ended);
+  for (const char* arguments : {"/s", "/c", "/p 1"}) {
+    auto second = Start(arguments);
+    EXPECT_TRUE(second->services.ended) << arguments;
+    EXPECT_TRUE(second->services.message_boxes.empty()) << arguments;
+    EXPECT_EQ(second->program.state.AppVersion, "4beta1");
+    EXPECT_TRUE(IsEmpty(second->program.state.JokesVersion)) << arguments;
+  }
+  first.reset();
+  EXPECT_FALSE(Start("/c")->services.ended) << "the lock goes with the first copy";
+}
+
+TEST_F(ProgramTest, ConfigurationModeReadsTheHeaderAndNotTheSettings) {
+  folder.Write("jokes.txt", "\"db\",3.5,4\r\nbroken");
+  folder.Write("Qorv.ini", "rude\r\nmedicalyes\r\n 12 \r\n");
+  const auto run = Start("/c");
+  EXPECT_FALSE(run->services.ended);
+  EXPECT_EQ(run->program.state.AppVersion, "4beta1");
+  EXPECT_EQ(run->program.state.JokesVersion, FieldValue(3.5));
+  EXPECT_EQ(run->program.state.JokesCompatible, FieldValue(4.0));
+  EXPECT_TRUE(IsEmpty(run->program.state.JokeStyle));
+  EXPECT_EQ(run->program.state.CleanJokeCount, 0);
+}
+
+TEST_F(ProgramTest, SaverModeLoadsEverythingAndPreparesTheInterval) {
+  folder.Write("jokes.txt", kJokes);
+  auto run = Start("/s");
+  EXPECT_EQ(run->program.state.JokeStyle, FieldValue(std::string("clean")));
+  EXPECT_EQ(run->program.state.CleanJokes[1], "A zorbel walks in.");
+  EXPECT_EQ(run->program.display_interval(), 7000);
+
+  const struct {
+    const char* delay_line;
+    int interval;
+  } delays[] = {{" 12 ", 12000}, {"\"12\"", 12000}, {"", 0}, {"65.535", 65535},
+                {"0.0125", 12},  {"0.0135", 14},    {"7.5", 7500}};
+  for (const auto& delay : delays) {
+    run.reset();
+    folder.Write("Qorv.ini", std::string("rude\r\nmedicalyes\r\n") + delay.delay_line + "\r\n");
+    run = Start("/s");
+    EXPECT_FALSE(run->services.ended) << delay.delay_line;
+    EXPECT_EQ(run->program.display_interval(), delay.interval) << delay.delay_line;
+  }
+}
+
+TEST_F(ProgramTest, EachFailureSelectsItsReport) {
+  const std::string home = "http://www.tarnwick.example/zorbel/";
+  EXPECT_EQ(ReportOf("/c"),
+            "Jokes database could not be found. \r\n\r\nYou may not have installed the screensaver "
+            "properly. Please review the installation instructions provided, or check out our web "
+            "site at \r\n" + home);
+
+  folder.Write("jokes.txt", "\"db\",2\r\n");
+  EXPECT_EQ(ReportOf("/s"),
+            "D'oh!\r\nThe Jokes database is corrupted. You may have editted it and destroyed the "
+            "format. Please download a new version from our web site at " + home);
+
+  folder.Write("jokes.txt", kJokes);
+  folder.Write("Qorv.ini", "clean\r\nmedicalno\r\n66\r\n");
+  EXPECT_EQ(ReportOf("/s"),
+            "There was an error, but the screensaver does not know what to do. Please e-mail the "
+            "information below to us and tell us what you were doing at the time (or anything that "
+            "may have caused the error).\r\nError code: 380\r\nError description: Invalid property "
+            "value\r\nError source: Zorbel\r\n\r\nSee our web site at " + home +
+            " for our e-mail address.");
+
+  folder.Write("Qorv.ini", "clean\r\nmedicalno\r\nseven\r\n");
+  EXPECT_EQ(ReportOf("/s"), GenericReport(13, "Type mismatch"));
+  folder.Write("Qorv.ini", "clean\r\nmedicalno\r\n-1\r\n");
+  EXPECT_EQ(ReportOf("/s"), GenericReport(380, "Invalid property value"));
+
+  std::string many = "\"db\",2,4\r\n";
+  for (int i = 0; i < 501; ++i) many += "medical,0,0\r\nterm\r\n</joke>\r\n";
+  folder.Write("jokes.txt", many);
+  EXPECT_EQ(ReportOf("/s"), GenericReport(9, "Subscript out of range"));
+}
+
+TEST(StartupReportText, PathFailuresShareOneTextAndOtherCodesTheGenericOne) {
+  const std::string path_text =
+      "There was a problem accessing the Joke database or the directory that contains the joke "
+      "database. Contact us. See our web site for details. ";
+  EXPECT_EQ(StartupReportText(MakeFailure(52)), path_text);
+  EXPECT_EQ(StartupReportText(MakeFailure(76)), path_text);
+  EXPECT_NE(StartupReportText(MakeFailure(70)).find("Error code: 70\r\nError description: "
+                                                     "Permission denied\r\n"),
+            std::string::npos);
+}
+
+TEST(ArgumentTextOf, DropsTheProgramNameAndTheBlanksBehindIt) {
+  EXPECT_EQ(ArgumentTextOf("\"C:\\My Savers\\Zorbel.scr\" /s"), "/s");
+  EXPECT_EQ(ArgumentTextOf("C:\\WINDOWS\\Zorbel.scr   \t/c"), "/c");
+  EXPECT_EQ(ArgumentTextOf("\"Zorbel.scr\"/s"), "/s");
+  EXPECT_EQ(ArgumentTextOf("Zorbel.scr /p 1234"), "/p 1234");
+  EXPECT_EQ(ArgumentTextOf("Zorbel.scr /c "), "/c ");
+  EXPECT_EQ(ArgumentTextOf("Zorbel.scr"), "");
+}
+
+}  // namespace

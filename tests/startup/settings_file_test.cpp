@@ -1,0 +1,83 @@
+// The settings file: reading with its defaults, the written bytes and the safe replace.
+#include "startup/settings_file.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "platform/headless/headless_services.h"
+#include "tests/support/failure_matchers.h"
+#include "tests/support/temp_folder.h"
+
+namespace {
+
+FieldValue Text(const char* text) { return std::string(text); }
+
+class SettingsFileTest : public ::testing::Test {
+ protected:
+  SharedState Read() {
+    SharedState state;
+    ReadSettings(state, services);
+    return state;
+  }
+  void ExpectDefaults(const SharedState& state) {
+    EXPECT_EQ(state.JokeStyle, Text("clean"));
+    EXPECT_EQ(state.MedicalSetting, Text("medicalno"));
+    EXPECT_EQ(state.DelaySeconds, FieldValue(7.0));
+  }
+
+  TempFolder folder;
+  HeadlessMachine machine;
+  HeadlessServices services{machine, "/s", folder.path()};
+};
+
+TEST_F(SettingsFileTest, WrittenBytesAreThreeCrLfLinesWithTheDelayBetweenBlanks) {
+  WriteSettings(services, "rude", "medicalyes", 12);
+  EXPECT_EQ(folder.Read("Qorv.ini"), "rude\r\nmedicalyes\r\n 12 \r\n");
+  EXPECT_EQ(SettingsFileBytes("clean", "medicalno", 7.5), "clean\r\nmedicalno\r\n 7.5 \r\n");
+  EXPECT_EQ(SettingsFileBytes("clean", "medicalno", -5), "clean\r\nmedicalno\r\n-5 \r\n");
+}
+
+TEST_F(SettingsFileTest, WhatIsWrittenReadsBack) {
+  WriteSettings(services, "rude", "medicalyes", 12.25);
+  const SharedState state = Read();
+  EXPECT_EQ(state.JokeStyle, Text("rude"));
+  EXPECT_EQ(state.MedicalSetting, Text("medicalyes"));
+  EXPECT_EQ(state.DelaySeconds, FieldValue(12.25));
+  EXPECT_FALSE(std::filesystem::exists(folder.File("Qorv.ini.new")));
+}
+
+TEST_F(SettingsFileTest, AnyReadingFailureGivesAllThreeDefaults) {
+  ExpectDefaults(Read());
+  folder.Write("Qorv.ini", "rude\r\nmedicalyes\r\n");
+  ExpectDefaults(Read());
+  folder.Write("Qorv.ini", "");
+  ExpectDefaults(Read());
+}
+
+TEST_F(SettingsFileTest, ValuesAreStoredAsReadAndExtraLinesIgnored) {
+  folder.Write("Qorv.ini", "  Rude  \n\"medicalyes\"\n  20\nclean\nmore\n");
+  const SharedState state = Read();
+  EXPECT_EQ(state.JokeStyle, Text("Rude"));
+  EXPECT_EQ(state.MedicalSetting, Text("medicalyes"));
+  EXPECT_EQ(state.DelaySeconds, FieldValue(20.0));
+}
+
+TEST_F(SettingsFileTest, AnEmptyThirdLineIsAnEmptyDelay) {
+  folder.Write("Qorv.ini", "clean\r\nmedicalno\r\n\r\n");
+  EXPECT_EQ(Read().DelaySeconds, FieldValue());
+}
+
+TEST_F(SettingsFileTest, AFailedWriteLeavesTheOldFileAndIsReported) {
+  folder.Write("Qorv.ini", "rude\r\nmedicalno\r\n 9 \r\n");
+  std::filesystem::create_directory(folder.File("Qorv.ini.new"));
+  EXPECT_EQ(FailureCodeOf([&] { WriteSettings(services, "clean", "medicalno", 30); }), 75);
+  EXPECT_EQ(folder.Read("Qorv.ini"), "rude\r\nmedicalno\r\n 9 \r\n");
+}
+
+TEST_F(SettingsFileTest, AWriteIntoAMissingFolderIsPathNotFound) {
+  HeadlessServices elsewhere{machine, "/c", folder.File("gone")};
+  EXPECT_EQ(FailureCodeOf([&] { WriteSettings(elsewhere, "clean", "medicalno", 7); }), 76);
+}
+
+}  // namespace

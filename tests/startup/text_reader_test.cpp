@@ -1,0 +1,65 @@
+// The field and line rule shared by the settings file and the joke database.
+#include "startup/text_reader.h"
+
+#include <gtest/gtest.h>
+
+#include "tests/support/failure_matchers.h"
+
+namespace {
+
+FieldValue Text(const char* text) { return std::string(text); }
+
+TEST(ReadField, YieldsEmptyNumberOrTextAfterTheirForms) {
+  TextReader reader("  clean  ,12, 7.5 ,-3e2,,\"12\",12abc,\"\"\r\n");
+  EXPECT_EQ(reader.ReadField(), Text("clean"));
+  EXPECT_EQ(reader.ReadField(), FieldValue(12.0));
+  EXPECT_EQ(reader.ReadField(), FieldValue(7.5));
+  EXPECT_EQ(reader.ReadField(), FieldValue(-300.0));
+  EXPECT_EQ(reader.ReadField(), FieldValue());
+  EXPECT_EQ(reader.ReadField(), Text("12")) << "a quoted number stays a text";
+  EXPECT_EQ(reader.ReadField(), Text("12abc"));
+  EXPECT_EQ(reader.ReadField(), FieldValue());
+  EXPECT_TRUE(reader.AtEnd());
+}
+
+TEST(ReadField, QuotedFieldKeepsBlanksAndCommasAndSkipsToTheFieldEnd) {
+  TextReader reader("\" a, b \" ignored,next\r\n");
+  EXPECT_EQ(reader.ReadField(), Text(" a, b "));
+  EXPECT_EQ(reader.ReadField(), Text("next"));
+}
+
+TEST(ReadField, EveryKindOfLineEndEndsAField) {
+  for (const char* bytes : {"rude\r\nmedicalyes\r\n 9 \r\n", "rude\nmedicalyes\n 9 \n",
+                            "rude\rmedicalyes\r 9 \r", "rude,medicalyes\n 9 "}) {
+    TextReader reader(bytes);
+    EXPECT_EQ(reader.ReadField(), Text("rude")) << bytes;
+    EXPECT_EQ(reader.ReadField(), Text("medicalyes")) << bytes;
+    EXPECT_EQ(reader.ReadField(), FieldValue(9.0)) << bytes;
+    EXPECT_TRUE(reader.AtEnd()) << bytes;
+  }
+}
+
+TEST(ReadField, ABlankLineIsAnEmptyFieldAndTheEndIsFailure62) {
+  TextReader reader("\r\n");
+  EXPECT_EQ(reader.ReadField(), FieldValue());
+  EXPECT_EQ(FailureCodeOf([&] { reader.ReadField(); }), 62);
+  EXPECT_EQ(FailureCodeOf([] { TextReader("").ReadField(); }), 62);
+}
+
+TEST(ReadLine, KeepsTheWholeLineAndFailsAtTheEnd) {
+  TextReader reader("  a, \"b\" , c \r\nlast");
+  EXPECT_EQ(reader.ReadLine(), "  a, \"b\" , c ");
+  EXPECT_EQ(reader.ReadLine(), "last");
+  EXPECT_TRUE(reader.AtEnd());
+  EXPECT_EQ(FailureCodeOf([&] { reader.ReadLine(); }), 62);
+}
+
+TEST(ReadLine, AnEmptyLineBetweenLinesIsRead) {
+  TextReader reader("one\n\r\ntwo\r");
+  EXPECT_EQ(reader.ReadLine(), "one");
+  EXPECT_EQ(reader.ReadLine(), "");
+  EXPECT_EQ(reader.ReadLine(), "two");
+  EXPECT_TRUE(reader.AtEnd());
+}
+
+}  // namespace

@@ -1,0 +1,49 @@
+// The process services the program needs from its platform: command line, instance lock,
+// program directory, cursor, shell, files, message boxes and ending at once. The headless
+// platform keeps them in memory (files excepted); the Win32 platform calls Windows.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// One request to the system shell to open a document or address.
+struct ShellRequest {
+  long long owner_window = 0;
+  std::string verb;
+  std::string file;
+  std::string parameters;
+  std::string directory;
+  int show_command = 0;
+  bool operator==(const ShellRequest&) const = default;
+};
+
+namespace message_box_style {
+inline constexpr int kOkOnly = 0;
+inline constexpr int kStop = 16;
+inline constexpr int kExclamation = 48;
+inline constexpr int kInformation = 64;
+}  // namespace message_box_style
+
+class Services {
+ public:
+  virtual ~Services() = default;
+
+  // What follows the program's name on the command line, and the blanks behind it.
+  virtual std::string ArgumentText() = 0;
+  // Takes the lock held for the whole run; false when another copy already holds it.
+  virtual bool AcquireSingleInstance() = 0;
+  // The folder holding the program file, without a trailing separator.
+  virtual std::string ProgramDirectory() = 0;
+  // The cursor's display counter, as the Windows call keeps it; returns the new count.
+  virtual int ShowCursor(bool show) = 0;
+  virtual void OpenWithShell(const ShellRequest& request) = 0;
+  // The whole file; throws a Failure with the code the file system's answer maps to.
+  virtual std::string ReadWholeFile(const std::string& path) = 0;
+  // Writes a complete new file beside the old one and only then puts it in its place, so
+  // that a failure leaves the old file as it was. Throws a Failure.
+  virtual void ReplaceWholeFile(const std::string& path, std::string_view bytes) = 0;
+  // A modal box with an OK button only; its result is never needed.
+  virtual void ShowMessageBox(const std::string& title, const std::string& text, int style) = 0;
+  // Ends the program at once: no further handler runs, no window's close handler runs.
+  [[noreturn]] virtual void EndProgram() = 0;
+};
