@@ -1,0 +1,38 @@
+# Sourced by run.sh and the end-to-end tests: a Wine prefix of the project's own, prepared
+# once, and a virtual display for machines that have none.
+
+export WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml="
+export WINEPREFIX=${ZORBEL_WINE_ROOT:-$HOME/.cache/zorbel-e2e}/wine
+VIRTUAL_DISPLAY_PID=
+
+prepare_wine_prefix() {
+  [ -f "$WINEPREFIX/system.reg" ] && return 0
+  mkdir -p "$WINEPREFIX"
+  echo "Preparing the Wine prefix $WINEPREFIX (once)"
+  wineboot --init >/dev/null 2>&1
+  wineserver --wait
+}
+
+# Starts Xvfb (1024 x 768, 24 bits) on the first free display number, exports DISPLAY and
+# waits until the display answers.
+start_virtual_display() {
+  local number=90 tries
+  while [ -e "/tmp/.X$number-lock" ] || [ -e "/tmp/.X11-unix/X$number" ]; do
+    number=$((number + 1))
+  done
+  Xvfb ":$number" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+  VIRTUAL_DISPLAY_PID=$!
+  export DISPLAY=":$number"
+  for tries in $(seq 100); do
+    xdpyinfo >/dev/null 2>&1 && return 0
+    sleep 0.1
+  done
+  echo "Xvfb did not start on $DISPLAY" >&2
+  return 1
+}
+
+stop_virtual_display() {
+  [ -n "$VIRTUAL_DISPLAY_PID" ] && kill "$VIRTUAL_DISPLAY_PID" 2>/dev/null
+  VIRTUAL_DISPLAY_PID=
+}

@@ -1,0 +1,87 @@
+# Shared by the end-to-end tests: a Wine prefix of their own, a virtual display when there
+# is none, the program started in a folder of the test's making, and the window probe.
+#
+# A test script sources this file, calls e2e_init with the paths of Zorbel.scr and
+# winprobe.exe, and ends with e2e_pass; e2e_fail stops it with a message.
+
+e2e_init() {
+  E2E_PROGRAM=$(realpath "$1")
+  E2E_WINPROBE=$(realpath "$2")
+  E2E_NAME=$(basename "$0" .sh)
+  E2E_ARTIFACTS=${E2E_ARTIFACTS:-$PWD/e2e-artifacts}
+  mkdir -p "$E2E_ARTIFACTS"
+  E2E_SCRATCH=$(mktemp -d "${TMPDIR:-/tmp}/zorbel-e2e.XXXXXX")
+  E2E_PID=
+  trap e2e_cleanup EXIT
+
+  source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/wine_env.sh"
+  if [ -z "${DISPLAY:-}" ]; then
+    start_virtual_display || e2e_fail "no virtual display"
+  fi
+  prepare_wine_prefix
+}
+
+e2e_cleanup() {
+  [ -n "$E2E_PID" ] && kill "$E2E_PID" 2>/dev/null
+  wineserver --kill 2>/dev/null
+  stop_virtual_display
+  rm -rf "$E2E_SCRATCH"
+}
+
+# A fresh folder holding a copy of Zorbel.scr; prints its path.
+e2e_workdir() {
+  local folder
+  folder=$(mktemp -d "$E2E_SCRATCH/run.XXXXXX")
+  cp "$E2E_PROGRAM" "$folder/Zorbel.scr"
+  echo "$folder"
+}
+
+# e2e_start FOLDER ARGUMENT...: starts FOLDER/Zorbel.scr with the arguments; sets E2E_PID.
+e2e_start() {
+  local folder=$1
+  shift
+  (cd "$folder" && exec wine Zorbel.scr "$@") >/dev/null 2>&1 &
+  E2E_PID=$!
+}
+
+# e2e_wait_exit SECONDS: true once the started program has ended within the time.
+e2e_wait_exit() {
+  local deadline=$((SECONDS + $1))
+  while kill -0 "$E2E_PID" 2>/dev/null; do
+    [ "$SECONDS" -ge "$deadline" ] && return 1
+    sleep 0.1
+  done
+  wait "$E2E_PID" 2>/dev/null
+  E2E_PID=
+  return 0
+}
+
+# Runs the window probe (see winprobe.c) and prints its answer with Unix line ends.
+e2e_probe() {
+  wine "$E2E_WINPROBE" "$@" 2>/dev/null | tr -d '\r'
+  return "${PIPESTATUS[0]}"
+}
+
+# e2e_screenshot NAME: saves the whole display as NAME.png among the artifacts.
+e2e_screenshot() {
+  local file="$E2E_ARTIFACTS/$1.png"
+  import -window root "$file" && echo "screenshot: $file"
+}
+
+e2e_fail() {
+  echo "FAIL [$E2E_NAME]: $*" >&2
+  exit 1
+}
+
+# e2e_expect_eq WHAT EXPECTED ACTUAL
+e2e_expect_eq() {
+  if [ "$2" != "$3" ]; then
+    e2e_fail "$1: expected [$2], got [$3]"
+  fi
+  echo "ok: $1"
+}
+
+e2e_pass() {
+  echo "PASS [$E2E_NAME]"
+  exit 0
+}

@@ -1,0 +1,196 @@
+/* A console tool for the end-to-end tests: run under Wine beside the program, it finds the
+ * program's windows and reads them back the way a user would see them.
+ *
+ *   winprobe list                    visible top-level windows: handle, class, title, rect
+ *   winprobe wait TITLE SECONDS      waits for a visible window titled TITLE; exit 1 if none
+ *   winprobe gone TITLE SECONDS      waits until no visible window is titled TITLE
+ *   winprobe texts TITLE             the window's visible children: class, rect and text
+ *   winprobe rect TITLE              the window's rectangle: left top right bottom
+ *   winprobe click TITLE CAPTION     presses the child button whose text is CAPTION
+ *   winprobe watch SECONDS           prints "ready", then every window that appears
+ *
+ * Texts are printed with CR, LF, tab and backslash escaped as \r, \n, \t and \\, one item
+ * per line, so that shell tests compare them exactly. */
+#include <windows.h>
+
+#include <stdio.h>
+#include <stdlib.h>
+#include <string.h>
+
+#define TEXT_CAPACITY 4096
+#define MAX_WINDOWS 512
+
+static void PrintEscaped(const char* text) {
+  for (const char* c = text; *c != '\0'; ++c) {
+    switch (*c) {
+      case '\r': fputs("\\r", stdout); break;
+      case '\n': fputs("\\n", stdout); break;
+      case '\t': fputs("\\t", stdout); break;
+      case '\\': fputs("\\\\", stdout); break;
+      default: putchar(*c);
+    }
+  }
+}
+
+static void TextOf(HWND window, char* text) {
+  text[0] = '\0';
+  SendMessageTimeoutA(window, WM_GETTEXT, TEXT_CAPACITY, (LPARAM)text, SMTO_ABORTIFHUNG, 2000,
+                      NULL);
+  text[TEXT_CAPACITY - 1] = '\0';
+}
+
+static void PrintWindowLine(const char* prefix, HWND window) {
+  char class_name[256];
+  char text[TEXT_CAPACITY];
+  RECT rect;
+  GetClassNameA(window, class_name, sizeof class_name);
+  GetWindowRect(window, &rect);
+  TextOf(window, text);
+  printf("%s%p\t%s\t%ld %ld %ld %ld\t", prefix, (void*)window, class_name, rect.left, rect.top,
+         rect.right, rect.bottom);
+  PrintEscaped(text);
+  putchar('\n');
+}
+
+typedef struct {
+  HWND windows[MAX_WINDOWS];
+  int count;
+} WindowList;
+
+static BOOL CALLBACK CollectVisible(HWND window, LPARAM list_address) {
+  WindowList* list = (WindowList*)list_address;
+  if (IsWindowVisible(window) && list->count < MAX_WINDOWS) list->windows[list->count++] = window;
+  return TRUE;
+}
+
+static void VisibleTopLevel(WindowList* list) {
+  list->count = 0;
+  EnumWindows(CollectVisible, (LPARAM)list);
+}
+
+static HWND FindVisibleTitled(const char* title) {
+  WindowList list;
+  char text[TEXT_CAPACITY];
+  VisibleTopLevel(&list);
+  for (int i = 0; i < list.count; ++i) {
+    TextOf(list.windows[i], text);
+    if (strcmp(text, title) == 0) return list.windows[i];
+  }
+  return NULL;
+}
+
+/* Polls every 50 ms until the window's presence is as wanted or the time is up. */
+static int WaitFor(const char* title, double seconds, BOOL want_present) {
+  const DWORD deadline = GetTickCount() + (DWORD)(seconds * 1000);
+  for (;;) {
+    HWND window = FindVisibleTitled(title);
+    if ((window != NULL) == want_present) {
+      if (window != NULL) printf("%p\n", (void*)window);
+      return 0;
+    }
+    if ((LONG)(GetTickCount() - deadline) >= 0) return 1;
+    Sleep(50);
+  }
+}
+
+static BOOL CALLBACK PrintVisibleChild(HWND child, LPARAM unused) {
+  (void)unused;
+  if (IsWindowVisible(child)) PrintWindowLine("", child);
+  return TRUE;
+}
+
+typedef struct {
+  const char* caption;
+  HWND found;
+} ButtonSearch;
+
+static BOOL CALLBACK MatchButton(HWND child, LPARAM search_address) {
+  ButtonSearch* search = (ButtonSearch*)search_address;
+  char class_name[256];
+  char text[TEXT_CAPACITY];
+  GetClassNameA(child, class_name, sizeof class_name);
+  TextOf(child, text);
+  if (_stricmp(class_name, "Button") == 0 && strcmp(text, search->caption) == 0) {
+    search->found = child;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+static BOOL Contains(const WindowList* list, HWND window) {
+  for (int i = 0; i < list->count; ++i)
+    if (list->windows[i] == window) return TRUE;
+  return FALSE;
+}
+
+static int Watch(double seconds) {
+  WindowList seen;
+  WindowList now;
+  VisibleTopLevel(&seen);
+  puts("ready");
+  fflush(stdout);
+  const DWORD deadline = GetTickCount() + (DWORD)(seconds * 1000);
+  while ((LONG)(GetTickCount() - deadline) < 0) {
+    VisibleTopLevel(&now);
+    for (int i = 0; i < now.count; ++i) {
+      if (Contains(&seen, now.windows[i]) || seen.count >= MAX_WINDOWS) continue;
+      seen.windows[seen.count++] = now.windows[i];
+      PrintWindowLine("new\t", now.windows[i]);
+      fflush(stdout);
+    }
+    Sleep(20);
+  }
+  return 0;
+}
+
+static int Usage(void) {
+  fputs("usage: winprobe list | wait TITLE SECONDS | gone TITLE SECONDS | texts TITLE |"
+        " rect TITLE | click TITLE CAPTION | watch SECONDS\n",
+        stderr);
+  return 2;
+}
+
+static HWND RequireWindow(const char* title) {
+  HWND window = FindVisibleTitled(title);
+  if (window == NULL) fprintf(stderr, "winprobe: no visible window titled \"%s\"\n", title);
+  return window;
+}
+
+int main(int argc, char** argv) {
+  if (argc < 2) return Usage();
+  const char* command = argv[1];
+  if (strcmp(command, "list") == 0) {
+    WindowList list;
+    VisibleTopLevel(&list);
+    for (int i = 0; i < list.count; ++i) PrintWindowLine("", list.windows[i]);
+    return 0;
+  }
+  if (strcmp(command, "watch") == 0 && argc == 3) return Watch(atof(argv[2]));
+  if ((strcmp(command, "wait") == 0 || strcmp(command, "gone") == 0) && argc == 4)
+    return WaitFor(argv[2], atof(argv[3]), strcmp(command, "wait") == 0);
+  if (argc < 3) return Usage();
+
+  HWND window = RequireWindow(argv[2]);
+  if (window == NULL) return 1;
+  if (strcmp(command, "texts") == 0 && argc == 3) {
+    EnumChildWindows(window, PrintVisibleChild, 0);
+    return 0;
+  }
+  if (strcmp(command, "rect") == 0 && argc == 3) {
+    RECT rect;
+    GetWindowRect(window, &rect);
+    printf("%ld %ld %ld %ld\n", rect.left, rect.top, rect.right, rect.bottom);
+    return 0;
+  }
+  if (strcmp(command, "click") == 0 && argc == 4) {
+    ButtonSearch search = {argv[3], NULL};
+    EnumChildWindows(window, MatchButton, (LPARAM)&search);
+    if (search.found == NULL) {
+      fprintf(stderr, "winprobe: no button \"%s\"\n", argv[3]);
+      return 1;
+    }
+    PostMessageA(search.found, BM_CLICK, 0, 0);
+    return 0;
+  }
+  return Usage();
+}
