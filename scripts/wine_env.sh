@@ -6,12 +6,21 @@ export WINEDLLOVERRIDES="mscoree,mshtml="
 export WINEPREFIX=${ZORBEL_WINE_ROOT:-$HOME/.cache/zorbel-e2e}/wine
 VIRTUAL_DISPLAY_PID=
 
+# Windows' own faces are missing under Wine; the metric-compatible Liberation faces stand in.
+WINE_FONT_REPLACEMENTS=("Times New Roman=Liberation Serif" "Arial=Liberation Sans" "MS Sans Serif=Liberation Sans")
+
 prepare_wine_prefix() {
-  [ -f "$WINEPREFIX/system.reg" ] && return 0
+  [ -f "$WINEPREFIX/.zorbel-fonts" ] && return 0
   mkdir -p "$WINEPREFIX"
   echo "Preparing the Wine prefix $WINEPREFIX (once)"
   wineboot --init >/dev/null 2>&1
+  local replacement
+  for replacement in "${WINE_FONT_REPLACEMENTS[@]}"; do
+    wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "${replacement%%=*}" /t REG_SZ \
+      /d "${replacement#*=}" /f >/dev/null 2>&1
+  done
   wineserver --wait
+  touch "$WINEPREFIX/.zorbel-fonts"
 }
 
 # Starts Xvfb (1024 x 768, 24 bits) on the first free display number, exports DISPLAY and

@@ -14,6 +14,13 @@ int DisplayTimerInterval(const FieldValue& delay_seconds) {
   return CheckedTimerInterval(*seconds * 1000);
 }
 
+Program::Program(Services& services, WindowSystem& windows)
+    : services(services), windows(windows), chance([&services] { return services.TimeOfDaySeconds(); }),
+      form1([this] {
+        return std::make_unique<Form1>(UiContext{this->windows, this->services}, state, chance,
+                                       display_interval_);
+      }) {}
+
 void Program::Main() {
   state.AppVersion = kAppVersion;
   if (!services.AcquireSingleInstance()) services.EndProgram();
@@ -38,6 +45,11 @@ void Program::RunSaverMode() {
   try {
     LoadJokeDatabase(state, services);
     display_interval_ = DisplayTimerInterval(state.DelaySeconds);
+    Form1& saver = form1.Get();
+    saver.Timer1.SetInterval(display_interval_);
+    saver.Label1.SetAlignment(TextAlignment::kCenter);
+    services.ShowCursor(false);
+    saver.Show();
   } catch (const Failure& failure) {
     ReportStartupFailure(failure);
   }

@@ -1,10 +1,14 @@
-// The program as one object: its services, the shared state and the start-up routine
-// Main, which refuses a second copy and dispatches on the command line's switch.
+// The program as one object: its platform, the shared state, its windows and the start-up
+// routine Main, which refuses a second copy and dispatches on the command line's switch.
 #pragma once
 
+#include "saver/chance.h"
+#include "saver/form1.h"
 #include "startup/shared_state.h"
 #include "ui/failure.h"
+#include "ui/form_slot.h"
 #include "ui/services.h"
+#include "ui/window_system.h"
 
 inline constexpr const char* kAppVersion = "4beta1";
 
@@ -15,7 +19,7 @@ int DisplayTimerInterval(const FieldValue& delay_seconds);
 
 class Program {
  public:
-  explicit Program(Services& services) : services(services) {}
+  Program(Services& services, WindowSystem& windows);
 
   void Main();
 
@@ -23,7 +27,10 @@ class Program {
   int display_interval() const { return display_interval_; }
 
   Services& services;
+  WindowSystem& windows;
   SharedState state;
+  Chance chance;
+  FormSlot<Form1> form1;
 
  private:
   void RunConfigurationMode();

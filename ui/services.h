@@ -1,5 +1,5 @@
 // The process services the program needs from its platform: command line, instance lock,
-// program directory, cursor, shell, files, message boxes and ending at once. The headless
+// program directory, cursor, shell, files, message boxes, the clock and ending at once. The headless
 // platform keeps them in memory (files excepted); the Win32 platform calls Windows.
 #pragma once
 
@@ -44,6 +44,8 @@ class Services {
   virtual void ReplaceWholeFile(const std::string& path, std::string_view bytes) = 0;
   // A modal box with an OK button only; its result is never needed.
   virtual void ShowMessageBox(const std::string& title, const std::string& text, int style) = 0;
+  // The time of day in seconds since midnight, as finely as the clock tells it.
+  virtual double TimeOfDaySeconds() = 0;
   // Ends the program at once: no further handler runs, no window's close handler runs.
   [[noreturn]] virtual void EndProgram() = 0;
 };

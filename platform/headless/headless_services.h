@@ -39,7 +39,11 @@ class HeadlessServices : public Services {
   std::string ReadWholeFile(const std::string& path) override;
   void ReplaceWholeFile(const std::string& path, std::string_view bytes) override;
   void ShowMessageBox(const std::string& title, const std::string& text, int style) override;
+  double TimeOfDaySeconds() override { return time_of_day(); }
   [[noreturn]] void EndProgram() override;
+
+  // The clock the program reads; frozen at midnight unless a test sets another.
+  std::function<double()> time_of_day = [] { return 0.0; };
 
   // What a user would have seen, in order.
   std::vector<MessageBoxRecord> message_boxes;

@@ -130,4 +130,10 @@ void Win32Services::ShowMessageBox(const std::string& title, const std::string& 
   MessageBoxA(nullptr, text.c_str(), title.c_str(), static_cast<UINT>(style) | MB_OK);
 }
 
+double Win32Services::TimeOfDaySeconds() {
+  SYSTEMTIME now;
+  GetLocalTime(&now);
+  return now.wHour * 3600.0 + now.wMinute * 60.0 + now.wSecond + now.wMilliseconds / 1000.0;
+}
+
 void Win32Services::EndProgram() { ExitProcess(0); }

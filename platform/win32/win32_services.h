@@ -1,5 +1,5 @@
 // The process services on Windows: the command line, a named mutex as instance lock, the
-// module's folder, ShowCursor, ShellExecuteA, files and MessageBoxA.
+// module's folder, ShowCursor, ShellExecuteA, files, MessageBoxA and the local time.
 #pragma once
 
 #include <windows.h>
@@ -21,6 +21,7 @@ class Win32Services : public Services {
   std::string ReadWholeFile(const std::string& path) override;
   void ReplaceWholeFile(const std::string& path, std::string_view bytes) override;
   void ShowMessageBox(const std::string& title, const std::string& text, int style) override;
+  double TimeOfDaySeconds() override;
   [[noreturn]] void EndProgram() override;
 
  private:

@@ -85,3 +85,16 @@ e2e_pass() {
   echo "PASS [$E2E_NAME]"
   exit 0
 }
+
+# e2e_mark: remembers now as the moment that e2e_sleep_until counts from.
+e2e_mark() { E2E_MARK=$(date +%s.%N); }
+
+# e2e_sleep_until SECONDS: sleeps until SECONDS after the last e2e_mark.
+e2e_sleep_until() {
+  local left
+  left=$(awk -v mark="$E2E_MARK" -v at="$1" -v now="$(date +%s.%N)" 'BEGIN { d = mark + at - now; print (d > 0 ? d : 0) }')
+  sleep "$left"
+}
+
+# e2e_running: true while the started program runs.
+e2e_running() { [ -n "$E2E_PID" ] && kill -0 "$E2E_PID" 2>/dev/null; }

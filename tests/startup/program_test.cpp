@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/headless/headless_services.h"
+#include "platform/headless/headless_window_system.h"
 #include "startup/startup_report.h"
 #include "tests/support/failure_matchers.h"
 #include "tests/support/temp_folder.h"
@@ -16,10 +17,11 @@ constexpr const char* kJokes = "\"db\",2,4\r\nclean,0,0\r\nA zorbel walks in.\r\
 
 struct ProgramRun {
   ProgramRun(HeadlessMachine& machine, const std::string& arguments, const std::string& folder)
-      : services(machine, arguments, folder), program(services) {
+      : services(machine, arguments, folder), program(services, windows) {
     RunHeadless([&] { program.Main(); });
   }
   HeadlessServices services;
+  HeadlessWindowSystem windows;
   Program program;
 };
 

@@ -1,0 +1,247 @@
+// The in-memory window toolkit: forms and controls as plain records, timers on a virtual
+// clock, and the journal.
+#include "platform/headless/headless_window_system.h"
+
+#include <algorithm>
+#include <cmath>
+#include <sstream>
+#include <stdexcept>
+
+#include "platform/headless/headless_services.h"
+
+namespace {
+
+constexpr int kTwipsPerPixel = 15;
+
+std::string Quoted(const std::string& text) {
+  std::string quoted = "\"";
+  for (char c : text) {
+    if (c == '\r') quoted += "\\r";
+    else if (c == '\n') quoted += "\\n";
+    else quoted += c;
+  }
+  return quoted + "\"";
+}
+
+}  // namespace
+
+std::string ColorText(const std::optional<Color>& color) {
+  if (!color) return "default";
+  std::ostringstream text;
+  text << "(" << int(color->red) << ", " << int(color->green) << ", " << int(color->blue) << ")";
+  return text.str();
+}
+
+HeadlessWindowSystem::HeadlessWindowSystem(int screen_width_px, int screen_height_px)
+    : screen_{screen_width_px * kTwipsPerPixel, screen_height_px * kTwipsPerPixel} {}
+
+FormHandle HeadlessWindowSystem::CreateForm(const FormDesign& design, FormEventSink& sink) {
+  const FormHandle handle = next_handle_++;
+  HeadlessForm& form = forms_[handle];
+  form.design = design;
+  form.sink = &sink;
+  for (const ControlDesign& control : design.controls) {
+    form.controls.push_back({control, control.caption, control.text_color, control.font,
+                             control.alignment, control.bounds, control.visible, 0, 0});
+  }
+  Note(design.name, "created");
+  return handle;
+}
+
+void HeadlessWindowSystem::DestroyForm(FormHandle form) {
+  Note(FormAt(form).design.name, "destroyed");
+  forms_.erase(form);
+  if (active_ == form) active_ = 0;
+}
+
+void HeadlessWindowSystem::ShowForm(FormHandle form) {
+  FormAt(form).shown = true;
+  active_ = form;
+  Note(FormAt(form).design.name, "shown");
+}
+
+void HeadlessWindowSystem::HideForm(FormHandle form) {
+  FormAt(form).shown = false;
+  Note(FormAt(form).design.name, "hidden");
+}
+
+TwipSize HeadlessWindowSystem::ClientSize(FormHandle form) {
+  const FormDesign& design = FormAt(form).design;
+  if (design.maximized) return screen_;
+  return {design.client_width, design.client_height};
+}
+
+void HeadlessWindowSystem::SetControlText(FormHandle form, int control, const std::string& text) {
+  ControlAt(form, control).text = text;
+  NoteControl(form, control, "text " + Quoted(text));
+}
+
+void HeadlessWindowSystem::SetControlTextColor(FormHandle form, int control,
+                                               const std::optional<Color>& color) {
+  ControlAt(form, control).text_color = color;
+  NoteControl(form, control, "colour " + ColorText(color));
+}
+
+void HeadlessWindowSystem::SetControlFont(FormHandle form, int control, const FontSpec& font) {
+  ControlAt(form, control).font = font;
+  std::ostringstream what;
+  what << "font " << font.name << " " << font.size_points << (font.bold ? " bold" : "")
+       << (font.underline ? " underline" : "");
+  NoteControl(form, control, what.str());
+}
+
+void HeadlessWindowSystem::SetControlAlignment(FormHandle form, int control,
+                                               TextAlignment alignment) {
+  ControlAt(form, control).alignment = alignment;
+  const char* names[] = {"left", "right", "centre"};
+  NoteControl(form, control, std::string("aligned ") + names[static_cast<int>(alignment)]);
+}
+
+void HeadlessWindowSystem::SetControlBounds(FormHandle form, int control, const TwipRect& bounds) {
+  ControlAt(form, control).bounds = bounds;
+  std::ostringstream what;
+  what << "at " << bounds.left << ", " << bounds.top << " size " << bounds.width << " x "
+       << bounds.height;
+  NoteControl(form, control, what.str());
+}
+
+void HeadlessWindowSystem::SetControlVisible(FormHandle form, int control, bool visible) {
+  ControlAt(form, control).visible = visible;
+  NoteControl(form, control, visible ? "shown" : "hidden");
+}
+
+TwipSize HeadlessWindowSystem::MeasureText(const FontSpec& font, const std::string& text) {
+  const double character_width = font.size_points * (font.bold ? 11 : 10);
+  const int line_height = static_cast<int>(std::lround(font.size_points * 24));
+  std::size_t widest = 0;
+  int lines = 1;
+  std::size_t line_start = 0;
+  for (;;) {
+    const std::size_t line_end = text.find("\r\n", line_start);
+    const std::size_t length = (line_end == std::string::npos ? text.size() : line_end) - line_start;
+    widest = std::max(widest, length);
+    if (line_end == std::string::npos) break;
+    line_start = line_end + 2;
+    ++lines;
+  }
+  return {static_cast<int>(std::lround(widest * character_width)), lines * line_height};
+}
+
+void HeadlessWindowSystem::SetTimer(FormHandle form, int control, int interval_ms) {
+  HeadlessControl& timer = ControlAt(form, control);
+  if (timer.timer_interval == 0 && interval_ms == 0) return;
+  timer.timer_interval = interval_ms;
+  timer.timer_due = now_ms_ + interval_ms;
+  NoteControl(form, control, interval_ms == 0 ? "stopped" : "counts " + std::to_string(interval_ms) + " ms");
+}
+
+void HeadlessWindowSystem::Advance(long long milliseconds) {
+  const long long target = now_ms_ + milliseconds;
+  while (!program_ended_) {
+    // The earliest timer due by the target; among equals, the first created.
+    FormHandle due_form = 0;
+    int due_control = -1;
+    long long due_time = target + 1;
+    for (auto& [handle, form] : forms_) {
+      for (std::size_t i = 0; i < form.controls.size(); ++i) {
+        const HeadlessControl& control = form.controls[i];
+        if (control.timer_interval > 0 && control.timer_due < due_time) {
+          due_time = control.timer_due;
+          due_form = handle;
+          due_control = static_cast<int>(i);
+        }
+      }
+    }
+    if (due_control < 0) break;
+    now_ms_ = due_time;
+    HeadlessControl& timer = ControlAt(due_form, due_control);
+    timer.timer_due = now_ms_ + timer.timer_interval;
+    Deliver(due_form, {EventKind::kTimer, due_control});
+  }
+  if (!program_ended_) now_ms_ = target;
+}
+
+void HeadlessWindowSystem::KeyDown(int key_code, int shift) {
+  UiEvent event{EventKind::kKeyDown};
+  event.key_code = key_code;
+  event.shift = shift;
+  DeliverToActive(event, "");
+}
+
+void HeadlessWindowSystem::TypeCharacter(char character) {
+  KeyDown(static_cast<unsigned char>(character));
+  UiEvent event{EventKind::kKeyPress};
+  event.character = static_cast<unsigned char>(character);
+  DeliverToActive(event, "");
+}
+
+void HeadlessWindowSystem::MoveMouse(const std::string& control_name) {
+  DeliverToActive({EventKind::kMouseMove}, control_name);
+}
+
+void HeadlessWindowSystem::Click(const std::string& control_name) {
+  DeliverToActive({EventKind::kClick}, control_name);
+}
+
+const HeadlessForm* HeadlessWindowSystem::FindForm(const std::string& form_name) const {
+  for (const auto& [handle, form] : forms_) {
+    if (form.design.name == form_name) return &form;
+  }
+  return nullptr;
+}
+
+const HeadlessControl& HeadlessWindowSystem::ControlOf(const std::string& form_name,
+                                                       const std::string& control_name) const {
+  const HeadlessForm* form = FindForm(form_name);
+  if (form != nullptr) {
+    for (const HeadlessControl& control : form->controls) {
+      if (control.design.name == control_name) return control;
+    }
+  }
+  throw std::logic_error("no control " + form_name + "." + control_name);
+}
+
+bool HeadlessWindowSystem::IsShown(const std::string& form_name) const {
+  const HeadlessForm* form = FindForm(form_name);
+  return form != nullptr && form->shown;
+}
+
+HeadlessForm& HeadlessWindowSystem::FormAt(FormHandle form) {
+  const auto found = forms_.find(form);
+  if (found == forms_.end()) throw std::logic_error("no such form");
+  return found->second;
+}
+
+HeadlessControl& HeadlessWindowSystem::ControlAt(FormHandle form, int control) {
+  return FormAt(form).controls.at(static_cast<std::size_t>(control));
+}
+
+void HeadlessWindowSystem::Note(const std::string& form_name, const std::string& what) {
+  journal.push_back(std::to_string(now_ms_) + " ms: " + form_name + " " + what);
+}
+
+void HeadlessWindowSystem::NoteControl(FormHandle form, int control, const std::string& what) {
+  Note(FormAt(form).design.name + "." + ControlAt(form, control).design.name, what);
+}
+
+void HeadlessWindowSystem::Deliver(FormHandle form, const UiEvent& event) {
+  if (program_ended_) return;
+  try {
+    FormAt(form).sink->HandleEvent(event);
+  } catch (const ProgramEnded&) {
+    program_ended_ = true;
+    journal.push_back(std::to_string(now_ms_) + " ms: program ended");
+  }
+}
+
+void HeadlessWindowSystem::DeliverToActive(UiEvent event, const std::string& control_name) {
+  if (active_ == 0 || program_ended_) return;
+  if (!control_name.empty()) {
+    const HeadlessForm& form = FormAt(active_);
+    const auto match = std::find_if(form.controls.begin(), form.controls.end(),
+                                    [&](const HeadlessControl& c) { return c.design.name == control_name; });
+    if (match == form.controls.end()) throw std::logic_error("no control " + control_name);
+    event.control = static_cast<int>(match - form.controls.begin());
+  }
+  Deliver(active_, event);
+}

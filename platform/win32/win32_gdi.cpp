@@ -1,0 +1,50 @@
+// Twips and pixels at the screen's DPI, and the shared fonts and brushes: a font spec or a
+// colour asked for again gets the object made the first time.
+#include "platform/win32/win32_gdi.h"
+
+#include <cmath>
+
+namespace {
+
+int ScreenDpi() {
+  HDC screen = GetDC(nullptr);
+  const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+  ReleaseDC(nullptr, screen);
+  return dpi > 0 ? dpi : USER_DEFAULT_SCREEN_DPI;
+}
+
+}  // namespace
+
+COLORREF ColorRefOf(const Color& color) { return RGB(color.red, color.green, color.blue); }
+
+COLORREF ColorRefOr(const std::optional<Color>& color, int system_index) {
+  return color ? ColorRefOf(*color) : GetSysColor(system_index);
+}
+
+GdiCache::GdiCache() : dpi_(ScreenDpi()) {}
+
+GdiCache::~GdiCache() {
+  for (const auto& [spec, font] : fonts_) DeleteObject(font);
+  for (const auto& [color, brush] : brushes_) DeleteObject(brush);
+}
+
+HFONT GdiCache::Font(const FontSpec& font) {
+  const auto key = std::make_tuple(font.name, font.size_points, font.bold, font.underline);
+  const auto found = fonts_.find(key);
+  if (found != fonts_.end()) return found->second;
+  const int height = -static_cast<int>(std::lround(font.size_points * dpi_ / 72.0));
+  HFONT made = CreateFontA(height, 0, 0, 0, font.bold ? FW_BOLD : FW_NORMAL, FALSE,
+                           font.underline ? TRUE : FALSE, FALSE, DEFAULT_CHARSET,
+                           OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                           DEFAULT_PITCH | FF_DONTCARE, font.name.c_str());
+  fonts_.emplace(key, made);
+  return made;
+}
+
+HBRUSH GdiCache::Brush(COLORREF color) {
+  const auto found = brushes_.find(color);
+  if (found != brushes_.end()) return found->second;
+  HBRUSH made = CreateSolidBrush(color);
+  brushes_.emplace(color, made);
+  return made;
+}

@@ -1,0 +1,37 @@
+// The screen's measures and the drawing objects the windows share: twips to pixels and
+// back at the screen's DPI, colours as Windows takes them, and the fonts and solid brushes,
+// each made once and kept until the toolkit goes.
+#pragma once
+
+#include <windows.h>
+
+#include <map>
+#include <optional>
+#include <string>
+#include <tuple>
+
+#include "ui/design.h"
+
+COLORREF ColorRefOf(const Color& color);
+// The colour, or the system colour `system_index` (a COLOR_... value) when there is none.
+COLORREF ColorRefOr(const std::optional<Color>& color, int system_index);
+
+class GdiCache {
+ public:
+  GdiCache();
+  ~GdiCache();
+  GdiCache(const GdiCache&) = delete;
+  GdiCache& operator=(const GdiCache&) = delete;
+
+  // 1440 twips to the inch, at the DPI the screen reported when the toolkit started.
+  int ToPixels(int twips) const { return MulDiv(twips, dpi_, 1440); }
+  int ToTwips(int pixels) const { return MulDiv(pixels, 1440, dpi_); }
+
+  HFONT Font(const FontSpec& font);
+  HBRUSH Brush(COLORREF color);
+
+ private:
+  int dpi_;
+  std::map<std::tuple<std::string, double, bool, bool>, HFONT> fonts_;
+  std::map<COLORREF, HBRUSH> brushes_;
+};

@@ -1,0 +1,85 @@
+// Input messages to events: positions in twips in the receiving window's coordinates, the
+// shift keys from the keyboard state, and mouse moves only when the pointer really moved.
+#include "platform/win32/win32_input_events.h"
+
+#include <windowsx.h>
+
+namespace {
+
+int ShiftState() {
+  return (GetKeyState(VK_SHIFT) < 0 ? 1 : 0) | (GetKeyState(VK_CONTROL) < 0 ? 2 : 0) |
+         (GetKeyState(VK_MENU) < 0 ? 4 : 0);
+}
+
+int ButtonsHeld(WPARAM wparam) {
+  return ((wparam & MK_LBUTTON) ? 1 : 0) | ((wparam & MK_RBUTTON) ? 2 : 0) |
+         ((wparam & MK_MBUTTON) ? 4 : 0);
+}
+
+// Windows also sends WM_MOUSEMOVE when a window appears, hides or moves under a still
+// pointer; only a change of the pointer's place on the screen is a move.
+bool PointerMoved(Win32Form& form, HWND window, POINT point) {
+  ClientToScreen(window, &point);
+  if (point.x == form.last_pointer.x && point.y == form.last_pointer.y) return false;
+  form.last_pointer = point;
+  return true;
+}
+
+UiEvent MouseEvent(const Win32Form& form, EventKind kind, int control, POINT point, int buttons) {
+  UiEvent event{kind, control};
+  event.shift = ShiftState();
+  event.buttons = buttons;
+  event.x = form.gdi->ToTwips(point.x);
+  event.y = form.gdi->ToTwips(point.y);
+  return event;
+}
+
+}  // namespace
+
+POINT PointOf(LPARAM lparam) { return {GET_X_LPARAM(lparam), GET_Y_LPARAM(lparam)}; }
+
+bool HandleMouseInput(Win32Form& form, int control, HWND window, POINT point, UINT message,
+                      WPARAM wparam) {
+  int pressed = 0;
+  switch (message) {
+    case WM_MOUSEMOVE:
+      if (PointerMoved(form, window, point)) {
+        Deliver(form, MouseEvent(form, EventKind::kMouseMove, control, point, ButtonsHeld(wparam)));
+      }
+      return true;
+    // Labels' windows count double clicks; the second press is a press all the same.
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK: pressed = 1; break;
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONDBLCLK: pressed = 2; break;
+    case WM_MBUTTONDOWN:
+    case WM_MBUTTONDBLCLK: pressed = 4; break;
+    default: return false;
+  }
+  Deliver(form, MouseEvent(form, EventKind::kClick, control, point, pressed));
+  return true;
+}
+
+bool HandleKeyInput(Win32Form& form, UINT message, WPARAM wparam) {
+  UiEvent event;
+  switch (message) {
+    case WM_KEYDOWN:
+    case WM_SYSKEYDOWN:
+      event.kind = EventKind::kKeyDown;
+      event.key_code = static_cast<int>(wparam);
+      break;
+    case WM_CHAR:
+    case WM_SYSCHAR:
+      event.kind = EventKind::kKeyPress;
+      event.character = static_cast<int>(wparam);
+      break;
+    default: return false;
+  }
+  event.shift = ShiftState();
+  Deliver(form, event);
+  return true;
+}
+
+bool IsSystemKeyMessage(UINT message) {
+  return message == WM_SYSKEYDOWN || message == WM_SYSKEYUP || message == WM_SYSCHAR;
+}

@@ -1,0 +1,38 @@
+// What the Win32 toolkit keeps for one live form: its window, its sink, the windows of its
+// controls with the colours they are painted in, the covers over the other monitors and
+// the last pointer position, so that only real moves count.
+#pragma once
+
+#include <windows.h>
+
+#include <optional>
+#include <vector>
+
+#include "platform/win32/win32_gdi.h"
+#include "ui/window_system.h"
+
+struct Win32Control {
+  ControlKind kind = ControlKind::kLabel;
+  HWND window = nullptr;  // none for timers and for kinds not built as windows
+  int container = UiEvent::kFormItself;  // the index of the picture box holding it
+  std::optional<Color> text_color;
+  std::optional<Color> back_color;
+  bool transparent = false;
+};
+
+struct Win32Form {
+  FormEventSink* sink = nullptr;  // cleared before the window goes, so no event follows
+  GdiCache* gdi = nullptr;
+  HWND window = nullptr;
+  Color back_color;
+  bool covers_screen = false;  // maximised and borderless: the saver's whole-screen window
+  std::vector<Win32Control> controls;  // one for each control of the design, by index
+  std::vector<HWND> covers;
+  POINT last_pointer{};  // in screen pixels
+};
+
+
+// Hands an event to the form's sink, unless the form is going.
+inline void Deliver(Win32Form& form, const UiEvent& event) {
+  if (form.sink != nullptr) form.sink->HandleEvent(event);
+}

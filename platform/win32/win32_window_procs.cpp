@@ -1,0 +1,160 @@
+// The window procedures: backgrounds painted in the designs' colours, labels coloured by
+// their container (transparent ones in the colour behind them), timers and input passed on
+// to the form's sink.
+#include "platform/win32/win32_window_procs.h"
+
+#include <commctrl.h>
+
+#include "platform/win32/win32_input_events.h"
+
+namespace {
+
+Win32Form* FormOf(HWND window) {
+  return reinterpret_cast<Win32Form*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+}
+
+// Form, picture box and cover windows keep their form from the creation parameter.
+void KeepCreationForm(HWND window, UINT message, LPARAM lparam) {
+  if (message != WM_NCCREATE) return;
+  const auto* creation = reinterpret_cast<const CREATESTRUCTA*>(lparam);
+  SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(creation->lpCreateParams));
+}
+
+// The design index of a control's window (its child id is the index plus one); -1 for a
+// window that is not one of the form's controls.
+int ControlIndexOf(const Win32Form& form, HWND child) {
+  const int index = GetDlgCtrlID(child) - 1;
+  if (index < 0 || index >= static_cast<int>(form.controls.size())) return -1;
+  return form.controls[index].window == child ? index : -1;
+}
+
+COLORREF ContainerColor(const Win32Form& form, int container) {
+  if (container == UiEvent::kFormItself) return ColorRefOf(form.back_color);
+  return ColorRefOr(form.controls[container].back_color, COLOR_BTNFACE);
+}
+
+COLORREF BackgroundBehind(const Win32Form& form, int control) {
+  const Win32Control& label = form.controls[control];
+  if (label.transparent) return ContainerColor(form, label.container);
+  return ColorRefOr(label.back_color, COLOR_BTNFACE);
+}
+
+void FillBackground(const Win32Form& form, HWND window, HDC dc, COLORREF color) {
+  RECT client;
+  GetClientRect(window, &client);
+  FillRect(dc, &client, form.gdi->Brush(color));
+}
+
+// A label paints its own background with the brush returned here, and its text on the same
+// colour, so a transparent label over a solid container shows the container's colour.
+LRESULT ColorLabel(Win32Form& form, HWND window, WPARAM wparam, LPARAM lparam) {
+  const int control = ControlIndexOf(form, reinterpret_cast<HWND>(lparam));
+  if (control < 0) return DefWindowProcA(window, WM_CTLCOLORSTATIC, wparam, lparam);
+  HDC dc = reinterpret_cast<HDC>(wparam);
+  const COLORREF behind = BackgroundBehind(form, control);
+  SetTextColor(dc, ColorRefOr(form.controls[control].text_color, COLOR_BTNTEXT));
+  SetBkColor(dc, behind);
+  return reinterpret_cast<LRESULT>(form.gdi->Brush(behind));
+}
+
+LRESULT CALLBACK FormProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+  KeepCreationForm(window, message, lparam);
+  Win32Form* form = FormOf(window);
+  if (form == nullptr) return DefWindowProcA(window, message, wparam, lparam);
+  switch (message) {
+    case WM_ERASEBKGND:
+      FillBackground(*form, window, reinterpret_cast<HDC>(wparam), ColorRefOf(form->back_color));
+      return 1;
+    case WM_CTLCOLORSTATIC: return ColorLabel(*form, window, wparam, lparam);
+    case WM_TIMER: {
+      const int control = static_cast<int>(wparam) - 1;
+      if (control >= 0 && control < static_cast<int>(form->controls.size())) {
+        Deliver(*form, {EventKind::kTimer, control});
+      }
+      return 0;
+    }
+    // A form leaves only when the program destroys it.
+    case WM_CLOSE: return 0;
+  }
+  if (HandleMouseInput(*form, UiEvent::kFormItself, window, PointOf(lparam), message, wparam)) {
+    return 0;
+  }
+  // The saver's whole-screen window keeps system keys from Windows, so that Alt+F4 or F10
+  // neither closes it nor opens its menu: what a key does is the program's to decide.
+  const bool keeps_system_keys = form->covers_screen;
+  const bool key = HandleKeyInput(*form, message, wparam);
+  if (IsSystemKeyMessage(message)) {
+    // The program may have destroyed the form on this key.
+    if (keeps_system_keys || !IsWindow(window)) return 0;
+    return DefWindowProcA(window, message, wparam, lparam);
+  }
+  if (key) return 0;
+  return DefWindowProcA(window, message, wparam, lparam);
+}
+
+LRESULT CALLBACK PictureBoxProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+  KeepCreationForm(window, message, lparam);
+  Win32Form* form = FormOf(window);
+  const int control = form == nullptr ? -1 : ControlIndexOf(*form, window);
+  if (control < 0) return DefWindowProcA(window, message, wparam, lparam);
+  switch (message) {
+    case WM_ERASEBKGND:
+      FillBackground(*form, window, reinterpret_cast<HDC>(wparam), ContainerColor(*form, control));
+      return 1;
+    case WM_CTLCOLORSTATIC: return ColorLabel(*form, window, wparam, lparam);
+  }
+  if (HandleMouseInput(*form, control, window, PointOf(lparam), message, wparam)) return 0;
+  return DefWindowProcA(window, message, wparam, lparam);
+}
+
+// Input on a cover is input on the form's background, at the same place on the screen.
+LRESULT CALLBACK CoverProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+  KeepCreationForm(window, message, lparam);
+  Win32Form* form = FormOf(window);
+  if (form == nullptr) return DefWindowProcA(window, message, wparam, lparam);
+  if (message == WM_CLOSE) return 0;
+  if (message >= WM_MOUSEFIRST && message <= WM_MOUSELAST) {
+    POINT point = PointOf(lparam);
+    MapWindowPoints(window, form->window, &point, 1);
+    if (HandleMouseInput(*form, UiEvent::kFormItself, form->window, point, message, wparam)) return 0;
+  }
+  if (HandleKeyInput(*form, message, wparam) || IsSystemKeyMessage(message)) return 0;
+  return DefWindowProcA(window, message, wparam, lparam);
+}
+
+LRESULT CALLBACK LabelProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam,
+                           UINT_PTR subclass, DWORD_PTR data) {
+  if (message == WM_NCDESTROY) {
+    RemoveWindowSubclass(window, LabelProc, subclass);
+    return DefSubclassProc(window, message, wparam, lparam);
+  }
+  Win32Form& form = *reinterpret_cast<Win32Form*>(data);
+  const int control = ControlIndexOf(form, window);
+  if (control >= 0 && HandleMouseInput(form, control, window, PointOf(lparam), message, wparam)) {
+    return 0;
+  }
+  return DefSubclassProc(window, message, wparam, lparam);
+}
+
+void RegisterClassOf(HINSTANCE instance, const char* name, WNDPROC procedure, HBRUSH background) {
+  WNDCLASSEXA window_class{};
+  window_class.cbSize = sizeof window_class;
+  window_class.lpfnWndProc = procedure;
+  window_class.hInstance = instance;
+  window_class.hCursor = LoadCursor(nullptr, IDC_ARROW);
+  window_class.hbrBackground = background;
+  window_class.lpszClassName = name;
+  RegisterClassExA(&window_class);
+}
+
+}  // namespace
+
+void RegisterWindowClasses(HINSTANCE instance) {
+  RegisterClassOf(instance, kFormClass, FormProc, nullptr);
+  RegisterClassOf(instance, kPictureBoxClass, PictureBoxProc, nullptr);
+  RegisterClassOf(instance, kCoverClass, CoverProc, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+}
+
+void WatchLabelInput(HWND label, Win32Form& form) {
+  SetWindowSubclass(label, LabelProc, 1, reinterpret_cast<DWORD_PTR>(&form));
+}

@@ -1,0 +1,18 @@
+// The window classes of the Win32 toolkit and the procedures behind them: they turn the
+// messages of a form, its picture boxes, its labels and its monitor covers into events for
+// the form's sink, and paint the backgrounds the designs ask for.
+#pragma once
+
+#include <windows.h>
+
+#include "platform/win32/win32_live_form.h"
+
+inline constexpr const char* kFormClass = "ZorbelForm";
+inline constexpr const char* kPictureBoxClass = "ZorbelPictureBox";
+inline constexpr const char* kCoverClass = "ZorbelCover";
+
+// Form, picture box and cover windows take their Win32Form as the creation parameter.
+void RegisterWindowClasses(HINSTANCE instance);
+
+// Makes a STATIC window of the form report its mouse input as input on its control.
+void WatchLabelInput(HWND label, Win32Form& form);

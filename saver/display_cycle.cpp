@@ -1,0 +1,101 @@
+// The display tick. Every draw is 1 + floor(n u) or first + floor(n u) on a fresh draw u,
+// and the generator is reseeded before the promotion roll, before its threshold and before
+// the styling draws.
+#include "saver/display_cycle.h"
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+#include "saver/promo_messages.h"
+#include "startup/numbers.h"
+
+namespace {
+
+struct EntryList {
+  const std::vector<std::string>& texts;
+  const std::vector<FieldValue>& extra_seconds;
+  int count;
+};
+
+// The list the settings select for a tick that shows a joke; none for settings that
+// select nothing.
+std::optional<EntryList> ChooseList(const SharedState& state, Chance& chance) {
+  const EntryList clean{state.CleanJokes, state.CleanJokeExtraSeconds, state.CleanJokeCount};
+  const EntryList rude{state.RudeJokes, state.RudeJokeExtraSeconds, state.RudeJokeCount};
+  const EntryList medical{state.MedicalTerms, state.MedicalTermExtraSeconds, state.MedicalTermCount};
+  const bool rude_style = IsWord(state.JokeStyle, "rude");
+  if (rude_style && IsWord(state.MedicalSetting, "medicalyes")) {
+    const int c = DrawWhole(chance, 1, 99);
+    if (c <= 33) return clean;
+    if (c <= 90) return rude;
+    return medical;
+  }
+  if (rude_style && IsWord(state.MedicalSetting, "medicalno")) {
+    return DrawWhole(chance, 1, 59) <= 29 ? clean : rude;
+  }
+  if (IsWord(state.JokeStyle, "clean")) return clean;
+  return std::nullopt;
+}
+
+int Floor(double value) { return static_cast<int>(std::floor(value)); }
+
+}  // namespace
+
+DisplayItem ChooseDisplayItem(const SharedState& state, Chance& chance, int current_interval,
+                              int delay_interval) {
+  chance.Reseed();
+  const std::vector<std::string> promo_messages = BuildPromoMessages();
+  const int roll = DrawWhole(chance, 1, 199);
+  chance.Reseed();
+  const int threshold = DrawWhole(chance, 151, 30);
+  if (roll > threshold) return {PickPromoMessage(promo_messages, chance.Draw()), delay_interval};
+
+  const std::optional<EntryList> list = ChooseList(state, chance);
+  if (!list) return {"", std::nullopt};
+  if (list->count <= 0) return {"", delay_interval};
+  const int k = DrawWhole(chance, 1, list->count);
+  return {list->texts[k], IntervalAfterJoke(current_interval, list->extra_seconds[k], delay_interval)};
+}
+
+int IntervalAfterJoke(int current_interval, const FieldValue& extra_seconds, int delay_interval) {
+  const std::optional<double> extra = NumericValueOf(extra_seconds);
+  if (!extra || *extra == 0) return delay_interval;
+  const double interval = std::nearbyint(current_interval + 1000 * *extra);
+  return static_cast<int>(std::clamp(interval, 1.0, 65535.0));
+}
+
+Color PaletteColor(int entry) {
+  static constexpr Color kPalette[] = {
+      {192, 192, 192}, {128, 128, 128}, {0, 0, 255}, {0, 255, 0},
+      {0, 255, 255},   {255, 0, 0},     {255, 0, 255},
+  };
+  return kPalette[std::clamp(entry, 7, 13) - 7];
+}
+
+void StyleAndPlace(Label& label, const std::string& text, TwipSize window, Chance& chance) {
+  chance.Reseed();
+  const int colour = DrawWhole(chance, 7, 7);
+  label.SetText(text);
+  label.SetTextColor(PaletteColor(colour));
+  label.SetFontName(DrawWhole(chance, 1, 10) >= 5 ? "Times New Roman" : "Arial");
+  const int size = DrawWhole(chance, 18, 15);
+  label.SetBold(DrawWhole(chance, 1, 10) > 5);
+  label.SetFontSize(size);
+  while (label.width() >= window.width && label.font().size_points > 1) {
+    label.SetFontSize(std::max(1.0, label.font().size_points - 1));
+  }
+  const int left = Floor(chance.Draw() * (window.width - label.width() + 1));
+  const int top = Floor(chance.Draw() * (window.height - label.height() + 1));
+  label.SetLeft(std::max(0, left));
+  label.SetTop(top);
+}
+
+void RunDisplayTick(Label& label, Timer& timer, TwipSize window, const SharedState& state,
+                    Chance& chance, int delay_interval) {
+  label.SetVisible(false);
+  const DisplayItem item = ChooseDisplayItem(state, chance, timer.interval(), delay_interval);
+  if (item.interval) timer.SetInterval(*item.interval);
+  StyleAndPlace(label, item.text, window, chance);
+  label.SetVisible(true);
+}

@@ -1,0 +1,53 @@
+// The saver window's handlers. Input before arming leaves no trace.
+#include "saver/form1.h"
+
+#include "saver/display_cycle.h"
+#include "saver/form1_design.h"
+
+namespace {
+constexpr const char* kArmed = "ok";
+}  // namespace
+
+Form1::Form1(UiContext context, const SharedState& state, Chance& chance, int delay_interval)
+    : Form(Form1Design(), context), Label1(label("Label1")), labelxx(label("labelxx")),
+      Timer1(timer("Timer1")), Timer2(timer("Timer2")), Timer3(timer("Timer3")),
+      Picture1(control("Picture1")), state_(state), chance_(chance),
+      delay_interval_(delay_interval) {
+  On("Timer1", EventKind::kTimer, [this](const UiEvent&) { Timer1_Timer(); });
+  On("Timer2", EventKind::kTimer, [this](const UiEvent&) { Timer2_Timer(); });
+  On("Timer3", EventKind::kTimer, [this](const UiEvent&) { Timer3_Timer(); });
+  On("", EventKind::kClick, [this](const UiEvent&) { Form_Click(); });
+  On("", EventKind::kKeyDown, [this](const UiEvent&) { Form_KeyDown(); });
+  On("", EventKind::kKeyPress, [this](const UiEvent&) { Form_KeyPress(); });
+  On("", EventKind::kMouseMove, [this](const UiEvent&) { Form_MouseMove(); });
+  On("Label1", EventKind::kClick, [this](const UiEvent&) { Label1_Click(); });
+  On("Label1", EventKind::kMouseMove, [this](const UiEvent&) { Label1_MouseMove(); });
+}
+
+void Form1::Timer1_Timer() {
+  RunDisplayTick(Label1, Timer1, ClientSize(), state_, chance_, delay_interval_);
+}
+
+void Form1::Timer2_Timer() {
+  Picture1.SetVisible(false);
+  Timer1.SetEnabled(true);
+}
+
+void Form1::Timer3_Timer() {
+  labelxx.SetText(kArmed);
+  Timer3.SetEnabled(false);
+  Timer2.SetEnabled(false);
+}
+
+void Form1::Form_Click() { ExitIfArmed(*this, context_.services); }
+void Form1::Form_KeyDown() { ExitIfArmed(*this, context_.services); }
+void Form1::Form_KeyPress() { ExitIfArmed(*this, context_.services); }
+void Form1::Form_MouseMove() { ExitIfArmed(*this, context_.services); }
+void Form1::Label1_Click() { ExitIfArmed(*this, context_.services); }
+void Form1::Label1_MouseMove() { ExitIfArmed(*this, context_.services); }
+
+void ExitIfArmed(Form1& form, Services& services) {
+  if (form.labelxx.text() != kArmed) return;
+  services.ShowCursor(true);
+  services.EndProgram();
+}

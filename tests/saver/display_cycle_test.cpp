@@ -1,0 +1,263 @@
+// The display tick on the headless platform with a frozen clock: the list each setting
+// selects and with what chance, the intervals extra seconds give, the fit and the place.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <map>
+#include <set>
+
+#include "platform/headless/headless_services.h"
+#include "platform/headless/headless_window_system.h"
+#include "saver/display_cycle.h"
+#include "saver/form1.h"
+#include "saver/promo_messages.h"
+
+namespace {
+
+void AddEntry(std::vector<std::string>& texts, std::vector<FieldValue>& extras, std::int16_t& count,
+              const std::string& text, FieldValue extra = 0.0) {
+  ++count;
+  texts[count] = text;
+  extras[count] = extra;
+}
+
+class DisplayCycleTest : public ::testing::Test {
+ protected:
+  DisplayCycleTest() {
+    ResetEntryLists(state);
+    Settings("rude", "medicalyes");
+    AddEntry(state.CleanJokes, state.CleanJokeExtraSeconds, state.CleanJokeCount, "clean joke");
+    AddEntry(state.RudeJokes, state.RudeJokeExtraSeconds, state.RudeJokeCount, "rude joke");
+    AddEntry(state.MedicalTerms, state.MedicalTermExtraSeconds, state.MedicalTermCount, "medical term");
+    form.Timer1.SetInterval(7000);
+  }
+  void Settings(const std::string& style, const std::string& medical) {
+    state.JokeStyle = style;
+    state.MedicalSetting = medical;
+  }
+  bool IsPromo(const std::string& text) const { return promos.count(text) > 0; }
+  // Runs `ticks` ticks and counts what Label1 showed, with every promotional message
+  // counted as "promo".
+  std::map<std::string, int> Tally(int ticks) {
+    std::map<std::string, int> shown;
+    for (int i = 0; i < ticks; ++i) {
+      form.Timer1_Timer();
+      ++shown[IsPromo(form.Label1.text()) ? "promo" : form.Label1.text()];
+    }
+    return shown;
+  }
+
+  HeadlessMachine machine;
+  HeadlessServices services{machine, "/s", "."};  // its clock stays at midnight
+  HeadlessWindowSystem windows;
+  SharedState state;
+  Chance chance{[this] { return services.TimeOfDaySeconds(); }};
+  Form1 form{UiContext{windows, services}, state, chance, 7000};
+  const std::vector<std::string> promo_list = BuildPromoMessages();
+  const std::set<std::string> promos{promo_list.begin() + 1, promo_list.end()};
+};
+
+// A share of n draws is within five standard deviations of p.
+void ExpectShare(int hits, int n, double p, const std::string& what) {
+  const double sigma = std::sqrt(p * (1 - p) / n);
+  EXPECT_NEAR(static_cast<double>(hits) / n, p, 5 * sigma) << what;
+}
+
+TEST_F(DisplayCycleTest, ChancesHoldWithAFrozenClock) {
+  constexpr int kTicks = 60000;
+  auto shown = Tally(kTicks);
+  ExpectShare(shown["promo"], kTicks, 1005.0 / 5970, "promotional messages");
+  const int jokes = kTicks - shown["promo"];
+  ExpectShare(shown["clean joke"], jokes, 33.0 / 99, "clean with rude and medical");
+  ExpectShare(shown["rude joke"], jokes, 57.0 / 99, "rude with rude and medical");
+  ExpectShare(shown["medical term"], jokes, 9.0 / 99, "medical with rude and medical");
+
+  Settings("rude", "medicalno");
+  shown = Tally(kTicks);
+  const int rude_or_clean = kTicks - shown["promo"];
+  ExpectShare(shown["clean joke"], rude_or_clean, 29.0 / 59, "clean with rude alone");
+  ExpectShare(shown["rude joke"], rude_or_clean, 30.0 / 59, "rude with rude alone");
+  EXPECT_EQ(shown.count("medical term"), 0u);
+}
+
+TEST_F(DisplayCycleTest, EachPromotionalMessageAndEachEntryComesEvenly) {
+  for (int k = 2; k <= 4; ++k) {
+    AddEntry(state.CleanJokes, state.CleanJokeExtraSeconds, state.CleanJokeCount,
+             "clean joke " + std::to_string(k));
+  }
+  Settings("clean", "medicalyes");
+  constexpr int kTicks = 60000;
+  const std::map<std::string, int> counts = [&] {
+    std::map<std::string, int> c;
+    for (int i = 0; i < kTicks; ++i) {
+      form.Timer1_Timer();
+      ++c[form.Label1.text()];
+    }
+    return c;
+  }();
+  int promo_total = 0;
+  for (const std::string& promo : promos) promo_total += counts.count(promo) ? counts.at(promo) : 0;
+  for (const std::string& promo : promos) {
+    ExpectShare(counts.count(promo) ? counts.at(promo) : 0, promo_total, 1.0 / 17, promo);
+  }
+  EXPECT_EQ(counts.count("rude joke") + counts.count("medical term"), 0u)
+      << "clean shows clean jokes only, also with medical terms allowed";
+  for (const char* joke : {"clean joke", "clean joke 2", "clean joke 3", "clean joke 4"}) {
+    ExpectShare(counts.at(joke), kTicks - promo_total, 0.25, joke);
+  }
+}
+
+TEST_F(DisplayCycleTest, SettingsThatSelectNoListShowNothingAndKeepTheInterval) {
+  for (const FieldValue& style : {FieldValue(std::string("Clean")), FieldValue()}) {
+    state.JokeStyle = style;
+    form.Timer1.SetInterval(4321);
+    for (int i = 0; i < 300; ++i) {
+      const int before = form.Timer1.interval();
+      form.Timer1_Timer();
+      if (IsPromo(form.Label1.text())) {
+        EXPECT_EQ(form.Timer1.interval(), 7000);
+      } else {
+        EXPECT_EQ(form.Label1.text(), "");
+        EXPECT_EQ(form.Timer1.interval(), before);
+      }
+    }
+  }
+  Settings("rude", "medicalyes");
+  state.MedicalTermCount = 0;
+  state.RudeJokeCount = 0;
+  state.CleanJokeCount = 0;
+  form.Timer1.SetInterval(4321);
+  for (int i = 0; i < 50; ++i) {
+    form.Timer1_Timer();
+    EXPECT_TRUE(IsPromo(form.Label1.text()) || form.Label1.text().empty());
+    EXPECT_EQ(form.Timer1.interval(), 7000) << "an empty list sets the delay";
+  }
+}
+
+TEST_F(DisplayCycleTest, ExtraSecondsAddUpUntilAPromotionalMessage) {
+  Settings("clean", "medicalno");
+  state.CleanJokeExtraSeconds[1] = 5.0;
+  std::vector<int> since_promotion;
+  bool saw_full_sequence = false;
+  for (int i = 0; i < 400; ++i) {
+    const int before = form.Timer1.interval();
+    form.Timer1_Timer();
+    const int after = form.Timer1.interval();
+    if (IsPromo(form.Label1.text())) {
+      EXPECT_EQ(after, 7000);
+      since_promotion = {7000};
+    } else {
+      EXPECT_EQ(form.Label1.text(), "clean joke");
+      EXPECT_EQ(after, std::min(before + 5000, 65535));
+      since_promotion.push_back(after);
+    }
+    if (since_promotion.size() >= 3 && since_promotion[0] == 7000 && since_promotion[1] == 12000 &&
+        since_promotion[2] == 17000) {
+      saw_full_sequence = true;
+    }
+  }
+  EXPECT_TRUE(saw_full_sequence) << "7000, 12000, 17000 after a promotional message";
+}
+
+TEST(IntervalAfterJoke, StaysWithinTheTimersRange) {
+  EXPECT_EQ(IntervalAfterJoke(7000, 5.0, 7000), 12000);
+  EXPECT_EQ(IntervalAfterJoke(7000, 0.0, 7000), 7000);
+  EXPECT_EQ(IntervalAfterJoke(12000, FieldValue(), 7000), 7000);
+  EXPECT_EQ(IntervalAfterJoke(7000, 0.0005, 7000), 7000) << "half a millisecond to even";
+  EXPECT_EQ(IntervalAfterJoke(7000, 0.0015, 7000), 7002);
+  EXPECT_EQ(IntervalAfterJoke(64000, 8.0, 7000), 65535) << "no failure 380";
+  EXPECT_EQ(IntervalAfterJoke(7000, -10.0, 7000), 1) << "never 0, which would stop the cycle";
+  EXPECT_EQ(IntervalAfterJoke(7000, std::string("3"), 7000), 10000);
+  EXPECT_EQ(IntervalAfterJoke(7000, std::string("3 s"), 7000), 7000);
+}
+
+TEST_F(DisplayCycleTest, StylingDrawsFromThePaletteFacesSizesAndWeights) {
+  std::set<std::string> faces;
+  std::set<double> sizes;
+  std::set<bool> weights;
+  std::set<std::tuple<int, int, int>> colours;
+  for (int i = 0; i < 2000; ++i) {
+    StyleAndPlace(form.Label1, "x", form.ClientSize(), chance);
+    faces.insert(form.Label1.font().name);
+    sizes.insert(form.Label1.font().size_points);
+    weights.insert(form.Label1.font().bold);
+    const Color c = *form.Label1.text_color();
+    colours.insert({c.red, c.green, c.blue});
+  }
+  EXPECT_EQ(faces, (std::set<std::string>{"Arial", "Times New Roman"}));
+  EXPECT_EQ(sizes.size(), 15u);
+  EXPECT_EQ(*sizes.begin(), 18);
+  EXPECT_EQ(*sizes.rbegin(), 32);
+  EXPECT_EQ(weights.size(), 2u);
+  EXPECT_EQ(colours, (std::set<std::tuple<int, int, int>>{{192, 192, 192}, {128, 128, 128},
+                                                           {0, 0, 255}, {0, 255, 0}, {0, 255, 255},
+                                                           {255, 0, 0}, {255, 0, 255}}));
+}
+
+TEST_F(DisplayCycleTest, TheLabelFitsTheWindowAtTheFirstSmallerSizeAndStaysInside) {
+  const TwipSize window = form.ClientSize();
+  const std::string wide(90, 'w');  // too wide at every drawn size
+  for (int i = 0; i < 500; ++i) {
+    StyleAndPlace(form.Label1, i % 2 ? wide : "short\r\nand a longer line", window, chance);
+    const Label& label = form.Label1;
+    ASSERT_LT(label.width(), window.width);
+    ASSERT_GE(label.left(), 0);
+    ASSERT_LE(label.left(), window.width - label.width());
+    ASSERT_GE(label.top(), 0);
+    ASSERT_LE(label.top(), window.height - label.height());
+    if (i % 2) {
+      FontSpec one_up = label.font();
+      one_up.size_points += 1;
+      EXPECT_GE(windows.MeasureText(one_up, wide).width, window.width)
+          << "stops at the first size that fits";
+    }
+  }
+}
+
+TEST_F(DisplayCycleTest, AHopelesslyWideTextStopsAtOnePointAtTheLeftEdge) {
+  StyleAndPlace(form.Label1, std::string(5000, 'w'), form.ClientSize(), chance);
+  EXPECT_EQ(form.Label1.font().size_points, 1);
+  EXPECT_EQ(form.Label1.left(), 0);
+}
+
+TEST(PromoMessages, SeventeenFromPositionOneWithTheirQuotedLines) {
+  const std::vector<std::string> messages = BuildPromoMessages();
+  ASSERT_EQ(messages.size(), 18u);
+  EXPECT_EQ(messages[0], "");
+  EXPECT_EQ(messages[1],
+            "Did you know you can upgrade this screensaver online? - FREE\r\nYou can download "
+            "JOKE and SOFTWARE updates. \r\n\r\nUpgrade automatically by clicking 'Check for "
+            "upgrade' in the setup screen. ");
+  EXPECT_EQ(messages[3],
+            "Be part of the Zorbel SS project!\r\n\r\nSubmit your own zorbel jokes and more at "
+            "our site: \r\nwww.tarnwick.example/zorbel/");
+  EXPECT_EQ(messages[4], "Problems, questions, comments?\r\nE-mail zorbel@tarnwick.example");
+  EXPECT_EQ(messages[6], "www.tarnwick.example");
+  EXPECT_EQ(messages[9], "More Zorbel Jokes:\r\nhttp://www.tarnwick.example/zorbel/");
+  EXPECT_EQ(messages[12].substr(0, 92),
+            "Zorbel Joke Network - add zorbels to your site\r\n\r\n"
+            "http://www.zorbelring.example/ring/joke/\r\n");
+  EXPECT_EQ(messages[15], "tarnwick.example");
+  EXPECT_EQ(messages[16], "Zorbel Jokes. http://www.tarnwick.example/zorbel/ ");
+  EXPECT_EQ(messages[17], "Jokes. http://www.tarnwick.example/jokes/");
+  for (std::size_t i = 1; i < messages.size(); ++i) EXPECT_FALSE(messages[i].empty()) << i;
+
+  EXPECT_EQ(&PickPromoMessage(messages, 0.0), &messages[1]);
+  EXPECT_EQ(&PickPromoMessage(messages, 1.0 / 17), &messages[2]);
+  EXPECT_EQ(&PickPromoMessage(messages, std::nextafter(1.0, 0.0)), &messages[17]);
+}
+
+TEST(Chance, ReseedsAtOneClockReadingStillGiveFreshDraws) {
+  Chance chance([] { return 43200.0; });
+  std::set<double> draws;
+  for (int i = 0; i < 1000; ++i) {
+    chance.Reseed();
+    const double u = chance.Draw();
+    ASSERT_GE(u, 0.0);
+    ASSERT_LT(u, 1.0);
+    draws.insert(u);
+  }
+  EXPECT_EQ(draws.size(), 1000u);
+}
+
+}  // namespace

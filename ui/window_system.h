@@ -1,0 +1,70 @@
+// What a platform must do for the forms: create windows and controls from their designs,
+// change what they show, measure text, run timers and report input. It decides nothing
+// about what the program shows; the forms above it do.
+#pragma once
+
+#include <string>
+
+#include "ui/design.h"
+
+using FormHandle = int;
+
+struct TwipSize {
+  int width = 0;
+  int height = 0;
+  bool operator==(const TwipSize&) const = default;
+};
+
+enum class EventKind { kClick, kMouseMove, kKeyDown, kKeyPress, kTimer };
+
+// One event for one form. `control` is the index of the control in the form's design,
+// or kFormItself for the form's background and for keys.
+struct UiEvent {
+  static constexpr int kFormItself = -1;
+  EventKind kind = EventKind::kClick;
+  int control = kFormItself;
+  int key_code = 0;   // kKeyDown: the virtual-key code
+  int character = 0;  // kKeyPress: the character code
+  int shift = 0;      // shift state: 1 Shift, 2 Ctrl, 4 Alt
+  int buttons = 0;    // mouse buttons held: 1 left, 2 right, 4 middle
+  int x = 0;          // mouse position in twips, in the control's own coordinates
+  int y = 0;
+};
+
+// Receives the events of one form. The platform delivers them one at a time.
+class FormEventSink {
+ public:
+  virtual ~FormEventSink() = default;
+  virtual void HandleEvent(const UiEvent& event) = 0;
+};
+
+class WindowSystem {
+ public:
+  virtual ~WindowSystem() = default;
+
+  // Creates the window, hidden, and every control of the design that is not a timer, as
+  // designed (visible ones visible within the hidden window). Events go to `sink`.
+  virtual FormHandle CreateForm(const FormDesign& design, FormEventSink& sink) = 0;
+  // Destroys the window with its controls and stops its timers; no event follows.
+  virtual void DestroyForm(FormHandle form) = 0;
+  virtual void ShowForm(FormHandle form) = 0;
+  virtual void HideForm(FormHandle form) = 0;
+  // The window's client area; a maximised borderless form's is the whole primary monitor.
+  virtual TwipSize ClientSize(FormHandle form) = 0;
+
+  // Changes to one control, addressed by its index in the design.
+  virtual void SetControlText(FormHandle form, int control, const std::string& text) = 0;
+  virtual void SetControlTextColor(FormHandle form, int control, const std::optional<Color>& color) = 0;
+  virtual void SetControlFont(FormHandle form, int control, const FontSpec& font) = 0;
+  virtual void SetControlAlignment(FormHandle form, int control, TextAlignment alignment) = 0;
+  virtual void SetControlBounds(FormHandle form, int control, const TwipRect& bounds) = 0;
+  virtual void SetControlVisible(FormHandle form, int control, bool visible) = 0;
+
+  // The size a self-sizing label needs for `text` in `font`: the widest line and the
+  // height of all lines (CR LF separates lines), without wrapping.
+  virtual TwipSize MeasureText(const FontSpec& font, const std::string& text) = 0;
+
+  // Starts the timer `control` of `form` counting `interval_ms` from now, again and again,
+  // replacing any countdown it had; 0 stops it.
+  virtual void SetTimer(FormHandle form, int control, int interval_ms) = 0;
+};
