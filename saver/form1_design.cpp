@@ -3,72 +3,32 @@
 #include "saver/form1_design.h"
 
 #include "startup/web_endpoints.h"
+#include "ui/design_builders.h"
 
 namespace {
 
-constexpr Color kBlack{0, 0, 0};
-constexpr Color kWhite{255, 255, 255};
-constexpr Color kYellow{255, 255, 0};
-constexpr Color kPaleYellow{255, 255, 192};
-constexpr Color kLightGreen{128, 255, 128};
-constexpr Color kDarkBlue{0, 0, 192};
-
-ControlDesign Timer(const char* name, int interval_ms, bool enabled) {
-  ControlDesign timer;
-  timer.name = name;
-  timer.kind = ControlKind::kTimer;
-  timer.interval_ms = interval_ms;
-  timer.enabled = enabled;
-  return timer;
-}
+using namespace design;
 
 ControlDesign PanelLabel(const char* name, const char* text, std::optional<Color> color,
                          TwipRect bounds, const char* face, double points, bool bold,
                          TextAlignment alignment = TextAlignment::kLeft) {
-  ControlDesign label;
-  label.name = name;
-  label.parent = "Picture1";
-  label.caption = text;
-  label.text_color = color;
-  label.bounds = bounds;
-  label.font = {face, points, bold, false};
-  label.transparent = true;
-  label.alignment = alignment;
-  return label;
+  return Label(name, "Picture1", bounds, text, Font(face, points, bold), color, alignment);
 }
 
 ControlDesign NoticeLabel(const char* name, const std::string& text, Color color, TwipRect bounds) {
-  ControlDesign label;
-  label.name = name;
-  label.caption = text;
-  label.text_color = color;
-  label.bounds = bounds;
-  label.font = {"Arial", 9.75, true, false};
-  label.transparent = true;
-  return label;
+  return Label(name, "", bounds, text, Font("Arial", 9.75, true), color);
 }
 
 FormDesign BuildForm1Design() {
-  FormDesign form;
-  form.name = "Form1";
-  form.caption = "Zorbel Joke Screensaver";
-  form.client_width = 8850;
-  form.client_height = 6600;
+  FormDesign form = Window("Form1", "Zorbel Joke Screensaver", 8850, 6600, BorderStyle::kNone);
   form.back_color = kBlack;
-  form.border = BorderStyle::kNone;
   form.maximized = true;
   form.topmost = true;
-  form.show_icon = false;
 
   form.controls.push_back(Timer("Timer3", 3600, true));
   form.controls.push_back(Timer("Timer2", 3500, true));
 
-  ControlDesign panel;
-  panel.name = "Picture1";
-  panel.kind = ControlKind::kPictureBox;
-  panel.back_color = kDarkBlue;
-  panel.bounds = {3840, 1440, 4575, 4575};
-  form.controls.push_back(panel);
+  form.controls.push_back(Panel("Picture1", "", {3840, 1440, 4575, 4575}, kDarkBlue));
 
   constexpr auto kTimes = "Times New Roman";
   form.controls.push_back(PanelLabel("Label2", "Tarnwick Entertainment Company proudly presents",
@@ -104,16 +64,14 @@ FormDesign BuildForm1Design() {
           endpoints::ProductPageAddress() + " . We thank you for your co-operation. ",
       kPaleYellow, {120, 6840, 11175, 855}));
 
-  ControlDesign flag;
-  flag.name = "labelxx";
-  flag.caption = "Label8";
+  constexpr bool kOpaque = true;
+  ControlDesign flag = Label("labelxx", "", {0, 0, 1215, 255}, "Label8", kDialogFont, std::nullopt,
+                             TextAlignment::kLeft, kOpaque);
   flag.visible = false;
-  flag.bounds = {0, 0, 1215, 255};
   form.controls.push_back(flag);
 
-  ControlDesign display;
-  display.name = "Label1";
-  display.bounds = {120, 480, 0, 0};
+  ControlDesign display = Label("Label1", "", {120, 480, 0, 0}, "", kDialogFont, std::nullopt,
+                                TextAlignment::kLeft, kOpaque);
   display.back_color = kBlack;
   display.auto_size = true;
   form.controls.push_back(display);

@@ -19,6 +19,11 @@ Program::Program(Services& services, WindowSystem& windows)
       form1([this] {
         return std::make_unique<Form1>(UiContext{this->windows, this->services}, state, chance,
                                        display_interval_);
+      }),
+      form2([this] { return std::make_unique<Form2>(UiContext{this->windows, this->services}, state); }),
+      form4([this] { return std::make_unique<Form4>(UiContext{this->windows, this->services}); }),
+      form3([this] {
+        return std::make_unique<Form3>(UiContext{this->windows, this->services}, state, form2, form4);
       }) {}
 
 void Program::Main() {
@@ -34,6 +39,7 @@ void Program::Main() {
 void Program::RunConfigurationMode() {
   try {
     ReadJokeHeader(state, services);
+    form3.Get().Show();
   } catch (const Failure& failure) {
     ReportStartupFailure(failure);
   }

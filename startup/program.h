@@ -4,6 +4,9 @@
 
 #include "saver/chance.h"
 #include "saver/form1.h"
+#include "setup/form2.h"
+#include "setup/form3.h"
+#include "setup/form4.h"
 #include "startup/shared_state.h"
 #include "ui/failure.h"
 #include "ui/form_slot.h"
@@ -31,6 +34,9 @@ class Program {
   SharedState state;
   Chance chance;
   FormSlot<Form1> form1;
+  FormSlot<Form2> form2;
+  FormSlot<Form4> form4;
+  FormSlot<Form3> form3;
 
  private:
   void RunConfigurationMode();

@@ -88,3 +88,11 @@ void Timer::SetInterval(double milliseconds) {
 }
 
 void Timer::Restart() { windows_.SetTimer(form_, index_, enabled_ ? interval_ : 0); }
+
+Checkable::Checkable(WindowSystem& windows, FormHandle form, int index, const ControlDesign& design)
+    : Control(windows, form, index, design), value_(design.checked) {}
+
+void Checkable::SetValue(bool value) {
+  value_ = value;
+  windows_.SetControlChecked(form_, index_, value);
+}

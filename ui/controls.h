@@ -88,3 +88,28 @@ class Timer : public Control {
   bool enabled_;
   int interval_;
 };
+
+// An option button or a check box: a mark the user sets by clicking. Option buttons in one
+// container form a group in which exactly one is selected.
+class Checkable : public Control {
+ public:
+  Checkable(WindowSystem& windows, FormHandle form, int index, const ControlDesign& design);
+
+  bool value() const { return value_; }
+  void SetValue(bool value);
+
+ private:
+  bool value_;
+};
+
+using OptionButton = Checkable;
+using CheckBox = Checkable;
+
+// A one-line text box; its text is what the user typed or the program set last.
+class TextBox : public Control {
+ public:
+  using Control::Control;
+
+  std::string text() const { return windows_.ReadControlText(form_, index_); }
+  void SetText(const std::string& text) { windows_.SetControlText(form_, index_, text); }
+};

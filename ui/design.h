@@ -43,14 +43,14 @@ struct ControlDesign {
   TwipRect bounds;
   std::string caption;  // labels, buttons, frames, options, check box; the text box's text
   FontSpec font;
-  std::optional<Color> text_color;  // none: the system's text colour
-  std::optional<Color> back_color;  // none: the system's face colour
+  std::optional<Color> text_color;  // none: the system's window-text colour
+  std::optional<Color> back_color;  // none: the system's window colour
   bool transparent = false;         // labels: the container shows through
   TextAlignment alignment = TextAlignment::kLeft;
   bool auto_size = false;  // labels: the size follows the text, on one line per text line
   bool visible = true;
   bool enabled = true;  // timers: ticking
-  int tab_index = -1;   // -1: takes no focus
+  int tab_index = -1;   // the order of the focus among controls that take it
   std::string tooltip;
   int interval_ms = 0;  // timers
   bool checked = false;  // option buttons and check box
@@ -62,7 +62,7 @@ struct FormDesign {
   std::string caption;
   int client_width = 0;  // twips
   int client_height = 0;
-  Color back_color;
+  std::optional<Color> back_color;  // none: the system's window colour
   BorderStyle border = BorderStyle::kSizable;
   bool maximized = false;  // covers the primary monitor
   bool topmost = false;

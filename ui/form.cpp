@@ -12,6 +12,9 @@ std::unique_ptr<Control> MakeControl(WindowSystem& windows, FormHandle form, int
   switch (design.kind) {
     case ControlKind::kLabel: return std::make_unique<Label>(windows, form, index, design);
     case ControlKind::kTimer: return std::make_unique<Timer>(windows, form, index, design);
+    case ControlKind::kOptionButton:
+    case ControlKind::kCheckBox: return std::make_unique<Checkable>(windows, form, index, design);
+    case ControlKind::kTextBox: return std::make_unique<TextBox>(windows, form, index, design);
     default: return std::make_unique<Control>(windows, form, index, design);
   }
 }
@@ -19,18 +22,35 @@ std::unique_ptr<Control> MakeControl(WindowSystem& windows, FormHandle form, int
 }  // namespace
 
 Form::Form(const FormDesign& design, UiContext context)
-    : context_(context), handle_(context.windows.CreateForm(design, *this)) {
+    : context_(context), design_(design), handle_(context.windows.CreateForm(design, *this)) {
   for (std::size_t i = 0; i < design.controls.size(); ++i) {
     controls_.push_back(
         MakeControl(context.windows, handle_, static_cast<int>(i), design.controls[i]));
   }
 }
 
-Form::~Form() { context_.windows.DestroyForm(handle_); }
+Form::~Form() {
+  if (loaded_) context_.windows.DestroyForm(handle_);
+}
 
 void Form::Show() {
   visible_ = true;
   context_.windows.ShowForm(handle_);
+}
+
+void Form::ShowModal(Form& owner) {
+  visible_ = true;
+  context_.windows.ShowModal(handle_, owner.handle_);
+}
+
+void Form::SetCaption(const std::string& caption) { context_.windows.SetFormCaption(handle_, caption); }
+
+void Form::Unload() {
+  if (!loaded_) return;
+  loaded_ = false;
+  visible_ = false;
+  context_.windows.DestroyForm(handle_);
+  if (unload_listener_) unload_listener_();
 }
 
 void Form::Hide() {
@@ -39,9 +59,31 @@ void Form::Hide() {
 }
 
 void Form::HandleEvent(const UiEvent& event) {
+  if (!loaded_) return;
+  if (event.kind == EventKind::kClick && event.control != UiEvent::kFormItself) {
+    MarkClicked(event.control);
+  }
   const auto handler = handlers_.find({event.control, event.kind});
-  if (handler == handlers_.end()) return;
-  RunGuarded(context_.services, [&] { handler->second(event); });
+  if (handler != handlers_.end()) {
+    RunGuarded(context_.services, [&] { handler->second(event); });
+  } else if (event.kind == EventKind::kClose) {
+    Unload();
+  }
+}
+
+void Form::MarkClicked(int control) {
+  const ControlDesign& clicked = design_.controls[control];
+  if (clicked.kind == ControlKind::kCheckBox) {
+    Checkable& box = dynamic_cast<Checkable&>(*controls_[control]);
+    box.SetValue(!box.value());
+  } else if (clicked.kind == ControlKind::kOptionButton) {
+    for (std::size_t i = 0; i < controls_.size(); ++i) {
+      const ControlDesign& other = design_.controls[i];
+      if (other.kind == ControlKind::kOptionButton && other.parent == clicked.parent) {
+        dynamic_cast<Checkable&>(*controls_[i]).SetValue(static_cast<int>(i) == control);
+      }
+    }
+  }
 }
 
 void Form::On(const std::string& control_name, EventKind event, Handler handler) {
@@ -52,6 +94,10 @@ void Form::On(const std::string& control_name, EventKind event, Handler handler)
 Label& Form::label(const std::string& name) { return dynamic_cast<Label&>(control(name)); }
 
 Timer& Form::timer(const std::string& name) { return dynamic_cast<Timer&>(control(name)); }
+
+TextBox& Form::text_box(const std::string& name) { return dynamic_cast<TextBox&>(control(name)); }
+
+Checkable& Form::checkable(const std::string& name) { return dynamic_cast<Checkable&>(control(name)); }
 
 Control& Form::control(const std::string& name) { return *controls_[IndexOf(name)]; }
 

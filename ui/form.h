@@ -1,6 +1,7 @@
 // A live form: the window and controls built from a design, and the table of handlers
 // named after control and event. Every handler runs under the failure net, so a failure
-// that escapes it shows the run-time error box and ends the program.
+// that escapes it shows the run-time error box and ends the program. A close request
+// without a handler unloads the form.
 #pragma once
 
 #include <functional>
@@ -28,8 +29,16 @@ class Form : public FormEventSink {
   Form& operator=(const Form&) = delete;
 
   void Show();
+  // Shows the form over `owner`, which takes no input until this form is unloaded.
+  void ShowModal(Form& owner);
   void Hide();
   bool visible() const { return visible_; }
+  void SetCaption(const std::string& caption);
+  // Closes the window and discards its controls; the object stays, inert, until its owner
+  // lets it go. `listener` hears of it once.
+  void Unload();
+  bool loaded() const { return loaded_; }
+  void SetUnloadListener(std::function<void()> listener) { unload_listener_ = std::move(listener); }
   // The client area: the whole screen for a maximised borderless form.
   TwipSize ClientSize() const { return context_.windows.ClientSize(handle_); }
 
@@ -43,15 +52,25 @@ class Form : public FormEventSink {
 
   Label& label(const std::string& name);
   Timer& timer(const std::string& name);
+  Checkable& option_button(const std::string& name) { return checkable(name); }
+  Checkable& check_box(const std::string& name) { return checkable(name); }
+  TextBox& text_box(const std::string& name);
   Control& control(const std::string& name);
 
   UiContext context_;
 
  private:
   int IndexOf(const std::string& name) const;
+  Checkable& checkable(const std::string& name);
+  // What a click does to an option button or check box before any handler runs.
+  void MarkClicked(int control);
+
+  const FormDesign design_;
 
   FormHandle handle_;
   std::vector<std::unique_ptr<Control>> controls_;
   std::map<std::pair<int, EventKind>, Handler> handlers_;
   bool visible_ = false;
+  bool loaded_ = true;
+  std::function<void()> unload_listener_;
 };

@@ -1,5 +1,6 @@
 // What a platform must do for the forms: create windows and controls from their designs,
-// change what they show, measure text, run timers and report input. It decides nothing
+// change what they show, measure text, run timers and report input. A cancel button is
+// pressed by Escape, a caption's "&x" by its accelerator; both arrive as clicks. It decides nothing
 // about what the program shows; the forms above it do.
 #pragma once
 
@@ -15,7 +16,8 @@ struct TwipSize {
   bool operator==(const TwipSize&) const = default;
 };
 
-enum class EventKind { kClick, kMouseMove, kKeyDown, kKeyPress, kTimer };
+// kClose: the user asks the window to close (its close box, Alt+F4).
+enum class EventKind { kClick, kMouseMove, kKeyDown, kKeyPress, kTimer, kClose };
 
 // One event for one form. `control` is the index of the control in the form's design,
 // or kFormItself for the form's background and for keys.
@@ -47,8 +49,12 @@ class WindowSystem {
   virtual FormHandle CreateForm(const FormDesign& design, FormEventSink& sink) = 0;
   // Destroys the window with its controls and stops its timers; no event follows.
   virtual void DestroyForm(FormHandle form) = 0;
+  // Shows the form, brings it forward and gives the focus to its first control in tab order.
   virtual void ShowForm(FormHandle form) = 0;
+  // Shows the form over `owner`, which takes no input until the form is destroyed.
+  virtual void ShowModal(FormHandle form, FormHandle owner) = 0;
   virtual void HideForm(FormHandle form) = 0;
+  virtual void SetFormCaption(FormHandle form, const std::string& caption) = 0;
   // The window's client area; a maximised borderless form's is the whole primary monitor.
   virtual TwipSize ClientSize(FormHandle form) = 0;
 
@@ -59,6 +65,10 @@ class WindowSystem {
   virtual void SetControlAlignment(FormHandle form, int control, TextAlignment alignment) = 0;
   virtual void SetControlBounds(FormHandle form, int control, const TwipRect& bounds) = 0;
   virtual void SetControlVisible(FormHandle form, int control, bool visible) = 0;
+  // Option buttons and check boxes: the mark they show.
+  virtual void SetControlChecked(FormHandle form, int control, bool checked) = 0;
+  // The text as it stands now, the user's typing included (text boxes).
+  virtual std::string ReadControlText(FormHandle form, int control) = 0;
 
   // The size a self-sizing label needs for `text` in `font`: the widest line and the
   // height of all lines (CR LF separates lines), without wrapping.

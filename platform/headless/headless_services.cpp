@@ -130,9 +130,16 @@ void HeadlessServices::ReplaceWholeFile(const std::string& path, std::string_vie
   }
 }
 
+void HeadlessServices::OpenWithShell(const ShellRequest& request) {
+  shell_requests.push_back(request);
+  sequence.push_back("open: " + request.file);
+}
+
 void HeadlessServices::ShowMessageBox(const std::string& title, const std::string& text,
                                       int style) {
   message_boxes.push_back(MessageBoxRecord{title, text, style});
+  sequence.push_back("box: " + title);
+  if (while_box_shows) while_box_shows(message_boxes.back());
 }
 
 void HeadlessServices::EndProgram() {

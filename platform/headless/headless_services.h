@@ -35,7 +35,7 @@ class HeadlessServices : public Services {
   bool AcquireSingleInstance() override;
   std::string ProgramDirectory() override { return program_directory_; }
   int ShowCursor(bool show) override;
-  void OpenWithShell(const ShellRequest& request) override { shell_requests.push_back(request); }
+  void OpenWithShell(const ShellRequest& request) override;
   std::string ReadWholeFile(const std::string& path) override;
   void ReplaceWholeFile(const std::string& path, std::string_view bytes) override;
   void ShowMessageBox(const std::string& title, const std::string& text, int style) override;
@@ -48,6 +48,10 @@ class HeadlessServices : public Services {
   // What a user would have seen, in order.
   std::vector<MessageBoxRecord> message_boxes;
   std::vector<ShellRequest> shell_requests;
+  // Boxes and opened addresses in the order they came: "box: TITLE", "open: FILE".
+  std::vector<std::string> sequence;
+  // Runs while a box is up, as a user would look at the screen behind it.
+  std::function<void(const MessageBoxRecord&)> while_box_shows;
   std::vector<bool> cursor_calls;
   int cursor_count = 0;
   bool ended = false;

@@ -3,6 +3,7 @@
 #include "platform/headless/headless_window_system.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cmath>
 #include <sstream>
 #include <stdexcept>
@@ -40,9 +41,11 @@ FormHandle HeadlessWindowSystem::CreateForm(const FormDesign& design, FormEventS
   HeadlessForm& form = forms_[handle];
   form.design = design;
   form.sink = &sink;
+  form.caption = design.caption;
   for (const ControlDesign& control : design.controls) {
     form.controls.push_back({control, control.caption, control.text_color, control.font,
-                             control.alignment, control.bounds, control.visible, 0, 0});
+                             control.alignment, control.bounds, control.visible, 0, 0,
+                             control.checked});
   }
   Note(design.name, "created");
   return handle;
@@ -51,13 +54,38 @@ FormHandle HeadlessWindowSystem::CreateForm(const FormDesign& design, FormEventS
 void HeadlessWindowSystem::DestroyForm(FormHandle form) {
   Note(FormAt(form).design.name, "destroyed");
   forms_.erase(form);
-  if (active_ == form) active_ = 0;
+  std::erase(shown_order_, form);
 }
 
 void HeadlessWindowSystem::ShowForm(FormHandle form) {
-  FormAt(form).shown = true;
-  active_ = form;
-  Note(FormAt(form).design.name, "shown");
+  HeadlessForm& shown = FormAt(form);
+  shown.shown = true;
+  std::erase(shown_order_, form);
+  shown_order_.push_back(form);
+  // The focus goes to the first control in tab order that takes it.
+  int first_tab = -1;
+  for (const HeadlessControl& control : shown.controls) {
+    const ControlKind kind = control.design.kind;
+    const bool takes_focus = kind == ControlKind::kCommandButton || kind == ControlKind::kTextBox ||
+                             kind == ControlKind::kOptionButton || kind == ControlKind::kCheckBox;
+    if (takes_focus && control.design.tab_index >= 0 &&
+        (first_tab < 0 || control.design.tab_index < first_tab)) {
+      first_tab = control.design.tab_index;
+      shown.focused = control.design.name;
+    }
+  }
+  Note(shown.design.name, "shown");
+}
+
+void HeadlessWindowSystem::ShowModal(FormHandle form, FormHandle owner) {
+  FormAt(form).modal_owner = owner;
+  ShowForm(form);
+  Note(FormAt(form).design.name, "is modal over " + FormAt(owner).design.name);
+}
+
+void HeadlessWindowSystem::SetFormCaption(FormHandle form, const std::string& caption) {
+  FormAt(form).caption = caption;
+  Note(FormAt(form).design.name, "caption " + Quoted(caption));
 }
 
 void HeadlessWindowSystem::HideForm(FormHandle form) {
@@ -108,6 +136,15 @@ void HeadlessWindowSystem::SetControlBounds(FormHandle form, int control, const 
 void HeadlessWindowSystem::SetControlVisible(FormHandle form, int control, bool visible) {
   ControlAt(form, control).visible = visible;
   NoteControl(form, control, visible ? "shown" : "hidden");
+}
+
+void HeadlessWindowSystem::SetControlChecked(FormHandle form, int control, bool checked) {
+  ControlAt(form, control).checked = checked;
+  NoteControl(form, control, checked ? "checked" : "cleared");
+}
+
+std::string HeadlessWindowSystem::ReadControlText(FormHandle form, int control) {
+  return ControlAt(form, control).text;
 }
 
 TwipSize HeadlessWindowSystem::MeasureText(const FontSpec& font, const std::string& text) {
@@ -235,13 +272,74 @@ void HeadlessWindowSystem::Deliver(FormHandle form, const UiEvent& event) {
 }
 
 void HeadlessWindowSystem::DeliverToActive(UiEvent event, const std::string& control_name) {
-  if (active_ == 0 || program_ended_) return;
-  if (!control_name.empty()) {
-    const HeadlessForm& form = FormAt(active_);
-    const auto match = std::find_if(form.controls.begin(), form.controls.end(),
-                                    [&](const HeadlessControl& c) { return c.design.name == control_name; });
-    if (match == form.controls.end()) throw std::logic_error("no control " + control_name);
-    event.control = static_cast<int>(match - form.controls.begin());
+  if (shown_order_.empty()) return;
+  DeliverInput(shown_order_.back(), event, control_name);
+}
+
+void HeadlessWindowSystem::DeliverInput(FormHandle form, UiEvent event,
+                                        const std::string& control_name) {
+  if (program_ended_ || Blocked(form)) return;
+  if (!control_name.empty()) event.control = IndexIn(FormAt(form), control_name);
+  Deliver(form, event);
+}
+
+int HeadlessWindowSystem::IndexIn(const HeadlessForm& form, const std::string& control_name) const {
+  const auto match = std::find_if(form.controls.begin(), form.controls.end(),
+                                  [&](const HeadlessControl& c) { return c.design.name == control_name; });
+  if (match == form.controls.end()) throw std::logic_error("no control " + control_name);
+  return static_cast<int>(match - form.controls.begin());
+}
+
+bool HeadlessWindowSystem::Blocked(FormHandle form) const {
+  return std::any_of(forms_.begin(), forms_.end(),
+                     [&](const auto& entry) { return entry.second.modal_owner == form; });
+}
+
+void HeadlessWindowSystem::ClickIn(const std::string& form_name, const std::string& control_name) {
+  DeliverInput(HandleOf(form_name), {EventKind::kClick}, control_name);
+}
+
+void HeadlessWindowSystem::Close(const std::string& form_name) {
+  DeliverInput(HandleOf(form_name), {EventKind::kClose}, "");
+}
+
+FormHandle HeadlessWindowSystem::HandleOf(const std::string& form_name) const {
+  for (const auto& [handle, form] : forms_) {
+    if (form.design.name == form_name) return handle;
   }
-  Deliver(active_, event);
+  throw std::logic_error("no form " + form_name);
+}
+
+void HeadlessWindowSystem::TypeInto(const std::string& control_name, const std::string& text) {
+  if (shown_order_.empty()) return;
+  HeadlessForm& form = FormAt(shown_order_.back());
+  form.controls.at(IndexIn(form, control_name)).text = text;
+  Note(form.design.name + "." + control_name, "typed " + Quoted(text));
+}
+
+void HeadlessWindowSystem::PressEscape() {
+  KeyDown(27);
+  if (shown_order_.empty()) return;
+  for (const HeadlessControl& control : FormAt(shown_order_.back()).controls) {
+    if (control.design.cancel) return Click(control.design.name);
+  }
+}
+
+void HeadlessWindowSystem::PressAccelerator(char letter) {
+  if (shown_order_.empty()) return;
+  const char wanted = static_cast<char>(std::tolower(static_cast<unsigned char>(letter)));
+  for (const HeadlessControl& control : FormAt(shown_order_.back()).controls) {
+    const std::string& caption = control.design.caption;
+    const std::size_t mark = caption.find('&');
+    if (control.design.kind != ControlKind::kLabel && mark != std::string::npos &&
+        mark + 1 < caption.size() &&
+        std::tolower(static_cast<unsigned char>(caption[mark + 1])) == wanted) {
+      return Click(control.design.name);
+    }
+  }
+}
+
+std::string HeadlessWindowSystem::ActiveFormName() const {
+  if (shown_order_.empty()) return "";
+  return forms_.at(shown_order_.back()).design.name;
 }

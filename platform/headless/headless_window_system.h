@@ -23,12 +23,16 @@ struct HeadlessControl {
   bool visible = true;
   int timer_interval = 0;  // timers: 0 when stopped
   long long timer_due = 0;
+  bool checked = false;  // option buttons and check boxes
 };
 
 struct HeadlessForm {
   FormDesign design;
   FormEventSink* sink = nullptr;
+  std::string caption;
   bool shown = false;
+  FormHandle modal_owner = 0;  // the form this one blocks while it is open
+  std::string focused;         // the control holding the keyboard focus
   std::vector<HeadlessControl> controls;
 };
 
@@ -40,7 +44,9 @@ class HeadlessWindowSystem : public WindowSystem {
   FormHandle CreateForm(const FormDesign& design, FormEventSink& sink) override;
   void DestroyForm(FormHandle form) override;
   void ShowForm(FormHandle form) override;
+  void ShowModal(FormHandle form, FormHandle owner) override;
   void HideForm(FormHandle form) override;
+  void SetFormCaption(FormHandle form, const std::string& caption) override;
   TwipSize ClientSize(FormHandle form) override;
   void SetControlText(FormHandle form, int control, const std::string& text) override;
   void SetControlTextColor(FormHandle form, int control, const std::optional<Color>& color) override;
@@ -48,6 +54,8 @@ class HeadlessWindowSystem : public WindowSystem {
   void SetControlAlignment(FormHandle form, int control, TextAlignment alignment) override;
   void SetControlBounds(FormHandle form, int control, const TwipRect& bounds) override;
   void SetControlVisible(FormHandle form, int control, bool visible) override;
+  void SetControlChecked(FormHandle form, int control, bool checked) override;
+  std::string ReadControlText(FormHandle form, int control) override;
   TwipSize MeasureText(const FontSpec& font, const std::string& text) override;
   void SetTimer(FormHandle form, int control, int interval_ms) override;
 
@@ -63,6 +71,16 @@ class HeadlessWindowSystem : public WindowSystem {
   void TypeCharacter(char character);  // a key going down, then its character
   void MoveMouse(const std::string& control_name = "");
   void Click(const std::string& control_name = "");
+  // A click in a named form, which a modal form over it keeps from its handlers.
+  void ClickIn(const std::string& form_name, const std::string& control_name);
+  // Replaces the text of a text box as the user would by typing.
+  void TypeInto(const std::string& control_name, const std::string& text);
+  // Escape: presses the active form's cancel button, if it has one.
+  void PressEscape();
+  // Alt and a letter: presses the control whose caption marks that letter with "&".
+  void PressAccelerator(char letter);
+  // The close box of a named form.
+  void Close(const std::string& form_name);
 
   // True once the program has ended; no event is delivered after that.
   bool program_ended() const { return program_ended_; }
@@ -71,6 +89,8 @@ class HeadlessWindowSystem : public WindowSystem {
   const HeadlessForm* FindForm(const std::string& form_name) const;
   const HeadlessControl& ControlOf(const std::string& form_name, const std::string& control_name) const;
   bool IsShown(const std::string& form_name) const;
+  // The name of the form that takes input now: the one shown last that is still there.
+  std::string ActiveFormName() const;
 
   // Everything a user would have seen, in order, one line each, stamped with the clock.
   std::vector<std::string> journal;
@@ -82,11 +102,15 @@ class HeadlessWindowSystem : public WindowSystem {
   void NoteControl(FormHandle form, int control, const std::string& what);
   void Deliver(FormHandle form, const UiEvent& event);
   void DeliverToActive(UiEvent event, const std::string& control_name);
+  void DeliverInput(FormHandle form, UiEvent event, const std::string& control_name);
+  int IndexIn(const HeadlessForm& form, const std::string& control_name) const;
+  bool Blocked(FormHandle form) const;
+  FormHandle HandleOf(const std::string& form_name) const;
 
   TwipSize screen_;
   long long now_ms_ = 0;
   FormHandle next_handle_ = 1;
-  FormHandle active_ = 0;
+  std::vector<FormHandle> shown_order_;  // shown forms, the active one last
   std::map<FormHandle, HeadlessForm> forms_;
   bool program_ended_ = false;
 };

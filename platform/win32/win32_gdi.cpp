@@ -1,4 +1,4 @@
-// Twips and pixels at the screen's DPI, and the shared fonts and brushes: a font spec or a
+// Twips and pixels at the screen's DPI, and the shared fonts and brushes: a font or a
 // colour asked for again gets the object made the first time.
 #include "platform/win32/win32_gdi.h"
 
@@ -24,7 +24,7 @@ COLORREF ColorRefOr(const std::optional<Color>& color, int system_index) {
 GdiCache::GdiCache() : dpi_(ScreenDpi()) {}
 
 GdiCache::~GdiCache() {
-  for (const auto& [spec, font] : fonts_) DeleteObject(font);
+  for (const auto& [key, font] : fonts_) DeleteObject(font);
   for (const auto& [color, brush] : brushes_) DeleteObject(brush);
 }
 

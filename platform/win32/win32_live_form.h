@@ -11,10 +11,14 @@
 #include "platform/win32/win32_gdi.h"
 #include "ui/window_system.h"
 
+// Child-window ids of controls: the design index plus this, clear of the dialog manager's
+// IDOK and IDCANCEL.
+inline constexpr int kFirstControlId = 100;
+
 struct Win32Control {
   ControlKind kind = ControlKind::kLabel;
   HWND window = nullptr;  // none for timers and for kinds not built as windows
-  int container = UiEvent::kFormItself;  // the index of the picture box holding it
+  int container = UiEvent::kFormItself;  // the index of the picture box or frame holding it
   std::optional<Color> text_color;
   std::optional<Color> back_color;
   bool transparent = false;
@@ -24,8 +28,12 @@ struct Win32Form {
   FormEventSink* sink = nullptr;  // cleared before the window goes, so no event follows
   GdiCache* gdi = nullptr;
   HWND window = nullptr;
-  Color back_color;
+  std::optional<Color> back_color;  // none: the system's window colour
   bool covers_screen = false;  // maximised and borderless: the saver's whole-screen window
+  HWND modal_owner = nullptr;  // the window this one disables while it is open
+  HWND first_focus = nullptr;  // the control first in tab order that takes the focus
+  HWND tooltips = nullptr;
+  int cancel_control = -1;     // the button Escape presses
   std::vector<Win32Control> controls;  // one for each control of the design, by index
   std::vector<HWND> covers;
   POINT last_pointer{};  // in screen pixels

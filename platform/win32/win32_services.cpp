@@ -127,7 +127,8 @@ void Win32Services::ReplaceWholeFile(const std::string& path, std::string_view b
 }
 
 void Win32Services::ShowMessageBox(const std::string& title, const std::string& text, int style) {
-  MessageBoxA(nullptr, text.c_str(), title.c_str(), static_cast<UINT>(style) | MB_OK);
+  // Owned by the active window, so the box is modal over the window the user works in.
+  MessageBoxA(GetActiveWindow(), text.c_str(), title.c_str(), static_cast<UINT>(style) | MB_OK);
 }
 
 double Win32Services::TimeOfDaySeconds() {

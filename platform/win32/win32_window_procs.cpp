@@ -20,23 +20,29 @@ void KeepCreationForm(HWND window, UINT message, LPARAM lparam) {
   SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(creation->lpCreateParams));
 }
 
-// The design index of a control's window (its child id is the index plus one); -1 for a
+// The design index of a control's window (its child id is the index plus kFirstControlId); -1 for a
 // window that is not one of the form's controls.
 int ControlIndexOf(const Win32Form& form, HWND child) {
-  const int index = GetDlgCtrlID(child) - 1;
+  const int index = GetDlgCtrlID(child) - kFirstControlId;
   if (index < 0 || index >= static_cast<int>(form.controls.size())) return -1;
   return form.controls[index].window == child ? index : -1;
 }
 
 COLORREF ContainerColor(const Win32Form& form, int container) {
-  if (container == UiEvent::kFormItself) return ColorRefOf(form.back_color);
-  return ColorRefOr(form.controls[container].back_color, COLOR_BTNFACE);
+  if (container == UiEvent::kFormItself) return ColorRefOr(form.back_color, COLOR_WINDOW);
+  return ColorRefOr(form.controls[container].back_color, COLOR_WINDOW);
 }
 
 COLORREF BackgroundBehind(const Win32Form& form, int control) {
   const Win32Control& label = form.controls[control];
   if (label.transparent) return ContainerColor(form, label.container);
-  return ColorRefOr(label.back_color, COLOR_BTNFACE);
+  return ColorRefOr(label.back_color, COLOR_WINDOW);
+}
+
+// The colour a container window is filled with: the form's or its own control's.
+COLORREF OwnColor(const Win32Form& form, HWND window) {
+  return window == form.window ? ContainerColor(form, UiEvent::kFormItself)
+                               : ContainerColor(form, ControlIndexOf(form, window));
 }
 
 void FillBackground(const Win32Form& form, HWND window, HDC dc, COLORREF color) {
@@ -47,14 +53,39 @@ void FillBackground(const Win32Form& form, HWND window, HDC dc, COLORREF color) 
 
 // A label paints its own background with the brush returned here, and its text on the same
 // colour, so a transparent label over a solid container shows the container's colour.
+// Other static children (a frame's outline) take the colour of the window they lie in.
 LRESULT ColorLabel(Win32Form& form, HWND window, WPARAM wparam, LPARAM lparam) {
   const int control = ControlIndexOf(form, reinterpret_cast<HWND>(lparam));
-  if (control < 0) return DefWindowProcA(window, WM_CTLCOLORSTATIC, wparam, lparam);
   HDC dc = reinterpret_cast<HDC>(wparam);
+  if (control < 0) {
+    const COLORREF own = OwnColor(form, window);
+    SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
+    SetBkColor(dc, own);
+    return reinterpret_cast<LRESULT>(form.gdi->Brush(own));
+  }
   const COLORREF behind = BackgroundBehind(form, control);
-  SetTextColor(dc, ColorRefOr(form.controls[control].text_color, COLOR_BTNTEXT));
+  SetTextColor(dc, ColorRefOr(form.controls[control].text_color, COLOR_WINDOWTEXT));
   SetBkColor(dc, behind);
   return reinterpret_cast<LRESULT>(form.gdi->Brush(behind));
+}
+
+// A button's click, or the dialog manager's Escape (the cancel button) and Enter (the
+// focused push button; there is no default button).
+void HandleCommand(Win32Form& form, WPARAM wparam, LPARAM lparam) {
+  HWND sender = reinterpret_cast<HWND>(lparam);
+  if (sender == nullptr) {
+    if (LOWORD(wparam) == IDCANCEL && form.cancel_control >= 0) {
+      Deliver(form, {EventKind::kClick, form.cancel_control});
+    } else if (LOWORD(wparam) == IDOK) {
+      const int focused = ControlIndexOf(form, GetFocus());
+      if (focused >= 0 && form.controls[focused].kind == ControlKind::kCommandButton) {
+        Deliver(form, {EventKind::kClick, focused});
+      }
+    }
+    return;
+  }
+  const int control = ControlIndexOf(form, sender);
+  if (control >= 0 && HIWORD(wparam) == BN_CLICKED) Deliver(form, {EventKind::kClick, control});
 }
 
 LRESULT CALLBACK FormProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
@@ -63,9 +94,10 @@ LRESULT CALLBACK FormProc(HWND window, UINT message, WPARAM wparam, LPARAM lpara
   if (form == nullptr) return DefWindowProcA(window, message, wparam, lparam);
   switch (message) {
     case WM_ERASEBKGND:
-      FillBackground(*form, window, reinterpret_cast<HDC>(wparam), ColorRefOf(form->back_color));
+      FillBackground(*form, window, reinterpret_cast<HDC>(wparam), OwnColor(*form, window));
       return 1;
     case WM_CTLCOLORSTATIC: return ColorLabel(*form, window, wparam, lparam);
+    case WM_COMMAND: HandleCommand(*form, wparam, lparam); return 0;
     case WM_TIMER: {
       const int control = static_cast<int>(wparam) - 1;
       if (control >= 0 && control < static_cast<int>(form->controls.size())) {
@@ -73,8 +105,10 @@ LRESULT CALLBACK FormProc(HWND window, UINT message, WPARAM wparam, LPARAM lpara
       }
       return 0;
     }
-    // A form leaves only when the program destroys it.
-    case WM_CLOSE: return 0;
+    // A form leaves only when the program destroys it; the close box asks the program.
+    case WM_CLOSE:
+      if (!form->covers_screen) Deliver(*form, {EventKind::kClose});
+      return 0;
   }
   if (HandleMouseInput(*form, UiEvent::kFormItself, window, PointOf(lparam), message, wparam)) {
     return 0;
@@ -102,6 +136,7 @@ LRESULT CALLBACK PictureBoxProc(HWND window, UINT message, WPARAM wparam, LPARAM
       FillBackground(*form, window, reinterpret_cast<HDC>(wparam), ContainerColor(*form, control));
       return 1;
     case WM_CTLCOLORSTATIC: return ColorLabel(*form, window, wparam, lparam);
+    case WM_COMMAND: HandleCommand(*form, wparam, lparam); return 0;
   }
   if (HandleMouseInput(*form, control, window, PointOf(lparam), message, wparam)) return 0;
   return DefWindowProcA(window, message, wparam, lparam);

@@ -39,12 +39,35 @@ DWORD AlignmentStyle(TextAlignment alignment) {
   return SS_LEFT;
 }
 
-// The index of the picture box named `name` among the controls before `before`, if it has
-// a window to hold others.
+// The window class and styles a control is built with.
+struct WindowKind {
+  const char* class_name;
+  DWORD style;
+  DWORD ex_style;
+};
+
+WindowKind WindowKindOf(const ControlDesign& control) {
+  switch (control.kind) {
+    case ControlKind::kLabel: return {"STATIC", SS_NOTIFY | AlignmentStyle(control.alignment), 0};
+    case ControlKind::kPictureBox:
+    case ControlKind::kFrame: return {kPictureBoxClass, 0, WS_EX_CONTROLPARENT};
+    case ControlKind::kCommandButton: return {"BUTTON", BS_PUSHBUTTON | BS_MULTILINE | WS_TABSTOP, 0};
+    case ControlKind::kOptionButton: return {"BUTTON", BS_RADIOBUTTON | BS_MULTILINE | WS_TABSTOP, 0};
+    case ControlKind::kCheckBox: return {"BUTTON", BS_CHECKBOX | BS_MULTILINE | WS_TABSTOP, 0};
+    case ControlKind::kTextBox: return {"EDIT", ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE};
+    case ControlKind::kTimer: break;
+  }
+  return {"STATIC", 0, 0};
+}
+
+// The index of the picture box or frame named `name` among the controls before `before`,
+// if it has a window to hold others.
 int ContainerIndex(const FormDesign& design, const Win32Form& form, const std::string& name,
                    std::size_t before) {
   for (std::size_t i = 0; i < before; ++i) {
-    if (design.controls[i].name == name && form.controls[i].kind == ControlKind::kPictureBox &&
+    const ControlKind kind = form.controls[i].kind;
+    if (design.controls[i].name == name &&
+        (kind == ControlKind::kPictureBox || kind == ControlKind::kFrame) &&
         form.controls[i].window != nullptr) {
       return static_cast<int>(i);
     }
@@ -102,7 +125,11 @@ FormHandle Win32WindowSystem::CreateForm(const FormDesign& design, FormEventSink
 }
 
 HWND Win32WindowSystem::CreateFormWindow(const FormDesign& design, Win32Form& form) {
-  const DWORD ex_style = design.topmost ? WS_EX_TOPMOST : 0;
+  // Windows other than the saver's take the dialog manager's keys (Tab, accelerators,
+  // Escape); a window without an icon has the dialog frame that shows none.
+  DWORD ex_style = design.topmost ? WS_EX_TOPMOST : 0;
+  if (!form.covers_screen) ex_style |= WS_EX_CONTROLPARENT;
+  if (!design.show_icon && design.border != BorderStyle::kNone) ex_style |= WS_EX_DLGMODALFRAME;
   const DWORD style = FrameStyle(design.border) | WS_CLIPCHILDREN;
   const int screen_width = GetSystemMetrics(SM_CXSCREEN);
   const int screen_height = GetSystemMetrics(SM_CYSCREEN);
@@ -124,9 +151,11 @@ HWND Win32WindowSystem::CreateFormWindow(const FormDesign& design, Win32Form& fo
   return window;
 }
 
-// Labels and picture boxes become windows, each above those made before it. A control
-// lives in its container's window; where the container has none, neither has the control.
+// Every control but a timer becomes a window of its standard class, each above those made
+// before it. A control lives in its container's window; where the container has none,
+// neither has the control.
 void Win32WindowSystem::CreateControls(const FormDesign& design, Win32Form& form) {
+  int first_tab = -1;
   for (std::size_t i = 0; i < design.controls.size(); ++i) {
     const ControlDesign& control = design.controls[i];
     Win32Control& live = form.controls[i];
@@ -134,29 +163,66 @@ void Win32WindowSystem::CreateControls(const FormDesign& design, Win32Form& form
     live.text_color = control.text_color;
     live.back_color = control.back_color;
     live.transparent = control.transparent;
-    if (control.kind != ControlKind::kLabel && control.kind != ControlKind::kPictureBox) continue;
+    if (control.kind == ControlKind::kTimer) continue;
     HWND parent = form.window;
     if (!control.parent.empty()) {
       live.container = ContainerIndex(design, form, control.parent, i);
       if (live.container < 0) continue;
       parent = form.controls[live.container].window;
     }
-    const bool label = control.kind == ControlKind::kLabel;
-    const DWORD style = kChildStyle | (control.visible ? WS_VISIBLE : 0) |
-                        (label ? SS_NOTIFY | AlignmentStyle(control.alignment) : 0);
+    const WindowKind kind = WindowKindOf(control);
+    // A frame's outline covers all of it, so the frame must fill what lies beneath.
+    const DWORD clip = control.kind == ControlKind::kFrame ? WS_CLIPCHILDREN : 0;
+    const DWORD style = (kChildStyle & ~clip) | kind.style | (control.visible ? WS_VISIBLE : 0);
     HWND window = CreateWindowExA(
-        0, label ? "STATIC" : kPictureBoxClass, control.caption.c_str(), style,
+        kind.ex_style, kind.class_name, control.caption.c_str(), style,
         gdi_.ToPixels(control.bounds.left), gdi_.ToPixels(control.bounds.top),
         gdi_.ToPixels(control.bounds.width), gdi_.ToPixels(control.bounds.height), parent,
-        reinterpret_cast<HMENU>(static_cast<INT_PTR>(i + 1)), instance_, &form);
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(i + kFirstControlId)), instance_, &form);
     if (window == nullptr) FailWindowCreation();
     live.window = window;
-    if (label) {
-      SendMessageA(window, WM_SETFONT, reinterpret_cast<WPARAM>(gdi_.Font(control.font)), FALSE);
-      WatchLabelInput(window, form);
+    SendMessageA(window, WM_SETFONT, reinterpret_cast<WPARAM>(gdi_.Font(control.font)), FALSE);
+    if (control.kind == ControlKind::kLabel) WatchLabelInput(window, form);
+    if (control.kind == ControlKind::kFrame) AddFrameOutline(window, control);
+    if (control.checked) SendMessageA(window, BM_SETCHECK, BST_CHECKED, 0);
+    if (control.cancel) form.cancel_control = static_cast<int>(i);
+    if ((kind.style & WS_TABSTOP) != 0 && control.tab_index >= 0 &&
+        (first_tab < 0 || control.tab_index < first_tab)) {
+      first_tab = control.tab_index;
+      form.first_focus = window;
     }
+    if (!control.tooltip.empty()) AddTooltip(form, window, control.tooltip);
     SetWindowPos(window, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   }
+}
+
+// A frame is a container window holding its caption's outline, a group box, beneath the
+// controls it holds.
+void Win32WindowSystem::AddFrameOutline(HWND frame, const ControlDesign& control) {
+  RECT area;
+  GetClientRect(frame, &area);
+  HWND outline = CreateWindowExA(0, "BUTTON", control.caption.c_str(),
+                                 WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | BS_GROUPBOX, 0, 0,
+                                 area.right, area.bottom, frame, nullptr, instance_, nullptr);
+  if (outline == nullptr) FailWindowCreation();
+  SendMessageA(outline, WM_SETFONT, reinterpret_cast<WPARAM>(gdi_.Font(control.font)), FALSE);
+}
+
+void Win32WindowSystem::AddTooltip(Win32Form& form, HWND control, const std::string& text) {
+  if (form.tooltips == nullptr) {
+    form.tooltips = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr,
+                                    WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
+                                    CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, form.window,
+                                    nullptr, instance_, nullptr);
+    if (form.tooltips == nullptr) return;
+  }
+  TOOLINFOA tool{};
+  tool.cbSize = sizeof tool;
+  tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+  tool.hwnd = form.window;
+  tool.uId = reinterpret_cast<UINT_PTR>(control);
+  tool.lpszText = const_cast<char*>(text.c_str());
+  SendMessageA(form.tooltips, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
 void Win32WindowSystem::DestroyForm(FormHandle handle) {
@@ -168,6 +234,10 @@ void Win32WindowSystem::DestroyForm(FormHandle handle) {
     if (form.controls[i].kind == ControlKind::kTimer) KillTimer(form.window, i + 1);
   }
   RemoveCovers(form);
+  if (form.modal_owner != nullptr) {
+    EnableWindow(form.modal_owner, TRUE);
+    SetForegroundWindow(form.modal_owner);
+  }
   DestroyWindow(form.window);
   forms_.erase(found);
   if (forms_.empty()) PostQuitMessage(0);
@@ -178,8 +248,33 @@ void Win32WindowSystem::ShowForm(FormHandle handle) {
   GetCursorPos(&form.last_pointer);
   ShowWindow(form.window, SW_SHOW);
   SetForegroundWindow(form.window);
-  SetFocus(form.window);
+  SetFocus(form.first_focus != nullptr ? form.first_focus : form.window);
   if (form.covers_screen && form.covers.empty()) CoverOtherMonitors(form, instance_);
+}
+
+void Win32WindowSystem::ShowModal(FormHandle handle, FormHandle owner) {
+  Win32Form& form = FormAt(handle);
+  form.modal_owner = FormAt(owner).window;
+  SetWindowLongPtrA(form.window, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(form.modal_owner));
+  EnableWindow(form.modal_owner, FALSE);
+  ShowForm(handle);
+}
+
+void Win32WindowSystem::SetFormCaption(FormHandle handle, const std::string& caption) {
+  SetWindowTextA(FormAt(handle).window, caption.c_str());
+}
+
+void Win32WindowSystem::SetControlChecked(FormHandle form, int control, bool checked) {
+  HWND window = WindowOf(form, control);
+  if (window != nullptr) SendMessageA(window, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+}
+
+std::string Win32WindowSystem::ReadControlText(FormHandle form, int control) {
+  HWND window = WindowOf(form, control);
+  if (window == nullptr) return "";
+  std::string text(static_cast<std::size_t>(GetWindowTextLengthA(window)) + 1, '\0');
+  text.resize(static_cast<std::size_t>(GetWindowTextA(window, text.data(), static_cast<int>(text.size()))));
+  return text;
 }
 
 void Win32WindowSystem::HideForm(FormHandle handle) {
@@ -283,6 +378,11 @@ int RunMessageLoop() {
   MSG message;
   BOOL got;
   while ((got = GetMessageA(&message, nullptr, 0, 0)) > 0) {
+    HWND root = message.hwnd != nullptr ? GetAncestor(message.hwnd, GA_ROOT) : nullptr;
+    if (root != nullptr && (GetWindowLongPtrA(root, GWL_EXSTYLE) & WS_EX_CONTROLPARENT) != 0 &&
+        IsDialogMessageA(root, &message)) {
+      continue;
+    }
     TranslateMessage(&message);
     DispatchMessageA(&message);
   }

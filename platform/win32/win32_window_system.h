@@ -1,6 +1,7 @@
-// The window toolkit on Windows: each form a top-level window of its own class, each label
-// a STATIC, each picture box a child window of its own class, timers as window timers,
-// and the message loop the program waits in between events.
+// The window toolkit on Windows: each form a top-level window of its own class, labels as
+// STATIC, buttons, options and check boxes as BUTTON, the text box as EDIT, picture boxes
+// and frames as child windows of their own class, comctl32 tooltips, timers as window
+// timers, and the message loop the program waits in between events.
 #pragma once
 
 #include <windows.h>
@@ -22,7 +23,9 @@ class Win32WindowSystem : public WindowSystem {
   FormHandle CreateForm(const FormDesign& design, FormEventSink& sink) override;
   void DestroyForm(FormHandle form) override;
   void ShowForm(FormHandle form) override;
+  void ShowModal(FormHandle form, FormHandle owner) override;
   void HideForm(FormHandle form) override;
+  void SetFormCaption(FormHandle form, const std::string& caption) override;
   TwipSize ClientSize(FormHandle form) override;
   void SetControlText(FormHandle form, int control, const std::string& text) override;
   void SetControlTextColor(FormHandle form, int control, const std::optional<Color>& color) override;
@@ -30,6 +33,8 @@ class Win32WindowSystem : public WindowSystem {
   void SetControlAlignment(FormHandle form, int control, TextAlignment alignment) override;
   void SetControlBounds(FormHandle form, int control, const TwipRect& bounds) override;
   void SetControlVisible(FormHandle form, int control, bool visible) override;
+  void SetControlChecked(FormHandle form, int control, bool checked) override;
+  std::string ReadControlText(FormHandle form, int control) override;
   TwipSize MeasureText(const FontSpec& font, const std::string& text) override;
   void SetTimer(FormHandle form, int control, int interval_ms) override;
 
@@ -41,6 +46,8 @@ class Win32WindowSystem : public WindowSystem {
   HWND LabelWindow(FormHandle form, int control);
   HWND CreateFormWindow(const FormDesign& design, Win32Form& form);
   void CreateControls(const FormDesign& design, Win32Form& form);
+  void AddFrameOutline(HWND frame, const ControlDesign& control);
+  void AddTooltip(Win32Form& form, HWND control, const std::string& text);
 
   HINSTANCE instance_;
   GdiCache gdi_;

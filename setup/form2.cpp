@@ -1,0 +1,68 @@
+// The options dialog's five handlers.
+#include "setup/form2.h"
+
+#include "setup/form2_design.h"
+#include "setup/options_check.h"
+#include "setup/setup_texts.h"
+#include "startup/numbers.h"
+#include "startup/settings_file.h"
+#include "startup/web_endpoints.h"
+#include "startup/web_launcher.h"
+
+namespace {
+
+void ShowBox(Services& services, const setup_text::Box& box, int style) {
+  services.ShowMessageBox(box.title, box.text, style);
+}
+
+}  // namespace
+
+Form2::Form2(UiContext context, SharedState& state)
+    : Form(Form2Design(), context), Option1(option_button("Option1")),
+      Option2(option_button("Option2")), Check1(check_box("Check1")), Text1(text_box("Text1")),
+      state_(state) {
+  On("Command1", EventKind::kClick, [this](const UiEvent&) { Command1_Click(); });
+  On("Command2", EventKind::kClick, [this](const UiEvent&) { Command2_Click(); });
+  On("Command3", EventKind::kClick, [this](const UiEvent&) { Command3_Click(); });
+  On("Label13", EventKind::kClick, [this](const UiEvent&) { Label13_Click(); });
+  On("Label15", EventKind::kClick, [this](const UiEvent&) { Label15_Click(); });
+}
+
+void Form2::Command1_Click() {
+  Services& services = context_.services;
+  switch (CheckOptions(Text1.text(), Option1.value(), Check1.value())) {
+    case OptionsVerdict::kInvalidDelay:
+      ShowBox(services, setup_text::InvalidDelayError(), message_box_style::kExclamation);
+      return;
+    case OptionsVerdict::kMedicalNeedsRude:
+      ShowBox(services, setup_text::MedicalNeedsRudeError(), message_box_style::kStop);
+      return;
+    case OptionsVerdict::kAccepted: break;
+  }
+  const std::string style_word = Option1.value() ? "clean" : "rude";
+  state_.JokeStyle = style_word;
+  const std::string medical_word = Check1.value() ? "medicalyes" : "medicalno";
+  WriteSettings(services, style_word, medical_word, ReadLeadingNumber(Text1.text()));
+  Unload();
+}
+
+void Form2::Command2_Click() {
+  Option1.SetValue(true);
+  Option2.SetValue(false);
+  Text1.SetText("7");
+  Check1.SetValue(false);
+}
+
+void Form2::Command3_Click() { Unload(); }
+
+void Form2::Label13_Click() {
+  ShowBox(context_.services, setup_text::HomePageNotice(), message_box_style::kInformation);
+  state_.WebAddress = endpoints::BounceAddress("home");
+  OpenWebAddress(state_, context_.services);
+}
+
+void Form2::Label15_Click() {
+  ShowBox(context_.services, setup_text::SisterProductNotice(), message_box_style::kInformation);
+  state_.WebAddress = endpoints::BounceAddress("velmora");
+  OpenWebAddress(state_, context_.services);
+}

@@ -1,0 +1,70 @@
+// The setup hub's handlers: every message box first, then the page it announces.
+#include "setup/form3.h"
+
+#include "setup/form3_design.h"
+#include "setup/setup_texts.h"
+#include "setup/upgrade_request.h"
+#include "startup/web_endpoints.h"
+#include "startup/web_launcher.h"
+
+namespace {
+
+void ShowNotice(Services& services, const setup_text::Box& box) {
+  services.ShowMessageBox(box.title, box.text, message_box_style::kInformation);
+}
+
+}  // namespace
+
+Form3::Form3(UiContext context, SharedState& state, FormSlot<Form2>& form2, FormSlot<Form4>& form4)
+    : Form(Form3Design(), context), state_(state), form2_(form2), form4_(form4) {
+  On("Command1", EventKind::kClick, [this](const UiEvent&) { Command1_Click(); });
+  On("Command2", EventKind::kClick, [this](const UiEvent&) { Command2_Click(); });
+  On("Command3", EventKind::kClick, [this](const UiEvent&) { Command3_Click(); });
+  On("Command4", EventKind::kClick, [this](const UiEvent&) { Command4_Click(); });
+  On("Command5", EventKind::kClick, [this](const UiEvent&) { Command5_Click(); });
+  On("Command6", EventKind::kClick, [this](const UiEvent&) { Command6_Click(); });
+  On("Command7", EventKind::kClick, [this](const UiEvent&) { Command7_Click(); });
+  On("Command9", EventKind::kClick, [this](const UiEvent&) { Command9_Click(); });
+  On("Label18", EventKind::kClick, [this](const UiEvent&) { Label18_Click(); });
+  On("Label20", EventKind::kClick, [this](const UiEvent&) { Label20_Click(); });
+  Form_Load();
+}
+
+void Form3::Form_Load() { ShowNotice(context_.services, setup_text::BetaNotice()); }
+
+void Form3::Command1_Click() { form2_.Get().ShowModal(*this); }
+
+void Form3::Command2_Click() {
+  Unload();
+  context_.services.EndProgram();
+}
+
+void Form3::Command3_Click() {
+  ShowNotice(context_.services, setup_text::UpgradeNotice());
+  Open(UpgradeRequestAddress(state_));
+}
+
+void Form3::Command4_Click() {
+  ShowNotice(context_.services, setup_text::HomePageNotice());
+  Open(endpoints::BounceAddress("home"));
+}
+
+void Form3::Command5_Click() { Open(endpoints::BounceAddress("dotcom")); }
+
+void Form3::Command6_Click() { ShowInformation(form4_, setup_text::AboutTheSaver()); }
+
+void Form3::Command7_Click() { ShowInformation(form4_, setup_text::AboutFreeUpgrades()); }
+
+void Form3::Command9_Click() {
+  ShowNotice(context_.services, setup_text::JokesPageNotice());
+  Open(endpoints::BounceAddress("zorbeljokes"));
+}
+
+void Form3::Label18_Click() { Open(endpoints::BounceAddress("home")); }
+
+void Form3::Label20_Click() { ShowNotice(context_.services, setup_text::AppealNotice()); }
+
+void Form3::Open(const std::string& address) {
+  state_.WebAddress = address;
+  OpenWebAddress(state_, context_.services);
+}

@@ -1,0 +1,44 @@
+// Configuration mode started on the headless platform in a folder of the test's own, with
+// a joke database whose header the test chooses.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "platform/headless/headless_services.h"
+#include "platform/headless/headless_window_system.h"
+#include "startup/program.h"
+#include "tests/support/temp_folder.h"
+
+class SetupTest : public ::testing::Test {
+ protected:
+  void StartWithHeader(const std::string& header) {
+    folder.Write("jokes.txt", header + "\r\nclean,0,0\r\nA joke.\r\n</joke>\r\n");
+    RunHeadless([&] { program.Main(); });
+  }
+  void SetUp() override { StartWithHeader("\"Zorbel jokes\",3,4"); }
+
+  // Runs scripted input the way the program runs it, ending included.
+  void Run(const std::function<void()>& input) { RunHeadless(input); }
+
+  // How many times the journal notes `what`.
+  int Noted(const std::string& what) const {
+    return static_cast<int>(std::count_if(windows.journal.begin(), windows.journal.end(),
+                                          [&](const std::string& line) {
+                                            return line.find(what) != std::string::npos;
+                                          }));
+  }
+
+  const HeadlessControl& Shown(const std::string& form, const std::string& control) const {
+    return windows.ControlOf(form, control);
+  }
+
+  std::string Address(const std::string& path) const { return "http://www.tarnwick.example" + path; }
+
+  TempFolder folder;
+  HeadlessMachine machine;
+  HeadlessServices services{machine, "/c", folder.path()};
+  HeadlessWindowSystem windows;
+  Program program{services, windows};
+};
