@@ -91,6 +91,20 @@ e2e_probe click "$options" "&OK"
 e2e_probe gone "$options" 5 || e2e_fail "the dialog stays after a good OK"
 e2e_expect_eq "settings file" "$(printf 'rude\r\nmedicalyes\r\n 12 \r\n' | od -c)" "$(od -c <"$folder/Qorv.ini")"
 
+# Opened again it starts from its design; Enter presses nothing, Escape closes it and
+# writes nothing.
+e2e_probe click "$hub" "&Configure saver"
+e2e_probe wait "$options" 5 >/dev/null || e2e_fail "no options dialog the second time"
+e2e_expect_eq "delay box after a save" "30" "$(texts_of "$options" Edit)"
+type_delay 20
+xdotool key Return
+sleep 0.5
+e2e_probe wait "$options" 0 >/dev/null || e2e_fail "Enter in the text box closed the dialog"
+echo "ok: Enter in the text box presses nothing"
+xdotool key Escape
+e2e_probe gone "$options" 5 || e2e_fail "Escape did not close the dialog"
+e2e_expect_eq "settings file after Escape" "$(printf 'rude\r\nmedicalyes\r\n 12 \r\n' | od -c)" "$(od -c <"$folder/Qorv.ini")"
+
 # One information window for both topics.
 e2e_probe click "$hub" "About the SS"
 e2e_probe wait "About the SS" 5 >/dev/null || e2e_fail "no information window"
