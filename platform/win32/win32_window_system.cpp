@@ -2,6 +2,8 @@
 // text measured with the font it is shown in, timers, and the message loop.
 #include "platform/win32/win32_window_system.h"
 
+#include <commctrl.h>
+
 #include <cstring>
 #include <stdexcept>
 
