@@ -9,14 +9,6 @@
 #include "startup/web_endpoints.h"
 #include "startup/web_launcher.h"
 
-namespace {
-
-void ShowBox(Services& services, const setup_text::Box& box, int style) {
-  services.ShowMessageBox(box.title, box.text, style);
-}
-
-}  // namespace
-
 Form2::Form2(UiContext context, SharedState& state)
     : Form(Form2Design(), context), Option1(option_button("Option1")),
       Option2(option_button("Option2")), Check1(check_box("Check1")), Text1(text_box("Text1")),
@@ -32,10 +24,10 @@ void Form2::Command1_Click() {
   Services& services = context_.services;
   switch (CheckOptions(Text1.text(), Option1.value(), Check1.value())) {
     case OptionsVerdict::kInvalidDelay:
-      ShowBox(services, setup_text::InvalidDelayError(), message_box_style::kExclamation);
+      setup_text::ShowBox(services, setup_text::InvalidDelayError(), message_box_style::kExclamation);
       return;
     case OptionsVerdict::kMedicalNeedsRude:
-      ShowBox(services, setup_text::MedicalNeedsRudeError(), message_box_style::kStop);
+      setup_text::ShowBox(services, setup_text::MedicalNeedsRudeError(), message_box_style::kStop);
       return;
     case OptionsVerdict::kAccepted: break;
   }
@@ -56,13 +48,11 @@ void Form2::Command2_Click() {
 void Form2::Command3_Click() { Unload(); }
 
 void Form2::Label13_Click() {
-  ShowBox(context_.services, setup_text::HomePageNotice(), message_box_style::kInformation);
-  state_.WebAddress = endpoints::BounceAddress("home");
-  OpenWebAddress(state_, context_.services);
+  setup_text::ShowBox(context_.services, setup_text::HomePageNotice(), message_box_style::kInformation);
+  OpenPage(state_, context_.services, endpoints::BounceAddress("home"));
 }
 
 void Form2::Label15_Click() {
-  ShowBox(context_.services, setup_text::SisterProductNotice(), message_box_style::kInformation);
-  state_.WebAddress = endpoints::BounceAddress("velmora");
-  OpenWebAddress(state_, context_.services);
+  setup_text::ShowBox(context_.services, setup_text::SisterProductNotice(), message_box_style::kInformation);
+  OpenPage(state_, context_.services, endpoints::BounceAddress("velmora"));
 }

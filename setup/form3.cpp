@@ -9,8 +9,9 @@
 
 namespace {
 
+// Every box of the hub has the information icon.
 void ShowNotice(Services& services, const setup_text::Box& box) {
-  services.ShowMessageBox(box.title, box.text, message_box_style::kInformation);
+  setup_text::ShowBox(services, box, message_box_style::kInformation);
 }
 
 }  // namespace
@@ -41,15 +42,17 @@ void Form3::Command2_Click() {
 
 void Form3::Command3_Click() {
   ShowNotice(context_.services, setup_text::UpgradeNotice());
-  Open(UpgradeRequestAddress(state_));
+  OpenPage(state_, context_.services, UpgradeRequestAddress(state_));
 }
 
 void Form3::Command4_Click() {
   ShowNotice(context_.services, setup_text::HomePageNotice());
-  Open(endpoints::BounceAddress("home"));
+  OpenPage(state_, context_.services, endpoints::BounceAddress("home"));
 }
 
-void Form3::Command5_Click() { Open(endpoints::BounceAddress("dotcom")); }
+void Form3::Command5_Click() {
+  OpenPage(state_, context_.services, endpoints::BounceAddress("dotcom"));
+}
 
 void Form3::Command6_Click() { ShowInformation(form4_, setup_text::AboutTheSaver()); }
 
@@ -57,14 +60,11 @@ void Form3::Command7_Click() { ShowInformation(form4_, setup_text::AboutFreeUpgr
 
 void Form3::Command9_Click() {
   ShowNotice(context_.services, setup_text::JokesPageNotice());
-  Open(endpoints::BounceAddress("zorbeljokes"));
+  OpenPage(state_, context_.services, endpoints::BounceAddress("zorbeljokes"));
 }
 
-void Form3::Label18_Click() { Open(endpoints::BounceAddress("home")); }
+void Form3::Label18_Click() {
+  OpenPage(state_, context_.services, endpoints::BounceAddress("home"));
+}
 
 void Form3::Label20_Click() { ShowNotice(context_.services, setup_text::AppealNotice()); }
-
-void Form3::Open(const std::string& address) {
-  state_.WebAddress = address;
-  OpenWebAddress(state_, context_.services);
-}

@@ -25,8 +25,6 @@ class Form3 : public Form {
   void Label20_Click();
 
  private:
-  void Open(const std::string& address);
-
   SharedState& state_;
   FormSlot<Form2>& form2_;
   FormSlot<Form4>& form4_;

@@ -22,6 +22,10 @@ std::string BrandedDomain() {
   return branded;
 }
 
+void ShowBox(Services& services, const Box& box, int style) {
+  services.ShowMessageBox(box.title, box.text, style);
+}
+
 Box BetaNotice() {
   return {"Welcome to beta",
           std::string("This is a BETA edition of Version 4 of the Zorbel Joke Screensaver. ") + kCrLf +

@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "ui/services.h"
+
 namespace setup_text {
 
 // Names of the maker's world that the advertising labels use.
@@ -18,6 +20,9 @@ struct Box {
   std::string title;
   std::string text;
 };
+
+// Shows the box with an OK button and the icon of `style`.
+void ShowBox(Services& services, const Box& box, int style);
 
 Box BetaNotice();
 Box UpgradeNotice();

@@ -17,13 +17,13 @@ int DisplayTimerInterval(const FieldValue& delay_seconds) {
 Program::Program(Services& services, WindowSystem& windows)
     : services(services), windows(windows), chance([&services] { return services.TimeOfDaySeconds(); }),
       form1([this] {
-        return std::make_unique<Form1>(UiContext{this->windows, this->services}, state, chance,
+        return std::make_unique<Form1>(ui(), state, chance,
                                        display_interval_);
       }),
-      form2([this] { return std::make_unique<Form2>(UiContext{this->windows, this->services}, state); }),
-      form4([this] { return std::make_unique<Form4>(UiContext{this->windows, this->services}); }),
+      form2([this] { return std::make_unique<Form2>(ui(), state); }),
+      form4([this] { return std::make_unique<Form4>(ui()); }),
       form3([this] {
-        return std::make_unique<Form3>(UiContext{this->windows, this->services}, state, form2, form4);
+        return std::make_unique<Form3>(ui(), state, form2, form4);
       }) {}
 
 void Program::Main() {

@@ -42,6 +42,7 @@ class Program {
   void RunConfigurationMode();
   void RunSaverMode();
   void ReportStartupFailure(const Failure& failure);
+  UiContext ui() { return UiContext{windows, services}; }
 
   int display_interval_ = 0;
 };

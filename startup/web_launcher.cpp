@@ -9,3 +9,8 @@ void OpenWebAddress(const SharedState& state, Services& services) {
                                      .directory = services.ProgramDirectory(),
                                      .show_command = 1});
 }
+
+void OpenPage(SharedState& state, Services& services, const std::string& address) {
+  state.WebAddress = address;
+  OpenWebAddress(state, services);
+}

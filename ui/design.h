@@ -25,6 +25,12 @@ struct FontSpec {
 
 enum class ControlKind { kLabel, kPictureBox, kTimer, kCommandButton, kFrame, kOptionButton, kCheckBox, kTextBox };
 enum class TextAlignment { kLeft, kRight, kCenter };
+
+// The kinds the keyboard focus can rest on; the first of them in tab order has it first.
+inline bool TakesFocus(ControlKind kind) {
+  return kind == ControlKind::kCommandButton || kind == ControlKind::kTextBox ||
+         kind == ControlKind::kOptionButton || kind == ControlKind::kCheckBox;
+}
 enum class BorderStyle { kNone, kFixedSingle, kSizable, kFixedDialog };
 
 // Lengths in twips (1440 per inch), relative to the parent's client area.

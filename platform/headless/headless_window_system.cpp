@@ -62,13 +62,9 @@ void HeadlessWindowSystem::ShowForm(FormHandle form) {
   shown.shown = true;
   std::erase(shown_order_, form);
   shown_order_.push_back(form);
-  // The focus goes to the first control in tab order that takes it.
   int first_tab = -1;
   for (const HeadlessControl& control : shown.controls) {
-    const ControlKind kind = control.design.kind;
-    const bool takes_focus = kind == ControlKind::kCommandButton || kind == ControlKind::kTextBox ||
-                             kind == ControlKind::kOptionButton || kind == ControlKind::kCheckBox;
-    if (takes_focus && control.design.tab_index >= 0 &&
+    if (TakesFocus(control.design.kind) && control.design.tab_index >= 0 &&
         (first_tab < 0 || control.design.tab_index < first_tab)) {
       first_tab = control.design.tab_index;
       shown.focused = control.design.name;

@@ -82,7 +82,7 @@ void Win32WindowSystem::CreateControls(const FormDesign& design, Win32Form& form
     if (control.kind == ControlKind::kFrame) AddFrameOutline(window, control);
     if (control.checked) SendMessageA(window, BM_SETCHECK, BST_CHECKED, 0);
     if (control.cancel) form.cancel_control = static_cast<int>(i);
-    if ((kind.style & WS_TABSTOP) != 0 && control.tab_index >= 0 &&
+    if (TakesFocus(control.kind) && control.tab_index >= 0 &&
         (first_tab < 0 || control.tab_index < first_tab)) {
       first_tab = control.tab_index;
       form.first_focus = window;

@@ -88,16 +88,31 @@ void HandleCommand(Win32Form& form, WPARAM wparam, LPARAM lparam) {
   if (control >= 0 && HIWORD(wparam) == BN_CLICKED) Deliver(form, {EventKind::kClick, control});
 }
 
+// What every window that holds controls does (the form, picture boxes, frames): fill its
+// colour, colour its labels, pass on its buttons' clicks. False for other messages.
+bool HandleContainerMessage(Win32Form& form, HWND window, UINT message, WPARAM wparam,
+                            LPARAM lparam, LRESULT& result) {
+  switch (message) {
+    case WM_ERASEBKGND:
+      FillBackground(form, window, reinterpret_cast<HDC>(wparam), OwnColor(form, window));
+      result = 1;
+      return true;
+    case WM_CTLCOLORSTATIC: result = ColorLabel(form, window, wparam, lparam); return true;
+    case WM_COMMAND:
+      HandleCommand(form, wparam, lparam);
+      result = 0;
+      return true;
+  }
+  return false;
+}
+
 LRESULT CALLBACK FormProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
   KeepCreationForm(window, message, lparam);
   Win32Form* form = FormOf(window);
   if (form == nullptr) return DefWindowProcA(window, message, wparam, lparam);
+  LRESULT result = 0;
+  if (HandleContainerMessage(*form, window, message, wparam, lparam, result)) return result;
   switch (message) {
-    case WM_ERASEBKGND:
-      FillBackground(*form, window, reinterpret_cast<HDC>(wparam), OwnColor(*form, window));
-      return 1;
-    case WM_CTLCOLORSTATIC: return ColorLabel(*form, window, wparam, lparam);
-    case WM_COMMAND: HandleCommand(*form, wparam, lparam); return 0;
     case WM_TIMER: {
       const int control = static_cast<int>(wparam) - 1;
       if (control >= 0 && control < static_cast<int>(form->controls.size())) {
@@ -131,13 +146,8 @@ LRESULT CALLBACK PictureBoxProc(HWND window, UINT message, WPARAM wparam, LPARAM
   Win32Form* form = FormOf(window);
   const int control = form == nullptr ? -1 : ControlIndexOf(*form, window);
   if (control < 0) return DefWindowProcA(window, message, wparam, lparam);
-  switch (message) {
-    case WM_ERASEBKGND:
-      FillBackground(*form, window, reinterpret_cast<HDC>(wparam), ContainerColor(*form, control));
-      return 1;
-    case WM_CTLCOLORSTATIC: return ColorLabel(*form, window, wparam, lparam);
-    case WM_COMMAND: HandleCommand(*form, wparam, lparam); return 0;
-  }
+  LRESULT result = 0;
+  if (HandleContainerMessage(*form, window, message, wparam, lparam, result)) return result;
   if (HandleMouseInput(*form, control, window, PointOf(lparam), message, wparam)) return 0;
   return DefWindowProcA(window, message, wparam, lparam);
 }
