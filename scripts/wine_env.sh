@@ -23,10 +23,10 @@ prepare_wine_prefix() {
   touch "$WINEPREFIX/.zorbel-fonts"
 }
 
-# Starts Xvfb (1024 x 768, 24 bits) on the first free display number, exports DISPLAY and
-# waits until the display answers.
+# Starts Xvfb (1024 x 768, 24 bits) on the first free display number from
+# ZORBEL_DISPLAY_BASE (90 unless set), exports DISPLAY and waits until the display answers.
 start_virtual_display() {
-  local number=90 tries
+  local number=${ZORBEL_DISPLAY_BASE:-90} tries
   while [ -e "/tmp/.X$number-lock" ] || [ -e "/tmp/.X11-unix/X$number" ]; do
     number=$((number + 1))
   done
