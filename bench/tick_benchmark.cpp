@@ -5,7 +5,7 @@
 
 #include "platform/headless/headless_services.h"
 #include "platform/headless/headless_window_system.h"
-#include "startup/program.h"
+#include "app/program.h"
 
 int main(int argc, char** argv) {
   const char* data_folder = argc > 1 ? argv[1] : "data";

@@ -9,33 +9,26 @@
 
 #include "saver/promo_messages.h"
 #include "startup/numbers.h"
+#include "startup/settings_vocabulary.h"
+#include "ui/timer_interval.h"
 
 namespace {
 
-struct EntryList {
-  const std::vector<std::string>& texts;
-  const std::vector<FieldValue>& extra_seconds;
-  int count;
-};
-
 // The list the settings select for a tick that shows a joke; none for settings that
 // select nothing.
-std::optional<EntryList> ChooseList(const SharedState& state, Chance& chance) {
-  const EntryList clean{state.CleanJokes, state.CleanJokeExtraSeconds, state.CleanJokeCount};
-  const EntryList rude{state.RudeJokes, state.RudeJokeExtraSeconds, state.RudeJokeCount};
-  const EntryList medical{state.MedicalTerms, state.MedicalTermExtraSeconds, state.MedicalTermCount};
-  const bool rude_style = IsWord(state.JokeStyle, "rude");
-  if (rude_style && IsWord(state.MedicalSetting, "medicalyes")) {
+const EntryList* ChooseList(const SharedState& state, Chance& chance) {
+  const bool rude_style = IsWord(state.JokeStyle, settings_word::kRude);
+  if (rude_style && IsWord(state.MedicalSetting, settings_word::kMedicalYes)) {
     const int c = DrawWhole(chance, 1, 99);
-    if (c <= 33) return clean;
-    if (c <= 90) return rude;
-    return medical;
+    if (c <= 33) return &state.clean;
+    if (c <= 90) return &state.rude;
+    return &state.medical;
   }
-  if (rude_style && IsWord(state.MedicalSetting, "medicalno")) {
-    return DrawWhole(chance, 1, 59) <= 29 ? clean : rude;
+  if (rude_style && IsWord(state.MedicalSetting, settings_word::kMedicalNo)) {
+    return DrawWhole(chance, 1, 59) <= 29 ? &state.clean : &state.rude;
   }
-  if (IsWord(state.JokeStyle, "clean")) return clean;
-  return std::nullopt;
+  if (IsWord(state.JokeStyle, settings_word::kClean)) return &state.clean;
+  return nullptr;
 }
 
 int Floor(double value) { return static_cast<int>(std::floor(value)); }
@@ -51,7 +44,7 @@ DisplayItem ChooseDisplayItem(const SharedState& state, Chance& chance, int curr
   const int threshold = DrawWhole(chance, 151, 30);
   if (roll > threshold) return {PickPromoMessage(promo_messages, chance.Draw()), delay_interval};
 
-  const std::optional<EntryList> list = ChooseList(state, chance);
+  const EntryList* list = ChooseList(state, chance);
   if (!list) return {"", std::nullopt};
   if (list->count <= 0) return {"", delay_interval};
   const int k = DrawWhole(chance, 1, list->count);
@@ -62,7 +55,7 @@ int IntervalAfterJoke(int current_interval, const FieldValue& extra_seconds, int
   const std::optional<double> extra = NumericValueOf(extra_seconds);
   if (!extra || *extra == 0) return delay_interval;
   const double interval = std::nearbyint(current_interval + 1000 * *extra);
-  return static_cast<int>(std::clamp(interval, 1.0, 65535.0));
+  return static_cast<int>(std::clamp(interval, 1.0, static_cast<double>(kMaxTimerInterval)));
 }
 
 Color PaletteColor(int entry) {

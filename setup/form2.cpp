@@ -6,6 +6,7 @@
 #include "setup/setup_texts.h"
 #include "startup/numbers.h"
 #include "startup/settings_file.h"
+#include "startup/settings_vocabulary.h"
 #include "startup/web_endpoints.h"
 #include "startup/web_launcher.h"
 
@@ -31,9 +32,9 @@ void Form2::Command1_Click() {
       return;
     case OptionsVerdict::kAccepted: break;
   }
-  const std::string style_word = Option1.value() ? "clean" : "rude";
+  const std::string style_word = Option1.value() ? settings_word::kClean : settings_word::kRude;
   state_.JokeStyle = style_word;
-  const std::string medical_word = Check1.value() ? "medicalyes" : "medicalno";
+  const std::string medical_word = Check1.value() ? settings_word::kMedicalYes : settings_word::kMedicalNo;
   WriteSettings(services, style_word, medical_word, ReadLeadingNumber(Text1.text()));
   Unload();
 }
@@ -41,7 +42,7 @@ void Form2::Command1_Click() {
 void Form2::Command2_Click() {
   Option1.SetValue(true);
   Option2.SetValue(false);
-  Text1.SetText("7");
+  Text1.SetText(std::to_string(kDefaultDelaySeconds));
   Check1.SetValue(false);
 }
 

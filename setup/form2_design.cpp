@@ -4,6 +4,7 @@
 
 #include "ui/design_builders.h"
 #include "setup/setup_texts.h"
+#include "startup/settings_vocabulary.h"
 #include "startup/web_endpoints.h"
 
 namespace {
@@ -56,8 +57,10 @@ FormDesign BuildForm2Design() {
   delay.tooltip = "Enter delay in seconds";
   c.push_back(delay);
   c.push_back(Label("Label6", "Frame2", {1080, 480, 3135, 615},
-                    "This is measured in seconds. Enter a number between 2 and 30. Most people "
-                    "choose something around 7 seconds.",
+                    "This is measured in seconds. Enter a number between " +
+                        std::to_string(kShortestDelaySeconds) + " and " +
+                        std::to_string(kLongestDelaySeconds) +
+                        ". Most people choose something around 7 seconds.",
                     kDialogFont, std::nullopt, kLeft, true));
 
   c.push_back(Control("Frame3", ControlKind::kFrame, "", {120, 4560, 4335, 1335}, "Medical terminology"));

@@ -2,6 +2,7 @@
 #include "setup/options_check.h"
 
 #include "startup/numbers.h"
+#include "startup/settings_vocabulary.h"
 
 OptionsVerdict CheckOptions(std::string_view delay_text, bool clean_selected, bool medical_ticked) {
   const double delay = ReadLeadingNumber(delay_text);

@@ -5,8 +5,5 @@
 
 enum class OptionsVerdict { kAccepted, kInvalidDelay, kMedicalNeedsRude };
 
-inline constexpr double kShortestDelaySeconds = 2;
-inline constexpr double kLongestDelaySeconds = 30;
-
 // `delay_text` is read by the typed-number rule; both bounds are allowed.
 OptionsVerdict CheckOptions(std::string_view delay_text, bool clean_selected, bool medical_ticked);

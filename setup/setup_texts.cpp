@@ -4,6 +4,7 @@
 
 #include <cctype>
 
+#include "startup/settings_vocabulary.h"
 #include "startup/web_endpoints.h"
 
 namespace setup_text {
@@ -84,7 +85,9 @@ Box SisterProductNotice() {
 
 Box InvalidDelayError() {
   return {"Zorbel Joke Screensaver Error!",
-          "You entered an invalid delay. You must enter a time between 2 seconds and 30 seconds"};
+          "You entered an invalid delay. You must enter a time between " +
+              std::to_string(kShortestDelaySeconds) + " seconds and " +
+              std::to_string(kLongestDelaySeconds) + " seconds"};
 }
 
 Box MedicalNeedsRudeError() {

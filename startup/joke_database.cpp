@@ -6,28 +6,6 @@
 
 namespace {
 
-// The lists and count of one category, as the loader sees them.
-struct Category {
-  std::int16_t& count;
-  std::vector<std::string>& texts;
-  std::vector<FieldValue>& extra_seconds;
-
-  void Add(std::string text, FieldValue extra) {
-    const int slot = count + 1;
-    if (slot >= static_cast<int>(texts.size()) || slot >= static_cast<int>(extra_seconds.size())) {
-      Fail(failure_code::kSubscriptOutOfRange);
-    }
-    count = static_cast<std::int16_t>(slot);
-    texts[slot] = std::move(text);
-    extra_seconds[slot] = std::move(extra);
-  }
-
-  void ShrinkToCount() {
-    texts.resize(count + 1);
-    extra_seconds.resize(count + 1);
-  }
-};
-
 TextReader OpenDatabase(Services& services) {
   return TextReader(services.ReadWholeFile(services.ProgramDirectory() + kJokeDatabaseFileName));
 }
@@ -54,6 +32,14 @@ std::string ReadEntryText(TextReader& reader) {
   }
 }
 
+// The list a record of this kind goes into; none for any other kind, which is dropped.
+EntryList* ListForKind(SharedState& state, const FieldValue& kind) {
+  if (IsWord(kind, kRudeKind)) return &state.rude;
+  if (IsWord(kind, kCleanKind)) return &state.clean;
+  if (IsWord(kind, kMedicalKind)) return &state.medical;
+  return nullptr;
+}
+
 }  // namespace
 
 void ReadJokeHeader(SharedState& state, Services& services) {
@@ -65,25 +51,15 @@ void LoadJokeDatabase(SharedState& state, Services& services) {
   TextReader reader = OpenDatabase(services);
   ReadHeaderFields(reader, state);
 
-  Category clean{state.CleanJokeCount, state.CleanJokes, state.CleanJokeExtraSeconds};
-  Category rude{state.RudeJokeCount, state.RudeJokes, state.RudeJokeExtraSeconds};
-  Category medical{state.MedicalTermCount, state.MedicalTerms, state.MedicalTermExtraSeconds};
-
   while (!reader.AtEnd()) {
     const FieldValue kind = reader.ReadField();
     FieldValue extra_seconds = reader.ReadField();
     reader.ReadField();
     std::string text = ReadEntryText(reader);
-    if (IsWord(kind, "rude")) {
-      rude.Add(std::move(text), std::move(extra_seconds));
-    } else if (IsWord(kind, "clean")) {
-      clean.Add(std::move(text), std::move(extra_seconds));
-    } else if (IsWord(kind, "medical")) {
-      medical.Add(std::move(text), std::move(extra_seconds));
-    }
+    if (EntryList* list = ListForKind(state, kind)) list->Add(std::move(text), std::move(extra_seconds));
   }
 
-  rude.ShrinkToCount();
-  clean.ShrinkToCount();
-  medical.ShrinkToCount();
+  state.rude.ShrinkToCount();
+  state.clean.ShrinkToCount();
+  state.medical.ShrinkToCount();
 }

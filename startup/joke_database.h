@@ -7,6 +7,11 @@
 
 inline constexpr const char* kJokeDatabaseFileName = "\\jokes.txt";
 
+// The three kinds of record, as a record's first field names them.
+inline constexpr const char* kCleanKind = "clean";
+inline constexpr const char* kRudeKind = "rude";
+inline constexpr const char* kMedicalKind = "medical";
+
 // Reads the header only, into JokesVersion and JokesCompatible. Throws a Failure.
 void ReadJokeHeader(SharedState& state, Services& services);
 

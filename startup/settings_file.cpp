@@ -2,6 +2,7 @@
 #include "startup/settings_file.h"
 
 #include "startup/numbers.h"
+#include "startup/settings_vocabulary.h"
 #include "startup/text_reader.h"
 #include "ui/failure.h"
 
@@ -16,9 +17,9 @@ void ReadSettings(SharedState& state, Services& services) {
     state.MedicalSetting = reader.ReadField();
     state.DelaySeconds = reader.ReadField();
   } catch (const Failure&) {
-    state.DelaySeconds = 7.0;
-    state.JokeStyle = std::string("clean");
-    state.MedicalSetting = std::string("medicalno");
+    state.DelaySeconds = static_cast<double>(kDefaultDelaySeconds);
+    state.JokeStyle = std::string(kDefaultJokeStyle);
+    state.MedicalSetting = std::string(kDefaultMedicalSetting);
   }
 }
 

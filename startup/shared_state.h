@@ -2,14 +2,10 @@
 // tests can run the program many times in one process.
 #pragma once
 
-#include <cstdint>
 #include <string>
-#include <vector>
 
+#include "startup/entry_list.h"
 #include "startup/field_value.h"
-
-// Slots 0 to this many in each entry list while the database loads.
-inline constexpr int kMaxEntriesPerCategory = 500;
 
 struct SharedState {
   std::string AppVersion;
@@ -19,20 +15,23 @@ struct SharedState {
   FieldValue JokesVersion;
   FieldValue JokesCompatible;
 
-  std::int16_t CleanJokeCount = 0;
-  std::int16_t RudeJokeCount = 0;
-  std::int16_t MedicalTermCount = 0;
-
-  // Slot n holds entry n of its category in file order; slot 0 stays empty.
-  std::vector<std::string> CleanJokes;
-  std::vector<std::string> RudeJokes;
-  std::vector<std::string> MedicalTerms;
-  std::vector<FieldValue> CleanJokeExtraSeconds;
-  std::vector<FieldValue> RudeJokeExtraSeconds;
-  std::vector<FieldValue> MedicalTermExtraSeconds;
+  // The three categories of the joke database.
+  EntryList clean;
+  EntryList rude;
+  EntryList medical;
 
   std::string WebAddress;
+
+  const std::vector<std::string>& CleanJokes() const { return clean.texts; }
+  const std::vector<std::string>& RudeJokes() const { return rude.texts; }
+  const std::vector<std::string>& MedicalTerms() const { return medical.texts; }
+  const std::vector<FieldValue>& CleanJokeExtraSeconds() const { return clean.extra_seconds; }
+  const std::vector<FieldValue>& RudeJokeExtraSeconds() const { return rude.extra_seconds; }
+  const std::vector<FieldValue>& MedicalTermExtraSeconds() const { return medical.extra_seconds; }
+  int CleanJokeCount() const { return clean.count; }
+  int RudeJokeCount() const { return rude.count; }
+  int MedicalTermCount() const { return medical.count; }
 };
 
-// Empties the six lists to slots 0 to 500 and sets the three counts to 0.
+// Empties the three categories to slots 0 to 500 with counts of 0.
 void ResetEntryLists(SharedState& state);

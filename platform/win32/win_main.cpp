@@ -4,7 +4,7 @@
 
 #include "platform/win32/win32_services.h"
 #include "platform/win32/win32_window_system.h"
-#include "startup/program.h"
+#include "app/program.h"
 #include "ui/handler_guard.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {

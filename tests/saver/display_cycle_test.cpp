@@ -14,21 +14,14 @@
 
 namespace {
 
-void AddEntry(std::vector<std::string>& texts, std::vector<FieldValue>& extras, std::int16_t& count,
-              const std::string& text, FieldValue extra = 0.0) {
-  ++count;
-  texts[count] = text;
-  extras[count] = extra;
-}
-
 class DisplayCycleTest : public ::testing::Test {
  protected:
   DisplayCycleTest() {
     ResetEntryLists(state);
     Settings("rude", "medicalyes");
-    AddEntry(state.CleanJokes, state.CleanJokeExtraSeconds, state.CleanJokeCount, "clean joke");
-    AddEntry(state.RudeJokes, state.RudeJokeExtraSeconds, state.RudeJokeCount, "rude joke");
-    AddEntry(state.MedicalTerms, state.MedicalTermExtraSeconds, state.MedicalTermCount, "medical term");
+    state.clean.Add("clean joke", 0.0);
+    state.rude.Add("rude joke", 0.0);
+    state.medical.Add("medical term", 0.0);
     form.Timer1.SetInterval(7000);
   }
   void Settings(const std::string& style, const std::string& medical) {
@@ -82,8 +75,7 @@ TEST_F(DisplayCycleTest, ChancesHoldWithAFrozenClock) {
 
 TEST_F(DisplayCycleTest, EachPromotionalMessageAndEachEntryComesEvenly) {
   for (int k = 2; k <= 4; ++k) {
-    AddEntry(state.CleanJokes, state.CleanJokeExtraSeconds, state.CleanJokeCount,
-             "clean joke " + std::to_string(k));
+    state.clean.Add("clean joke " + std::to_string(k), 0.0);
   }
   Settings("clean", "medicalyes");
   constexpr int kTicks = 60000;
@@ -123,9 +115,7 @@ TEST_F(DisplayCycleTest, SettingsThatSelectNoListShowNothingAndKeepTheInterval) 
     }
   }
   Settings("rude", "medicalyes");
-  state.MedicalTermCount = 0;
-  state.RudeJokeCount = 0;
-  state.CleanJokeCount = 0;
+  ResetEntryLists(state);
   form.Timer1.SetInterval(4321);
   for (int i = 0; i < 50; ++i) {
     form.Timer1_Timer();
@@ -136,7 +126,7 @@ TEST_F(DisplayCycleTest, SettingsThatSelectNoListShowNothingAndKeepTheInterval) 
 
 TEST_F(DisplayCycleTest, ExtraSecondsAddUpUntilAPromotionalMessage) {
   Settings("clean", "medicalno");
-  state.CleanJokeExtraSeconds[1] = 5.0;
+  state.clean.extra_seconds[1] = 5.0;
   std::vector<int> since_promotion;
   bool saw_full_sequence = false;
   for (int i = 0; i < 400; ++i) {

@@ -4,7 +4,7 @@
 
 #include "platform/headless/headless_services.h"
 #include "platform/headless/headless_window_system.h"
-#include "startup/program.h"
+#include "app/program.h"
 #include "tests/support/temp_folder.h"
 
 namespace {

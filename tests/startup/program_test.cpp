@@ -1,6 +1,6 @@
 // Start-up: the switch table, the single instance, the start-up failure report and the
 // display interval prepared in saver mode.
-#include "startup/program.h"
+#include "app/program.h"
 
 #include <gtest/gtest.h>
 
@@ -83,14 +83,14 @@ TEST_F(ProgramTest, ConfigurationModeReadsTheHeaderAndNotTheSettings) {
   EXPECT_EQ(run->program.state.JokesVersion, FieldValue(3.5));
   EXPECT_EQ(run->program.state.JokesCompatible, FieldValue(4.0));
   EXPECT_TRUE(IsEmpty(run->program.state.JokeStyle));
-  EXPECT_EQ(run->program.state.CleanJokeCount, 0);
+  EXPECT_EQ(run->program.state.CleanJokeCount(), 0);
 }
 
 TEST_F(ProgramTest, SaverModeLoadsEverythingAndPreparesTheInterval) {
   folder.Write("jokes.txt", kJokes);
   auto run = Start("/s");
   EXPECT_EQ(run->program.state.JokeStyle, FieldValue(std::string("clean")));
-  EXPECT_EQ(run->program.state.CleanJokes[1], "A zorbel walks in.");
+  EXPECT_EQ(run->program.state.CleanJokes()[1], "A zorbel walks in.");
   EXPECT_EQ(run->program.display_interval(), 7000);
 
   const struct {

@@ -1,6 +1,6 @@
 // Start-up: the version, the single-instance refusal, the mode switch and the two mode
 // sequences, with the start-up failure report around the steps that may fail.
-#include "startup/program.h"
+#include "app/program.h"
 
 #include "startup/joke_database.h"
 #include "startup/numbers.h"
