@@ -24,6 +24,10 @@ FormDesign BuildForm1Design() {
   form.back_color = kBlack;
   form.maximized = true;
   form.topmost = true;
+  form.role = {.ignores_close_requests = true,
+               .keeps_system_keys = true,
+               .takes_dialog_keys = false,
+               .covers_other_monitors = true};
 
   form.controls.push_back(Timer("Timer3", 3600, true));
   form.controls.push_back(Timer("Timer2", 3500, true));

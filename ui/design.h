@@ -63,6 +63,15 @@ struct ControlDesign {
   bool cancel = false;   // command buttons: pressed by Escape
 };
 
+// What a form's role asks of the window system beyond its controls. A dialog keeps the
+// defaults; the saver's whole-screen window turns each of them round.
+struct FormRole {
+  bool ignores_close_requests = false;  // the close box and Alt+F4 do nothing
+  bool keeps_system_keys = false;       // Alt, F10, Alt+F4 reach the form as keys, not the system
+  bool takes_dialog_keys = true;        // Tab, accelerators and Escape work as in a dialog
+  bool covers_other_monitors = false;   // every other monitor is blacked out while it is shown
+};
+
 struct FormDesign {
   std::string name;
   std::string caption;
@@ -73,5 +82,6 @@ struct FormDesign {
   bool maximized = false;  // covers the primary monitor
   bool topmost = false;
   bool show_icon = true;
+  FormRole role;
   std::vector<ControlDesign> controls;  // in creation order; later ones lie above earlier
 };

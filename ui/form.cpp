@@ -63,6 +63,7 @@ void Form::HandleEvent(const UiEvent& event) {
   if (event.kind == EventKind::kClick && event.control != UiEvent::kFormItself) {
     MarkClicked(event.control);
   }
+  if (event.kind == EventKind::kClose && design_.role.ignores_close_requests) return;
   const auto handler = handlers_.find({event.control, event.kind});
   if (handler != handlers_.end()) {
     RunGuarded(context_.services, [&] { handler->second(event); });

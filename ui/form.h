@@ -1,7 +1,7 @@
 // A live form: the window and controls built from a design, and the table of handlers
 // named after control and event. Every handler runs under the failure net, so a failure
 // that escapes it shows the run-time error box and ends the program. A close request
-// without a handler unloads the form.
+// without a handler unloads the form, unless the form's role is to ignore them.
 #pragma once
 
 #include <functional>

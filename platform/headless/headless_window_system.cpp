@@ -13,6 +13,8 @@
 namespace {
 
 constexpr int kTwipsPerPixel = 15;
+constexpr int kF4Key = 115;
+constexpr int kAltShift = 4;
 
 std::string Quoted(const std::string& text) {
   std::string quoted = "\"";
@@ -71,6 +73,7 @@ void HeadlessWindowSystem::ShowForm(FormHandle form) {
     }
   }
   Note(shown.design.name, "shown");
+  if (shown.design.role.covers_other_monitors) Note(shown.design.name, "covers the other monitors");
 }
 
 void HeadlessWindowSystem::ShowModal(FormHandle form, FormHandle owner) {
@@ -195,10 +198,17 @@ void HeadlessWindowSystem::Advance(long long milliseconds) {
 }
 
 void HeadlessWindowSystem::KeyDown(int key_code, int shift) {
+  if (shown_order_.empty()) return;
+  const FormHandle active = shown_order_.back();
   UiEvent event{EventKind::kKeyDown};
   event.key_code = key_code;
   event.shift = shift;
-  DeliverToActive(event, "");
+  DeliverInput(active, event, "");
+  // Alt+F4 is the system's close request, unless the form keeps system keys for itself.
+  const bool alt_f4 = key_code == kF4Key && (shift & kAltShift) != 0;
+  if (alt_f4 && forms_.count(active) != 0 && !FormAt(active).design.role.keeps_system_keys) {
+    DeliverInput(active, {EventKind::kClose}, "");
+  }
 }
 
 void HeadlessWindowSystem::TypeCharacter(char character) {
@@ -315,14 +325,14 @@ void HeadlessWindowSystem::TypeInto(const std::string& control_name, const std::
 
 void HeadlessWindowSystem::PressEscape() {
   KeyDown(27);
-  if (shown_order_.empty()) return;
+  if (shown_order_.empty() || !FormAt(shown_order_.back()).design.role.takes_dialog_keys) return;
   for (const HeadlessControl& control : FormAt(shown_order_.back()).controls) {
     if (control.design.cancel) return Click(control.design.name);
   }
 }
 
 void HeadlessWindowSystem::PressAccelerator(char letter) {
-  if (shown_order_.empty()) return;
+  if (shown_order_.empty() || !FormAt(shown_order_.back()).design.role.takes_dialog_keys) return;
   const char wanted = static_cast<char>(std::tolower(static_cast<unsigned char>(letter)));
   for (const HeadlessControl& control : FormAt(shown_order_.back()).controls) {
     const std::string& caption = control.design.caption;

@@ -67,6 +67,7 @@ class HeadlessWindowSystem : public WindowSystem {
 
   // Scripted input, delivered to the form shown last. A control name of "" stands for the
   // form's background.
+  // Alt+F4 also asks the form to close, unless it keeps system keys.
   void KeyDown(int key_code, int shift = 0);
   void TypeCharacter(char character);  // a key going down, then its character
   void MoveMouse(const std::string& control_name = "");
@@ -75,9 +76,10 @@ class HeadlessWindowSystem : public WindowSystem {
   void ClickIn(const std::string& form_name, const std::string& control_name);
   // Replaces the text of a text box as the user would by typing.
   void TypeInto(const std::string& control_name, const std::string& text);
-  // Escape: presses the active form's cancel button, if it has one.
+  // Escape: presses the active form's cancel button, if it has one and takes dialog keys.
   void PressEscape();
-  // Alt and a letter: presses the control whose caption marks that letter with "&".
+  // Alt and a letter: presses the control whose caption marks that letter with "&", in a
+  // form that takes dialog keys.
   void PressAccelerator(char letter);
   // The close box of a named form.
   void Close(const std::string& form_name);

@@ -29,7 +29,7 @@ struct Win32Form {
   GdiCache* gdi = nullptr;
   HWND window = nullptr;
   std::optional<Color> back_color;  // none: the system's window colour
-  bool covers_screen = false;  // maximised and borderless: the saver's whole-screen window
+  FormRole role;
   HWND modal_owner = nullptr;  // the window this one disables while it is open
   HWND first_focus = nullptr;  // the control first in tab order that takes the focus
   HWND tooltips = nullptr;

@@ -122,15 +122,15 @@ LRESULT CALLBACK FormProc(HWND window, UINT message, WPARAM wparam, LPARAM lpara
     }
     // A form leaves only when the program destroys it; the close box asks the program.
     case WM_CLOSE:
-      if (!form->covers_screen) Deliver(*form, {EventKind::kClose});
+      Deliver(*form, {EventKind::kClose});
       return 0;
   }
   if (HandleMouseInput(*form, UiEvent::kFormItself, window, PointOf(lparam), message, wparam)) {
     return 0;
   }
-  // The saver's whole-screen window keeps system keys from Windows, so that Alt+F4 or F10
-  // neither closes it nor opens its menu: what a key does is the program's to decide.
-  const bool keeps_system_keys = form->covers_screen;
+  // A form that keeps system keys from Windows is neither closed by Alt+F4 nor has its
+  // menu opened by F10: what such a key does is the program's to decide.
+  const bool keeps_system_keys = form->role.keeps_system_keys;
   const bool key = HandleKeyInput(*form, message, wparam);
   if (IsSystemKeyMessage(message)) {
     // The program may have destroyed the form on this key.

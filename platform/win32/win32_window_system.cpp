@@ -58,7 +58,7 @@ FormHandle Win32WindowSystem::CreateForm(const FormDesign& design, FormEventSink
   form->sink = &sink;
   form->gdi = &gdi_;
   form->back_color = design.back_color;
-  form->covers_screen = design.maximized && design.border == BorderStyle::kNone;
+  form->role = design.role;
   form->controls.resize(design.controls.size());
   form->window = CreateFormWindow(design, *form);
   try {
@@ -73,16 +73,15 @@ FormHandle Win32WindowSystem::CreateForm(const FormDesign& design, FormEventSink
 }
 
 HWND Win32WindowSystem::CreateFormWindow(const FormDesign& design, Win32Form& form) {
-  // Windows other than the saver's take the dialog manager's keys (Tab, accelerators,
-  // Escape); a window without an icon has the dialog frame that shows none.
+  // A window without an icon has the dialog frame that shows none.
   DWORD ex_style = design.topmost ? WS_EX_TOPMOST : 0;
-  if (!form.covers_screen) ex_style |= WS_EX_CONTROLPARENT;
+  if (design.role.takes_dialog_keys) ex_style |= WS_EX_CONTROLPARENT;
   if (!design.show_icon && design.border != BorderStyle::kNone) ex_style |= WS_EX_DLGMODALFRAME;
   const DWORD style = FrameStyle(design.border) | WS_CLIPCHILDREN;
   const int screen_width = GetSystemMetrics(SM_CXSCREEN);
   const int screen_height = GetSystemMetrics(SM_CYSCREEN);
   RECT area{0, 0, screen_width, screen_height};
-  if (!form.covers_screen) {
+  if (!design.maximized) {
     RECT frame{0, 0, gdi_.ToPixels(design.client_width), gdi_.ToPixels(design.client_height)};
     AdjustWindowRectEx(&frame, style, FALSE, ex_style);
     const int width = frame.right - frame.left;
@@ -123,7 +122,7 @@ void Win32WindowSystem::ShowForm(FormHandle handle) {
   ShowWindow(form.window, SW_SHOW);
   SetForegroundWindow(form.window);
   SetFocus(form.first_focus != nullptr ? form.first_focus : form.window);
-  if (form.covers_screen && form.covers.empty()) CoverOtherMonitors(form, instance_);
+  if (form.role.covers_other_monitors && form.covers.empty()) CoverOtherMonitors(form, instance_);
 }
 
 void Win32WindowSystem::ShowModal(FormHandle handle, FormHandle owner) {

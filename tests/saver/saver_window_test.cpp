@@ -2,6 +2,8 @@
 // the intro, arming at 3.6 s, and which input ends the program.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "platform/headless/headless_services.h"
 #include "platform/headless/headless_window_system.h"
 #include "app/program.h"
@@ -103,6 +105,27 @@ TEST_F(SaverWindowTest, EachKindOfArmedInputEndsButNotOverTheNoticeLabels) {
     EXPECT_TRUE(windows.program_ended()) << "input " << i;
     EXPECT_EQ(services.cursor_count, 0);
   }
+}
+
+TEST_F(SaverWindowTest, TheWholeScreenWindowIgnoresCloseRequestsAndKeepsSystemKeys) {
+  constexpr int kF4 = 115;
+  constexpr int kAlt = 4;
+  const auto noted = [&](const std::string& what) {
+    return std::count(windows.journal.begin(), windows.journal.end(), "0 ms: Form1 " + what);
+  };
+  EXPECT_EQ(noted("covers the other monitors"), 1);
+  windows.AdvanceTo(1000);
+  windows.Close("Form1");
+  windows.KeyDown(kF4, kAlt);
+  windows.PressEscape();
+  EXPECT_TRUE(windows.IsShown("Form1")) << "neither the close box nor Alt+F4 unloads it";
+  EXPECT_FALSE(Ended());
+  windows.AdvanceTo(4000);
+  windows.Close("Form1");
+  EXPECT_FALSE(Ended()) << "a close request is not user input";
+  windows.KeyDown(kF4, kAlt);
+  EXPECT_TRUE(Ended()) << "once armed, Alt+F4 is a key like any other";
+  EXPECT_EQ(services.cursor_count, 0);
 }
 
 TEST_F(SaverWindowTest, TheFirstItemComesOneDelayAfterTheIntroAndEachTimerStartsOnce) {
