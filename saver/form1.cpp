@@ -13,15 +13,17 @@ Form1::Form1(UiContext context, const SharedState& state, Chance& chance, int de
       Timer1(timer("Timer1")), Timer2(timer("Timer2")), Timer3(timer("Timer3")),
       Picture1(control("Picture1")), state_(state), chance_(chance),
       delay_interval_(delay_interval) {
-  On("Timer1", EventKind::kTimer, [this](const UiEvent&) { Timer1_Timer(); });
-  On("Timer2", EventKind::kTimer, [this](const UiEvent&) { Timer2_Timer(); });
-  On("Timer3", EventKind::kTimer, [this](const UiEvent&) { Timer3_Timer(); });
-  On("", EventKind::kClick, [this](const UiEvent&) { Form_Click(); });
-  On("", EventKind::kKeyDown, [this](const UiEvent&) { Form_KeyDown(); });
-  On("", EventKind::kKeyPress, [this](const UiEvent&) { Form_KeyPress(); });
-  On("", EventKind::kMouseMove, [this](const UiEvent&) { Form_MouseMove(); });
-  On("Label1", EventKind::kClick, [this](const UiEvent&) { Label1_Click(); });
-  On("Label1", EventKind::kMouseMove, [this](const UiEvent&) { Label1_MouseMove(); });
+  Bind(*this, {
+      FORM_HANDLER(Form1, Timer1, Timer),
+      FORM_HANDLER(Form1, Timer2, Timer),
+      FORM_HANDLER(Form1, Timer3, Timer),
+      FORM_HANDLER(Form1, Form, Click),
+      FORM_HANDLER(Form1, Form, KeyDown),
+      FORM_HANDLER(Form1, Form, KeyPress),
+      FORM_HANDLER(Form1, Form, MouseMove),
+      FORM_HANDLER(Form1, Label1, Click),
+      FORM_HANDLER(Form1, Label1, MouseMove),
+  });
 }
 
 void Form1::Timer1_Timer() {

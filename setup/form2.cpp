@@ -14,11 +14,13 @@ Form2::Form2(UiContext context, SharedState& state)
     : Form(Form2Design(), context), Option1(option_button("Option1")),
       Option2(option_button("Option2")), Check1(check_box("Check1")), Text1(text_box("Text1")),
       state_(state) {
-  On("Command1", EventKind::kClick, [this](const UiEvent&) { Command1_Click(); });
-  On("Command2", EventKind::kClick, [this](const UiEvent&) { Command2_Click(); });
-  On("Command3", EventKind::kClick, [this](const UiEvent&) { Command3_Click(); });
-  On("Label13", EventKind::kClick, [this](const UiEvent&) { Label13_Click(); });
-  On("Label15", EventKind::kClick, [this](const UiEvent&) { Label15_Click(); });
+  Bind(*this, {
+      FORM_HANDLER(Form2, Command1, Click),
+      FORM_HANDLER(Form2, Command2, Click),
+      FORM_HANDLER(Form2, Command3, Click),
+      FORM_HANDLER(Form2, Label13, Click),
+      FORM_HANDLER(Form2, Label15, Click),
+  });
 }
 
 void Form2::Command1_Click() {

@@ -18,16 +18,18 @@ void ShowNotice(Services& services, const setup_text::Box& box) {
 
 Form3::Form3(UiContext context, SharedState& state, FormSlot<Form2>& form2, FormSlot<Form4>& form4)
     : Form(Form3Design(), context), state_(state), form2_(form2), form4_(form4) {
-  On("Command1", EventKind::kClick, [this](const UiEvent&) { Command1_Click(); });
-  On("Command2", EventKind::kClick, [this](const UiEvent&) { Command2_Click(); });
-  On("Command3", EventKind::kClick, [this](const UiEvent&) { Command3_Click(); });
-  On("Command4", EventKind::kClick, [this](const UiEvent&) { Command4_Click(); });
-  On("Command5", EventKind::kClick, [this](const UiEvent&) { Command5_Click(); });
-  On("Command6", EventKind::kClick, [this](const UiEvent&) { Command6_Click(); });
-  On("Command7", EventKind::kClick, [this](const UiEvent&) { Command7_Click(); });
-  On("Command9", EventKind::kClick, [this](const UiEvent&) { Command9_Click(); });
-  On("Label18", EventKind::kClick, [this](const UiEvent&) { Label18_Click(); });
-  On("Label20", EventKind::kClick, [this](const UiEvent&) { Label20_Click(); });
+  Bind(*this, {
+      FORM_HANDLER(Form3, Command1, Click),
+      FORM_HANDLER(Form3, Command2, Click),
+      FORM_HANDLER(Form3, Command3, Click),
+      FORM_HANDLER(Form3, Command4, Click),
+      FORM_HANDLER(Form3, Command5, Click),
+      FORM_HANDLER(Form3, Command6, Click),
+      FORM_HANDLER(Form3, Command7, Click),
+      FORM_HANDLER(Form3, Command9, Click),
+      FORM_HANDLER(Form3, Label18, Click),
+      FORM_HANDLER(Form3, Label20, Click),
+  });
   Form_Load();
 }
 

@@ -5,7 +5,9 @@
 
 Form4::Form4(UiContext context)
     : Form(Form4Design(), context), Label1(label("Label1")), Label2(label("Label2")) {
-  On("Command1", EventKind::kClick, [this](const UiEvent&) { Command1_Click(); });
+  Bind(*this, {
+      FORM_HANDLER(Form4, Command1, Click),
+  });
 }
 
 void Form4::Command1_Click() { Unload(); }

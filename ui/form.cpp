@@ -66,6 +66,11 @@ void Form::HandleEvent(const UiEvent& event) {
   if (event.kind == EventKind::kClose && design_.role.ignores_close_requests) return;
   const auto handler = handlers_.find({event.control, event.kind});
   if (handler != handlers_.end()) {
+    ++handlers_running_;
+    struct Leave {
+      int& running;
+      ~Leave() { --running; }
+    } leave{handlers_running_};
     RunGuarded(context_.services, [&] { handler->second(event); });
   } else if (event.kind == EventKind::kClose) {
     Unload();
@@ -87,9 +92,21 @@ void Form::MarkClicked(int control) {
   }
 }
 
-void Form::On(const std::string& control_name, EventKind event, Handler handler) {
-  const int index = control_name.empty() ? UiEvent::kFormItself : IndexOf(control_name);
-  handlers_[{index, event}] = std::move(handler);
+int Form::CheckedTarget(const std::string& control_name, EventKind event) const {
+  const bool form_itself = control_name == "Form";
+  const int index = form_itself ? UiEvent::kFormItself : IndexOf(control_name);
+  const bool timer = !form_itself && design_.controls[index].kind == ControlKind::kTimer;
+  bool raised = false;
+  switch (event) {
+    case EventKind::kTimer: raised = timer; break;
+    case EventKind::kClick:
+    case EventKind::kMouseMove: raised = !timer; break;
+    case EventKind::kKeyDown:
+    case EventKind::kKeyPress:
+    case EventKind::kClose: raised = form_itself; break;
+  }
+  if (!raised) throw std::logic_error(design_.name + ": " + control_name + " raises no such event");
+  return index;
 }
 
 Label& Form::label(const std::string& name) { return dynamic_cast<Label&>(control(name)); }
@@ -106,5 +123,5 @@ int Form::IndexOf(const std::string& name) const {
   for (std::size_t i = 0; i < controls_.size(); ++i) {
     if (controls_[i]->name() == name) return static_cast<int>(i);
   }
-  throw std::logic_error("no control named " + name);
+  throw std::logic_error(design_.name + ": no control named " + name);
 }

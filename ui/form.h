@@ -5,6 +5,7 @@
 #pragma once
 
 #include <functional>
+#include <initializer_list>
 #include <map>
 #include <memory>
 #include <string>
@@ -14,6 +15,27 @@
 #include "ui/controls.h"
 #include "ui/services.h"
 #include "ui/window_system.h"
+
+// One row of a form's handler table: the member function FormType::Control_Event handles
+// Event on Control ("Form": the form's background and the keyboard). Handlers take the
+// event or nothing.
+template <class FormType>
+struct HandlerBinding {
+  const char* control;
+  EventKind event;
+  void (FormType::*plain)() = nullptr;
+  void (FormType::*with_event)(const UiEvent&) = nullptr;
+
+  HandlerBinding(const char* control, EventKind event, void (FormType::*handler)())
+      : control(control), event(event), plain(handler) {}
+  HandlerBinding(const char* control, EventKind event, void (FormType::*handler)(const UiEvent&))
+      : control(control), event(event), with_event(handler) {}
+};
+
+// A row of the table with each name written once, e.g. FORM_HANDLER(Form2, Command1, Click)
+// binds Form2::Command1_Click to clicks on Command1.
+#define FORM_HANDLER(FormType, Control, Event) \
+  HandlerBinding<FormType>(#Control, EventKind::k##Event, &FormType::Control##_##Event)
 
 // What every form needs from its platform.
 struct UiContext {
@@ -43,12 +65,21 @@ class Form : public FormEventSink {
   TwipSize ClientSize() const { return context_.windows.ClientSize(handle_); }
 
   void HandleEvent(const UiEvent& event) override;
+  // True while one of the form's handlers runs: the form must outlive it.
+  bool handling_event() const { return handlers_running_ > 0; }
 
  protected:
-  using Handler = std::function<void(const UiEvent&)>;
-  // Registers the handler of `event` on the control `control_name`; an empty name stands
-  // for the form's background (clicks, mouse moves) and the keyboard.
-  void On(const std::string& control_name, EventKind event, Handler handler);
+  // Wires the form's handler table. A control the design lacks, or an event its kind never
+  // raises, is a programming error, thrown as std::logic_error when the form is built.
+  template <class FormType>
+  void Bind(FormType& self, std::initializer_list<HandlerBinding<FormType>> table) {
+    for (const HandlerBinding<FormType>& row : table) {
+      handlers_[{CheckedTarget(row.control, row.event), row.event}] = [&self, row](const UiEvent& event) {
+        if (row.plain != nullptr) (self.*row.plain)();
+        else (self.*row.with_event)(event);
+      };
+    }
+  }
 
   Label& label(const std::string& name);
   Timer& timer(const std::string& name);
@@ -60,7 +91,10 @@ class Form : public FormEventSink {
   UiContext context_;
 
  private:
+  using Handler = std::function<void(const UiEvent&)>;
   int IndexOf(const std::string& name) const;
+  // The control index a table row names, checked against the design.
+  int CheckedTarget(const std::string& control_name, EventKind event) const;
   Checkable& checkable(const std::string& name);
   // What a click does to an option button or check box before any handler runs.
   void MarkClicked(int control);
@@ -72,5 +106,6 @@ class Form : public FormEventSink {
   std::map<std::pair<int, EventKind>, Handler> handlers_;
   bool visible_ = false;
   bool loaded_ = true;
+  int handlers_running_ = 0;
   std::function<void()> unload_listener_;
 };

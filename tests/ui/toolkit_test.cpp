@@ -37,13 +37,23 @@ FormDesign TestDesign() {
 class TestForm : public Form {
  public:
   explicit TestForm(UiContext context) : Form(TestDesign(), context) {
-    On("Tick", EventKind::kTimer, [this](const UiEvent&) {
-      ticks.push_back(now());
-      if (fail_on_tick) Fail(failure_code::kSubscriptOutOfRange);
+    Bind(*this, {
+        FORM_HANDLER(TestForm, Tick, Timer),
+        FORM_HANDLER(TestForm, Fitted, Click),
+        FORM_HANDLER(TestForm, Form, KeyDown),
     });
-    On("Fitted", EventKind::kClick, [this](const UiEvent&) { clicks.push_back("Fitted"); });
-    On("", EventKind::kKeyDown, [this](const UiEvent& event) { keys.push_back(event.key_code); });
   }
+  void Tick_Timer() {
+    ticks.push_back(now());
+    if (fail_on_tick) Fail(failure_code::kSubscriptOutOfRange);
+  }
+  void Fitted_Click() {
+    clicks.push_back("Fitted");
+    if (on_click) on_click();
+  }
+  void Form_KeyDown(const UiEvent& event) { keys.push_back(event.key_code); }
+  using Form::Bind;
+
   Label& Fitted() { return label("Fitted"); }
   Label& Fixed() { return label("Fixed"); }
   Timer& Tick() { return timer("Tick"); }
@@ -53,6 +63,7 @@ class TestForm : public Form {
   std::vector<std::string> clicks;
   std::vector<int> keys;
   bool fail_on_tick = false;
+  std::function<void()> on_click;
 };
 
 class ToolkitTest : public ::testing::Test {
@@ -151,6 +162,49 @@ TEST(FormSlot, MakesOneInstanceOnFirstUseAndAFreshOneAfterDestroy) {
   EXPECT_EQ(windows.FindForm("Test"), nullptr);
   EXPECT_EQ(slot.Get().Fixed().text(), "") << "back to its design";
   EXPECT_EQ(made, 2);
+}
+
+TEST(FormSlot, AFormUnloadedByItsOwnHandlerLivesUntilTheHandlerReturns) {
+  HeadlessMachine machine;
+  HeadlessServices services{machine, "/c", "."};
+  HeadlessWindowSystem windows;
+  auto destroyed = std::make_shared<int>(0);
+  struct CountedForm : TestForm {
+    CountedForm(UiContext context, std::shared_ptr<int> destroyed)
+        : TestForm(context), destroyed(std::move(destroyed)) {}
+    ~CountedForm() override { ++*destroyed; }
+    std::shared_ptr<int> destroyed;
+  };
+  FormSlot<CountedForm> slot([&] { return std::make_unique<CountedForm>(UiContext{windows, services}, destroyed); });
+  CountedForm& first = slot.Get();
+  first.Show();
+  first.on_click = [&] {
+    first.Unload();
+    slot.Get().Show();  // opened again from its own handler
+    EXPECT_EQ(*destroyed, 0) << "the form whose handler runs is still there";
+    first.clicks.push_back("after");
+  };
+  windows.ClickIn("Test", "Fitted");
+  EXPECT_EQ(first.clicks, (std::vector<std::string>{"Fitted", "after"}));
+  EXPECT_EQ(*destroyed, 0);
+  slot.Get();
+  EXPECT_EQ(*destroyed, 1) << "freed at the next use, once its handler has returned";
+}
+
+TEST(HandlerTable, AMisspeltControlOrAnEventTheControlNeverRaisesFailsWhenTheFormIsBuilt) {
+  HeadlessMachine machine;
+  HeadlessServices services{machine, "/c", "."};
+  HeadlessWindowSystem windows;
+  TestForm form(UiContext{windows, services});
+  EXPECT_THROW(form.Bind(form, {HandlerBinding<TestForm>("Fited", EventKind::kClick, &TestForm::Fitted_Click)}),
+               std::logic_error);
+  EXPECT_THROW(form.Bind(form, {HandlerBinding<TestForm>("Fitted", EventKind::kTimer, &TestForm::Fitted_Click)}),
+               std::logic_error);
+  EXPECT_THROW(form.Bind(form, {HandlerBinding<TestForm>("Tick", EventKind::kClick, &TestForm::Tick_Timer)}),
+               std::logic_error);
+  EXPECT_THROW(form.Bind(form, {HandlerBinding<TestForm>("Fitted", EventKind::kKeyDown, &TestForm::Form_KeyDown)}),
+               std::logic_error);
+  EXPECT_NO_THROW(form.Bind(form, {FORM_HANDLER(TestForm, Form, KeyDown)}));
 }
 
 }  // namespace
