@@ -6,11 +6,10 @@
 #include <map>
 #include <set>
 
-#include "platform/headless/headless_services.h"
-#include "platform/headless/headless_window_system.h"
 #include "saver/display_cycle.h"
 #include "saver/form1.h"
 #include "saver/promo_messages.h"
+#include "tests/support/headless_program.h"
 
 namespace {
 
@@ -40,12 +39,10 @@ class DisplayCycleTest : public ::testing::Test {
     return shown;
   }
 
-  HeadlessMachine machine;
-  HeadlessServices services{machine, "/s", "."};  // its clock stays at midnight
-  HeadlessWindowSystem windows;
+  HeadlessPlatform platform{"/s", "."};  // its clock stays at midnight
   SharedState state;
-  Chance chance{[this] { return services.TimeOfDaySeconds(); }};
-  Form1 form{UiContext{windows, services}, state, chance, 7000};
+  Chance chance{[this] { return platform.services.TimeOfDaySeconds(); }};
+  Form1 form{platform.ui(), state, chance, 7000};
   const std::vector<std::string> promo_list = BuildPromoMessages();
   const std::set<std::string> promos{promo_list.begin() + 1, promo_list.end()};
 };
@@ -198,7 +195,7 @@ TEST_F(DisplayCycleTest, TheLabelFitsTheWindowAtTheFirstSmallerSizeAndStaysInsid
     if (i % 2) {
       FontSpec one_up = label.font();
       one_up.size_points += 1;
-      EXPECT_GE(windows.MeasureText(one_up, wide).width, window.width)
+      EXPECT_GE(platform.windows.MeasureText(one_up, wide).width, window.width)
           << "stops at the first size that fits";
     }
   }

@@ -4,9 +4,7 @@
 
 #include <algorithm>
 
-#include "platform/headless/headless_services.h"
-#include "platform/headless/headless_window_system.h"
-#include "app/program.h"
+#include "tests/support/headless_program.h"
 #include "tests/support/temp_folder.h"
 
 namespace {
@@ -18,25 +16,22 @@ class SaverWindowTest : public ::testing::Test {
   SaverWindowTest() {
     folder.Write("jokes.txt", "\"db\",1,4\r\nclean,0,0\r\nThe only joke.\r\n</joke>\r\n");
     folder.Write("Qorv.ini", "clean\r\nmedicalno\r\n 7 \r\n");
-    RunHeadless([&] { program.Main(); });
+    app.RunMain();
   }
   const HeadlessControl& Shown(const std::string& control) {
-    return windows.ControlOf("Form1", control);
+    return app.windows.ControlOf("Form1", control);
   }
-  bool Ended() { return windows.program_ended(); }
+  bool Ended() { return app.windows.program_ended(); }
 
   TempFolder folder;
-  HeadlessMachine machine;
-  HeadlessServices services{machine, "/s", folder.path()};
-  HeadlessWindowSystem windows;
-  Program program{services, windows};
+  HeadlessProgram app{"/s", folder.path()};
 };
 
 TEST_F(SaverWindowTest, StartUpShowsTheIntroWithTheCursorHiddenOnce) {
-  EXPECT_TRUE(windows.IsShown("Form1"));
-  EXPECT_EQ(services.cursor_calls, (std::vector<bool>{false}));
+  EXPECT_TRUE(app.windows.IsShown("Form1"));
+  EXPECT_EQ(app.services.cursor_calls, (std::vector<bool>{false}));
   EXPECT_EQ(Shown("Label1").alignment, TextAlignment::kCenter);
-  EXPECT_EQ(program.form1.Get().Timer1.interval(), 7000);
+  EXPECT_EQ(app.program.form1.Get().Timer1.interval(), 7000);
   EXPECT_EQ(Shown("Timer1").timer_interval, 0) << "the display timer waits for the intro";
   EXPECT_TRUE(Shown("Picture1").visible);
   EXPECT_EQ(Shown("Label3").text, "Zorbel Joke Screen Saver");
@@ -51,34 +46,34 @@ TEST_F(SaverWindowTest, StartUpShowsTheIntroWithTheCursorHiddenOnce) {
 }
 
 TEST_F(SaverWindowTest, InputBeforeArmingIsIgnoredAndAfterItEndsTheProgram) {
-  windows.AdvanceTo(3000);
-  windows.KeyDown('A');
-  windows.TypeCharacter('a');
-  windows.MoveMouse();
-  windows.Click();
-  windows.Click("Label1");
+  app.windows.AdvanceTo(3000);
+  app.windows.KeyDown('A');
+  app.windows.TypeCharacter('a');
+  app.windows.MoveMouse();
+  app.windows.Click();
+  app.windows.Click("Label1");
   EXPECT_FALSE(Ended());
-  EXPECT_EQ(services.cursor_calls.size(), 1u);
+  EXPECT_EQ(app.services.cursor_calls.size(), 1u);
 
-  windows.AdvanceTo(3500);
+  app.windows.AdvanceTo(3500);
   EXPECT_FALSE(Shown("Picture1").visible) << "the intro goes at 3.5 s";
   EXPECT_EQ(Shown("Timer1").timer_interval, 7000);
-  windows.AdvanceTo(3599);
-  windows.MoveMouse("Label1");
+  app.windows.AdvanceTo(3599);
+  app.windows.MoveMouse("Label1");
   EXPECT_FALSE(Ended()) << "not armed before 3.6 s";
 
-  windows.AdvanceTo(4000);
+  app.windows.AdvanceTo(4000);
   EXPECT_EQ(Shown("labelxx").text, "ok");
   EXPECT_EQ(Shown("Timer2").timer_interval, 0);
   EXPECT_EQ(Shown("Timer3").timer_interval, 0);
-  windows.KeyDown('A');
+  app.windows.KeyDown('A');
   EXPECT_TRUE(Ended());
-  EXPECT_EQ(services.cursor_calls, (std::vector<bool>{false, true}));
-  EXPECT_EQ(services.cursor_count, 0) << "one hide, one show";
-  const std::size_t journal_length = windows.journal.size();
-  windows.Advance(60000);
-  windows.KeyDown('A');
-  EXPECT_EQ(windows.journal.size(), journal_length) << "nothing runs after the end";
+  EXPECT_EQ(app.services.cursor_calls, (std::vector<bool>{false, true}));
+  EXPECT_EQ(app.services.cursor_count, 0) << "one hide, one show";
+  const std::size_t journal_length = app.windows.journal.size();
+  app.windows.Advance(60000);
+  app.windows.KeyDown('A');
+  EXPECT_EQ(app.windows.journal.size(), journal_length) << "nothing runs after the end";
 }
 
 TEST_F(SaverWindowTest, EachKindOfArmedInputEndsButNotOverTheNoticeLabels) {
@@ -90,20 +85,17 @@ TEST_F(SaverWindowTest, EachKindOfArmedInputEndsButNotOverTheNoticeLabels) {
       [](HeadlessWindowSystem& w) { w.Click("Label1"); },
   };
   for (std::size_t i = 0; i < enders.size(); ++i) {
-    HeadlessMachine machine;
-    HeadlessServices services{machine, "/s", folder.path()};
-    HeadlessWindowSystem windows;
-    Program program{services, windows};
-    RunHeadless([&] { program.Main(); });
-    windows.AdvanceTo(4000);
+    HeadlessProgram run("/s", folder.path());
+    run.RunMain();
+    run.windows.AdvanceTo(4000);
     for (const char* notice : {"Label9", "Label10"}) {
-      windows.MoveMouse(notice);
-      windows.Click(notice);
+      run.windows.MoveMouse(notice);
+      run.windows.Click(notice);
     }
-    EXPECT_FALSE(windows.program_ended()) << "the notice labels take the mouse";
-    enders[i](windows);
-    EXPECT_TRUE(windows.program_ended()) << "input " << i;
-    EXPECT_EQ(services.cursor_count, 0);
+    EXPECT_FALSE(run.windows.program_ended()) << "the notice labels take the mouse";
+    enders[i](run.windows);
+    EXPECT_TRUE(run.windows.program_ended()) << "input " << i;
+    EXPECT_EQ(run.services.cursor_count, 0);
   }
 }
 
@@ -111,33 +103,33 @@ TEST_F(SaverWindowTest, TheWholeScreenWindowIgnoresCloseRequestsAndKeepsSystemKe
   constexpr int kF4 = 115;
   constexpr int kAlt = 4;
   const auto noted = [&](const std::string& what) {
-    return std::count(windows.journal.begin(), windows.journal.end(), "0 ms: Form1 " + what);
+    return std::count(app.windows.journal.begin(), app.windows.journal.end(), "0 ms: Form1 " + what);
   };
   EXPECT_EQ(noted("covers the other monitors"), 1);
-  windows.AdvanceTo(1000);
-  windows.Close("Form1");
-  windows.KeyDown(kF4, kAlt);
-  windows.PressEscape();
-  EXPECT_TRUE(windows.IsShown("Form1")) << "neither the close box nor Alt+F4 unloads it";
+  app.windows.AdvanceTo(1000);
+  app.windows.Close("Form1");
+  app.windows.KeyDown(kF4, kAlt);
+  app.windows.PressEscape();
+  EXPECT_TRUE(app.windows.IsShown("Form1")) << "neither the close box nor Alt+F4 unloads it";
   EXPECT_FALSE(Ended());
-  windows.AdvanceTo(4000);
-  windows.Close("Form1");
+  app.windows.AdvanceTo(4000);
+  app.windows.Close("Form1");
   EXPECT_FALSE(Ended()) << "a close request is not user input";
-  windows.KeyDown(kF4, kAlt);
+  app.windows.KeyDown(kF4, kAlt);
   EXPECT_TRUE(Ended()) << "once armed, Alt+F4 is a key like any other";
-  EXPECT_EQ(services.cursor_count, 0);
+  EXPECT_EQ(app.services.cursor_count, 0);
 }
 
 TEST_F(SaverWindowTest, TheFirstItemComesOneDelayAfterTheIntroAndEachTimerStartsOnce) {
-  windows.AdvanceTo(10499);
+  app.windows.AdvanceTo(10499);
   EXPECT_TRUE(Shown("Label1").text.empty());
-  windows.AdvanceTo(10500);
+  app.windows.AdvanceTo(10500);
   EXPECT_TRUE(Shown("Label1").visible);
   EXPECT_FALSE(Shown("Label1").text.empty());
-  windows.AdvanceTo(60000);
+  app.windows.AdvanceTo(60000);
   int intro_hidden = 0;
   int armed = 0;
-  for (const std::string& line : windows.journal) {
+  for (const std::string& line : app.windows.journal) {
     intro_hidden += line.find("Form1.Picture1 hidden") != std::string::npos;
     armed += line.find("Form1.labelxx text \"ok\"") != std::string::npos;
   }

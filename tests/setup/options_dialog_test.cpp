@@ -14,14 +14,14 @@ class OptionsDialogTest : public SetupTest {
     SetupTest::SetUp();
     Open();
   }
-  void Open() { windows.ClickIn("Form3", "Command1"); }
-  bool DialogOpen() const { return windows.FindForm("Form2") != nullptr; }
+  void Open() { app.windows.ClickIn("Form3", "Command1"); }
+  bool DialogOpen() const { return app.windows.FindForm("Form2") != nullptr; }
   // Enters the delay, presses OK and says which box came, if any.
   std::string PressOk(const std::string& delay) {
-    windows.TypeInto("Text1", delay);
-    services.message_boxes.clear();
-    Run([&] { windows.Click("Command1"); });
-    return services.message_boxes.empty() ? "" : services.message_boxes.back().title;
+    app.windows.TypeInto("Text1", delay);
+    app.services.message_boxes.clear();
+    Run([&] { app.windows.Click("Command1"); });
+    return app.services.message_boxes.empty() ? "" : app.services.message_boxes.back().title;
   }
 };
 
@@ -38,16 +38,16 @@ TEST(CheckOptions, DelayBoundsAreInclusiveAndTheDelayIsCheckedFirst) {
 }
 
 TEST_F(OptionsDialogTest, OpensWithItsDesignValuesEveryTime) {
-  EXPECT_EQ(windows.FindForm("Form2")->caption, "Screen saver");
+  EXPECT_EQ(app.windows.FindForm("Form2")->caption, "Screen saver");
   EXPECT_EQ(Shown("Form2", "Text1").text, "30");
   EXPECT_TRUE(Shown("Form2", "Option1").checked);
   EXPECT_FALSE(Shown("Form2", "Option2").checked);
   EXPECT_FALSE(Shown("Form2", "Check1").checked);
   EXPECT_EQ(Shown("Form2", "Text1").design.tooltip, "Enter delay in seconds");
-  EXPECT_EQ(windows.FindForm("Form2")->focused, "Option1");
+  EXPECT_EQ(app.windows.FindForm("Form2")->focused, "Option1");
 
-  windows.Click("Option2");
-  windows.Click("Check1");
+  app.windows.Click("Option2");
+  app.windows.Click("Check1");
   EXPECT_EQ(PressOk("12"), "");
   EXPECT_FALSE(DialogOpen());
   Open();
@@ -59,10 +59,10 @@ TEST_F(OptionsDialogTest, OpensWithItsDesignValuesEveryTime) {
 TEST_F(OptionsDialogTest, ABadDelayShowsItsMessageAndKeepsTheDialogAsItWas) {
   for (const char* rejected : {"1.99", "30.01", "0", "-5", "zorbel", ""}) {
     EXPECT_EQ(PressOk(rejected), "Zorbel Joke Screensaver Error!") << rejected;
-    EXPECT_EQ(services.message_boxes.back().text,
+    EXPECT_EQ(app.services.message_boxes.back().text,
               "You entered an invalid delay. You must enter a time between 2 seconds and 30 "
               "seconds");
-    EXPECT_EQ(services.message_boxes.back().style, 48);
+    EXPECT_EQ(app.services.message_boxes.back().style, message_box_style::kExclamation);
     EXPECT_TRUE(DialogOpen());
     EXPECT_EQ(Shown("Form2", "Text1").text, rejected);
   }
@@ -70,22 +70,22 @@ TEST_F(OptionsDialogTest, ABadDelayShowsItsMessageAndKeepsTheDialogAsItWas) {
 }
 
 TEST_F(OptionsDialogTest, MedicalTermsNeedRudeJokesAndTheDelayIsJudgedFirst) {
-  windows.Click("Check1");
+  app.windows.Click("Check1");
   EXPECT_EQ(PressOk("50"), "Zorbel Joke Screensaver Error!");
-  EXPECT_EQ(services.message_boxes.size(), 1u) << "only the delay message";
+  EXPECT_EQ(app.services.message_boxes.size(), 1u) << "only the delay message";
   EXPECT_EQ(PressOk("12"), "Zorbel Saver Error");
-  EXPECT_EQ(services.message_boxes.back().style, 16);
+  EXPECT_EQ(app.services.message_boxes.back().style, message_box_style::kStop);
   EXPECT_TRUE(DialogOpen());
   EXPECT_FALSE(std::filesystem::exists(folder.File("Qorv.ini")));
 }
 
 TEST_F(OptionsDialogTest, OkWritesTheThreeLinesAndStoresTheJokeStyle) {
-  windows.Click("Option2");
-  windows.Click("Check1");
+  app.windows.Click("Option2");
+  app.windows.Click("Check1");
   EXPECT_EQ(PressOk("12"), "");
   EXPECT_EQ(folder.Read("Qorv.ini"), "rude\r\nmedicalyes\r\n 12 \r\n");
-  EXPECT_EQ(program.state.JokeStyle, FieldValue(std::string("rude")));
-  EXPECT_TRUE(IsEmpty(program.state.MedicalSetting)) << "only the file gets the medical word";
+  EXPECT_EQ(app.program.state.JokeStyle, FieldValue(std::string("rude")));
+  EXPECT_TRUE(IsEmpty(app.program.state.MedicalSetting)) << "only the file gets the medical word";
 
   const struct {
     const char* typed;
@@ -99,54 +99,54 @@ TEST_F(OptionsDialogTest, OkWritesTheThreeLinesAndStoresTheJokeStyle) {
 }
 
 TEST_F(OptionsDialogTest, DefaultsThenOkWritesTheFactorySettings) {
-  windows.Click("Option2");
-  windows.Click("Check1");
-  windows.TypeInto("Text1", "25");
-  windows.PressAccelerator('d');
+  app.windows.Click("Option2");
+  app.windows.Click("Check1");
+  app.windows.TypeInto("Text1", "25");
+  app.windows.PressAccelerator('d');
   EXPECT_TRUE(Shown("Form2", "Option1").checked);
   EXPECT_FALSE(Shown("Form2", "Option2").checked);
   EXPECT_FALSE(Shown("Form2", "Check1").checked);
   EXPECT_EQ(Shown("Form2", "Text1").text, "7");
   EXPECT_TRUE(DialogOpen());
   EXPECT_FALSE(std::filesystem::exists(folder.File("Qorv.ini"))) << "nothing written yet";
-  windows.PressAccelerator('o');
+  app.windows.PressAccelerator('o');
   EXPECT_EQ(folder.Read("Qorv.ini"), "clean\r\nmedicalno\r\n 7 \r\n");
 }
 
 TEST_F(OptionsDialogTest, CancelEscapeAndTheCloseBoxWriteNothing) {
   folder.Write("Qorv.ini", "rude\r\nmedicalyes\r\n 9 \r\n");
-  windows.Click("Option2");
-  windows.Click("Command3");
+  app.windows.Click("Option2");
+  app.windows.Click("Command3");
   EXPECT_FALSE(DialogOpen());
   Open();
-  windows.TypeInto("Text1", "5");
-  windows.PressEscape();
+  app.windows.TypeInto("Text1", "5");
+  app.windows.PressEscape();
   EXPECT_FALSE(DialogOpen());
   Open();
-  windows.Close("Form2");
+  app.windows.Close("Form2");
   EXPECT_FALSE(DialogOpen());
   EXPECT_EQ(folder.Read("Qorv.ini"), "rude\r\nmedicalyes\r\n 9 \r\n");
-  EXPECT_TRUE(IsEmpty(program.state.JokeStyle));
-  EXPECT_TRUE(services.message_boxes.size() == 1u) << "the beta notice only";
+  EXPECT_TRUE(IsEmpty(app.program.state.JokeStyle));
+  EXPECT_TRUE(app.services.message_boxes.size() == 1u) << "the beta notice only";
 }
 
 TEST_F(OptionsDialogTest, AFailedWriteLeavesTheOldFileAndEndsWithTheRunTimeError) {
   folder.Write("Qorv.ini", "clean\r\nmedicalno\r\n 7 \r\n");
   std::filesystem::create_directory(folder.File("Qorv.ini.new"));
-  windows.Click("Option2");
+  app.windows.Click("Option2");
   EXPECT_EQ(PressOk("12"), "Zorbel");
-  EXPECT_EQ(services.message_boxes.back().text, "Run-time error '75':\r\n\r\nPath/File access error");
-  EXPECT_TRUE(windows.program_ended());
+  EXPECT_EQ(app.services.message_boxes.back().text, "Run-time error '75':\r\n\r\nPath/File access error");
+  EXPECT_TRUE(app.windows.program_ended());
   EXPECT_EQ(folder.Read("Qorv.ini"), "clean\r\nmedicalno\r\n 7 \r\n");
 }
 
 TEST_F(OptionsDialogTest, TheLinksShowTheirMessageOpenTheirPageAndLeaveTheDialog) {
-  windows.Click("Option2");
-  windows.TypeInto("Text1", "9");
-  services.sequence.clear();
-  windows.Click("Label13");
-  windows.Click("Label15");
-  EXPECT_EQ(services.sequence,
+  app.windows.Click("Option2");
+  app.windows.TypeInto("Text1", "9");
+  app.services.sequence.clear();
+  app.windows.Click("Label13");
+  app.windows.Click("Label15");
+  EXPECT_EQ(app.services.sequence,
             (std::vector<std::string>{"box: VISIT OUR WEB SITE!",
                                       "open: " + Address("/zorbel/bounce.cgi?where=home"),
                                       "box: Upgrade - for *FREE*!",

@@ -6,16 +6,14 @@
 
 #include <algorithm>
 
-#include "platform/headless/headless_services.h"
-#include "platform/headless/headless_window_system.h"
-#include "app/program.h"
+#include "tests/support/headless_program.h"
 #include "tests/support/temp_folder.h"
 
 class SetupTest : public ::testing::Test {
  protected:
   void StartWithHeader(const std::string& header) {
     folder.Write("jokes.txt", header + "\r\nclean,0,0\r\nA joke.\r\n</joke>\r\n");
-    RunHeadless([&] { program.Main(); });
+    app.RunMain();
   }
   void SetUp() override { StartWithHeader("\"Zorbel jokes\",3,4"); }
 
@@ -24,21 +22,18 @@ class SetupTest : public ::testing::Test {
 
   // How many times the journal notes `what`.
   int Noted(const std::string& what) const {
-    return static_cast<int>(std::count_if(windows.journal.begin(), windows.journal.end(),
+    return static_cast<int>(std::count_if(app.windows.journal.begin(), app.windows.journal.end(),
                                           [&](const std::string& line) {
                                             return line.find(what) != std::string::npos;
                                           }));
   }
 
   const HeadlessControl& Shown(const std::string& form, const std::string& control) const {
-    return windows.ControlOf(form, control);
+    return app.windows.ControlOf(form, control);
   }
 
   std::string Address(const std::string& path) const { return "http://www.tarnwick.example" + path; }
 
   TempFolder folder;
-  HeadlessMachine machine;
-  HeadlessServices services{machine, "/c", folder.path()};
-  HeadlessWindowSystem windows;
-  Program program{services, windows};
+  HeadlessProgram app{"/c", folder.path()};
 };

@@ -10,30 +10,27 @@ namespace {
 TEST(SetupStart, TheBetaNoticeComesBeforeTheHubShows) {
   TempFolder folder;
   folder.Write("jokes.txt", "\"db\",3,4\r\n");
-  HeadlessMachine machine;
-  HeadlessServices services{machine, "/c", folder.path()};
-  HeadlessWindowSystem windows;
-  Program program{services, windows};
+  HeadlessProgram app("/c", folder.path());
   bool hub_shown_under_box = true;
-  services.while_box_shows = [&](const MessageBoxRecord&) { hub_shown_under_box = windows.IsShown("Form3"); };
-  RunHeadless([&] { program.Main(); });
+  app.services.while_box_shows = [&](const MessageBoxRecord&) { hub_shown_under_box = app.windows.IsShown("Form3"); };
+  app.RunMain();
 
-  ASSERT_EQ(services.message_boxes.size(), 1u);
-  EXPECT_EQ(services.message_boxes[0],
+  ASSERT_EQ(app.services.message_boxes.size(), 1u);
+  EXPECT_EQ(app.services.message_boxes[0],
             (MessageBoxRecord{"Welcome to beta",
                               "This is a BETA edition of Version 4 of the Zorbel Joke Screensaver. "
                               "\r\n\r\nIt is not fully complete, and may have: unimplemented "
                               "features, bugs and general mistakes. YOU ARE ENCOURGED TO REPORT "
                               "THESE, through Tarnwick's online Faultwatch service which can be "
                               "accessed at http://www.tarnwick.example/zorbel/",
-                              64}));
+                              message_box_style::kInformation}));
   EXPECT_FALSE(hub_shown_under_box);
-  EXPECT_TRUE(windows.IsShown("Form3"));
-  EXPECT_EQ(windows.FindForm("Form3")->caption, "Welcome to Zorbel Joke Screensaver - Version 4!");
-  EXPECT_EQ(windows.ControlOf("Form3", "Label2").text,
+  EXPECT_TRUE(app.windows.IsShown("Form3"));
+  EXPECT_EQ(app.windows.FindForm("Form3")->caption, "Welcome to Zorbel Joke Screensaver - Version 4!");
+  EXPECT_EQ(app.windows.ControlOf("Form3", "Label2").text,
             "Zorbel jokes (of course), Velmora jokes, and many many more! Also Daily Jokes on the "
             "web && by e-mail!");
-  EXPECT_EQ(windows.ActiveFormName(), "Form3");
+  EXPECT_EQ(app.windows.ActiveFormName(), "Form3");
 }
 
 TEST_F(SetupTest, EachButtonShowsItsMessageThenOpensItsPage) {
@@ -54,16 +51,16 @@ TEST_F(SetupTest, EachButtonShowsItsMessageThenOpensItsPage) {
       {"Label21", {}},
   };
   for (const auto& each : cases) {
-    services.sequence.clear();
-    services.message_boxes.clear();
-    windows.Click(each.control);
-    EXPECT_EQ(services.sequence, each.sequence) << each.control;
-    for (const MessageBoxRecord& box : services.message_boxes) EXPECT_EQ(box.style, 64) << each.control;
-    if (!services.shell_requests.empty()) {
-      EXPECT_EQ(program.state.WebAddress, services.shell_requests.back().file);
+    app.services.sequence.clear();
+    app.services.message_boxes.clear();
+    app.windows.Click(each.control);
+    EXPECT_EQ(app.services.sequence, each.sequence) << each.control;
+    for (const MessageBoxRecord& box : app.services.message_boxes) EXPECT_EQ(box.style, message_box_style::kInformation) << each.control;
+    if (!app.services.shell_requests.empty()) {
+      EXPECT_EQ(app.program.state.WebAddress, app.services.shell_requests.back().file);
     }
   }
-  EXPECT_TRUE(windows.IsShown("Form3"));
+  EXPECT_TRUE(app.windows.IsShown("Form3"));
   EXPECT_NE(setup_text::UpgradeNotice().text.find("connect to Tarnwick.Example to check"),
             std::string::npos);
 }
@@ -85,70 +82,70 @@ TEST(UpgradeRequest, NumbersPlainAndTextsEncodedSoNothingAddsAKey) {
 }
 
 TEST_F(SetupTest, OneInformationWindowServesBothTopicsAndStartsAfreshAfterOk) {
-  windows.Click("Command6");
-  EXPECT_EQ(windows.ActiveFormName(), "Form4");
-  EXPECT_EQ(windows.FindForm("Form4")->caption, "About the SS");
+  app.windows.Click("Command6");
+  EXPECT_EQ(app.windows.ActiveFormName(), "Form4");
+  EXPECT_EQ(app.windows.FindForm("Form4")->caption, "About the SS");
   EXPECT_EQ(Shown("Form4", "Label1").text, "About the SS!");
   EXPECT_NE(Shown("Form4", "Label2").text.find("Please send comments to zorbel@tarnwick.example\r\n\r\n"),
             std::string::npos);
 
-  windows.ClickIn("Form3", "Command7");
+  app.windows.ClickIn("Form3", "Command7");
   EXPECT_EQ(Noted("Form4 created"), 1) << "the open window is reused";
-  EXPECT_EQ(windows.FindForm("Form4")->caption, "Free Upgrades");
+  EXPECT_EQ(app.windows.FindForm("Form4")->caption, "Free Upgrades");
   EXPECT_EQ(Shown("Form4", "Label1").text, "How Free Upgrades work!");
   EXPECT_EQ(Shown("Form4", "Label2").text, setup_text::AboutFreeUpgrades().body);
-  EXPECT_EQ(windows.ActiveFormName(), "Form4") << "brought forward";
+  EXPECT_EQ(app.windows.ActiveFormName(), "Form4") << "brought forward";
 
   const FontSpec title_font{"Arial", 14.25, false, false};
   EXPECT_EQ(Shown("Form4", "Label1").bounds,
-            (TwipRect{0, 0, windows.MeasureText(title_font, "How Free Upgrades work!").width,
-                      windows.MeasureText(title_font, "x").height}))
+            (TwipRect{0, 0, app.windows.MeasureText(title_font, "How Free Upgrades work!").width,
+                      app.windows.MeasureText(title_font, "x").height}))
       << "the title sizes itself on one line";
   EXPECT_EQ(Shown("Form4", "Label2").bounds, (TwipRect{240, 720, 3015, 3495}));
   EXPECT_EQ(Shown("Form4", "Command1").design.tab_index, 1);
-  EXPECT_EQ(windows.FindForm("Form4")->focused, "Command1");
+  EXPECT_EQ(app.windows.FindForm("Form4")->focused, "Command1");
 
-  windows.Click("Command1");
-  EXPECT_EQ(windows.FindForm("Form4"), nullptr);
-  EXPECT_TRUE(windows.IsShown("Form3"));
-  windows.Click("Command6");
+  app.windows.Click("Command1");
+  EXPECT_EQ(app.windows.FindForm("Form4"), nullptr);
+  EXPECT_TRUE(app.windows.IsShown("Form3"));
+  app.windows.Click("Command6");
   EXPECT_EQ(Noted("Form4 created"), 2);
-  EXPECT_EQ(windows.FindForm("Form4")->caption, "About the SS");
+  EXPECT_EQ(app.windows.FindForm("Form4")->caption, "About the SS");
 
-  windows.Close("Form4");
-  EXPECT_EQ(windows.FindForm("Form4"), nullptr) << "the close box unloads it too";
+  app.windows.Close("Form4");
+  EXPECT_EQ(app.windows.FindForm("Form4"), nullptr) << "the close box unloads it too";
 }
 
 TEST_F(SetupTest, ReturnToControlPanelEndsTheProgramWithEveryWindow) {
-  windows.Click("Command6");
-  windows.ClickIn("Form3", "Command2");
-  EXPECT_TRUE(windows.program_ended());
-  EXPECT_EQ(windows.FindForm("Form3"), nullptr);
-  EXPECT_TRUE(services.ended);
+  app.windows.Click("Command6");
+  app.windows.ClickIn("Form3", "Command2");
+  EXPECT_TRUE(app.windows.program_ended());
+  EXPECT_EQ(app.windows.FindForm("Form3"), nullptr);
+  EXPECT_TRUE(app.services.ended);
 }
 
 TEST_F(SetupTest, TheHubsCloseBoxClosesOnlyTheHub) {
-  windows.Click("Command6");
-  windows.Close("Form3");
-  EXPECT_EQ(windows.FindForm("Form3"), nullptr);
-  EXPECT_TRUE(windows.IsShown("Form4"));
-  EXPECT_FALSE(windows.program_ended());
-  windows.Close("Form4");
-  EXPECT_EQ(windows.ActiveFormName(), "") << "no window is left";
+  app.windows.Click("Command6");
+  app.windows.Close("Form3");
+  EXPECT_EQ(app.windows.FindForm("Form3"), nullptr);
+  EXPECT_TRUE(app.windows.IsShown("Form4"));
+  EXPECT_FALSE(app.windows.program_ended());
+  app.windows.Close("Form4");
+  EXPECT_EQ(app.windows.ActiveFormName(), "") << "no window is left";
 }
 
 TEST_F(SetupTest, TheOptionsDialogIsModalOverTheHub) {
-  windows.Click("Command1");
-  EXPECT_EQ(windows.ActiveFormName(), "Form2");
+  app.windows.Click("Command1");
+  EXPECT_EQ(app.windows.ActiveFormName(), "Form2");
   EXPECT_EQ(Noted("Form2 is modal over Form3"), 1);
-  windows.ClickIn("Form3", "Command5");
-  windows.ClickIn("Form3", "Command6");
-  EXPECT_TRUE(services.shell_requests.empty()) << "the hub takes no input";
-  EXPECT_EQ(windows.FindForm("Form4"), nullptr);
-  windows.Click("Command3");
-  EXPECT_EQ(windows.FindForm("Form2"), nullptr);
-  windows.ClickIn("Form3", "Command5");
-  EXPECT_EQ(services.shell_requests.size(), 1u);
+  app.windows.ClickIn("Form3", "Command5");
+  app.windows.ClickIn("Form3", "Command6");
+  EXPECT_TRUE(app.services.shell_requests.empty()) << "the hub takes no input";
+  EXPECT_EQ(app.windows.FindForm("Form4"), nullptr);
+  app.windows.Click("Command3");
+  EXPECT_EQ(app.windows.FindForm("Form2"), nullptr);
+  app.windows.ClickIn("Form3", "Command5");
+  EXPECT_EQ(app.services.shell_requests.size(), 1u);
 }
 
 }  // namespace

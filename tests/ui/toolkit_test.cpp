@@ -2,9 +2,8 @@
 // handler dispatch with its failure net, and one instance per form.
 #include <gtest/gtest.h>
 
-#include "platform/headless/headless_services.h"
-#include "platform/headless/headless_window_system.h"
 #include "tests/support/failure_matchers.h"
+#include "tests/support/headless_program.h"
 #include "ui/form.h"
 #include "ui/form_slot.h"
 
@@ -68,13 +67,11 @@ class TestForm : public Form {
 
 class ToolkitTest : public ::testing::Test {
  protected:
-  ToolkitTest() : form(UiContext{windows, services}) {
-    form.now = [this] { return windows.now_ms(); };
+  ToolkitTest() : form(platform.ui()) {
+    form.now = [this] { return platform.windows.now_ms(); };
     form.Show();
   }
-  HeadlessMachine machine;
-  HeadlessServices services{machine, "/s", "."};
-  HeadlessWindowSystem windows;
+  HeadlessPlatform platform{"/s", "."};
   TestForm form;
 };
 
@@ -93,26 +90,26 @@ TEST_F(ToolkitTest, SelfSizingLabelsFollowTextAndFontOthersKeepTheirDesignSize) 
 
   form.Fixed().SetText("a much longer text than fits");
   EXPECT_EQ(form.Fixed().bounds(), (TwipRect{0, 0, 500, 300}));
-  EXPECT_EQ(windows.ControlOf("Test", "Fitted").bounds, form.Fitted().bounds());
-  EXPECT_EQ(windows.ControlOf("Test", "Fixed").text, "a much longer text than fits");
+  EXPECT_EQ(platform.windows.ControlOf("Test", "Fitted").bounds, form.Fitted().bounds());
+  EXPECT_EQ(platform.windows.ControlOf("Test", "Fixed").text, "a much longer text than fits");
 }
 
 TEST_F(ToolkitTest, SettingTheIntervalRestartsTheCountdownAndZeroNeverTicks) {
-  windows.Advance(2500);
+  platform.windows.Advance(2500);
   EXPECT_EQ(form.ticks, (std::vector<long long>{1000, 2000}));
   form.Tick().SetInterval(700);
-  windows.Advance(1500);
+  platform.windows.Advance(1500);
   EXPECT_EQ(form.ticks, (std::vector<long long>{1000, 2000, 3200, 3900}));
   form.Tick().SetInterval(0);
-  windows.Advance(100000);
+  platform.windows.Advance(100000);
   EXPECT_EQ(form.ticks.size(), 4u);
   form.Tick().SetEnabled(false);
   form.Tick().SetInterval(100);
-  windows.Advance(1000);
+  platform.windows.Advance(1000);
   EXPECT_EQ(form.ticks.size(), 4u) << "a disabled timer does not tick";
   form.Tick().SetEnabled(true);
-  windows.Advance(250);
-  EXPECT_EQ(form.ticks.back(), windows.now_ms() - 50);
+  platform.windows.Advance(250);
+  EXPECT_EQ(form.ticks.back(), platform.windows.now_ms() - 50);
 }
 
 TEST_F(ToolkitTest, IntervalsOutsideTheTimersRangeAreFailure380) {
@@ -123,51 +120,47 @@ TEST_F(ToolkitTest, IntervalsOutsideTheTimersRangeAreFailure380) {
 }
 
 TEST_F(ToolkitTest, EventsReachTheirHandlersAndOthersLeaveNoTrace) {
-  windows.Click("Fitted");
-  windows.Click("Fixed");
-  windows.Click();
-  windows.KeyDown(16);
-  windows.MoveMouse("Fitted");
+  platform.windows.Click("Fitted");
+  platform.windows.Click("Fixed");
+  platform.windows.Click();
+  platform.windows.KeyDown(16);
+  platform.windows.MoveMouse("Fitted");
   EXPECT_EQ(form.clicks, (std::vector<std::string>{"Fitted"}));
   EXPECT_EQ(form.keys, (std::vector<int>{16}));
-  EXPECT_FALSE(windows.program_ended());
+  EXPECT_FALSE(platform.windows.program_ended());
 }
 
 TEST_F(ToolkitTest, AFailureInAHandlerShowsTheRunTimeErrorAndNothingRunsAfterIt) {
   form.fail_on_tick = true;
-  windows.Advance(5000);
-  EXPECT_TRUE(windows.program_ended());
+  platform.windows.Advance(5000);
+  EXPECT_TRUE(platform.windows.program_ended());
   EXPECT_EQ(form.ticks.size(), 1u) << "no tick after the end";
-  ASSERT_EQ(services.message_boxes.size(), 1u);
-  EXPECT_EQ(services.message_boxes[0],
-            (MessageBoxRecord{"Zorbel", "Run-time error '9':\r\n\r\nSubscript out of range", 0}));
-  windows.KeyDown(65);
+  ASSERT_EQ(platform.services.message_boxes.size(), 1u);
+  EXPECT_EQ(platform.services.message_boxes[0],
+            (MessageBoxRecord{"Zorbel", "Run-time error '9':\r\n\r\nSubscript out of range", message_box_style::kOkOnly}));
+  platform.windows.KeyDown(65);
   EXPECT_TRUE(form.keys.empty());
 }
 
 TEST(FormSlot, MakesOneInstanceOnFirstUseAndAFreshOneAfterDestroy) {
-  HeadlessMachine machine;
-  HeadlessServices services{machine, "/c", "."};
-  HeadlessWindowSystem windows;
+  HeadlessPlatform platform{"/c", "."};
   int made = 0;
   FormSlot<TestForm> slot([&] {
     ++made;
-    return std::make_unique<TestForm>(UiContext{windows, services});
+    return std::make_unique<TestForm>(platform.ui());
   });
   EXPECT_FALSE(slot.exists());
   slot.Get().Fixed().SetText("changed");
   EXPECT_EQ(&slot.Get(), &slot.Get());
   EXPECT_EQ(made, 1);
   slot.Destroy();
-  EXPECT_EQ(windows.FindForm("Test"), nullptr);
+  EXPECT_EQ(platform.windows.FindForm("Test"), nullptr);
   EXPECT_EQ(slot.Get().Fixed().text(), "") << "back to its design";
   EXPECT_EQ(made, 2);
 }
 
 TEST(FormSlot, AFormUnloadedByItsOwnHandlerLivesUntilTheHandlerReturns) {
-  HeadlessMachine machine;
-  HeadlessServices services{machine, "/c", "."};
-  HeadlessWindowSystem windows;
+  HeadlessPlatform platform{"/c", "."};
   auto destroyed = std::make_shared<int>(0);
   struct CountedForm : TestForm {
     CountedForm(UiContext context, std::shared_ptr<int> destroyed)
@@ -175,7 +168,7 @@ TEST(FormSlot, AFormUnloadedByItsOwnHandlerLivesUntilTheHandlerReturns) {
     ~CountedForm() override { ++*destroyed; }
     std::shared_ptr<int> destroyed;
   };
-  FormSlot<CountedForm> slot([&] { return std::make_unique<CountedForm>(UiContext{windows, services}, destroyed); });
+  FormSlot<CountedForm> slot([&] { return std::make_unique<CountedForm>(platform.ui(), destroyed); });
   CountedForm& first = slot.Get();
   first.Show();
   first.on_click = [&] {
@@ -184,7 +177,7 @@ TEST(FormSlot, AFormUnloadedByItsOwnHandlerLivesUntilTheHandlerReturns) {
     EXPECT_EQ(*destroyed, 0) << "the form whose handler runs is still there";
     first.clicks.push_back("after");
   };
-  windows.ClickIn("Test", "Fitted");
+  platform.windows.ClickIn("Test", "Fitted");
   EXPECT_EQ(first.clicks, (std::vector<std::string>{"Fitted", "after"}));
   EXPECT_EQ(*destroyed, 0);
   slot.Get();
@@ -192,10 +185,8 @@ TEST(FormSlot, AFormUnloadedByItsOwnHandlerLivesUntilTheHandlerReturns) {
 }
 
 TEST(HandlerTable, AMisspeltControlOrAnEventTheControlNeverRaisesFailsWhenTheFormIsBuilt) {
-  HeadlessMachine machine;
-  HeadlessServices services{machine, "/c", "."};
-  HeadlessWindowSystem windows;
-  TestForm form(UiContext{windows, services});
+  HeadlessPlatform platform{"/c", "."};
+  TestForm form(platform.ui());
   EXPECT_THROW(form.Bind(form, {HandlerBinding<TestForm>("Fited", EventKind::kClick, &TestForm::Fitted_Click)}),
                std::logic_error);
   EXPECT_THROW(form.Bind(form, {HandlerBinding<TestForm>("Fitted", EventKind::kTimer, &TestForm::Fitted_Click)}),

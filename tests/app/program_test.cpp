@@ -4,31 +4,22 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/headless/headless_services.h"
-#include "platform/headless/headless_window_system.h"
 #include "startup/startup_report.h"
 #include "tests/support/failure_matchers.h"
+#include "tests/support/headless_program.h"
 #include "tests/support/temp_folder.h"
-#include "ui/command_line.h"
 
 namespace {
 
 constexpr const char* kJokes = "\"db\",2,4\r\nclean,0,0\r\nA zorbel walks in.\r\n</joke>\r\n";
 
-struct ProgramRun {
-  ProgramRun(HeadlessMachine& machine, const std::string& arguments, const std::string& folder)
-      : services(machine, arguments, folder), program(services, windows) {
-    RunHeadless([&] { program.Main(); });
-  }
-  HeadlessServices services;
-  HeadlessWindowSystem windows;
-  Program program;
-};
-
 class ProgramTest : public ::testing::Test {
  protected:
-  std::unique_ptr<ProgramRun> Start(const std::string& arguments) {
-    return std::make_unique<ProgramRun>(machine, arguments, folder.path());
+  // The program started on the test's machine, where a copy that still runs holds the lock.
+  std::unique_ptr<HeadlessProgram> Start(const std::string& arguments) {
+    auto run = std::make_unique<HeadlessProgram>(arguments, folder.path(), &machine);
+    run->RunMain();
+    return run;
   }
   // The one message box a failed start shows, checked for its title and icon.
   std::string ReportOf(const std::string& arguments) {
@@ -37,7 +28,7 @@ class ProgramTest : public ::testing::Test {
     EXPECT_TRUE(run->services.cursor_calls.empty());
     if (run->services.message_boxes.size() != 1) return "(no single box)";
     EXPECT_EQ(run->services.message_boxes[0].title, "D'oh! An error occurred");
-    EXPECT_EQ(run->services.message_boxes[0].style, 64);
+    EXPECT_EQ(run->services.message_boxes[0].style, message_box_style::kInformation);
     return run->services.message_boxes[0].text;
   }
   std::string GenericReport(int code, const std::string& description) {
@@ -137,26 +128,6 @@ TEST_F(ProgramTest, EachFailureSelectsItsReport) {
   for (int i = 0; i < 501; ++i) many += "medical,0,0\r\nterm\r\n</joke>\r\n";
   folder.Write("jokes.txt", many);
   EXPECT_EQ(ReportOf("/s"), GenericReport(9, "Subscript out of range"));
-}
-
-TEST(StartupReportText, PathFailuresShareOneTextAndOtherCodesTheGenericOne) {
-  const std::string path_text =
-      "There was a problem accessing the Joke database or the directory that contains the joke "
-      "database. Contact us. See our web site for details. ";
-  EXPECT_EQ(StartupReportText(MakeFailure(52)), path_text);
-  EXPECT_EQ(StartupReportText(MakeFailure(76)), path_text);
-  EXPECT_NE(StartupReportText(MakeFailure(70)).find("Error code: 70\r\nError description: "
-                                                     "Permission denied\r\n"),
-            std::string::npos);
-}
-
-TEST(ArgumentTextOf, DropsTheProgramNameAndTheBlanksBehindIt) {
-  EXPECT_EQ(ArgumentTextOf("\"C:\\My Savers\\Zorbel.scr\" /s"), "/s");
-  EXPECT_EQ(ArgumentTextOf("C:\\WINDOWS\\Zorbel.scr   \t/c"), "/c");
-  EXPECT_EQ(ArgumentTextOf("\"Zorbel.scr\"/s"), "/s");
-  EXPECT_EQ(ArgumentTextOf("Zorbel.scr /p 1234"), "/p 1234");
-  EXPECT_EQ(ArgumentTextOf("Zorbel.scr /c "), "/c ");
-  EXPECT_EQ(ArgumentTextOf("Zorbel.scr"), "");
 }
 
 }  // namespace
