@@ -38,24 +38,6 @@ inline FontSpec Font(const char* name, double points, bool bold = false, bool un
 }
 inline const FontSpec kDialogFont{"MS Sans Serif", 8.25, false, false};
 
-// A label; transparent over its container unless `opaque`.
-inline ControlDesign Label(const char* name, const std::string& parent, TwipRect bounds,
-                           const std::string& caption, FontSpec font = kDialogFont,
-                           std::optional<Color> color = std::nullopt,
-                           TextAlignment alignment = TextAlignment::kLeft, bool opaque = false) {
-  ControlDesign label;
-  label.name = name;
-  label.kind = ControlKind::kLabel;
-  label.parent = parent;
-  label.bounds = bounds;
-  label.caption = caption;
-  label.font = font;
-  label.text_color = color;
-  label.alignment = alignment;
-  label.transparent = !opaque;
-  return label;
-}
-
 inline ControlDesign Control(const char* name, ControlKind kind, const std::string& parent,
                              TwipRect bounds, const std::string& caption = "") {
   ControlDesign control;
@@ -65,6 +47,19 @@ inline ControlDesign Control(const char* name, ControlKind kind, const std::stri
   control.bounds = bounds;
   control.caption = caption;
   return control;
+}
+
+// A label; transparent over its container unless `opaque`.
+inline ControlDesign Label(const char* name, const std::string& parent, TwipRect bounds,
+                           const std::string& caption, FontSpec font = kDialogFont,
+                           std::optional<Color> color = std::nullopt,
+                           TextAlignment alignment = TextAlignment::kLeft, bool opaque = false) {
+  ControlDesign label = Control(name, ControlKind::kLabel, parent, bounds, caption);
+  label.font = font;
+  label.text_color = color;
+  label.alignment = alignment;
+  label.transparent = !opaque;
+  return label;
 }
 
 inline ControlDesign Timer(const char* name, int interval_ms, bool enabled) {
