@@ -147,10 +147,10 @@ TEST(ShippedJokeDatabase, LoadsWithEnoughEntriesOfEachKind) {
   SharedState state;
   ResetEntryLists(state);
   ASSERT_EQ(FailureCodeOf([&] { LoadJokeDatabase(state, services); }), 0);
-  EXPECT_GE(state.CleanJokeCount(), 60);
-  EXPECT_GE(state.RudeJokeCount(), 40);
-  EXPECT_GE(state.MedicalTermCount(), 25);
-  EXPECT_EQ(state.JokesVersion, FieldValue(1.0));
+  EXPECT_GE(state.CleanJokeCount(), 200);
+  EXPECT_GE(state.RudeJokeCount(), 120);
+  EXPECT_GE(state.MedicalTermCount(), 60);
+  EXPECT_EQ(state.JokesVersion, FieldValue(2.0));
   EXPECT_EQ(state.JokesCompatible, FieldValue(4.0));
 }
 
