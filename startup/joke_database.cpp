@@ -18,11 +18,16 @@ void ReadHeaderFields(TextReader& reader, SharedState& state) {
 
 // The text lines of a record up to its terminator; empty lines before the first
 // non-empty one are dropped.
-std::string ReadEntryText(TextReader& reader) {
+std::string ReadEntryText(TextReader& reader, JokeDatabaseListener* listener) {
   std::string text;
   for (;;) {
+    const int line_number = reader.line_number();
     std::string line = reader.ReadLine();
-    if (line == "</joke>") return text;
+    if (line == kRecordTerminator) {
+      if (listener != nullptr) listener->RecordEnds(line_number, text);
+      return text;
+    }
+    if (listener != nullptr) listener->TextLineRead(line_number, line);
     if (text.empty()) {
       text = std::move(line);
     } else {
@@ -34,10 +39,28 @@ std::string ReadEntryText(TextReader& reader) {
 
 // The list a record of this kind goes into; none for any other kind, which is dropped.
 EntryList* ListForKind(SharedState& state, const FieldValue& kind) {
-  if (IsWord(kind, kRudeKind)) return &state.rude;
-  if (IsWord(kind, kCleanKind)) return &state.clean;
-  if (IsWord(kind, kMedicalKind)) return &state.medical;
+  const char* name = RecordKindName(kind);
+  if (name == kRudeKind) return &state.rude;
+  if (name == kCleanKind) return &state.clean;
+  if (name == kMedicalKind) return &state.medical;
   return nullptr;
+}
+
+void ReadRecords(TextReader& reader, SharedState& state, JokeDatabaseListener* listener) {
+  ReadHeaderFields(reader, state);
+  if (listener != nullptr) listener->HeaderRead(state.JokesVersion, state.JokesCompatible);
+  while (!reader.AtEnd()) {
+    if (listener != nullptr) listener->RecordBegins(reader.line_number());
+    const FieldValue kind = reader.ReadField();
+    FieldValue extra_seconds = reader.ReadField();
+    reader.ReadField();
+    if (listener != nullptr) listener->FieldsRead(kind, extra_seconds);
+    std::string text = ReadEntryText(reader, listener);
+    if (EntryList* list = ListForKind(state, kind)) list->Add(std::move(text), std::move(extra_seconds));
+  }
+  state.rude.ShrinkToCount();
+  state.clean.ShrinkToCount();
+  state.medical.ShrinkToCount();
 }
 
 }  // namespace
@@ -47,19 +70,24 @@ void ReadJokeHeader(SharedState& state, Services& services) {
   ReadHeaderFields(reader, state);
 }
 
+const char* RecordKindName(const FieldValue& kind) {
+  for (const char* name : {kCleanKind, kRudeKind, kMedicalKind}) {
+    if (IsWord(kind, name)) return name;
+  }
+  return nullptr;
+}
+
 void LoadJokeDatabase(SharedState& state, Services& services) {
   TextReader reader = OpenDatabase(services);
-  ReadHeaderFields(reader, state);
+  ReadRecords(reader, state, nullptr);
+}
 
-  while (!reader.AtEnd()) {
-    const FieldValue kind = reader.ReadField();
-    FieldValue extra_seconds = reader.ReadField();
-    reader.ReadField();
-    std::string text = ReadEntryText(reader);
-    if (EntryList* list = ListForKind(state, kind)) list->Add(std::move(text), std::move(extra_seconds));
+void ReadJokeDatabase(std::string bytes, SharedState& state, JokeDatabaseListener& listener) {
+  TextReader reader(std::move(bytes));
+  try {
+    ReadRecords(reader, state, &listener);
+  } catch (const Failure&) {
+    listener.ReadingStopped(reader.line_number());
+    throw;
   }
-
-  state.rude.ShrinkToCount();
-  state.clean.ShrinkToCount();
-  state.medical.ShrinkToCount();
 }

@@ -2,6 +2,9 @@
 // jokes, rude jokes and medical-terminology entries, each ended by a "</joke>" line.
 #pragma once
 
+#include <string>
+
+#include "startup/joke_database_listener.h"
 #include "startup/shared_state.h"
 #include "ui/services.h"
 
@@ -11,6 +14,11 @@ inline constexpr const char* kJokeDatabaseFileName = "\\jokes.txt";
 inline constexpr const char* kCleanKind = "clean";
 inline constexpr const char* kRudeKind = "rude";
 inline constexpr const char* kMedicalKind = "medical";
+// The line that ends a record.
+inline constexpr const char* kRecordTerminator = "</joke>";
+
+// The kind constant a record's kind field names exactly, or null for any other kind.
+const char* RecordKindName(const FieldValue& kind);
 
 // Reads the header only, into JokesVersion and JokesCompatible. Throws a Failure.
 void ReadJokeHeader(SharedState& state, Services& services);
@@ -20,3 +28,7 @@ void ReadJokeHeader(SharedState& state, Services& services);
 // Throws a Failure: 62 for a cut file, 9 for a 501st entry of a category, or what the
 // file system reported.
 void LoadJokeDatabase(SharedState& state, Services& services);
+
+// The same reading over a database's bytes, for the checker: `state` is filled as above
+// (reset it first) and `listener` hears every step, and where reading stopped on a failure.
+void ReadJokeDatabase(std::string bytes, SharedState& state, JokeDatabaseListener& listener);

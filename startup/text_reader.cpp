@@ -58,3 +58,12 @@ std::string TextReader::ReadLine() {
   if (AtLineEnd()) ConsumeFieldEnd();
   return line;
 }
+
+int TextReader::line_number() const {
+  for (; counted_to_ < position_ && counted_to_ < bytes_.size(); ++counted_to_) {
+    const char c = bytes_[counted_to_];
+    const bool cr_of_crlf = c == '\r' && counted_to_ + 1 < bytes_.size() && bytes_[counted_to_ + 1] == '\n';
+    if (c == '\n' || (c == '\r' && !cr_of_crlf)) ++lines_ended_;
+  }
+  return lines_ended_ + 1;
+}

@@ -20,6 +20,10 @@ class TextReader {
   // The rest of the current line, untouched; its line end consumed. Failure 62 at the end.
   std::string ReadLine();
 
+  // The number of the line the next read starts on, counting from 1; at the end of a file
+  // whose last line is ended, the number of a line that does not exist.
+  int line_number() const;
+
  private:
   bool AtLineEnd() const;
   // Consumes a comma or a line end if one stands at the position.
@@ -28,4 +32,8 @@ class TextReader {
 
   std::string bytes_;
   std::size_t position_ = 0;
+  // Line ends counted so far, up to `counted_to_`: a reader that asks after every record
+  // counts each byte once.
+  mutable int lines_ended_ = 0;
+  mutable std::size_t counted_to_ = 0;
 };

@@ -1,0 +1,139 @@
+// The record-level warnings and the placing of the error that stopped the reading.
+#include "checker/record_watcher.h"
+
+#include <algorithm>
+#include <cctype>
+
+#include "checker/byte_check.h"
+#include "checker/shown_field.h"
+#include "startup/joke_database.h"
+#include "startup/numbers.h"
+#include "ui/failure.h"
+
+namespace {
+
+std::string Trimmed(const std::string& text) {
+  const auto blank = [](char c) { return c == ' ' || c == '\t'; };
+  const auto first = std::find_if_not(text.begin(), text.end(), blank);
+  const auto last = std::find_if_not(text.rbegin(), text.rend(), blank).base();
+  return first < last ? std::string(first, last) : std::string();
+}
+
+std::string Lowered(std::string text) {
+  for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return text;
+}
+
+// Why a kind field names none of the three kinds.
+std::string KindWarning(const FieldValue& kind) {
+  const std::string dropped = ": the saver drops this record";
+  const std::string* text = std::get_if<std::string>(&kind);
+  if (text != nullptr) {
+    for (const char* name : {kCleanKind, kRudeKind, kMedicalKind}) {
+      if (Trimmed(*text) == name) return "blanks or tabs around the kind " + ShownField(kind) + dropped;
+      if (Lowered(Trimmed(*text)) == name) {
+        return "the kind " + ShownField(kind) + " is not written \"" + name + "\" in lower case" + dropped;
+      }
+    }
+  }
+  return "the kind " + ShownField(kind) + " is not clean, rude or medical" + dropped;
+}
+
+// Why extra seconds give no extra time or take time away; empty when they are fine.
+std::string ExtraSecondsWarning(const FieldValue& extra) {
+  if (const auto seconds = NumericValueOf(extra)) {
+    if (*seconds < 0) return "negative extra seconds " + ShownField(extra) + ": the joke stays a shorter time";
+    return "";
+  }
+  const std::string& text = std::get<std::string>(extra);
+  if (ParseDecimalNumber(Trimmed(text))) {
+    return "blanks or tabs make the extra seconds " + ShownField(extra) + " unreadable: the joke gets no extra time";
+  }
+  return "the extra seconds " + ShownField(extra) + " are not a number: the joke gets no extra time";
+}
+
+// True when the rest of the file from `line` on holds nothing but blanks and line ends.
+bool OnlyBlankLinesFrom(const std::string& bytes, int line) {
+  int current = 1;
+  for (std::size_t at = 0; at < bytes.size(); ++at) {
+    const char c = bytes[at];
+    if (current >= line && c != ' ' && c != '\t' && c != '\r' && c != '\n') return false;
+    if (c == '\n' || (c == '\r' && (at + 1 >= bytes.size() || bytes[at + 1] != '\n'))) ++current;
+  }
+  return true;
+}
+
+}  // namespace
+
+void RecordWatcher::HeaderRead(const FieldValue&, const FieldValue&) { stage_ = Stage::kBetweenRecords; }
+
+void RecordWatcher::RecordBegins(int line) {
+  stage_ = Stage::kFields;
+  record_line_ = line;
+}
+
+void RecordWatcher::FieldsRead(const FieldValue& kind, const FieldValue& extra_seconds) {
+  stage_ = Stage::kText;
+  const char* name = RecordKindName(kind);
+  record_kind_ = name != nullptr ? name : "";
+  if (name == nullptr) Warn(record_line_, KindWarning(kind));
+  if (std::string warning = ExtraSecondsWarning(extra_seconds); !warning.empty()) {
+    Warn(record_line_, std::move(warning));
+  }
+}
+
+void RecordWatcher::TextLineRead(int line, const std::string& text) {
+  if (std::string warning = ByteWarning(text); !warning.empty()) Warn(line, std::move(warning));
+  if (Lowered(Trimmed(text)) == kRecordTerminator) {
+    Warn(line, "\"" + text + "\" is not exactly \"" + kRecordTerminator +
+                   "\": it becomes joke text and the record runs on to the next exact one");
+  }
+}
+
+void RecordWatcher::RecordEnds(int, const std::string& text) {
+  stage_ = Stage::kBetweenRecords;
+  if (text.empty()) {
+    Warn(record_line_, "the record has no text: the saver shows an empty screen for it");
+  } else {
+    const auto [seen, first] = first_line_of_text_.emplace(text, record_line_);
+    if (!first) {
+      Warn(record_line_, "the same text as the record on line " + std::to_string(seen->second));
+    }
+  }
+}
+
+void RecordWatcher::ReadingStopped(int line) { stopped_line_ = line; }
+
+CheckFinding RecordWatcher::ErrorFor(int code, const std::string& description,
+                                     const std::string& bytes) const {
+  const std::string saver_stops = " (the saver stops with code " + std::to_string(code) + ": " + description + ")";
+  if (code == failure_code::kSubscriptOutOfRange) {
+    return {record_line_, true,
+            "a 501st " + record_kind_ + " entry: at most " + std::to_string(kMaxEntriesPerCategory) +
+                " of each kind" + saver_stops};
+  }
+  if (code != failure_code::kInputPastEndOfFile) return {stopped_line_, true, "reading stopped here" + saver_stops};
+  switch (stage_) {
+    case Stage::kHeader:
+      return {stopped_line_, true,
+              "the file ends before the header's three fields (name, version, compatibility)" + saver_stops};
+    case Stage::kFields:
+      if (OnlyBlankLinesFrom(bytes, record_line_)) {
+        return {record_line_, true,
+                std::string("nothing may follow the last \"") + kRecordTerminator +
+                    "\" line, not even a blank line" + saver_stops};
+      }
+      return {record_line_, true,
+              "the file ends inside a record's fields: expected its kind, extra seconds and a third field" +
+                  saver_stops};
+    case Stage::kText: {
+      const bool last_line_ended = !bytes.empty() && (bytes.back() == '\n' || bytes.back() == '\r');
+      const int last_line = stopped_line_ - (last_line_ended ? 1 : 0);
+      return {record_line_, true,
+              std::string("this record has no \"") + kRecordTerminator + "\" line: the file ends at line " +
+                  std::to_string(last_line) + saver_stops};
+    }
+    case Stage::kBetweenRecords: break;
+  }
+  return {stopped_line_, true, "reading stopped here" + saver_stops};
+}

@@ -1,0 +1,37 @@
+// Listens to the saver's reader as it reads a joke database and notes, record by record,
+// what the saver accepts but a person rarely means; after a failure it says where and
+// why reading stopped, in the terms of the record it was in.
+#pragma once
+
+#include <map>
+#include <string>
+#include <vector>
+
+#include "checker/joke_file_check.h"
+#include "startup/joke_database_listener.h"
+
+class RecordWatcher : public JokeDatabaseListener {
+ public:
+  void HeaderRead(const FieldValue& version, const FieldValue& compatible) override;
+  void RecordBegins(int line) override;
+  void FieldsRead(const FieldValue& kind, const FieldValue& extra_seconds) override;
+  void TextLineRead(int line, const std::string& text) override;
+  void RecordEnds(int line, const std::string& text) override;
+  void ReadingStopped(int line) override;
+
+  // The error for the failure that stopped the reading, placed where it applies.
+  CheckFinding ErrorFor(int code, const std::string& description, const std::string& bytes) const;
+
+  std::vector<CheckFinding> findings;
+
+ private:
+  enum class Stage { kHeader, kFields, kText, kBetweenRecords };
+
+  void Warn(int line, std::string message) { findings.push_back({line, false, std::move(message)}); }
+
+  Stage stage_ = Stage::kHeader;
+  int record_line_ = 0;
+  int stopped_line_ = 0;
+  std::string record_kind_;  // the kind the saver reads, or empty for a dropped record
+  std::map<std::string, int> first_line_of_text_;
+};

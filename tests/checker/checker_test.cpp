@@ -1,0 +1,149 @@
+// The joke-file checker on files made here: each error with the line the saver's reading
+// stopped at and its code, each warning on its line, the exit statuses, and the command.
+#include "checker/joke_file_check.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <sstream>
+
+#include "checker/check_command.h"
+#include "tests/support/headless_program.h"
+#include "tests/support/temp_folder.h"
+
+namespace {
+
+constexpr const char* kHeader = "\"db\",3,4\r\n";
+
+// The report's finding lines for a file named "f", without the summary line.
+std::vector<std::string> Findings(const std::string& bytes) {
+  std::istringstream report(FormatReport("f", CheckJokeBytes(bytes)));
+  std::vector<std::string> lines;
+  for (std::string line; std::getline(report, line);) lines.push_back(line);
+  lines.pop_back();
+  return lines;
+}
+
+bool StartsWith(const std::string& text, const std::string& start) { return text.rfind(start, 0) == 0; }
+
+TEST(CheckJokeBytes, AFileTheSaverLoadsWithoutSurprisesHasStatusZero) {
+  const CheckResult result =
+      CheckJokeBytes(std::string(kHeader) + "clean,2,0\r\nOne\r\ntwo\r\n</joke>\r\nrude,0,0\r\nThree\r\n</joke>");
+  EXPECT_TRUE(result.findings.empty());
+  EXPECT_EQ(result.status(), 0);
+  EXPECT_EQ(FormatReport("f", result), "f: 1 clean, 1 rude, 0 medical; version 3, compatible 4; 0 errors, 0 warnings\n");
+}
+
+TEST(CheckJokeBytes, EachRefusalNamesItsLineAndTheSaversCode) {
+  const std::string record = "clean,0,0\r\nA joke.\r\n</joke>\r\n";
+  struct {
+    std::string bytes;
+    std::string expected_start;
+  } cases[] = {
+      {"", "f:1: error: the file ends before the header's three fields"},
+      {"\"db\",3\r\n", "f:2: error: the file ends before the header's three fields"},
+      {kHeader + record + "\r\n", "f:5: error: nothing may follow the last \"</joke>\" line, not even a blank line"},
+      {kHeader + record + "rude,1\r\n", "f:5: error: the file ends inside a record's fields"},
+      {kHeader + record + "rude,0,0\r\nNo end\r\n</JOKE>\r\n",
+       "f:5: error: this record has no \"</joke>\" line: the file ends at line 7"},
+      {kHeader + std::string("clean,0,0\r\nNo end"), "f:2: error: this record has no \"</joke>\" line: the file ends at line 3"},
+  };
+  for (const auto& each : cases) {
+    const CheckResult result = CheckJokeBytes(each.bytes);
+    EXPECT_EQ(result.status(), 2) << each.bytes;
+    EXPECT_EQ(result.errors(), 1) << each.bytes;
+    const std::vector<std::string> lines = Findings(each.bytes);
+    const auto error = std::find_if(lines.begin(), lines.end(),
+                                    [](const std::string& line) { return line.find(": error: ") != std::string::npos; });
+    ASSERT_NE(error, lines.end()) << each.bytes;
+    EXPECT_TRUE(StartsWith(*error, each.expected_start)) << *error;
+    EXPECT_NE(error->find("code 62"), std::string::npos) << *error;
+  }
+}
+
+TEST(CheckJokeBytes, A501stEntryIsRefusedAtTheRecordThatWouldHoldIt) {
+  std::string bytes = kHeader;
+  for (int i = 1; i <= 501; ++i) bytes += "medical,0,0\r\nTerm " + std::to_string(i) + "\r\n</joke>\r\n";
+  const std::vector<std::string> lines = Findings(bytes);
+  ASSERT_EQ(lines.size(), 1u);
+  EXPECT_TRUE(StartsWith(lines[0], "f:1502: error: a 501st medical entry: at most 500 of each kind")) << lines[0];
+  EXPECT_NE(lines[0].find("code 9"), std::string::npos);
+}
+
+TEST(CheckJokeBytes, WarningsForWhatTheSaverAcceptsButAPersonRarelyMeans) {
+  const std::string bytes = std::string(kHeader) +
+                            "Clean,0,0\r\nDropped.\r\n</joke>\r\n"               // 2: capitals
+                            "clena,0,0\r\nDropped too.\r\n</joke>\r\n"           // 5: a typo
+                            "\"rude \",0,0\r\nDropped as well.\r\n</joke>\r\n"   // 8: a blank inside quotes
+                            "rude,\t3,0\r\nTab before the number.\r\n</joke>\r\n"  // 11: extra unreadable
+                            "rude,soon,0\r\nNot a number.\r\n</joke>\r\n"        // 14
+                            "rude,-2,0\r\nNegative.\r\n</joke>\r\n"              // 17
+                            "clean,0,0\r\n</joke>\r\n"                           // 20: empty text
+                            "clean,0,0\r\nCaf\xC3\xA9 au lait\r\n</joke>\r\n"     // 22: UTF-8
+                            "clean,0,0\r\nBell\x07 here\r\n</joke>\r\n"           // 25: a control character
+                            "clean,0,0\r\nFirst part\r\n</Joke>\r\nswallowed,0,0\r\n</joke>\r\n"  // 28, 30
+                            "medical,0,0\r\nDropped.\r\n</joke>";                // 33: same text as line 2
+  const CheckResult result = CheckJokeBytes(bytes);
+  EXPECT_EQ(result.status(), 1);
+  EXPECT_EQ(result.errors(), 0);
+  EXPECT_EQ(result.clean, 4);
+  EXPECT_EQ(result.rude, 3);
+  EXPECT_EQ(result.medical, 1);
+  const std::vector<std::string> lines = Findings(bytes);
+  const std::vector<std::string> starts = {
+      "f:2: warning: the kind \"Clean\" is not written \"clean\" in lower case: the saver drops this record",
+      "f:5: warning: the kind \"clena\" is not clean, rude or medical: the saver drops this record",
+      "f:8: warning: blanks or tabs around the kind \"rude \": the saver drops this record",
+      "f:11: warning: blanks or tabs make the extra seconds \"\t3\" unreadable",
+      "f:14: warning: the extra seconds \"soon\" are not a number",
+      "f:17: warning: negative extra seconds -2",
+      "f:20: warning: the record has no text",
+      "f:23: warning: bytes 0xC3 0xA9 form a UTF-8 character",
+      "f:26: warning: control character 0x07 in the text",
+      "f:30: warning: \"</Joke>\" is not exactly \"</joke>\"",
+      "f:33: warning: the same text as the record on line 2",
+  };
+  ASSERT_EQ(lines.size(), starts.size()) << FormatReport("f", result);
+  for (std::size_t i = 0; i < starts.size(); ++i) {
+    EXPECT_TRUE(StartsWith(lines[i], starts[i])) << lines[i] << "\nexpected: " << starts[i];
+  }
+}
+
+TEST(CheckJokeBytes, BlanksAroundAFieldAndNumbersInQuotesAreFine) {
+  const CheckResult result = CheckJokeBytes(std::string(kHeader) + "  rude , \" 3 \" ,0\r\nFine.\r\n</joke>\r\n");
+  EXPECT_EQ(result.status(), 0) << FormatReport("f", result);
+  EXPECT_EQ(result.rude, 1);
+}
+
+TEST(RunCheckCommand, ChecksEachFileOrTheOneBesideTheProgramAndReturnsTheWorstVerdict) {
+  TempFolder folder;
+  folder.Write("jokes.txt", std::string(kHeader) + "clean,0,0\r\nFine.\r\n</joke>\r\n");
+  folder.Write("warned.txt", std::string(kHeader) + "Clean,0,0\r\nDropped.\r\n</joke>\r\n");
+  HeadlessPlatform platform("", folder.path());
+  std::ostringstream out;
+  EXPECT_EQ(RunCheckCommand({}, platform.services, out), 0);
+  EXPECT_EQ(out.str(), folder.path() + "\\jokes.txt: 1 clean, 0 rude, 0 medical; version 3, compatible 4; 0 errors, 0 warnings\n");
+
+  out.str("");
+  EXPECT_EQ(RunCheckCommand({folder.File("warned.txt")}, platform.services, out), 1);
+  out.str("");
+  EXPECT_EQ(RunCheckCommand({folder.File("warned.txt"), folder.File("gone.txt"), folder.File("jokes.txt")},
+                            platform.services, out),
+            2);
+  EXPECT_NE(out.str().find(folder.File("gone.txt") + ": error: cannot read the file: File not found (the saver stops with code 53)"),
+            std::string::npos)
+      << out.str();
+  EXPECT_NE(out.str().find(folder.File("jokes.txt") + ": 1 clean"), std::string::npos) << "goes on after a bad file";
+}
+
+TEST(ShippedJokeCollection, PassesTheCheckerWithoutAWarning) {
+  HeadlessPlatform platform("", ".");
+  std::ostringstream out;
+  EXPECT_EQ(RunCheckCommand({SHIPPED_JOKES_PATH}, platform.services, out), 0) << out.str();
+  const CheckResult result = CheckJokeBytes(platform.services.ReadWholeFile(SHIPPED_JOKES_PATH));
+  EXPECT_GE(result.clean, 200);
+  EXPECT_GE(result.rude, 120);
+  EXPECT_GE(result.medical, 60);
+}
+
+}  // namespace
