@@ -63,3 +63,22 @@ TEST(ReadLine, AnEmptyLineBetweenLinesIsRead) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(TextReaderLineNumber, CountsEachKindOfLineEndOnceAndQuotedLinesToo) {
+  TextReader reader("a\r\nb\nc\rd,\"x\r\ny\"\r\ne");
+  EXPECT_EQ(reader.line_number(), 1);
+  reader.ReadLine();
+  EXPECT_EQ(reader.line_number(), 2) << "CR LF is one line end";
+  reader.ReadLine();
+  reader.ReadLine();
+  EXPECT_EQ(reader.line_number(), 4) << "a lone LF and a lone CR end a line each";
+  reader.ReadField();
+  reader.ReadField();
+  EXPECT_EQ(reader.line_number(), 6) << "a line end inside quotes counts";
+  reader.ReadLine();
+  EXPECT_EQ(reader.line_number(), 6) << "the last line has no end";
+}
+
+}  // namespace
