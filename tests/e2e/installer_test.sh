@@ -32,6 +32,8 @@ reg_value() {
 }
 expect_file() { cmp -s "$2" "$3" || e2e_fail "$1: $3 differs from $2"; echo "ok: $1"; }
 
+echo "sizes: $(basename "$installer") $(stat -c %s "$installer") bytes, $(basename "$zip") $(stat -c %s "$zip") bytes"
+
 # --- What both downloads ship: the zip holds exactly the staged files.
 shipped=$(files_in "$stage")
 for name in Zorbel.scr jokes.txt README.txt; do
