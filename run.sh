@@ -1,9 +1,12 @@
 #!/bin/bash
-# ./run.sh /c or ./run.sh /s: installs what is missing, builds Zorbel.scr and starts it under
-# Wine on the current display. With no display it starts a virtual one and saves
-# screenshots, printing their paths: for /s (or anything else) one after RUN_SECONDS (12
-# unless set, time for the saver's first joke); for /c the beta notice, the hub and the
-# options dialog, opened with the keys a user would press.
+# ./run.sh /c, ./run.sh /s or ./run.sh installer: installs what is missing, builds Zorbel.scr
+# and its installer, and starts the program (or the installer) under Wine on the current
+# display. With no display it starts a virtual one and saves screenshots, each once the
+# screen has settled, printing their paths: for /s (or anything else) one after RUN_SECONDS
+# (12 unless set, time for the saver's first joke); for /c the beta notice, the hub and the
+# options dialog, opened with the keys a user would press; for installer every page of the
+# installer and the uninstaller, driven with the keyboard alone in a Wine prefix made for
+# the tour and removed after it.
 set -u
 cd "$(dirname "$0")"
 source scripts/packages.sh
@@ -13,24 +16,87 @@ build_preset windows >/dev/null || exit 1
 prepare_wine_prefix
 
 cd build/windows
+program=(Zorbel.scr "$@")
+if [ "$*" = installer ]; then
+  program=("$(ls -t Zorbel-*-setup.exe | head -n 1)")
+fi
 if [ -n "${DISPLAY:-}" ]; then
-  exec wine Zorbel.scr "$@"
+  exec wine "${program[@]}"
 fi
 
+tour_prefix=
 start_virtual_display || exit 1
-trap 'wineserver --kill 2>/dev/null; stop_virtual_display' EXIT
-wine Zorbel.scr "$@" >/dev/null 2>&1 &
-mkdir -p screenshots
-screenshot() {
-  local file="$PWD/screenshots/run-$1.png"
-  import -window root "$file" && echo "Screenshot: $file"
+trap 'wineserver --kill 2>/dev/null; wineserver --wait 2>/dev/null; stop_virtual_display; [ -n "$tour_prefix" ] && rm -rf "$tour_prefix"' EXIT
+
+# capture FILE: the whole screen as a PNG whose bytes depend on its pixels alone.
+capture() { import -window root -define png:exclude-chunks=date,time "png:$1"; }
+
+# settled_screenshot FILE [BEFORE]: waits until the screen differs from the screenshot
+# BEFORE (when given), then until four captures 0.3 s apart are equal, and keeps the last
+# as FILE; after 30 s it keeps what it has and says so.
+settled_screenshot() {
+  local file=$1 before=${2:-} equal=0 deadline=$((SECONDS + 30))
+  capture "$file.new"
+  while [ "$SECONDS" -lt "$deadline" ]; do
+    sleep 0.3
+    mv "$file.new" "$file.last"
+    capture "$file.new"
+    if [ -n "$before" ] && cmp -s "$file.new" "$before"; then
+      equal=0
+    elif cmp -s "$file.new" "$file.last"; then
+      equal=$((equal + 1))
+      [ "$equal" -ge 3 ] && break
+    else
+      equal=0
+    fi
+  done
+  [ "$equal" -ge 3 ] || echo "The screen did not settle; this screenshot may be half-painted." >&2
+  mv "$file.new" "$file" && rm -f "$file.last"
+  echo "Screenshot: $file"
 }
+
+mkdir -p screenshots
+before=screenshots/.empty-desktop.png
+capture "$before"
+# shot NAME [FOLDER]: a settled screenshot that differs from the one before it.
+shot() {
+  local file="$PWD/${2:-screenshots}/$1.png"
+  settled_screenshot "$file" "$before"
+  before=$file
+}
+
+if [ "$*" = installer ]; then
+  # A new prefix, so the tour starts from a machine without Zorbel.
+  tour_prefix=$(mktemp -d "${TMPDIR:-/tmp}/zorbel-installer-tour.XXXXXX")
+  export WINEPREFIX="$tour_prefix/wine"
+  prepare_wine_prefix >/dev/null
+  mkdir -p installer-screenshots
+  rm -f installer-screenshots/*.png
+  wine "${program[@]}" >/dev/null 2>&1 &
+  shot 1-welcome installer-screenshots
+  xdotool key Return && shot 2-components installer-screenshots
+  xdotool key Return && shot 3-finish installer-screenshots
+  # Finish, with "Open the Zorbel setup window now" ticked: the installed program's /c.
+  xdotool key Return && shot 4-setup-opened installer-screenshots
+  xdotool key Return && shot 5-setup-hub installer-screenshots
+  xdotool key alt+r
+  folder=$(winepath -u "$(wine cmd /c echo %LOCALAPPDATA% | tr -d '\r')\\Programs\\Zorbel")
+  wine "$folder/Uninstall.exe" >/dev/null 2>&1 &
+  shot 6-uninstall-confirm installer-screenshots
+  xdotool key Return && shot 7-uninstall-done installer-screenshots
+  xdotool key Return
+  sleep 1
+  [ -e "$folder" ] && echo "The uninstaller left $folder" >&2
+  exit 0
+fi
+
+wine "${program[@]}" >/dev/null 2>&1 &
 if [ "$*" = "/c" ]; then
   # A short tour: the beta notice, Enter to close it, the hub, Alt+C for the options dialog.
-  sleep 4 && screenshot beta-notice
-  xdotool key Return && sleep 2 && screenshot hub
-  xdotool key alt+c && sleep 2 && screenshot options
+  shot run-beta-notice
+  xdotool key Return && shot run-hub
+  xdotool key alt+c && shot run-options
 else
   sleep "${RUN_SECONDS:-12}"
-  screenshot "$(printf '%s' "$*" | tr -c 'A-Za-z0-9' '_')"
+  settled_screenshot "$PWD/screenshots/run-$(printf '%s' "$*" | tr -c 'A-Za-z0-9' '_').png"
 fi

@@ -4,7 +4,7 @@
 ZORBEL_PACKAGES=(
   cmake make g++ libgtest-dev
   g++-mingw-w64-x86-64-posix
-  wine wine64
+  wine wine64 nsis
   xvfb xdotool x11-utils imagemagick fonts-liberation2
 )
 

@@ -2,7 +2,9 @@
 # once, and a virtual display for machines that have none.
 
 export WINEDEBUG=-all
-export WINEDLLOVERRIDES="mscoree,mshtml="
+# No Mono or Gecko prompts, and no Linux menu entries for the Windows shortcuts the
+# installer makes (winemenubuilder off).
+export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 export WINEPREFIX=${ZORBEL_WINE_ROOT:-$HOME/.cache/zorbel-e2e}/wine
 VIRTUAL_DISPLAY_PID=
 

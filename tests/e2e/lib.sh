@@ -21,9 +21,17 @@ e2e_init() {
   prepare_wine_prefix
 }
 
+# e2e_fresh_prefix: from here on the test runs in a new Wine prefix in its scratch folder,
+# prepared as the project's own (the font replacements), which the cleanup removes.
+e2e_fresh_prefix() {
+  export WINEPREFIX="$E2E_SCRATCH/wine"
+  prepare_wine_prefix >/dev/null
+}
+
 e2e_cleanup() {
   [ -n "$E2E_PID" ] && kill "$E2E_PID" 2>/dev/null
   wineserver --kill 2>/dev/null
+  wineserver --wait 2>/dev/null
   stop_virtual_display
   rm -rf "$E2E_SCRATCH"
 }

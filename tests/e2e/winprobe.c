@@ -8,10 +8,14 @@
  *   winprobe rect TITLE              the window's rectangle: left top right bottom
  *   winprobe click TITLE CAPTION     presses the child button whose text is CAPTION
  *   winprobe watch SECONDS           prints "ready", then every window that appears
+ *   winprobe shortcut LNK            what the shell link file LNK starts, read through the
+ *                                    shell's own IShellLink: target, arguments, folder
  *
  * Texts are printed with CR, LF, tab and backslash escaped as \r, \n, \t and \\, one item
  * per line, so that shell tests compare them exactly. */
+#define COBJMACROS
 #include <windows.h>
+#include <shlobj.h>
 
 #include <stdio.h>
 #include <stdlib.h>
@@ -143,9 +147,42 @@ static int Watch(double seconds) {
   return 0;
 }
 
+/* Prints "target", "arguments" and "folder", each with a tab and its value, one a line. */
+static int Shortcut(const char* path) {
+  IShellLinkA* link = NULL;
+  IPersistFile* file = NULL;
+  WCHAR wide_path[MAX_PATH];
+  char text[TEXT_CAPACITY];
+  int result = 1;
+  CoInitialize(NULL);
+  MultiByteToWideChar(CP_ACP, 0, path, -1, wide_path, MAX_PATH);
+  if (SUCCEEDED(CoCreateInstance(&CLSID_ShellLink, NULL, CLSCTX_INPROC_SERVER, &IID_IShellLinkA,
+                                 (void**)&link)) &&
+      SUCCEEDED(IShellLinkA_QueryInterface(link, &IID_IPersistFile, (void**)&file)) &&
+      SUCCEEDED(IPersistFile_Load(file, wide_path, STGM_READ))) {
+    IShellLinkA_GetPath(link, text, MAX_PATH, NULL, SLGP_RAWPATH);
+    fputs("target\t", stdout);
+    PrintEscaped(text);
+    IShellLinkA_GetArguments(link, text, TEXT_CAPACITY);
+    fputs("\narguments\t", stdout);
+    PrintEscaped(text);
+    IShellLinkA_GetWorkingDirectory(link, text, MAX_PATH);
+    fputs("\nfolder\t", stdout);
+    PrintEscaped(text);
+    putchar('\n');
+    result = 0;
+  } else {
+    fprintf(stderr, "winprobe: cannot read the shortcut \"%s\"\n", path);
+  }
+  if (file != NULL) IPersistFile_Release(file);
+  if (link != NULL) IShellLinkA_Release(link);
+  CoUninitialize();
+  return result;
+}
+
 static int Usage(void) {
   fputs("usage: winprobe list | wait TITLE SECONDS | gone TITLE SECONDS | texts TITLE |"
-        " rect TITLE | click TITLE CAPTION | watch SECONDS\n",
+        " rect TITLE | click TITLE CAPTION | watch SECONDS | shortcut LNK\n",
         stderr);
   return 2;
 }
@@ -169,6 +206,7 @@ int main(int argc, char** argv) {
   if ((strcmp(command, "wait") == 0 || strcmp(command, "gone") == 0) && argc == 4)
     return WaitFor(argv[2], atof(argv[3]), strcmp(command, "wait") == 0);
   if (argc < 3) return Usage();
+  if (strcmp(command, "shortcut") == 0 && argc == 3) return Shortcut(argv[2]);
 
   HWND window = RequireWindow(argv[2]);
   if (window == NULL) return 1;
