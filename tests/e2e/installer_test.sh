@@ -36,7 +36,7 @@ echo "sizes: $(basename "$installer") $(stat -c %s "$installer") bytes, $(basena
 
 # --- What both downloads ship: the zip holds exactly the staged files.
 shipped=$(files_in "$stage")
-for name in Zorbel.scr jokes.txt README.txt; do
+for name in Zorbel.scr ZorbelCheck.exe jokes.txt README.txt; do
   grep -qxF "$name" <<<"$shipped" || e2e_fail "$name is not among the shipped files"
 done
 expect_file "the shipped program" "$E2E_PROGRAM" "$stage/Zorbel.scr"
