@@ -34,13 +34,19 @@ Form::~Form() {
 }
 
 void Form::Show() {
-  visible_ = true;
+  BeginShowing();
   context_.windows.ShowForm(handle_);
 }
 
 void Form::ShowModal(Form& owner) {
-  visible_ = true;
+  BeginShowing();
   context_.windows.ShowModal(handle_, owner.handle_);
+}
+
+// A form coming into view has the focus on its first stop; one in view keeps where it is.
+void Form::BeginShowing() {
+  if (!visible_) focused_ = FirstFocus(design_, FocusFactsNow());
+  visible_ = true;
 }
 
 void Form::SetCaption(const std::string& caption) { context_.windows.SetFormCaption(handle_, caption); }
@@ -60,6 +66,10 @@ void Form::Hide() {
 
 void Form::HandleEvent(const UiEvent& event) {
   if (!loaded_) return;
+  if (event.kind == EventKind::kMouseDown || event.kind == EventKind::kMouseUp) {
+    if (const std::optional<UiEvent> click = clicks_.Track(event)) HandleEvent(*click);
+    return;
+  }
   if (event.kind == EventKind::kClick && event.control != UiEvent::kFormItself) {
     MarkClicked(event.control);
   }
@@ -84,6 +94,42 @@ void Form::MarkClicked(int control) {
       }
     }
   }
+}
+
+bool Form::HandleFocusKey(int focused, int key_code, int shift) {
+  if (!loaded_) return false;
+  const std::optional<int> target = FocusTarget(design_, FocusFactsNow(), focused, key_code, shift);
+  if (!target) return false;
+  // An arrow selects the option it moves to, as a click would; the mark comes first, so
+  // that the option is already selected when the focus arrives.
+  if (IsArrowKey(key_code) && *target != focused) {
+    HandleEvent({EventKind::kClick, *target});
+    if (!loaded_) return true;
+  }
+  MoveFocus(*target);
+  return true;
+}
+
+void Form::HandleFocusArrived(int control) {
+  if (loaded_ && control >= 0 && TakesFocus(design_.controls[control].kind)) focused_ = control;
+}
+
+void Form::HandleActivated() {
+  if (loaded_ && focused_ != UiEvent::kFormItself) context_.windows.SetFocus(handle_, focused_);
+}
+
+void Form::MoveFocus(int control) {
+  focused_ = control;
+  context_.windows.SetFocus(handle_, control);
+}
+
+std::vector<FocusFacts> Form::FocusFactsNow() const {
+  std::vector<FocusFacts> facts;
+  for (std::size_t i = 0; i < controls_.size(); ++i) {
+    const auto* mark = dynamic_cast<const Checkable*>(controls_[i].get());
+    facts.push_back({controls_[i]->visible(), mark != nullptr && mark->value()});
+  }
+  return facts;
 }
 
 void Form::On(const std::string& control_name, EventKind event, Handler handler) {

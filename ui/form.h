@@ -11,7 +11,9 @@
 #include <utility>
 #include <vector>
 
+#include "ui/click_tracker.h"
 #include "ui/controls.h"
+#include "ui/focus_order.h"
 #include "ui/services.h"
 #include "ui/window_system.h"
 
@@ -43,6 +45,9 @@ class Form : public FormEventSink {
   TwipSize ClientSize() const { return context_.windows.ClientSize(handle_); }
 
   void HandleEvent(const UiEvent& event) override;
+  bool HandleFocusKey(int focused, int key_code, int shift) override;
+  void HandleFocusArrived(int control) override;
+  void HandleActivated() override;
 
  protected:
   using Handler = std::function<void(const UiEvent&)>;
@@ -64,6 +69,10 @@ class Form : public FormEventSink {
   Checkable& checkable(const std::string& name);
   // What a click does to an option button or check box before any handler runs.
   void MarkClicked(int control);
+  // Where the focus rules stand now: each control's visibility and option mark.
+  std::vector<FocusFacts> FocusFactsNow() const;
+  void MoveFocus(int control);
+  void BeginShowing();
 
   const FormDesign design_;
 
@@ -71,6 +80,10 @@ class Form : public FormEventSink {
   std::vector<std::unique_ptr<Control>> controls_;
   std::map<std::pair<int, EventKind>, Handler> handlers_;
   bool visible_ = false;
+  // The control the focus rests on while the form is active, and returns to when the form
+  // becomes active again; kFormItself when no control takes it.
+  int focused_ = UiEvent::kFormItself;
+  ClickTracker clicks_;
   bool loaded_ = true;
   std::function<void()> unload_listener_;
 };

@@ -13,6 +13,7 @@
 
 class SetupTest : public ::testing::Test {
  protected:
+  SetupTest() { services.box_watcher = &windows; }
   void StartWithHeader(const std::string& header) {
     folder.Write("jokes.txt", header + "\r\nclean,0,0\r\nA joke.\r\n</joke>\r\n");
     RunHeadless([&] { program.Main(); });
