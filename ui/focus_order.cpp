@@ -1,18 +1,10 @@
-// The focus rules: stops in tab order, option groups as one stop, and the keys that move
-// the focus between them.
+// The focus rules: stops in tab order, option groups as one stop, and the ways through
+// them.
 #include "ui/focus_order.h"
 
 #include <algorithm>
 
 namespace {
-
-constexpr int kTab = 9;
-constexpr int kLeft = 37;
-constexpr int kUp = 38;
-constexpr int kRight = 39;
-constexpr int kDown = 40;
-constexpr int kShiftDown = 1;
-constexpr int kCtrlOrAltDown = 2 | 4;
 
 int IndexOf(const FormDesign& design, const std::string& name) {
   const auto found = std::find_if(design.controls.begin(), design.controls.end(),
@@ -80,29 +72,27 @@ int FirstFocus(const FormDesign& design, const std::vector<FocusFacts>& facts) {
   return stops.empty() ? -1 : Landing(stops.front(), facts);
 }
 
-bool IsArrowKey(int key_code) { return key_code >= kLeft && key_code <= kDown; }
-
-std::optional<int> FocusTarget(const FormDesign& design, const std::vector<FocusFacts>& facts,
-                               int focused, int key_code, int shift) {
+int NextStop(const FormDesign& design, const std::vector<FocusFacts>& facts, int focused, bool backwards) {
   const std::vector<std::vector<int>> stops = FocusStops(design, facts);
-  const auto holding = std::find_if(stops.begin(), stops.end(), [&](const std::vector<int>& stop) {
-    return std::find(stop.begin(), stop.end(), focused) != stop.end();
-  });
-  if (key_code == kTab && (shift & kCtrlOrAltDown) == 0) {
-    if (stops.empty()) return std::nullopt;
-    const bool backwards = (shift & kShiftDown) != 0;
-    const int count = static_cast<int>(stops.size());
-    int next = backwards ? count - 1 : 0;
-    if (holding != stops.end()) next = Wrapped(static_cast<int>(holding - stops.begin()) + (backwards ? -1 : 1), count);
-    return Landing(stops[next], facts);
+  if (stops.empty()) return -1;
+  const int count = static_cast<int>(stops.size());
+  int next = backwards ? count - 1 : 0;
+  for (int i = 0; i < count; ++i) {
+    if (std::find(stops[i].begin(), stops[i].end(), focused) != stops[i].end()) {
+      next = Wrapped(i + (backwards ? -1 : 1), count);
+    }
   }
-  if (!IsArrowKey(key_code) || holding == stops.end()) return std::nullopt;
-  // A text box moves its caret with the arrows; buttons and the check box stay put.
-  const ControlKind kind = design.controls[focused].kind;
-  if (kind == ControlKind::kTextBox) return std::nullopt;
-  if (kind != ControlKind::kOptionButton) return focused;
-  const std::vector<int>& group = *holding;
-  const int at = static_cast<int>(std::find(group.begin(), group.end(), focused) - group.begin());
-  const bool backwards = key_code == kLeft || key_code == kUp;
-  return group[Wrapped(at + (backwards ? -1 : 1), static_cast<int>(group.size()))];
+  return Landing(stops[next], facts);
+}
+
+std::optional<int> GroupNeighbour(const FormDesign& design, const std::vector<FocusFacts>& facts,
+                                  int focused, bool backwards) {
+  for (const std::vector<int>& stop : FocusStops(design, facts)) {
+    const auto at = std::find(stop.begin(), stop.end(), focused);
+    if (at == stop.end()) continue;
+    if (design.controls[focused].kind != ControlKind::kOptionButton) return std::nullopt;
+    const int index = static_cast<int>(at - stop.begin()) + (backwards ? -1 : 1);
+    return stop[Wrapped(index, static_cast<int>(stop.size()))];
+  }
+  return std::nullopt;
 }

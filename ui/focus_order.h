@@ -1,5 +1,5 @@
-// Which controls take the keyboard focus, where it rests first, and where Tab, Shift+Tab
-// and the arrow keys move it: the rules every form shares, decided here for every platform.
+// Which controls take the keyboard focus, in what order, and where it rests first: the
+// rules every form shares, decided here for every platform.
 #pragma once
 
 #include <optional>
@@ -25,13 +25,12 @@ std::vector<std::vector<int>> FocusStops(const FormDesign& design, const std::ve
 // takes it.
 int FirstFocus(const FormDesign& design, const std::vector<FocusFacts>& facts);
 
-// Where the key `key_code` (a virtual-key code) with the shift state `shift` moves the focus
-// from `focused` (-1: the window itself): Tab and Shift+Tab to the next and the previous
-// stop, wrapping around, landing on a group's selected option; the arrow keys to the next
-// or previous option of the focused option's group. Nothing when the key is not the focus
-// rules' to take, as arrows in a text box are; the same control when it stays where it is.
-std::optional<int> FocusTarget(const FormDesign& design, const std::vector<FocusFacts>& facts,
-                               int focused, int key_code, int shift);
+// The stop after the one holding `focused` (-1: the window itself; the first stop follows
+// it), or before it when `backwards`, wrapping around; a group's selected option stands for
+// the group. -1 when nothing takes the focus.
+int NextStop(const FormDesign& design, const std::vector<FocusFacts>& facts, int focused, bool backwards);
 
-// True for the arrow keys, which select the option they move to.
-bool IsArrowKey(int key_code);
+// The next (or previous) option of the group that holds the focused option, wrapping
+// around; nothing when the focus is not on an option.
+std::optional<int> GroupNeighbour(const FormDesign& design, const std::vector<FocusFacts>& facts,
+                                  int focused, bool backwards);

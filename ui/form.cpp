@@ -3,6 +3,7 @@
 
 #include <stdexcept>
 
+#include "ui/dialog_keys.h"
 #include "ui/handler_guard.h"
 
 namespace {
@@ -96,17 +97,17 @@ void Form::MarkClicked(int control) {
   }
 }
 
-bool Form::HandleFocusKey(int focused, int key_code, int shift) {
+// The click comes before the focus moves, so that an option an arrow comes to is already
+// selected when the focus arrives.
+bool Form::HandleDialogKey(int focused, int key_code, int shift) {
   if (!loaded_) return false;
-  const std::optional<int> target = FocusTarget(design_, FocusFactsNow(), focused, key_code, shift);
-  if (!target) return false;
-  // An arrow selects the option it moves to, as a click would; the mark comes first, so
-  // that the option is already selected when the focus arrives.
-  if (IsArrowKey(key_code) && *target != focused) {
-    HandleEvent({EventKind::kClick, *target});
+  const std::optional<DialogKeyAction> action = DialogKey(design_, FocusFactsNow(), focused, key_code, shift);
+  if (!action) return false;
+  if (action->press >= 0) {
+    HandleEvent({EventKind::kClick, action->press});
     if (!loaded_) return true;
   }
-  MoveFocus(*target);
+  if (action->focus >= 0) MoveFocus(action->focus);
   return true;
 }
 

@@ -45,7 +45,7 @@ class Form : public FormEventSink {
   TwipSize ClientSize() const { return context_.windows.ClientSize(handle_); }
 
   void HandleEvent(const UiEvent& event) override;
-  bool HandleFocusKey(int focused, int key_code, int shift) override;
+  bool HandleDialogKey(int focused, int key_code, int shift) override;
   void HandleFocusArrived(int control) override;
   void HandleActivated() override;
 

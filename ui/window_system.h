@@ -42,10 +42,10 @@ class FormEventSink {
   virtual ~FormEventSink() = default;
   virtual void HandleEvent(const UiEvent& event) = 0;
 
-  // The keyboard focus, whose rules the form keeps. A key that may move the focus, with the
-  // control holding it (kFormItself: none): true when the form took the key, which then goes
-  // no further.
-  virtual bool HandleFocusKey(int focused, int key_code, int shift) = 0;
+  // The keyboard focus and the dialog keys, whose rules the form keeps. A key going down,
+  // with the control holding the focus (kFormItself: none): true when the form took the key,
+  // which then goes no further.
+  virtual bool HandleDialogKey(int focused, int key_code, int shift) = 0;
   // The focus came to a control: a click, an accelerator or the form's own request.
   virtual void HandleFocusArrived(int control) = 0;
   // The window has become the active one, with the focus on the window itself.

@@ -229,7 +229,7 @@ void HeadlessWindowSystem::KeyDown(int key_code, int shift) {
   if (shown_order_.empty() || program_ended_ || Blocked(shown_order_.back())) return;
   HeadlessForm& active = FormAt(shown_order_.back());
   const int focused = active.focused.empty() ? UiEvent::kFormItself : IndexIn(active, active.focused);
-  if (active.sink->HandleFocusKey(focused, key_code, shift)) return;
+  if (active.sink->HandleDialogKey(focused, key_code, shift)) return;
   UiEvent event{EventKind::kKeyDown};
   event.key_code = key_code;
   event.shift = shift;
@@ -414,17 +414,8 @@ void HeadlessWindowSystem::PressEscape() {
 }
 
 void HeadlessWindowSystem::PressAccelerator(char letter) {
-  if (shown_order_.empty()) return;
-  const char wanted = static_cast<char>(std::tolower(static_cast<unsigned char>(letter)));
-  for (const HeadlessControl& control : FormAt(shown_order_.back()).controls) {
-    const std::string& caption = control.design.caption;
-    const std::size_t mark = caption.find('&');
-    if (control.design.kind != ControlKind::kLabel && mark != std::string::npos &&
-        mark + 1 < caption.size() &&
-        std::tolower(static_cast<unsigned char>(caption[mark + 1])) == wanted) {
-      return Click(control.design.name);
-    }
-  }
+  constexpr int kAlt = 4;
+  KeyDown(std::toupper(static_cast<unsigned char>(letter)), kAlt);
 }
 
 std::string HeadlessWindowSystem::ActiveFormName() const {

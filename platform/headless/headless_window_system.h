@@ -92,7 +92,7 @@ class HeadlessWindowSystem : public WindowSystem, public MessageBoxWatcher {
   void TypeInto(const std::string& control_name, const std::string& text);
   // Escape: presses the active form's cancel button, if it has one.
   void PressEscape();
-  // Alt and a letter: presses the control whose caption marks that letter with "&".
+  // Alt and a letter, the key of the control whose caption marks that letter with "&".
   void PressAccelerator(char letter);
   // The close box of a named form.
   void Close(const std::string& form_name);

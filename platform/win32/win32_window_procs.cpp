@@ -71,18 +71,13 @@ LRESULT ColorLabel(Win32Form& form, HWND window, WPARAM wparam, LPARAM lparam) {
   return reinterpret_cast<LRESULT>(form.gdi->Brush(behind));
 }
 
-// A button's click, or the dialog manager's Escape (the cancel button) and Enter (the
-// focused push button; there is no default button).
+// A button's click, or the dialog manager's Escape, which presses the cancel button.
+// (Enter and the other dialog keys reach the form before the dialog manager sees them.)
 void HandleCommand(Win32Form& form, WPARAM wparam, LPARAM lparam) {
   HWND sender = reinterpret_cast<HWND>(lparam);
   if (sender == nullptr) {
     if (LOWORD(wparam) == IDCANCEL && form.cancel_control >= 0) {
       Deliver(form, {EventKind::kClick, form.cancel_control});
-    } else if (LOWORD(wparam) == IDOK) {
-      const int focused = ControlIndexOf(form, GetFocus());
-      if (focused >= 0 && form.controls[focused].kind == ControlKind::kCommandButton) {
-        Deliver(form, {EventKind::kClick, focused});
-      }
     }
     return;
   }
@@ -235,7 +230,9 @@ void WatchFocus(HWND control, Win32Form& form) {
 }
 
 bool OfferFocusKey(const MSG& message) {
-  if (message.message != WM_KEYDOWN || message.hwnd == nullptr) return false;
+  if ((message.message != WM_KEYDOWN && message.message != WM_SYSKEYDOWN) || message.hwnd == nullptr) {
+    return false;
+  }
   HWND root = GetAncestor(message.hwnd, GA_ROOT);
   char name[64];
   if (root == nullptr || GetClassNameA(root, name, sizeof name) == 0 || std::strcmp(name, kFormClass) != 0) {
@@ -244,6 +241,6 @@ bool OfferFocusKey(const MSG& message) {
   Win32Form* form = FormOf(root);
   if (form == nullptr || form->sink == nullptr) return false;
   const int focused = ControlIndexOf(*form, GetFocus());
-  return form->sink->HandleFocusKey(focused < 0 ? UiEvent::kFormItself : focused,
+  return form->sink->HandleDialogKey(focused < 0 ? UiEvent::kFormItself : focused,
                                     static_cast<int>(message.wParam), ShiftState());
 }

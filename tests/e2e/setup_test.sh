@@ -7,7 +7,7 @@ set -u
 source "$(dirname "$0")/lib.sh"
 e2e_init "$1" "$2"
 
-host=${ZORBEL_WEB_HOST:-www.tarnwick.example}
+host=${ZORBEL_WEB_HOST:-www.tw.example}
 hub="Welcome to Zorbel Joke Screensaver - Version 4!"
 options="Screen saver"
 
