@@ -1,7 +1,7 @@
-// A live form: the window and controls built from a design, and the table of handlers
-// named after control and event. Every handler runs under the failure net, so a failure
-// that escapes it shows the run-time error box and ends the program. A close request
-// without a handler unloads the form.
+// A live form: the window and controls built from a design, the table of handlers named
+// after control and event, and where its keyboard focus rests. Every handler runs under the
+// failure net, so a failure that escapes it shows the run-time error box and ends the
+// program. A close request without a handler unloads the form.
 #pragma once
 
 #include <functional>

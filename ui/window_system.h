@@ -1,7 +1,8 @@
 // What a platform must do for the forms: create windows and controls from their designs,
-// change what they show, measure text, run timers and report input. A cancel button is
-// pressed by Escape, a caption's "&x" by its accelerator; both arrive as clicks. It decides nothing
-// about what the program shows; the forms above it do.
+// change what they show, measure text, run timers and report input, activation and the
+// focus. A cancel button is pressed by Escape, which arrives as its click; the other keys of
+// a dialog go to the form, which decides where they lead. The platform decides nothing about
+// what the program shows; the forms above it do.
 #pragma once
 
 #include <string>

@@ -70,7 +70,7 @@ class HeadlessWindowSystem : public WindowSystem, public MessageBoxWatcher {
   void AdvanceTo(long long time_ms) { Advance(time_ms - now_ms_); }
 
   // Scripted input, delivered to the active form. A control name of "" stands for the
-  // form's background. A key goes to the focus rules first; one they leave goes to the form.
+  // form's background. A key goes to the form's dialog keys first, then as a key to the form.
   void KeyDown(int key_code, int shift = 0);
   // A key going down, then its character: into the text box holding the focus, if one does,
   // else to the form.

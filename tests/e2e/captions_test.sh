@@ -30,12 +30,7 @@ captions=(
   "$options|$host/zorbel/|Arial|9.75|regular"
 )
 
-folder=$(e2e_workdir)
-cp "$(dirname "$1")/jokes.txt" "$folder/"
-e2e_start "$folder" /c
-e2e_probe wait "Welcome to beta" 20 >/dev/null || e2e_fail "no beta notice"
-e2e_probe click "Welcome to beta" OK
-e2e_probe wait "$hub" 5 >/dev/null || e2e_fail "no hub"
+e2e_open_hub "$hub"
 e2e_probe click "$hub" "&Configure saver"
 e2e_probe wait "$options" 5 >/dev/null || e2e_fail "no options dialog"
 
