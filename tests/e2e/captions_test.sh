@@ -7,10 +7,7 @@ set -u
 source "$(dirname "$0")/lib.sh"
 e2e_init "$1" "$2"
 
-host=${ZORBEL_WEB_HOST:-www.tw.example}
-domain=${ZORBEL_WEB_DOMAIN:-tw.example}
-hub="Welcome to Zorbel Joke Screensaver - Version 4!"
-options="Screen saver"
+host=$E2E_HOST domain=$E2E_DOMAIN hub=$E2E_HUB options=$E2E_OPTIONS
 
 # Window, caption, face, points, weight. A push button keeps 2 pixels at each edge for its
 # frame, and draws its text wrapped again within the width that the first wrapping took,

@@ -8,10 +8,7 @@ set -u
 source "$(dirname "$0")/lib.sh"
 e2e_init "$1" "$2"
 
-host=${ZORBEL_WEB_HOST:-www.tw.example}
-domain=${ZORBEL_WEB_DOMAIN:-tw.example}
-hub="Welcome to Zorbel Joke Screensaver - Version 4!"
-options="Screen saver"
+host=$E2E_HOST domain=$E2E_DOMAIN hub=$E2E_HUB options=$E2E_OPTIONS
 rude="Rude jokes (jokes include sexual references, foul language and other offensive content). If you select rude jokes, you will also be shown clean jokes."
 
 e2e_stand_in_browser

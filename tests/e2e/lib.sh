@@ -56,6 +56,12 @@ e2e_wait_exit() {
   return 0
 }
 
+# The maker's addresses the program was built with, and the titles of the setup windows.
+E2E_HOST=${ZORBEL_WEB_HOST:-www.tw.example}
+E2E_DOMAIN=${ZORBEL_WEB_DOMAIN:-tw.example}
+E2E_HUB="Welcome to Zorbel Joke Screensaver - Version 4!"
+E2E_OPTIONS="Screen saver"
+
 # e2e_open_hub TITLE: starts configuration mode in a fresh folder beside the shipped
 # jokes.txt, closes the beta notice and waits for the hub titled TITLE.
 e2e_open_hub() {
