@@ -1,5 +1,5 @@
-// The options dialog's controls in creation order, in twips; the option group, the text
-// box and the check box start from these values at every opening.
+// The options dialog's controls in creation order, which is also their tab order, in twips;
+// the option group, the text box and the check box start from these values at every opening.
 #include "setup/form2_design.h"
 
 #include "ui/design_builders.h"
@@ -115,17 +115,6 @@ FormDesign BuildForm2Design() {
                                      Font("Arial", 9.75, false, true), kBlue);
   product_link.tooltip = "Click to launch your web browser!";
   c.push_back(product_link);
-
-  int tab = 0;
-  for (ControlDesign& control : c) {
-    switch (control.kind) {
-      case ControlKind::kOptionButton:
-      case ControlKind::kTextBox:
-      case ControlKind::kCheckBox:
-      case ControlKind::kCommandButton: control.tab_index = tab++; break;
-      default: break;
-    }
-  }
   return form;
 }
 

@@ -1,5 +1,5 @@
-// The setup hub's controls in creation order, in twips. The two labels hidden under the
-// side panel come first so that the panel lies above them.
+// The setup hub's controls in creation order, which is also their tab order, in twips. The
+// two labels hidden under the side panel come first so that the panel lies above them.
 #include "setup/form3_design.h"
 
 #include "ui/design_builders.h"
@@ -97,11 +97,6 @@ FormDesign BuildForm3Design() {
                       "About FREE upgrades!"));
   c.push_back(Control("Command9", ControlKind::kCommandButton, "Picture1", {2160, 5880, 855, 855},
                       "Zorbel jokes online!"));
-
-  int tab = 0;
-  for (ControlDesign& control : c) {
-    if (control.kind == ControlKind::kCommandButton) control.tab_index = tab++;
-  }
   return form;
 }
 

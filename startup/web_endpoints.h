@@ -1,22 +1,23 @@
 // The one place that holds the maker's and the joke network's addresses. The maker's host
 // and domain can be changed at build time (CMake cache variables ZORBEL_WEB_HOST and
-// ZORBEL_WEB_DOMAIN); the defaults lie under the reserved .example domain.
+// ZORBEL_WEB_DOMAIN); the defaults lie under the reserved .example domain and are short
+// enough that every caption showing one fits its control.
 #pragma once
 
 #include <string>
 
 #ifndef ZORBEL_WEB_HOST
-#define ZORBEL_WEB_HOST "www.tarnwick.example"
+#define ZORBEL_WEB_HOST "www.tw.example"
 #endif
 #ifndef ZORBEL_WEB_DOMAIN
-#define ZORBEL_WEB_DOMAIN "tarnwick.example"
+#define ZORBEL_WEB_DOMAIN "tw.example"
 #endif
 
 namespace endpoints {
 
 inline constexpr const char* kMakerWebHost = ZORBEL_WEB_HOST;
 inline constexpr const char* kMakerDomain = ZORBEL_WEB_DOMAIN;
-inline constexpr const char* kSupportMailbox = "zorbel";
+inline constexpr const char* kSupportMailbox = "ss";
 inline constexpr const char* kJokeNetworkHost = "www.zorbelring.example";
 inline constexpr const char* kJokeNetworkPathWord = "ring";
 

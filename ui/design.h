@@ -25,12 +25,6 @@ struct FontSpec {
 
 enum class ControlKind { kLabel, kPictureBox, kTimer, kCommandButton, kFrame, kOptionButton, kCheckBox, kTextBox };
 enum class TextAlignment { kLeft, kRight, kCenter };
-
-// The kinds the keyboard focus can rest on; the first of them in tab order has it first.
-inline bool TakesFocus(ControlKind kind) {
-  return kind == ControlKind::kCommandButton || kind == ControlKind::kTextBox ||
-         kind == ControlKind::kOptionButton || kind == ControlKind::kCheckBox;
-}
 enum class BorderStyle { kNone, kFixedSingle, kSizable, kFixedDialog };
 
 // Lengths in twips (1440 per inch), relative to the parent's client area.
@@ -56,7 +50,7 @@ struct ControlDesign {
   bool auto_size = false;  // labels: the size follows the text, on one line per text line
   bool visible = true;
   bool enabled = true;  // timers: ticking
-  int tab_index = -1;   // the order of the focus among controls that take it
+  int tab_index = -1;   // the place in the tab order; equal or unset ones follow creation order
   std::string tooltip;
   int interval_ms = 0;  // timers
   bool checked = false;  // option buttons and check box

@@ -3,6 +3,7 @@
 
 #include <stdexcept>
 
+#include "ui/dialog_keys.h"
 #include "ui/handler_guard.h"
 
 namespace {
@@ -34,13 +35,19 @@ Form::~Form() {
 }
 
 void Form::Show() {
-  visible_ = true;
+  BeginShowing();
   context_.windows.ShowForm(handle_);
 }
 
 void Form::ShowModal(Form& owner) {
-  visible_ = true;
+  BeginShowing();
   context_.windows.ShowModal(handle_, owner.handle_);
+}
+
+// A form coming into view has the focus on its first stop; one in view keeps where it is.
+void Form::BeginShowing() {
+  if (!visible_) focused_ = FirstFocus(design_, FocusFactsNow());
+  visible_ = true;
 }
 
 void Form::SetCaption(const std::string& caption) { context_.windows.SetFormCaption(handle_, caption); }
@@ -60,6 +67,10 @@ void Form::Hide() {
 
 void Form::HandleEvent(const UiEvent& event) {
   if (!loaded_) return;
+  if (event.kind == EventKind::kMouseDown || event.kind == EventKind::kMouseUp) {
+    if (const std::optional<UiEvent> click = clicks_.Track(event)) HandleEvent(*click);
+    return;
+  }
   if (event.kind == EventKind::kClick && event.control != UiEvent::kFormItself) {
     MarkClicked(event.control);
   }
@@ -104,9 +115,47 @@ int Form::CheckedTarget(const std::string& control_name, EventKind event) const 
     case EventKind::kKeyDown:
     case EventKind::kKeyPress:
     case EventKind::kClose: raised = form_itself; break;
+    case EventKind::kMouseDown:
+    case EventKind::kMouseUp: break;  // the form makes clicks of them; no handler hears them
   }
   if (!raised) throw std::logic_error(design_.name + ": " + control_name + " raises no such event");
   return index;
+}
+
+// The click comes before the focus moves, so that an option an arrow comes to is already
+// selected when the focus arrives.
+bool Form::HandleDialogKey(int focused, int key_code, int shift) {
+  if (!loaded_ || !design_.role.takes_dialog_keys) return false;
+  const std::optional<DialogKeyAction> action = DialogKey(design_, FocusFactsNow(), focused, key_code, shift);
+  if (!action) return false;
+  if (action->press >= 0) {
+    HandleEvent({EventKind::kClick, action->press});
+    if (!loaded_) return true;
+  }
+  if (action->focus >= 0) MoveFocus(action->focus);
+  return true;
+}
+
+void Form::HandleFocusArrived(int control) {
+  if (loaded_ && control >= 0 && TakesFocus(design_.controls[control].kind)) focused_ = control;
+}
+
+void Form::HandleActivated() {
+  if (loaded_ && focused_ != UiEvent::kFormItself) context_.windows.SetFocus(handle_, focused_);
+}
+
+void Form::MoveFocus(int control) {
+  focused_ = control;
+  context_.windows.SetFocus(handle_, control);
+}
+
+std::vector<FocusFacts> Form::FocusFactsNow() const {
+  std::vector<FocusFacts> facts;
+  for (std::size_t i = 0; i < controls_.size(); ++i) {
+    const auto* mark = dynamic_cast<const Checkable*>(controls_[i].get());
+    facts.push_back({controls_[i]->visible(), mark != nullptr && mark->value()});
+  }
+  return facts;
 }
 
 Label& Form::label(const std::string& name) { return dynamic_cast<Label&>(control(name)); }

@@ -1,7 +1,8 @@
-// A live form: the window and controls built from a design, and the table of handlers
-// named after control and event. Every handler runs under the failure net, so a failure
-// that escapes it shows the run-time error box and ends the program. A close request
-// without a handler unloads the form, unless the form's role is to ignore them.
+// A live form: the window and controls built from a design, the table of handlers named
+// after control and event, and where its keyboard focus rests. Every handler runs under the
+// failure net, so a failure that escapes it shows the run-time error box and ends the
+// program. A close request without a handler unloads the form, unless the form's role is to
+// ignore them.
 #pragma once
 
 #include <functional>
@@ -12,7 +13,9 @@
 #include <utility>
 #include <vector>
 
+#include "ui/click_tracker.h"
 #include "ui/controls.h"
+#include "ui/focus_order.h"
 #include "ui/services.h"
 #include "ui/window_system.h"
 
@@ -67,6 +70,9 @@ class Form : public FormEventSink {
   void HandleEvent(const UiEvent& event) override;
   // True while one of the form's handlers runs: the form must outlive it.
   bool handling_event() const { return handlers_running_ > 0; }
+  bool HandleDialogKey(int focused, int key_code, int shift) override;
+  void HandleFocusArrived(int control) override;
+  void HandleActivated() override;
 
  protected:
   // Wires the form's handler table. A control the design lacks, or an event its kind never
@@ -98,6 +104,10 @@ class Form : public FormEventSink {
   Checkable& checkable(const std::string& name);
   // What a click does to an option button or check box before any handler runs.
   void MarkClicked(int control);
+  // Where the focus rules stand now: each control's visibility and option mark.
+  std::vector<FocusFacts> FocusFactsNow() const;
+  void MoveFocus(int control);
+  void BeginShowing();
 
   const FormDesign design_;
 
@@ -105,6 +115,10 @@ class Form : public FormEventSink {
   std::vector<std::unique_ptr<Control>> controls_;
   std::map<std::pair<int, EventKind>, Handler> handlers_;
   bool visible_ = false;
+  // The control the focus rests on while the form is active, and returns to when the form
+  // becomes active again; kFormItself when no control takes it.
+  int focused_ = UiEvent::kFormItself;
+  ClickTracker clicks_;
   bool loaded_ = true;
   int handlers_running_ = 0;
   std::function<void()> unload_listener_;

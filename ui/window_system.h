@@ -1,7 +1,8 @@
 // What a platform must do for the forms: create windows and controls from their designs,
-// change what they show, measure text, run timers and report input. A cancel button is
-// pressed by Escape, a caption's "&x" by its accelerator; both arrive as clicks. It decides nothing
-// about what the program shows; the forms above it do.
+// change what they show, measure text, run timers and report input, activation and the
+// focus. A cancel button is pressed by Escape, which arrives as its click; the other keys of
+// a dialog go to the form, which decides where they lead. The platform decides nothing about
+// what the program shows; the forms above it do.
 #pragma once
 
 #include <string>
@@ -16,13 +17,16 @@ struct TwipSize {
   bool operator==(const TwipSize&) const = default;
 };
 
-// kClose: the user asks the window to close (its close box, Alt+F4).
-enum class EventKind { kClick, kMouseMove, kKeyDown, kKeyPress, kTimer, kClose };
+// kClose: the user asks the window to close (its close box, Alt+F4). A press and a release
+// of a mouse button (kMouseDown, kMouseUp) over the same control make a kClick; buttons,
+// options and the check box report their clicks themselves.
+enum class EventKind { kClick, kMouseMove, kKeyDown, kKeyPress, kTimer, kClose, kMouseDown, kMouseUp };
 
 // One event for one form. `control` is the index of the control in the form's design,
 // or kFormItself for the form's background and for keys.
 struct UiEvent {
   static constexpr int kFormItself = -1;
+  static constexpr int kElsewhere = -2;  // kMouseUp: released outside the pressed window
   EventKind kind = EventKind::kClick;
   int control = kFormItself;
   int key_code = 0;   // kKeyDown: the virtual-key code
@@ -38,6 +42,15 @@ class FormEventSink {
  public:
   virtual ~FormEventSink() = default;
   virtual void HandleEvent(const UiEvent& event) = 0;
+
+  // The keyboard focus and the dialog keys, whose rules the form keeps. A key going down,
+  // with the control holding the focus (kFormItself: none): true when the form took the key,
+  // which then goes no further.
+  virtual bool HandleDialogKey(int focused, int key_code, int shift) = 0;
+  // The focus came to a control: a click, an accelerator or the form's own request.
+  virtual void HandleFocusArrived(int control) = 0;
+  // The window has become the active one, with the focus on the window itself.
+  virtual void HandleActivated() = 0;
 };
 
 class WindowSystem {
@@ -49,12 +62,15 @@ class WindowSystem {
   virtual FormHandle CreateForm(const FormDesign& design, FormEventSink& sink) = 0;
   // Destroys the window with its controls and stops its timers; no event follows.
   virtual void DestroyForm(FormHandle form) = 0;
-  // Shows the form, brings it forward and gives the focus to its first control in tab order.
+  // Shows the form, brings it forward and makes it the active window, which its sink hears
+  // (unless it was active already).
   virtual void ShowForm(FormHandle form) = 0;
   // Shows the form over `owner`, which takes no input until the form is destroyed.
   virtual void ShowModal(FormHandle form, FormHandle owner) = 0;
   virtual void HideForm(FormHandle form) = 0;
   virtual void SetFormCaption(FormHandle form, const std::string& caption) = 0;
+  // Gives the keyboard focus to a control of the form, or to the window itself (kFormItself).
+  virtual void SetFocus(FormHandle form, int control) = 0;
   // The window's client area; a maximised borderless form's is the whole primary monitor.
   virtual TwipSize ClientSize(FormHandle form) = 0;
 

@@ -139,7 +139,9 @@ void HeadlessServices::ShowMessageBox(const std::string& title, const std::strin
                                       int style) {
   message_boxes.push_back(MessageBoxRecord{title, text, style});
   sequence.push_back("box: " + title);
+  if (box_watcher != nullptr) box_watcher->BoxOpened();
   if (while_box_shows) while_box_shows(message_boxes.back());
+  if (box_watcher != nullptr) box_watcher->BoxClosed();
 }
 
 void HeadlessServices::EndProgram() {

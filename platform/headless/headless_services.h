@@ -25,6 +25,15 @@ struct MessageBoxRecord {
   bool operator==(const MessageBoxRecord&) const = default;
 };
 
+// Hears of each message box: it takes the activation from the program's active window and
+// gives it back when it closes.
+class MessageBoxWatcher {
+ public:
+  virtual ~MessageBoxWatcher() = default;
+  virtual void BoxOpened() = 0;
+  virtual void BoxClosed() = 0;
+};
+
 class HeadlessServices : public Services {
  public:
   HeadlessServices(HeadlessMachine& machine, std::string argument_text,
@@ -52,6 +61,8 @@ class HeadlessServices : public Services {
   std::vector<std::string> sequence;
   // Runs while a box is up, as a user would look at the screen behind it.
   std::function<void(const MessageBoxRecord&)> while_box_shows;
+  // The window system whose active form each box takes the activation from; none: no form's.
+  MessageBoxWatcher* box_watcher = nullptr;
   std::vector<bool> cursor_calls;
   int cursor_count = 0;
   bool ended = false;

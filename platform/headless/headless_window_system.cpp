@@ -8,13 +8,17 @@
 #include <sstream>
 #include <stdexcept>
 
-#include "platform/headless/headless_services.h"
+#include "ui/focus_order.h"
 
 namespace {
 
 constexpr int kTwipsPerPixel = 15;
 constexpr int kF4Key = 115;
 constexpr int kAltShift = 4;
+
+// The kinds that are Windows buttons: they take the focus on a press and report a click
+// themselves when the release comes over them.
+bool IsButtonKind(ControlKind kind) { return TakesFocus(kind) && kind != ControlKind::kTextBox; }
 
 std::string Quoted(const std::string& text) {
   std::string quoted = "\"";
@@ -53,27 +57,54 @@ FormHandle HeadlessWindowSystem::CreateForm(const FormDesign& design, FormEventS
   return handle;
 }
 
+// The window shown before it becomes active again when the active one goes.
 void HeadlessWindowSystem::DestroyForm(FormHandle form) {
   Note(FormAt(form).design.name, "destroyed");
+  const bool was_active = !shown_order_.empty() && shown_order_.back() == form;
   forms_.erase(form);
   std::erase(shown_order_, form);
+  if (pressed_form_ == form) pressed_form_ = 0;
+  if (was_active && !shown_order_.empty()) GiveActivation(shown_order_.back());
 }
 
 void HeadlessWindowSystem::ShowForm(FormHandle form) {
   HeadlessForm& shown = FormAt(form);
   shown.shown = true;
-  std::erase(shown_order_, form);
-  shown_order_.push_back(form);
-  int first_tab = -1;
-  for (const HeadlessControl& control : shown.controls) {
-    if (TakesFocus(control.design.kind) && control.design.tab_index >= 0 &&
-        (first_tab < 0 || control.design.tab_index < first_tab)) {
-      first_tab = control.design.tab_index;
-      shown.focused = control.design.name;
-    }
-  }
   Note(shown.design.name, "shown");
   if (shown.design.role.covers_other_monitors) Note(shown.design.name, "covers the other monitors");
+  ActivateForm(form);
+}
+
+// The focus leaves the window that was active; the new one has it on itself until its
+// sink moves it.
+void HeadlessWindowSystem::ActivateForm(FormHandle form) {
+  if (!shown_order_.empty()) {
+    if (shown_order_.back() == form) return;
+    FormAt(shown_order_.back()).focused.clear();
+  }
+  std::erase(shown_order_, form);
+  shown_order_.push_back(form);
+  GiveActivation(form);
+}
+
+void HeadlessWindowSystem::GiveActivation(FormHandle form) {
+  HeadlessForm& active = FormAt(form);
+  active.focused.clear();
+  active.sink->HandleActivated();
+}
+
+void HeadlessWindowSystem::SetFocus(FormHandle form, int control) {
+  HeadlessForm& target = FormAt(form);
+  target.focused = control == UiEvent::kFormItself ? "" : ControlAt(form, control).design.name;
+  if (control != UiEvent::kFormItself) target.sink->HandleFocusArrived(control);
+}
+
+void HeadlessWindowSystem::BoxOpened() {
+  if (!shown_order_.empty()) FormAt(shown_order_.back()).focused.clear();
+}
+
+void HeadlessWindowSystem::BoxClosed() {
+  if (!shown_order_.empty() && !program_ended_) GiveActivation(shown_order_.back());
 }
 
 void HeadlessWindowSystem::ShowModal(FormHandle form, FormHandle owner) {
@@ -198,8 +229,11 @@ void HeadlessWindowSystem::Advance(long long milliseconds) {
 }
 
 void HeadlessWindowSystem::KeyDown(int key_code, int shift) {
-  if (shown_order_.empty()) return;
+  if (shown_order_.empty() || program_ended_ || Blocked(shown_order_.back())) return;
   const FormHandle active = shown_order_.back();
+  HeadlessForm& form = FormAt(active);
+  const int focused = form.focused.empty() ? UiEvent::kFormItself : IndexIn(form, form.focused);
+  if (form.sink->HandleDialogKey(focused, key_code, shift)) return;
   UiEvent event{EventKind::kKeyDown};
   event.key_code = key_code;
   event.shift = shift;
@@ -212,6 +246,17 @@ void HeadlessWindowSystem::KeyDown(int key_code, int shift) {
 }
 
 void HeadlessWindowSystem::TypeCharacter(char character) {
+  if (!shown_order_.empty()) {
+    HeadlessForm& active = FormAt(shown_order_.back());
+    if (!active.focused.empty()) {
+      HeadlessControl& focused = active.controls.at(IndexIn(active, active.focused));
+      if (focused.design.kind == ControlKind::kTextBox) {
+        focused.text += character;
+        Note(active.design.name + "." + active.focused, "typed " + Quoted(std::string(1, character)));
+        return;
+      }
+    }
+  }
   KeyDown(static_cast<unsigned char>(character));
   UiEvent event{EventKind::kKeyPress};
   event.character = static_cast<unsigned char>(character);
@@ -223,7 +268,46 @@ void HeadlessWindowSystem::MoveMouse(const std::string& control_name) {
 }
 
 void HeadlessWindowSystem::Click(const std::string& control_name) {
-  DeliverToActive({EventKind::kClick}, control_name);
+  if (shown_order_.empty()) return;
+  const FormHandle form = shown_order_.back();
+  PressIn(form, control_name);
+  ReleaseIn(form, control_name);
+}
+
+void HeadlessWindowSystem::Press(const std::string& control_name) {
+  if (!shown_order_.empty()) PressIn(shown_order_.back(), control_name);
+}
+
+void HeadlessWindowSystem::Release(const std::string& control_name) {
+  if (pressed_form_ != 0) ReleaseIn(pressed_form_, control_name);
+}
+
+void HeadlessWindowSystem::PressIn(FormHandle form, const std::string& control_name) {
+  if (program_ended_ || Blocked(form)) return;
+  ActivateForm(form);
+  pressed_form_ = form;
+  pressed_control_ = control_name;
+  const int index = control_name.empty() ? UiEvent::kFormItself : IndexIn(FormAt(form), control_name);
+  const ControlKind kind = index < 0 ? ControlKind::kPictureBox : ControlAt(form, index).design.kind;
+  if (TakesFocus(kind)) SetFocus(form, index);
+  if (TakesFocus(kind) || !forms_.contains(form)) return;
+  UiEvent press{EventKind::kMouseDown};
+  press.buttons = 1;
+  DeliverInput(form, press, control_name);
+}
+
+void HeadlessWindowSystem::ReleaseIn(FormHandle form, const std::string& control_name) {
+  if (program_ended_ || form != pressed_form_ || Blocked(form)) return;
+  pressed_form_ = 0;
+  const int pressed = pressed_control_.empty() ? UiEvent::kFormItself : IndexIn(FormAt(form), pressed_control_);
+  if (pressed >= 0 && IsButtonKind(ControlAt(form, pressed).design.kind)) {
+    if (control_name == pressed_control_) Deliver(form, {EventKind::kClick, pressed});
+    return;
+  }
+  if (pressed >= 0 && ControlAt(form, pressed).design.kind == ControlKind::kTextBox) return;
+  UiEvent release{EventKind::kMouseUp};
+  release.buttons = 1;
+  DeliverInput(form, release, control_name);
 }
 
 const HeadlessForm* HeadlessWindowSystem::FindForm(const std::string& form_name) const {
@@ -302,7 +386,14 @@ bool HeadlessWindowSystem::Blocked(FormHandle form) const {
 }
 
 void HeadlessWindowSystem::ClickIn(const std::string& form_name, const std::string& control_name) {
-  DeliverInput(HandleOf(form_name), {EventKind::kClick}, control_name);
+  const FormHandle form = HandleOf(form_name);
+  PressIn(form, control_name);
+  ReleaseIn(form, control_name);
+}
+
+void HeadlessWindowSystem::Activate(const std::string& form_name) {
+  const FormHandle form = HandleOf(form_name);
+  if (!program_ended_ && !Blocked(form)) ActivateForm(form);
 }
 
 void HeadlessWindowSystem::Close(const std::string& form_name) {
@@ -332,20 +423,16 @@ void HeadlessWindowSystem::PressEscape() {
 }
 
 void HeadlessWindowSystem::PressAccelerator(char letter) {
-  if (shown_order_.empty() || !FormAt(shown_order_.back()).design.role.takes_dialog_keys) return;
-  const char wanted = static_cast<char>(std::tolower(static_cast<unsigned char>(letter)));
-  for (const HeadlessControl& control : FormAt(shown_order_.back()).controls) {
-    const std::string& caption = control.design.caption;
-    const std::size_t mark = caption.find('&');
-    if (control.design.kind != ControlKind::kLabel && mark != std::string::npos &&
-        mark + 1 < caption.size() &&
-        std::tolower(static_cast<unsigned char>(caption[mark + 1])) == wanted) {
-      return Click(control.design.name);
-    }
-  }
+  constexpr int kAlt = 4;
+  KeyDown(std::toupper(static_cast<unsigned char>(letter)), kAlt);
 }
 
 std::string HeadlessWindowSystem::ActiveFormName() const {
   if (shown_order_.empty()) return "";
   return forms_.at(shown_order_.back()).design.name;
+}
+
+std::string HeadlessWindowSystem::FocusedControl() const {
+  if (shown_order_.empty()) return "";
+  return forms_.at(shown_order_.back()).focused;
 }

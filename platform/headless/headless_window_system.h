@@ -1,6 +1,6 @@
 // The in-memory window toolkit the tests run the program on: a virtual clock whose timers
-// fire in order, deterministic text metrics, scripted keys and mouse input, and a journal
-// of what a user would see.
+// fire in order, deterministic text metrics, scripted keys and mouse input, the focus and
+// the active window as Windows moves them, and a journal of what a user would see.
 //
 // Text metrics, in twips, for a font of p points: every character is p x 10 wide (p x 11
 // when bold) and every line p x 24 high, each rounded to the nearest whole; a text's width
@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/headless/headless_services.h"
 #include "ui/window_system.h"
 
 struct HeadlessControl {
@@ -32,11 +33,13 @@ struct HeadlessForm {
   std::string caption;
   bool shown = false;
   FormHandle modal_owner = 0;  // the form this one blocks while it is open
-  std::string focused;         // the control holding the keyboard focus
+  // The control holding the keyboard focus; empty while the form is not the active one
+  // and, as Windows leaves it when a window becomes active, on the window itself.
+  std::string focused;
   std::vector<HeadlessControl> controls;
 };
 
-class HeadlessWindowSystem : public WindowSystem {
+class HeadlessWindowSystem : public WindowSystem, public MessageBoxWatcher {
  public:
   // The screen in pixels at 15 twips per pixel (96 dots per inch).
   explicit HeadlessWindowSystem(int screen_width_px = 1024, int screen_height_px = 768);
@@ -47,6 +50,7 @@ class HeadlessWindowSystem : public WindowSystem {
   void ShowModal(FormHandle form, FormHandle owner) override;
   void HideForm(FormHandle form) override;
   void SetFormCaption(FormHandle form, const std::string& caption) override;
+  void SetFocus(FormHandle form, int control) override;
   TwipSize ClientSize(FormHandle form) override;
   void SetControlText(FormHandle form, int control, const std::string& text) override;
   void SetControlTextColor(FormHandle form, int control, const std::optional<Color>& color) override;
@@ -65,21 +69,33 @@ class HeadlessWindowSystem : public WindowSystem {
   void Advance(long long milliseconds);
   void AdvanceTo(long long time_ms) { Advance(time_ms - now_ms_); }
 
-  // Scripted input, delivered to the form shown last. A control name of "" stands for the
-  // form's background.
-  // Alt+F4 also asks the form to close, unless it keeps system keys.
+  // Scripted input, delivered to the active form. A control name of "" stands for the
+  // form's background. A key goes to the form's dialog keys first, then as a key to the
+  // form; Alt+F4 then also asks the form to close, unless it keeps system keys.
   void KeyDown(int key_code, int shift = 0);
-  void TypeCharacter(char character);  // a key going down, then its character
+  // A key going down, then its character: into the text box holding the focus, if one does,
+  // else to the form.
+  void TypeCharacter(char character);
   void MoveMouse(const std::string& control_name = "");
+  // A press and a release over the same control. A press brings its window forward, and
+  // gives the focus to a control that takes it; buttons, options and the check box report
+  // their own clicks, as Windows' buttons do.
   void Click(const std::string& control_name = "");
+  void Press(const std::string& control_name = "");
+  // Releases the button pressed last, over `control_name` of the same form.
+  void Release(const std::string& control_name = "");
   // A click in a named form, which a modal form over it keeps from its handlers.
   void ClickIn(const std::string& form_name, const std::string& control_name);
+  // The user brings a named form forward (its title bar, Alt+Tab), unless a modal form
+  // over it keeps it back.
+  void Activate(const std::string& form_name);
   // Replaces the text of a text box as the user would by typing.
   void TypeInto(const std::string& control_name, const std::string& text);
   // Escape: presses the active form's cancel button, if it has one and takes dialog keys.
   void PressEscape();
-  // Alt and a letter: presses the control whose caption marks that letter with "&", in a
-  // form that takes dialog keys.
+  // Scripted input, delivered to the active form. A control name of "" stands for the
+  // form's background. A key goes to the form's dialog keys first, then as a key to the
+  // form; Alt+F4 then also asks the form to close, unless it keeps system keys.
   void PressAccelerator(char letter);
   // The close box of a named form.
   void Close(const std::string& form_name);
@@ -93,6 +109,12 @@ class HeadlessWindowSystem : public WindowSystem {
   bool IsShown(const std::string& form_name) const;
   // The name of the form that takes input now: the one shown last that is still there.
   std::string ActiveFormName() const;
+  // The control of the active form that holds the focus; "" for none or the window itself.
+  std::string FocusedControl() const;
+
+  // A message box takes the activation from the active form and gives it back on closing.
+  void BoxOpened() override;
+  void BoxClosed() override;
 
   // Everything a user would have seen, in order, one line each, stamped with the clock.
   std::vector<std::string> journal;
@@ -108,12 +130,18 @@ class HeadlessWindowSystem : public WindowSystem {
   int IndexIn(const HeadlessForm& form, const std::string& control_name) const;
   bool Blocked(FormHandle form) const;
   FormHandle HandleOf(const std::string& form_name) const;
+  void ActivateForm(FormHandle form);
+  void GiveActivation(FormHandle form);
+  void PressIn(FormHandle form, const std::string& control_name);
+  void ReleaseIn(FormHandle form, const std::string& control_name);
 
   TwipSize screen_;
   long long now_ms_ = 0;
   FormHandle next_handle_ = 1;
   std::vector<FormHandle> shown_order_;  // shown forms, the active one last
   std::map<FormHandle, HeadlessForm> forms_;
+  FormHandle pressed_form_ = 0;  // where the mouse button went down last
+  std::string pressed_control_;
   bool program_ended_ = false;
 };
 

@@ -1,11 +1,12 @@
 // The controls of a form built as real windows: each kind's standard class and styles,
-// frames with their outline, tooltips, and the first control in tab order.
+// frames with their outline, tooltips, and the controls that report the focus coming to them.
 #include "platform/win32/win32_window_system.h"
 
 #include <commctrl.h>
 
 #include "platform/win32/win32_window_procs.h"
 #include "platform/win32/win32_window_styles.h"
+#include "ui/focus_order.h"
 
 namespace {
 
@@ -51,7 +52,6 @@ int ContainerIndex(const FormDesign& design, const Win32Form& form, const std::s
 // before it. A control lives in its container's window; where the container has none,
 // neither has the control.
 void Win32WindowSystem::CreateControls(const FormDesign& design, Win32Form& form) {
-  int first_tab = -1;
   for (std::size_t i = 0; i < design.controls.size(); ++i) {
     const ControlDesign& control = design.controls[i];
     Win32Control& live = form.controls[i];
@@ -82,11 +82,7 @@ void Win32WindowSystem::CreateControls(const FormDesign& design, Win32Form& form
     if (control.kind == ControlKind::kFrame) AddFrameOutline(window, control);
     if (control.checked) SendMessageA(window, BM_SETCHECK, BST_CHECKED, 0);
     if (control.cancel) form.cancel_control = static_cast<int>(i);
-    if (TakesFocus(control.kind) && control.tab_index >= 0 &&
-        (first_tab < 0 || control.tab_index < first_tab)) {
-      first_tab = control.tab_index;
-      form.first_focus = window;
-    }
+    if (TakesFocus(control.kind)) WatchFocus(window, form);
     if (!control.tooltip.empty()) AddTooltip(form, window, control.tooltip);
     SetWindowPos(window, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   }

@@ -6,11 +6,6 @@
 
 namespace {
 
-int ShiftState() {
-  return (GetKeyState(VK_SHIFT) < 0 ? 1 : 0) | (GetKeyState(VK_CONTROL) < 0 ? 2 : 0) |
-         (GetKeyState(VK_MENU) < 0 ? 4 : 0);
-}
-
 int ButtonsHeld(WPARAM wparam) {
   return ((wparam & MK_LBUTTON) ? 1 : 0) | ((wparam & MK_RBUTTON) ? 2 : 0) |
          ((wparam & MK_MBUTTON) ? 4 : 0);
@@ -36,11 +31,17 @@ UiEvent MouseEvent(const Win32Form& form, EventKind kind, int control, POINT poi
 
 }  // namespace
 
+int ShiftState() {
+  return (GetKeyState(VK_SHIFT) < 0 ? 1 : 0) | (GetKeyState(VK_CONTROL) < 0 ? 2 : 0) |
+         (GetKeyState(VK_MENU) < 0 ? 4 : 0);
+}
+
 POINT PointOf(LPARAM lparam) { return {GET_X_LPARAM(lparam), GET_Y_LPARAM(lparam)}; }
 
 bool HandleMouseInput(Win32Form& form, int control, HWND window, POINT point, UINT message,
                       WPARAM wparam) {
-  int pressed = 0;
+  EventKind kind = EventKind::kMouseDown;
+  int button = 0;
   switch (message) {
     case WM_MOUSEMOVE:
       if (PointerMoved(form, window, point)) {
@@ -49,14 +50,27 @@ bool HandleMouseInput(Win32Form& form, int control, HWND window, POINT point, UI
       return true;
     // Labels' windows count double clicks; the second press is a press all the same.
     case WM_LBUTTONDOWN:
-    case WM_LBUTTONDBLCLK: pressed = 1; break;
+    case WM_LBUTTONDBLCLK: button = 1; break;
     case WM_RBUTTONDOWN:
-    case WM_RBUTTONDBLCLK: pressed = 2; break;
+    case WM_RBUTTONDBLCLK: button = 2; break;
     case WM_MBUTTONDOWN:
-    case WM_MBUTTONDBLCLK: pressed = 4; break;
+    case WM_MBUTTONDBLCLK: button = 4; break;
+    case WM_LBUTTONUP: kind = EventKind::kMouseUp; button = 1; break;
+    case WM_RBUTTONUP: kind = EventKind::kMouseUp; button = 2; break;
+    case WM_MBUTTONUP: kind = EventKind::kMouseUp; button = 4; break;
     default: return false;
   }
-  Deliver(form, MouseEvent(form, EventKind::kClick, control, point, pressed));
+  if (kind == EventKind::kMouseDown) {
+    // The window keeps the mouse until the release, so that the release comes back to it
+    // wherever the pointer has gone.
+    SetCapture(window);
+  } else {
+    if (GetCapture() == window) ReleaseCapture();
+    RECT client;
+    GetClientRect(window, &client);
+    if (!PtInRect(&client, point)) control = UiEvent::kElsewhere;
+  }
+  Deliver(form, MouseEvent(form, kind, control, point, button));
   return true;
 }
 

@@ -16,6 +16,9 @@ bool HandleMouseInput(Win32Form& form, int control, HWND window, POINT point, UI
 // itself. False when the message is not a key.
 bool HandleKeyInput(Win32Form& form, UINT message, WPARAM wparam);
 
+// 1 Shift, 2 Ctrl, 4 Alt, as the keyboard stands while the message is handled.
+int ShiftState();
+
 // True for the keys whose default handling opens a window menu or closes the window.
 bool IsSystemKeyMessage(UINT message);
 

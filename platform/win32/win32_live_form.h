@@ -31,7 +31,6 @@ struct Win32Form {
   std::optional<Color> back_color;  // none: the system's window colour
   FormRole role;
   HWND modal_owner = nullptr;  // the window this one disables while it is open
-  HWND first_focus = nullptr;  // the control first in tab order that takes the focus
   HWND tooltips = nullptr;
   int cancel_control = -1;     // the button Escape presses
   std::vector<Win32Control> controls;  // one for each control of the design, by index

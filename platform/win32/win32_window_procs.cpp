@@ -1,9 +1,11 @@
 // The window procedures: backgrounds painted in the designs' colours, labels coloured by
-// their container (transparent ones in the colour behind them), timers and input passed on
-// to the form's sink.
+// their container (transparent ones in the colour behind them), timers, input, activation
+// and the focus passed on to the form's sink.
 #include "platform/win32/win32_window_procs.h"
 
 #include <commctrl.h>
+
+#include <cstring>
 
 #include "platform/win32/win32_input_events.h"
 
@@ -69,18 +71,13 @@ LRESULT ColorLabel(Win32Form& form, HWND window, WPARAM wparam, LPARAM lparam) {
   return reinterpret_cast<LRESULT>(form.gdi->Brush(behind));
 }
 
-// A button's click, or the dialog manager's Escape (the cancel button) and Enter (the
-// focused push button; there is no default button).
+// A button's click, or the dialog manager's Escape, which presses the cancel button.
+// (Enter and the other dialog keys reach the form before the dialog manager sees them.)
 void HandleCommand(Win32Form& form, WPARAM wparam, LPARAM lparam) {
   HWND sender = reinterpret_cast<HWND>(lparam);
   if (sender == nullptr) {
     if (LOWORD(wparam) == IDCANCEL && form.cancel_control >= 0) {
       Deliver(form, {EventKind::kClick, form.cancel_control});
-    } else if (LOWORD(wparam) == IDOK) {
-      const int focused = ControlIndexOf(form, GetFocus());
-      if (focused >= 0 && form.controls[focused].kind == ControlKind::kCommandButton) {
-        Deliver(form, {EventKind::kClick, focused});
-      }
     }
     return;
   }
@@ -124,6 +121,14 @@ LRESULT CALLBACK FormProc(HWND window, UINT message, WPARAM wparam, LPARAM lpara
     case WM_CLOSE:
       Deliver(*form, {EventKind::kClose});
       return 0;
+    // Windows puts the focus on the window itself; the form then says where it belongs.
+    case WM_ACTIVATE: {
+      const LRESULT activated = DefWindowProcA(window, message, wparam, lparam);
+      if (LOWORD(wparam) != WA_INACTIVE && HIWORD(wparam) == 0 && form->sink != nullptr) {
+        form->sink->HandleActivated();
+      }
+      return activated;
+    }
   }
   if (HandleMouseInput(*form, UiEvent::kFormItself, window, PointOf(lparam), message, wparam)) {
     return 0;
@@ -181,6 +186,22 @@ LRESULT CALLBACK LabelProc(HWND window, UINT message, WPARAM wparam, LPARAM lpar
   return DefSubclassProc(window, message, wparam, lparam);
 }
 
+// A control that takes the focus tells its form when the focus comes to it.
+LRESULT CALLBACK FocusProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam,
+                           UINT_PTR subclass, DWORD_PTR data) {
+  if (message == WM_NCDESTROY) {
+    RemoveWindowSubclass(window, FocusProc, subclass);
+    return DefSubclassProc(window, message, wparam, lparam);
+  }
+  const LRESULT result = DefSubclassProc(window, message, wparam, lparam);
+  Win32Form& form = *reinterpret_cast<Win32Form*>(data);
+  const int control = ControlIndexOf(form, window);
+  if (message == WM_SETFOCUS && control >= 0 && form.sink != nullptr) {
+    form.sink->HandleFocusArrived(control);
+  }
+  return result;
+}
+
 void RegisterClassOf(HINSTANCE instance, const char* name, WNDPROC procedure, HBRUSH background) {
   WNDCLASSEXA window_class{};
   window_class.cbSize = sizeof window_class;
@@ -202,4 +223,24 @@ void RegisterWindowClasses(HINSTANCE instance) {
 
 void WatchLabelInput(HWND label, Win32Form& form) {
   SetWindowSubclass(label, LabelProc, 1, reinterpret_cast<DWORD_PTR>(&form));
+}
+
+void WatchFocus(HWND control, Win32Form& form) {
+  SetWindowSubclass(control, FocusProc, 1, reinterpret_cast<DWORD_PTR>(&form));
+}
+
+bool OfferFocusKey(const MSG& message) {
+  if ((message.message != WM_KEYDOWN && message.message != WM_SYSKEYDOWN) || message.hwnd == nullptr) {
+    return false;
+  }
+  HWND root = GetAncestor(message.hwnd, GA_ROOT);
+  char name[64];
+  if (root == nullptr || GetClassNameA(root, name, sizeof name) == 0 || std::strcmp(name, kFormClass) != 0) {
+    return false;
+  }
+  Win32Form* form = FormOf(root);
+  if (form == nullptr || form->sink == nullptr) return false;
+  const int focused = ControlIndexOf(*form, GetFocus());
+  return form->sink->HandleDialogKey(focused < 0 ? UiEvent::kFormItself : focused,
+                                    static_cast<int>(message.wParam), ShiftState());
 }

@@ -16,3 +16,10 @@ void RegisterWindowClasses(HINSTANCE instance);
 
 // Makes a STATIC window of the form report its mouse input as input on its control.
 void WatchLabelInput(HWND label, Win32Form& form);
+
+// Makes a control's window tell the form's sink when the focus comes to it.
+void WatchFocus(HWND control, Win32Form& form);
+
+// Offers a key going down in a window of one of the toolkit's forms to the form's dialog
+// keys; true when the form took it and the message goes no further.
+bool OfferFocusKey(const MSG& message);

@@ -121,7 +121,9 @@ void Win32WindowSystem::ShowForm(FormHandle handle) {
   GetCursorPos(&form.last_pointer);
   ShowWindow(form.window, SW_SHOW);
   SetForegroundWindow(form.window);
-  SetFocus(form.first_focus != nullptr ? form.first_focus : form.window);
+  // Within the program a window can be made active even when Windows keeps another
+  // program in front.
+  if (GetActiveWindow() != form.window) SetActiveWindow(form.window);
   if (form.role.covers_other_monitors && form.covers.empty()) CoverOtherMonitors(form, instance_);
 }
 
@@ -135,6 +137,12 @@ void Win32WindowSystem::ShowModal(FormHandle handle, FormHandle owner) {
 
 void Win32WindowSystem::SetFormCaption(FormHandle handle, const std::string& caption) {
   SetWindowTextA(FormAt(handle).window, caption.c_str());
+}
+
+void Win32WindowSystem::SetFocus(FormHandle handle, int control) {
+  Win32Form& form = FormAt(handle);
+  HWND target = control == UiEvent::kFormItself ? form.window : WindowOf(handle, control);
+  if (target != nullptr) ::SetFocus(target);
 }
 
 void Win32WindowSystem::SetControlChecked(FormHandle form, int control, bool checked) {
@@ -253,7 +261,7 @@ int RunMessageLoop() {
   while ((got = GetMessageA(&message, nullptr, 0, 0)) > 0) {
     HWND root = message.hwnd != nullptr ? GetAncestor(message.hwnd, GA_ROOT) : nullptr;
     if (root != nullptr && (GetWindowLongPtrA(root, GWL_EXSTYLE) & WS_EX_CONTROLPARENT) != 0 &&
-        IsDialogMessageA(root, &message)) {
+        (OfferFocusKey(message) || IsDialogMessageA(root, &message))) {
       continue;
     }
     TranslateMessage(&message);

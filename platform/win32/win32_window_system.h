@@ -26,6 +26,7 @@ class Win32WindowSystem : public WindowSystem {
   void ShowModal(FormHandle form, FormHandle owner) override;
   void HideForm(FormHandle form) override;
   void SetFormCaption(FormHandle form, const std::string& caption) override;
+  void SetFocus(FormHandle form, int control) override;
   TwipSize ClientSize(FormHandle form) override;
   void SetControlText(FormHandle form, int control, const std::string& text) override;
   void SetControlTextColor(FormHandle form, int control, const std::optional<Color>& color) override;

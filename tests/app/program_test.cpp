@@ -99,7 +99,7 @@ TEST_F(ProgramTest, SaverModeLoadsEverythingAndPreparesTheInterval) {
 }
 
 TEST_F(ProgramTest, EachFailureSelectsItsReport) {
-  const std::string home = "http://www.tarnwick.example/zorbel/";
+  const std::string home = "http://www.tw.example/zorbel/";
   EXPECT_EQ(ReportOf("/c"),
             "Jokes database could not be found. \r\n\r\nYou may not have installed the screensaver "
             "properly. Please review the installation instructions provided, or check out our web "

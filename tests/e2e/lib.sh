@@ -64,6 +64,35 @@ e2e_wait_exit() {
   return 0
 }
 
+# The maker's addresses the program was built with, and the titles of the setup windows.
+E2E_HOST=${ZORBEL_WEB_HOST:-www.tw.example}
+E2E_DOMAIN=${ZORBEL_WEB_DOMAIN:-tw.example}
+E2E_HUB="Welcome to Zorbel Joke Screensaver - Version 4!"
+E2E_OPTIONS="Screen saver"
+
+# e2e_open_hub TITLE: starts configuration mode in a fresh folder beside the shipped
+# jokes.txt, closes the beta notice and waits for the hub titled TITLE.
+e2e_open_hub() {
+  local folder
+  folder=$(e2e_workdir)
+  cp "$(dirname "$E2E_PROGRAM")/jokes.txt" "$folder/"
+  e2e_start "$folder" /c
+  e2e_probe wait "Welcome to beta" 20 >/dev/null || e2e_fail "no beta notice"
+  e2e_probe click "Welcome to beta" OK
+  e2e_probe wait "$1" 5 >/dev/null || e2e_fail "no hub"
+}
+
+# e2e_stand_in_browser: the shell hands web addresses to xdg-open; this one only notes each
+# address in the file $E2E_OPENED.
+e2e_stand_in_browser() {
+  local browser_dir="$E2E_SCRATCH/browser"
+  E2E_OPENED="$E2E_SCRATCH/opened.txt"
+  mkdir -p "$browser_dir"
+  printf '#!/bin/sh\necho "$1" >> "%s"\n' "$E2E_OPENED" >"$browser_dir/xdg-open"
+  chmod +x "$browser_dir/xdg-open"
+  export PATH="$browser_dir:$PATH"
+}
+
 # Runs the window probe (see winprobe.c) and prints its answer with Unix line ends.
 e2e_probe() {
   wine "$E2E_WINPROBE" "$@" 2>/dev/null | tr -d '\r'

@@ -7,17 +7,12 @@ set -u
 source "$(dirname "$0")/lib.sh"
 e2e_init "$1" "$2"
 
-host=${ZORBEL_WEB_HOST:-www.tarnwick.example}
+host=${ZORBEL_WEB_HOST:-www.tw.example}
 hub="Welcome to Zorbel Joke Screensaver - Version 4!"
 options="Screen saver"
 
-# A stand-in browser: the shell's http handler runs xdg-open, which notes the address.
-browser_dir="$E2E_SCRATCH/browser"
-opened="$E2E_SCRATCH/opened.txt"
-mkdir -p "$browser_dir"
-printf '#!/bin/sh\necho "$1" >> "%s"\n' "$opened" >"$browser_dir/xdg-open"
-chmod +x "$browser_dir/xdg-open"
-export PATH="$browser_dir:$PATH"
+e2e_stand_in_browser
+opened=$E2E_OPENED
 
 # The text of the window's visible children of one class, one per line.
 texts_of() { e2e_probe texts "$1" | awk -F'\t' -v class="$2" '$2 == class {print $4}'; }

@@ -7,7 +7,7 @@ source "$(dirname "$0")/lib.sh"
 e2e_init "$1" "$2"
 
 report_title="D'oh! An error occurred"
-expected_text="Jokes database could not be found. \r\n\r\nYou may not have installed the screensaver properly. Please review the installation instructions provided, or check out our web site at \r\nhttp://${ZORBEL_WEB_HOST:-www.tarnwick.example}/zorbel/"
+expected_text="Jokes database could not be found. \r\n\r\nYou may not have installed the screensaver properly. Please review the installation instructions provided, or check out our web site at \r\nhttp://${ZORBEL_WEB_HOST:-www.tw.example}/zorbel/"
 
 # Configuration mode without jokes.txt: the code-53 report, gone once OK is pressed.
 folder=$(e2e_workdir)

@@ -10,6 +10,13 @@
  *   winprobe watch SECONDS           prints "ready", then every window that appears
  *   winprobe shortcut LNK            what the shell link file LNK starts, read through the
  *                                    shell's own IShellLink: target, arguments, folder
+ *   winprobe focus TITLE             the control with the keyboard focus in the window's
+ *                                    thread: class and text ("none" when no window has it)
+ *   winprobe extent FACE POINTS WEIGHT WIDTH TEXT
+ *                                    the pixels TEXT needs in the font FACE at POINTS and
+ *                                    WEIGHT (bold or regular) at 96 dpi, as "width height":
+ *                                    on one line when WIDTH is 0, else wrapped at word
+ *                                    boundaries within WIDTH pixels and centred
  *
  * Texts are printed with CR, LF, tab and backslash escaped as \r, \n, \t and \\, one item
  * per line, so that shell tests compare them exactly. */
@@ -182,9 +189,46 @@ static int Shortcut(const char* path) {
 
 static int Usage(void) {
   fputs("usage: winprobe list | wait TITLE SECONDS | gone TITLE SECONDS | texts TITLE |"
-        " rect TITLE | click TITLE CAPTION | watch SECONDS | shortcut LNK\n",
+        " rect TITLE | click TITLE CAPTION | watch SECONDS | shortcut LNK | focus TITLE |"
+        " extent FACE POINTS WEIGHT WIDTH TEXT\n",
         stderr);
   return 2;
+}
+
+/* What another program's thread has focused is read from its GUI thread information. */
+static int PrintFocus(HWND window) {
+  GUITHREADINFO info;
+  info.cbSize = sizeof info;
+  if (!GetGUIThreadInfo(GetWindowThreadProcessId(window, NULL), &info) || info.hwndFocus == NULL) {
+    puts("none");
+    return 0;
+  }
+  char class_name[256];
+  char text[TEXT_CAPACITY];
+  GetClassNameA(info.hwndFocus, class_name, sizeof class_name);
+  TextOf(info.hwndFocus, text);
+  printf("%s\t", class_name);
+  PrintEscaped(text);
+  putchar('\n');
+  return 0;
+}
+
+/* Measures as a label draws: the font made the way the program makes it (the character
+ * height rounded from the points at 96 dpi), the text through DrawText. */
+static int PrintExtent(const char* face, double points, const char* weight, int width, const char* text) {
+  HDC screen = GetDC(NULL);
+  HFONT font = CreateFontA(-(int)(points * 96 / 72 + 0.5), 0, 0, 0,
+                           strcmp(weight, "bold") == 0 ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE,
+                           DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                           DEFAULT_PITCH | FF_DONTCARE, face);
+  HGDIOBJ previous = SelectObject(screen, font);
+  RECT area = {0, 0, width, 0};
+  DrawTextA(screen, text, -1, &area, DT_CALCRECT | DT_EXPANDTABS | (width > 0 ? DT_WORDBREAK | DT_CENTER | DT_VCENTER : DT_SINGLELINE));
+  SelectObject(screen, previous);
+  DeleteObject(font);
+  ReleaseDC(NULL, screen);
+  printf("%ld %ld\n", area.right - area.left, area.bottom - area.top);
+  return 0;
 }
 
 static HWND RequireWindow(const char* title) {
@@ -205,6 +249,8 @@ int main(int argc, char** argv) {
   if (strcmp(command, "watch") == 0 && argc == 3) return Watch(atof(argv[2]));
   if ((strcmp(command, "wait") == 0 || strcmp(command, "gone") == 0) && argc == 4)
     return WaitFor(argv[2], atof(argv[3]), strcmp(command, "wait") == 0);
+  if (strcmp(command, "extent") == 0 && argc == 7)
+    return PrintExtent(argv[2], atof(argv[3]), argv[4], atoi(argv[5]), argv[6]);
   if (argc < 3) return Usage();
   if (strcmp(command, "shortcut") == 0 && argc == 3) return Shortcut(argv[2]);
 
@@ -214,6 +260,7 @@ int main(int argc, char** argv) {
     EnumChildWindows(window, PrintVisibleChild, 0);
     return 0;
   }
+  if (strcmp(command, "focus") == 0 && argc == 3) return PrintFocus(window);
   if (strcmp(command, "rect") == 0 && argc == 3) {
     RECT rect;
     GetWindowRect(window, &rect);

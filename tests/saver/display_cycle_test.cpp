@@ -217,16 +217,16 @@ TEST(PromoMessages, SeventeenFromPositionOneWithTheirQuotedLines) {
             "upgrade' in the setup screen. ");
   EXPECT_EQ(messages[3],
             "Be part of the Zorbel SS project!\r\n\r\nSubmit your own zorbel jokes and more at "
-            "our site: \r\nwww.tarnwick.example/zorbel/");
-  EXPECT_EQ(messages[4], "Problems, questions, comments?\r\nE-mail zorbel@tarnwick.example");
-  EXPECT_EQ(messages[6], "www.tarnwick.example");
-  EXPECT_EQ(messages[9], "More Zorbel Jokes:\r\nhttp://www.tarnwick.example/zorbel/");
+            "our site: \r\nwww.tw.example/zorbel/");
+  EXPECT_EQ(messages[4], "Problems, questions, comments?\r\nE-mail ss@tw.example");
+  EXPECT_EQ(messages[6], "www.tw.example");
+  EXPECT_EQ(messages[9], "More Zorbel Jokes:\r\nhttp://www.tw.example/zorbel/");
   EXPECT_EQ(messages[12].substr(0, 92),
             "Zorbel Joke Network - add zorbels to your site\r\n\r\n"
             "http://www.zorbelring.example/ring/joke/\r\n");
-  EXPECT_EQ(messages[15], "tarnwick.example");
-  EXPECT_EQ(messages[16], "Zorbel Jokes. http://www.tarnwick.example/zorbel/ ");
-  EXPECT_EQ(messages[17], "Jokes. http://www.tarnwick.example/jokes/");
+  EXPECT_EQ(messages[15], "tw.example");
+  EXPECT_EQ(messages[16], "Zorbel Jokes. http://www.tw.example/zorbel/ ");
+  EXPECT_EQ(messages[17], "Jokes. http://www.tw.example/jokes/");
   for (std::size_t i = 1; i < messages.size(); ++i) EXPECT_FALSE(messages[i].empty()) << i;
 
   EXPECT_EQ(&PickPromoMessage(messages, 0.0), &messages[1]);

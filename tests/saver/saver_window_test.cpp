@@ -38,7 +38,7 @@ TEST_F(SaverWindowTest, StartUpShowsTheIntroWithTheCursorHiddenOnce) {
   EXPECT_EQ(Shown("Label10").text,
             "The following message only appears as this is the \"test version\" of the Zorbel "
             "Joke Screensaver Version 4.0. ");
-  EXPECT_NE(Shown("Label9").text.find("Faultwatch(tm) at http://www.tarnwick.example/zorbel/ . We "
+  EXPECT_NE(Shown("Label9").text.find("Faultwatch(tm) at http://www.tw.example/zorbel/ . We "
                                       "thank you for your co-operation. "),
             std::string::npos);
   EXPECT_FALSE(Shown("labelxx").visible);

@@ -32,7 +32,7 @@ class SetupTest : public ::testing::Test {
     return app.windows.ControlOf(form, control);
   }
 
-  std::string Address(const std::string& path) const { return "http://www.tarnwick.example" + path; }
+  std::string Address(const std::string& path) const { return "http://www.tw.example" + path; }
 
   TempFolder folder;
   HeadlessProgram app{"/c", folder.path()};

@@ -14,7 +14,9 @@
 struct HeadlessPlatform {
   HeadlessPlatform(const std::string& arguments, const std::string& folder,
                    HeadlessMachine* machine = nullptr)
-      : services(machine != nullptr ? *machine : own_machine, arguments, folder) {}
+      : services(machine != nullptr ? *machine : own_machine, arguments, folder) {
+    services.box_watcher = &windows;  // a message box takes the activation while it is up
+  }
 
   UiContext ui() { return UiContext{windows, services}; }
 

@@ -1,0 +1,101 @@
+#!/bin/bash
+# The setup windows with the keyboard under Wine, read back from the control that holds the
+# focus: the Tab cycles of the hub and the options dialog both ways, the option group's
+# arrows, typing on after the delay message, Enter after a click on the information
+# window's text, and a link pressed but released elsewhere.
+#   keyboard_test.sh ZORBEL_SCR WINPROBE_EXE
+set -u
+source "$(dirname "$0")/lib.sh"
+e2e_init "$1" "$2"
+
+host=$E2E_HOST domain=$E2E_DOMAIN hub=$E2E_HUB options=$E2E_OPTIONS
+rude="Rude jokes (jokes include sexual references, foul language and other offensive content). If you select rude jokes, you will also be shown clean jokes."
+
+e2e_stand_in_browser
+opened=$E2E_OPENED
+
+# The caption (or text) of the control holding the focus in window $1.
+focused() { e2e_probe focus "$1" | cut -f2; }
+
+# keys_cycle WINDOW KEY COUNT: presses KEY COUNT times, printing the focused caption after each.
+keys_cycle() {
+  local i
+  for i in $(seq "$3"); do
+    xdotool key "$2"
+    sleep 0.3
+    focused "$1"
+  done
+}
+
+# The middle of the visible child of window $1 whose text is $2, as "x y".
+middle_of() {
+  local rect
+  rect=$(e2e_probe texts "$1" | awk -F'\t' -v text="$2" '$4 == text {print $3; exit}')
+  [ -n "$rect" ] || e2e_fail "no \"$2\" in \"$1\""
+  set -- $rect
+  echo "$(( ($1 + $3) / 2 )) $(( ($2 + $4) / 2 ))"
+}
+
+e2e_open_hub "$hub"
+sleep 0.5
+
+e2e_expect_eq "the hub's first focus" "Click here to visit $domain" "$(focused "$hub")"
+e2e_expect_eq "the hub's Tab cycle" \
+  "$(printf '%s\n' "Click here for Help!" "&Configure saver" "&Return to control panel" \
+     "Check $domain for upgrades!" "Visit Zorbel Joke Screensaver homepage!" "About the SS" \
+     "About FREE upgrades!" "Zorbel jokes online!" "Click here to visit $domain")" \
+  "$(keys_cycle "$hub" Tab 9)"
+e2e_expect_eq "the hub's Shift+Tab" \
+  "$(printf '%s\n' "Zorbel jokes online!" "About FREE upgrades!")" "$(keys_cycle "$hub" shift+Tab 2)"
+
+# The options dialog, opened from the keyboard; Escape brings the focus back to the hub.
+xdotool key alt+c
+e2e_probe wait "$options" 5 >/dev/null || e2e_fail "Alt+C opened no options dialog"
+sleep 0.5
+e2e_expect_eq "the dialog's first focus" "Clean jokes (suitable for all ages)" "$(focused "$options")"
+e2e_expect_eq "the dialog's Tab cycle" \
+  "$(printf '%s\n' 30 "Show medical?" "&OK" "Use &defaults" "&Cancel" "Clean jokes (suitable for all ages)")" \
+  "$(keys_cycle "$options" Tab 6)"
+e2e_expect_eq "the dialog's Shift+Tab" "$(printf '%s\n' "&Cancel" "Use &defaults")" "$(keys_cycle "$options" shift+Tab 2)"
+keys_cycle "$options" Tab 2 >/dev/null
+e2e_expect_eq "Down in the option group" "$rude" "$(keys_cycle "$options" Down 1)"
+keys_cycle "$options" Tab 1 >/dev/null
+e2e_expect_eq "Shift+Tab back to the selected option" "$rude" "$(keys_cycle "$options" shift+Tab 1)"
+e2e_screenshot keyboard-options
+
+# Typing goes on in the delay box after its message.
+e2e_expect_eq "Tab to the delay box" 30 "$(keys_cycle "$options" Tab 1)"
+xdotool key ctrl+a BackSpace type 1
+xdotool key alt+o
+e2e_probe wait "Zorbel Joke Screensaver Error!" 5 >/dev/null || e2e_fail "no delay message"
+xdotool key Return
+e2e_probe gone "Zorbel Joke Screensaver Error!" 5 || e2e_fail "Enter left the delay message"
+sleep 0.5
+xdotool type 5
+sleep 0.5
+e2e_expect_eq "typed after the delay message" 15 "$(focused "$options")"
+xdotool key Escape
+e2e_probe gone "$options" 5 || e2e_fail "Escape left the dialog"
+sleep 0.5
+e2e_expect_eq "the hub's focus after the dialog" "About FREE upgrades!" "$(focused "$hub")"
+
+# Enter after a click on the information window's text presses "OK!".
+xdotool key shift+Tab Return
+e2e_probe wait "About the SS" 5 >/dev/null || e2e_fail "no information window"
+sleep 0.5
+read -r x y <<<"$(middle_of "About the SS" "About the SS!")"
+xdotool mousemove "$x" "$y" click 1
+sleep 0.3
+xdotool key Return
+e2e_probe gone "About the SS" 5 || e2e_fail "Enter after a click on the text left the window open"
+echo "ok: Enter after a click on the information window's text"
+
+# A link pressed and released elsewhere opens nothing; pressed and released on it, it opens.
+read -r x y <<<"$(middle_of "$hub" "http://$host/zorbel/ - CLICK HERE")"
+xdotool mousemove "$x" "$y" mousedown 1 mousemove "$x" $((y + 40)) mouseup 1
+sleep 2
+[ -s "$opened" ] && e2e_fail "a press slid off the link opened $(cat "$opened")"
+xdotool mousemove "$x" "$y" click 1
+for tries in $(seq 100); do [ -s "$opened" ] && break; sleep 0.1; done
+e2e_expect_eq "the link's whole click" "http://$host/zorbel/bounce.cgi?where=home" "$(head -n 1 "$opened" 2>/dev/null)"
+e2e_pass
