@@ -60,15 +60,17 @@ void Form::Hide() {
 
 void Form::HandleEvent(const UiEvent& event) {
   if (!loaded_) return;
-  if (event.kind == EventKind::kClick && event.control != UiEvent::kFormItself) {
-    MarkClicked(event.control);
-  }
-  const auto handler = handlers_.find({event.control, event.kind});
-  if (handler != handlers_.end()) {
-    RunGuarded(context_.services, [&] { handler->second(event); });
-  } else if (event.kind == EventKind::kClose) {
-    Unload();
-  }
+  RunGuarded(context_.services, [&] {
+    if (event.kind == EventKind::kClick && event.control != UiEvent::kFormItself) {
+      MarkClicked(event.control);
+    }
+    const auto handler = handlers_.find({event.control, event.kind});
+    if (handler != handlers_.end()) {
+      handler->second(event);
+    } else if (event.kind == EventKind::kClose) {
+      Unload();
+    }
+  });
 }
 
 void Form::MarkClicked(int control) {

@@ -166,9 +166,23 @@ TEST(IntervalAfterJoke, StaysWithinTheTimersRange) {
   EXPECT_EQ(IntervalAfterJoke(7000, 0.0005, 7000), 7000) << "half a millisecond to even";
   EXPECT_EQ(IntervalAfterJoke(7000, 0.0015, 7000), 7002);
   EXPECT_EQ(IntervalAfterJoke(64000, 8.0, 7000), 65535) << "no failure 380";
-  EXPECT_EQ(IntervalAfterJoke(7000, -10.0, 7000), 1) << "never 0, which would stop the cycle";
+  EXPECT_EQ(IntervalAfterJoke(7000, -6.999, 7000), 1);
+  EXPECT_EQ(IntervalAfterJoke(7000, -6.9995, 7000), 7000) << "rounds to 0: no burst, no stop";
+  EXPECT_EQ(IntervalAfterJoke(7000, -10.0, 7000), 7000);
+  EXPECT_EQ(IntervalAfterJoke(9000, -7.0, 2000), 2000);
+  EXPECT_EQ(IntervalAfterJoke(7000, -1e300, 7000), 7000);
   EXPECT_EQ(IntervalAfterJoke(7000, std::string("3"), 7000), 10000);
   EXPECT_EQ(IntervalAfterJoke(7000, std::string("3 s"), 7000), 7000);
+}
+
+TEST_F(DisplayCycleTest, AJokeWhoseExtraTimeCancelsTheDelayComesNoFasterThanTheDelay) {
+  ResetEntryLists(state);
+  Settings("clean", "medicalno");
+  AddEntry(state.CleanJokes, state.CleanJokeExtraSeconds, state.CleanJokeCount, "quick", -7.0);
+  windows.Advance(120000);
+  int ticks = 0;
+  for (const std::string& line : windows.journal) ticks += line.find("Form1.Label1 hidden") != std::string::npos;
+  EXPECT_EQ(ticks, (120000 - 3500) / 7000) << "the cycle starts when the intro ends at 3.5 s";
 }
 
 TEST_F(DisplayCycleTest, StylingDrawsFromThePaletteFacesSizesAndWeights) {
