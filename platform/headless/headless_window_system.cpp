@@ -14,6 +14,7 @@
 namespace {
 
 constexpr int kTwipsPerPixel = 15;
+constexpr std::size_t kLongText = 65536;
 
 // A text longer than this shows in the journal by its start and its length: a joke of
 // megabytes would otherwise be copied into the journal on every tick. The control itself
@@ -39,6 +40,18 @@ int SaturatedTwips(double twips) {
 }
 
 }  // namespace
+
+HeadlessWindowSystem::TextLines::TextLines(const std::string& counted) : text(counted) {
+  std::size_t line_start = 0;
+  for (;;) {
+    const std::size_t line_end = text.find("\r\n", line_start);
+    const std::size_t length = (line_end == std::string::npos ? text.size() : line_end) - line_start;
+    widest = std::max(widest, length);
+    if (line_end == std::string::npos) break;
+    line_start = line_end + 2;
+    ++lines;
+  }
+}
 
 std::string ColorText(const std::optional<Color>& color) {
   if (!color) return "default";
@@ -160,18 +173,17 @@ std::string HeadlessWindowSystem::ReadControlText(FormHandle form, int control) 
 TwipSize HeadlessWindowSystem::MeasureText(const FontSpec& font, const std::string& text) {
   const double character_width = font.size_points * (font.bold ? 11 : 10);
   const double line_height = std::round(font.size_points * 24);
-  std::size_t widest = 0;
-  std::size_t lines = 1;
-  std::size_t line_start = 0;
-  for (;;) {
-    const std::size_t line_end = text.find("\r\n", line_start);
-    const std::size_t length = (line_end == std::string::npos ? text.size() : line_end) - line_start;
-    widest = std::max(widest, length);
-    if (line_end == std::string::npos) break;
-    line_start = line_end + 2;
-    ++lines;
+  // The tick measures one text at many sizes: a long one has its lines counted once, and
+  // short ones in between (the promotional messages) do not take its place.
+  std::optional<TextLines> short_text;
+  if (text.size() < kLongText) {
+    short_text.emplace(text);
+  } else if (text != measured_.text) {
+    measured_ = TextLines(text);
   }
-  return {SaturatedTwips(std::round(widest * character_width)), SaturatedTwips(lines * line_height)};
+  const TextLines& lines = short_text ? *short_text : measured_;
+  return {SaturatedTwips(std::round(lines.widest * character_width)),
+          SaturatedTwips(lines.lines * line_height)};
 }
 
 void HeadlessWindowSystem::SetTimer(FormHandle form, int control, int interval_ms) {

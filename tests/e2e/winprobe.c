@@ -8,10 +8,14 @@
  *   winprobe rect TITLE              the window's rectangle: left top right bottom
  *   winprobe click TITLE CAPTION     presses the child button whose text is CAPTION
  *   winprobe watch SECONDS           prints "ready", then every window that appears
+ *   winprobe resources EXE_NAME      the process's private bytes, working set, GDI and USER
+ *                                    object counts (as the system reports them) and windows
  *
  * Texts are printed with CR, LF, tab and backslash escaped as \r, \n, \t and \\, one item
  * per line, so that shell tests compare them exactly. */
 #include <windows.h>
+#include <psapi.h>
+#include <tlhelp32.h>
 
 #include <stdio.h>
 #include <stdlib.h>
@@ -150,6 +154,64 @@ static int Usage(void) {
   return 2;
 }
 
+/* The first running process whose executable is named `name`, or 0. */
+static DWORD ProcessNamed(const char* name) {
+  HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+  PROCESSENTRY32 entry;
+  ZeroMemory(&entry, sizeof entry);
+  entry.dwSize = sizeof entry;
+  DWORD found = 0;
+  for (BOOL more = Process32First(snapshot, &entry); more && found == 0;
+       more = Process32Next(snapshot, &entry)) {
+    if (_stricmp(entry.szExeFile, name) == 0) found = entry.th32ProcessID;
+  }
+  CloseHandle(snapshot);
+  return found;
+}
+
+typedef struct {
+  DWORD process;
+  int count;
+} WindowCount;
+
+static BOOL CALLBACK CountChild(HWND window, LPARAM count) {
+  (void)window;
+  ++((WindowCount*)count)->count;
+  return TRUE;
+}
+
+static BOOL CALLBACK CountProcessWindows(HWND window, LPARAM count) {
+  WindowCount* windows = (WindowCount*)count;
+  DWORD owner = 0;
+  GetWindowThreadProcessId(window, &owner);
+  if (owner == windows->process) {
+    ++windows->count;
+    EnumChildWindows(window, CountChild, count);
+  }
+  return TRUE;
+}
+
+static int PrintResources(const char* name) {
+  const DWORD id = ProcessNamed(name);
+  HANDLE process = id == 0 ? NULL : OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, id);
+  if (process == NULL) {
+    fprintf(stderr, "winprobe: no process \"%s\"\n", name);
+    return 1;
+  }
+  PROCESS_MEMORY_COUNTERS_EX memory;
+  ZeroMemory(&memory, sizeof memory);
+  memory.cb = sizeof memory;
+  K32GetProcessMemoryInfo(process, (PROCESS_MEMORY_COUNTERS*)&memory, sizeof memory);
+  WindowCount windows = {id, 0};
+  EnumWindows(CountProcessWindows, (LPARAM)&windows);
+  printf("private_bytes %lu working_set %lu gdi_objects %lu user_objects %lu windows %d\n",
+         (unsigned long)memory.PrivateUsage, (unsigned long)memory.WorkingSetSize,
+         GetGuiResources(process, GR_GDIOBJECTS), GetGuiResources(process, GR_USEROBJECTS),
+         windows.count);
+  CloseHandle(process);
+  return 0;
+}
+
 static HWND RequireWindow(const char* title) {
   HWND window = FindVisibleTitled(title);
   if (window == NULL) fprintf(stderr, "winprobe: no visible window titled \"%s\"\n", title);
@@ -169,6 +231,7 @@ int main(int argc, char** argv) {
   if ((strcmp(command, "wait") == 0 || strcmp(command, "gone") == 0) && argc == 4)
     return WaitFor(argv[2], atof(argv[3]), strcmp(command, "wait") == 0);
   if (argc < 3) return Usage();
+  if (strcmp(command, "resources") == 0 && argc == 3) return PrintResources(argv[2]);
 
   HWND window = RequireWindow(argv[2]);
   if (window == NULL) return 1;
