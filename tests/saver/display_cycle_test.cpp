@@ -11,6 +11,7 @@
 #include "saver/display_cycle.h"
 #include "saver/form1.h"
 #include "saver/promo_messages.h"
+#include "startup/web_endpoints.h"
 
 namespace {
 
@@ -244,16 +245,16 @@ TEST(PromoMessages, SeventeenFromPositionOneWithTheirQuotedLines) {
             "upgrade' in the setup screen. ");
   EXPECT_EQ(messages[3],
             "Be part of the Zorbel SS project!\r\n\r\nSubmit your own zorbel jokes and more at "
-            "our site: \r\nwww.tarnwick.example/zorbel/");
-  EXPECT_EQ(messages[4], "Problems, questions, comments?\r\nE-mail zorbel@tarnwick.example");
-  EXPECT_EQ(messages[6], "www.tarnwick.example");
-  EXPECT_EQ(messages[9], "More Zorbel Jokes:\r\nhttp://www.tarnwick.example/zorbel/");
+            "our site: \r\n" + std::string(endpoints::kMakerWebHost) + "/zorbel/");
+  EXPECT_EQ(messages[4], "Problems, questions, comments?\r\nE-mail " + endpoints::SupportEmail());
+  EXPECT_EQ(messages[6], endpoints::kMakerWebHost);
+  EXPECT_EQ(messages[9], "More Zorbel Jokes:\r\n" + endpoints::ProductPageAddress());
   EXPECT_EQ(messages[12].substr(0, 92),
             "Zorbel Joke Network - add zorbels to your site\r\n\r\n"
-            "http://www.zorbelring.example/ring/joke/\r\n");
-  EXPECT_EQ(messages[15], "tarnwick.example");
-  EXPECT_EQ(messages[16], "Zorbel Jokes. http://www.tarnwick.example/zorbel/ ");
-  EXPECT_EQ(messages[17], "Jokes. http://www.tarnwick.example/jokes/");
+            "http://" + std::string(endpoints::kJokeNetworkHost) + "/" + endpoints::kJokeNetworkPathWord + "/joke/\r\n");
+  EXPECT_EQ(messages[15], endpoints::kMakerDomain);
+  EXPECT_EQ(messages[16], "Zorbel Jokes. " + endpoints::ProductPageAddress() + " ");
+  EXPECT_EQ(messages[17], "Jokes. " + endpoints::MakerAddress("/jokes/"));
   for (std::size_t i = 1; i < messages.size(); ++i) EXPECT_FALSE(messages[i].empty()) << i;
 
   EXPECT_EQ(&PickPromoMessage(messages, 0.0), &messages[1]);

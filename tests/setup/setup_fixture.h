@@ -10,6 +10,7 @@
 #include "platform/headless/headless_window_system.h"
 #include "startup/program.h"
 #include "tests/support/temp_folder.h"
+#include "startup/web_endpoints.h"
 
 class SetupTest : public ::testing::Test {
  protected:
@@ -34,7 +35,7 @@ class SetupTest : public ::testing::Test {
     return windows.ControlOf(form, control);
   }
 
-  std::string Address(const std::string& path) const { return "http://www.tarnwick.example" + path; }
+  std::string Address(const std::string& path) const { return endpoints::MakerAddress(path); }
 
   TempFolder folder;
   HeadlessMachine machine;

@@ -4,6 +4,7 @@
 
 #include "setup/setup_texts.h"
 #include "setup/upgrade_request.h"
+#include "startup/web_endpoints.h"
 
 namespace {
 
@@ -25,7 +26,7 @@ TEST(SetupStart, TheBetaNoticeComesBeforeTheHubShows) {
                               "\r\n\r\nIt is not fully complete, and may have: unimplemented "
                               "features, bugs and general mistakes. YOU ARE ENCOURGED TO REPORT "
                               "THESE, through Tarnwick's online Faultwatch service which can be "
-                              "accessed at http://www.tarnwick.example/zorbel/",
+                              "accessed at " + endpoints::ProductPageAddress(),
                               64}));
   EXPECT_FALSE(hub_shown_under_box);
   EXPECT_TRUE(windows.IsShown("Form3"));
@@ -73,7 +74,7 @@ TEST(UpgradeRequest, NumbersPlainAndTextsEncodedSoNothingAddsAKey) {
   state.AppVersion = " 4beta1 ";
   state.JokesVersion = 3.5;
   state.JokesCompatible = 4.0;
-  const std::string base = "http://www.tarnwick.example/zorbel/upgrade.cgi?jokesversion=";
+  const std::string base = endpoints::MakerAddress("/zorbel/upgrade.cgi?jokesversion=");
   EXPECT_EQ(UpgradeRequestAddress(state), base + "3.5&appversion=4beta1&compatible=4");
   state.JokesVersion = -0.25;
   state.JokesCompatible = 1e21;
@@ -89,7 +90,7 @@ TEST_F(SetupTest, OneInformationWindowServesBothTopicsAndStartsAfreshAfterOk) {
   EXPECT_EQ(windows.ActiveFormName(), "Form4");
   EXPECT_EQ(windows.FindForm("Form4")->caption, "About the SS");
   EXPECT_EQ(Shown("Form4", "Label1").text, "About the SS!");
-  EXPECT_NE(Shown("Form4", "Label2").text.find("Please send comments to zorbel@tarnwick.example\r\n\r\n"),
+  EXPECT_NE(Shown("Form4", "Label2").text.find("Please send comments to " + endpoints::SupportEmail() + "\r\n\r\n"),
             std::string::npos);
 
   windows.ClickIn("Form3", "Command7");
