@@ -65,7 +65,7 @@ TEST_F(SetupTest, EachButtonShowsItsMessageThenOpensItsPage) {
     }
   }
   EXPECT_TRUE(windows.IsShown("Form3"));
-  EXPECT_NE(setup_text::UpgradeNotice().text.find("connect to Tarnwick.Example to check"),
+  EXPECT_NE(setup_text::UpgradeNotice().text.find("connect to " + setup_text::BrandedDomain() + " to check"),
             std::string::npos);
 }
 
