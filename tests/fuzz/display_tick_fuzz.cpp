@@ -2,8 +2,6 @@
 // hundred display ticks: the label's left edge stays between 0 and the room the window
 // leaves, and the display timer's interval stays between 1 and 65,535 ms.
 #include <algorithm>
-#include <cstdio>
-#include <cstdlib>
 
 #include "platform/headless/headless_window_system.h"
 #include "startup/joke_database.h"

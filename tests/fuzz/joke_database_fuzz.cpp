@@ -1,8 +1,6 @@
 // Any bytes as the joke database: either they load, with at most 500 entries per category,
 // each list one slot longer than its count and slot 0 empty, or the load fails with 62 or 9.
 // The header reader agrees with the loader on the header of every file.
-#include <cstdio>
-#include <cstdlib>
 
 #include "startup/joke_database.h"
 #include "tests/fuzz/memory_file_services.h"

@@ -2,6 +2,8 @@
 // bytes, kept in memory so that each input costs no file system work.
 #pragma once
 
+#include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <string_view>
 

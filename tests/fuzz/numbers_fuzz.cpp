@@ -2,8 +2,6 @@
 // expression for the form and strtod for the value; the shortest written form reads back
 // as the same number; the leading-number reading never fails.
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
 #include <regex>
 
 #include "startup/numbers.h"

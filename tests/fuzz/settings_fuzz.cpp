@@ -1,7 +1,5 @@
 // Any bytes as the settings file: the reader never fails, and it yields either the three
 // defaults together or three values that were read.
-#include <cstdio>
-#include <cstdlib>
 
 #include "startup/settings_file.h"
 #include "tests/fuzz/memory_file_services.h"

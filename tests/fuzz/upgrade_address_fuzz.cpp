@@ -1,8 +1,6 @@
 // Any joke database header as the upgrade check's query: the address keeps its three keys
 // in order, and no value carries a character that could end a value, add a key or leave
 // the address.
-#include <cstdio>
-#include <cstdlib>
 
 #include "setup/upgrade_request.h"
 #include "startup/joke_database.h"

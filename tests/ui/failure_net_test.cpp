@@ -134,4 +134,20 @@ TEST_F(HandlerNetTest, TheProgramEndsEvenWhenTheBoxCannotBeShown) {
   EXPECT_TRUE(services.ended);
 }
 
+TEST_F(HandlerNetTest, AFailureWhileTheBoxIsUpEndsTheProgramWithoutASecondBox) {
+  HeadlessMachine machine;
+  HeadlessServices services{machine, "/s", "."};
+  services.while_box_shows = [&](const MessageBoxRecord&) {
+    RunGuarded(services, [] { throw std::logic_error("a tick under the box"); });
+  };
+  RunHeadless([&] { RunGuarded(services, [] { throw std::bad_alloc(); }); });
+  EXPECT_TRUE(services.ended);
+  ASSERT_EQ(services.message_boxes.size(), 1u);
+  EXPECT_EQ(services.message_boxes[0].text, "Run-time error '7':\r\n\r\nOut of memory");
+
+  services.while_box_shows = nullptr;
+  RunHeadless([&] { RunGuarded(services, [] { Fail(9); }); });
+  EXPECT_EQ(services.message_boxes.size(), 2u) << "a later failure shows its box again";
+}
+
 }  // namespace
