@@ -6,6 +6,7 @@
 #include "startup/numbers.h"
 #include "startup/settings_file.h"
 #include "startup/startup_report.h"
+#include "ui/failure_net.h"
 #include "ui/timer_interval.h"
 
 int DisplayTimerInterval(const FieldValue& delay_seconds) {
@@ -40,8 +41,8 @@ void Program::RunConfigurationMode() {
   try {
     ReadJokeHeader(state, services);
     form3.Get().Show();
-  } catch (const Failure& failure) {
-    ReportStartupFailure(failure);
+  } catch (...) {
+    ReportStartupFailure(FailureInFlight());
   }
 }
 
@@ -56,8 +57,8 @@ void Program::RunSaverMode() {
     saver.Label1.SetAlignment(TextAlignment::kCenter);
     services.ShowCursor(false);
     saver.Show();
-  } catch (const Failure& failure) {
-    ReportStartupFailure(failure);
+  } catch (...) {
+    ReportStartupFailure(FailureInFlight());
   }
 }
 

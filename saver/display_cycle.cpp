@@ -35,10 +35,10 @@ int Floor(double value) { return static_cast<int>(std::floor(value)); }
 
 }  // namespace
 
-DisplayItem ChooseDisplayItem(const SharedState& state, Chance& chance, int current_interval,
-                              int delay_interval) {
+DisplayItem ChooseDisplayItem(const SharedState& state, Chance& chance,
+                              const std::vector<std::string>& promo_messages,
+                              int current_interval, int delay_interval) {
   chance.Reseed();
-  const std::vector<std::string> promo_messages = BuildPromoMessages();
   const int roll = DrawWhole(chance, 1, 199);
   chance.Reseed();
   const int threshold = DrawWhole(chance, 151, 30);
@@ -55,7 +55,10 @@ int IntervalAfterJoke(int current_interval, const FieldValue& extra_seconds, int
   const std::optional<double> extra = NumericValueOf(extra_seconds);
   if (!extra || *extra == 0) return delay_interval;
   const double interval = std::nearbyint(current_interval + 1000 * *extra);
-  return static_cast<int>(std::clamp(interval, 1.0, static_cast<double>(kMaxTimerInterval)));
+  // Negative extra time that would bring the interval to nothing means no extra time: a
+  // burst of items a millisecond apart helps nobody, and 0 would stop the timer.
+  if (interval < 1) return delay_interval;
+  return static_cast<int>(std::min(interval, static_cast<double>(kMaxTimerInterval)));
 }
 
 Color PaletteColor(int entry) {
@@ -66,7 +69,7 @@ Color PaletteColor(int entry) {
   return kPalette[std::clamp(entry, 7, 13) - 7];
 }
 
-void StyleAndPlace(Label& label, const std::string& text, TwipSize window, Chance& chance) {
+void StyleAndPlace(Label& label, std::string_view text, TwipSize window, Chance& chance) {
   chance.Reseed();
   const int colour = DrawWhole(chance, 7, 7);
   label.SetText(text);
@@ -78,8 +81,9 @@ void StyleAndPlace(Label& label, const std::string& text, TwipSize window, Chanc
   while (label.width() >= window.width && label.font().size_points > 1) {
     label.SetFontSize(std::max(1.0, label.font().size_points - 1));
   }
-  const int left = Floor(chance.Draw() * (window.width - label.width() + 1));
-  const int top = Floor(chance.Draw() * (window.height - label.height() + 1));
+  // In floating point: the label of a huge text may measure up to the largest whole number.
+  const int left = Floor(chance.Draw() * (window.width - static_cast<double>(label.width()) + 1));
+  const int top = Floor(chance.Draw() * (window.height - static_cast<double>(label.height()) + 1));
   label.SetLeft(std::max(0, left));
   label.SetTop(top);
 }
@@ -87,7 +91,9 @@ void StyleAndPlace(Label& label, const std::string& text, TwipSize window, Chanc
 void RunDisplayTick(Label& label, Timer& timer, TwipSize window, const SharedState& state,
                     Chance& chance, int delay_interval) {
   label.SetVisible(false);
-  const DisplayItem item = ChooseDisplayItem(state, chance, timer.interval(), delay_interval);
+  const std::vector<std::string> promo_messages = BuildPromoMessages();
+  const DisplayItem item =
+      ChooseDisplayItem(state, chance, promo_messages, timer.interval(), delay_interval);
   if (item.interval) timer.SetInterval(*item.interval);
   StyleAndPlace(label, item.text, window, chance);
   label.SetVisible(true);

@@ -4,25 +4,31 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "saver/chance.h"
 #include "startup/shared_state.h"
 #include "ui/controls.h"
 
-// The item a tick shows, and the display timer's next interval (none: unchanged).
+// The item a tick shows, and the display timer's next interval (none: unchanged). The text
+// lies in the entry lists or the promotional messages, so that a joke of megabytes is not
+// copied on every tick.
 struct DisplayItem {
-  std::string text;
+  std::string_view text;
   std::optional<int> interval;
 };
 
-// Steps up to the choice of the item, reseeding where the cycle does. `delay_interval`
-// is 1000 x DelaySeconds in whole milliseconds.
-DisplayItem ChooseDisplayItem(const SharedState& state, Chance& chance, int current_interval,
-                              int delay_interval);
+// Steps up to the choice of the item, reseeding where the cycle does. `promo_messages` is
+// the tick's list of promotional messages; `delay_interval` is 1000 x DelaySeconds in whole
+// milliseconds.
+DisplayItem ChooseDisplayItem(const SharedState& state, Chance& chance,
+                              const std::vector<std::string>& promo_messages,
+                              int current_interval, int delay_interval);
 
 // The interval after a joke with these extra seconds: the current one plus 1000 x extra,
-// kept within 1 to 65,535 ms; no extra time (0, empty, or a text that is not wholly a
-// number) gives the delay interval.
+// at most 65,535 ms; no extra time (0, empty, or a text that is not wholly a number), or a
+// sum below 1 ms, gives the delay interval.
 int IntervalAfterJoke(int current_interval, const FieldValue& extra_seconds, int delay_interval);
 
 // The colours a joke may come in: the standard palette's entries 7 to 13.
@@ -30,7 +36,7 @@ Color PaletteColor(int entry);
 
 // Gives the label its text, a drawn colour, face, size and weight, shrinks the font until
 // the label is narrower than the window (not below 1 point), and places it at random.
-void StyleAndPlace(Label& label, const std::string& text, TwipSize window, Chance& chance);
+void StyleAndPlace(Label& label, std::string_view text, TwipSize window, Chance& chance);
 
 // The whole tick, in order, on the display label and the display timer.
 void RunDisplayTick(Label& label, Timer& timer, TwipSize window, const SharedState& state,

@@ -2,7 +2,7 @@
 # tests need that the machine lacks (through sudo when not root).
 
 ZORBEL_PACKAGES=(
-  cmake make g++ libgtest-dev
+  cmake make g++ libgtest-dev clang libclang-rt-14-dev
   g++-mingw-w64-x86-64-posix
   wine wine64 nsis
   xvfb xdotool x11-utils imagemagick fonts-liberation2
@@ -23,7 +23,7 @@ ensure_packages() {
   "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}"
 }
 
-# Builds one preset (linux or windows) in its folder under build/.
+# Builds one preset (see CMakePresets.json) in its folder under build/.
 build_preset() {
   cmake --preset "$1" >/dev/null && cmake --build --preset "$1" -j "$(nproc)"
 }

@@ -6,8 +6,12 @@
 
 namespace {
 
-TextReader OpenDatabase(Services& services) {
-  return TextReader(services.ReadWholeFile(services.ProgramDirectory() + kJokeDatabaseFileName));
+// How much of the file the header reader takes first; it takes more only while the three
+// fields may run on past what it has.
+constexpr std::size_t kHeaderFirstRead = 4096;
+
+std::string DatabasePath(Services& services) {
+  return services.ProgramDirectory() + kJokeDatabaseFileName;
 }
 
 void ReadHeaderFields(TextReader& reader, SharedState& state) {
@@ -66,8 +70,25 @@ void ReadRecords(TextReader& reader, SharedState& state, JokeDatabaseListener* l
 }  // namespace
 
 void ReadJokeHeader(SharedState& state, Services& services) {
-  TextReader reader = OpenDatabase(services);
-  ReadHeaderFields(reader, state);
+  const std::string path = DatabasePath(services);
+  for (std::size_t wanted = kHeaderFirstRead;; wanted *= 16) {
+    std::string start = services.ReadFileStart(path, wanted);
+    const bool whole_file = start.size() < wanted;
+    TextReader reader(std::move(start));
+    if (whole_file) return ReadHeaderFields(reader, state);
+    // Fields read from a part of the file are final only when the end of the third one
+    // lies before the end of the part: up to there the part is the file.
+    SharedState header;
+    try {
+      ReadHeaderFields(reader, header);
+    } catch (const Failure&) {
+      continue;
+    }
+    if (reader.AtEnd()) continue;
+    state.JokesVersion = std::move(header.JokesVersion);
+    state.JokesCompatible = std::move(header.JokesCompatible);
+    return;
+  }
 }
 
 const char* RecordKindName(const FieldValue& kind) {
@@ -78,7 +99,7 @@ const char* RecordKindName(const FieldValue& kind) {
 }
 
 void LoadJokeDatabase(SharedState& state, Services& services) {
-  TextReader reader = OpenDatabase(services);
+  TextReader reader(services.ReadWholeFile(DatabasePath(services)));
   ReadRecords(reader, state, nullptr);
 }
 

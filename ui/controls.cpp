@@ -29,9 +29,9 @@ Label::Label(WindowSystem& windows, FormHandle form, int index, const ControlDes
   FitToText();
 }
 
-void Label::SetText(const std::string& text) {
-  text_ = text;
-  windows_.SetControlText(form_, index_, text);
+void Label::SetText(std::string_view text) {
+  text_.assign(text);
+  windows_.SetControlText(form_, index_, text_);
   FitToText();
 }
 

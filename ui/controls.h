@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "ui/design.h"
 #include "ui/window_system.h"
@@ -46,7 +47,7 @@ class Label : public Control {
   Label(WindowSystem& windows, FormHandle form, int index, const ControlDesign& design);
 
   const std::string& text() const { return text_; }
-  void SetText(const std::string& text);
+  void SetText(std::string_view text);
 
   const std::optional<Color>& text_color() const { return text_color_; }
   void SetTextColor(const Color& color);

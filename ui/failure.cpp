@@ -4,8 +4,10 @@
 std::string FailureDescription(int code) {
   using namespace failure_code;
   switch (code) {
+    case kOutOfMemory: return "Out of memory";
     case kSubscriptOutOfRange: return "Subscript out of range";
     case kTypeMismatch: return "Type mismatch";
+    case kInternalError: return "Internal error";
     case kBadFileName: return "Bad file name or number";
     case kFileNotFound: return "File not found";
     case kDiskFull: return "Disk full";
@@ -13,6 +15,7 @@ std::string FailureDescription(int code) {
     case kPermissionDenied: return "Permission denied";
     case kPathFileAccessError: return "Path/File access error";
     case kPathNotFound: return "Path not found";
+    case kCannotLoadObject: return "Can't load or unload this object";
     case kInvalidPropertyValue: return "Invalid property value";
     default: return "Application-defined or object-defined error";
   }

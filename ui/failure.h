@@ -8,8 +8,10 @@
 inline constexpr const char* kProgramName = "Zorbel";
 
 namespace failure_code {
+inline constexpr int kOutOfMemory = 7;
 inline constexpr int kSubscriptOutOfRange = 9;
 inline constexpr int kTypeMismatch = 13;
+inline constexpr int kInternalError = 51;
 inline constexpr int kBadFileName = 52;
 inline constexpr int kFileNotFound = 53;
 inline constexpr int kDiskFull = 61;
@@ -17,6 +19,7 @@ inline constexpr int kInputPastEndOfFile = 62;
 inline constexpr int kPermissionDenied = 70;
 inline constexpr int kPathFileAccessError = 75;
 inline constexpr int kPathNotFound = 76;
+inline constexpr int kCannotLoadObject = 361;
 inline constexpr int kInvalidPropertyValue = 380;
 }  // namespace failure_code
 

@@ -67,25 +67,27 @@ void Form::Hide() {
 
 void Form::HandleEvent(const UiEvent& event) {
   if (!loaded_) return;
-  if (event.kind == EventKind::kMouseDown || event.kind == EventKind::kMouseUp) {
-    if (const std::optional<UiEvent> click = clicks_.Track(event)) HandleEvent(*click);
-    return;
-  }
-  if (event.kind == EventKind::kClick && event.control != UiEvent::kFormItself) {
-    MarkClicked(event.control);
-  }
-  if (event.kind == EventKind::kClose && design_.role.ignores_close_requests) return;
-  const auto handler = handlers_.find({event.control, event.kind});
-  if (handler != handlers_.end()) {
-    ++handlers_running_;
-    struct Leave {
-      int& running;
-      ~Leave() { --running; }
-    } leave{handlers_running_};
-    RunGuarded(context_.services, [&] { handler->second(event); });
-  } else if (event.kind == EventKind::kClose) {
-    Unload();
-  }
+  ++handlers_running_;
+  struct Leave {
+    int& running;
+    ~Leave() { --running; }
+  } leave{handlers_running_};
+  RunGuarded(context_.services, [&] {
+    if (event.kind == EventKind::kMouseDown || event.kind == EventKind::kMouseUp) {
+      if (const std::optional<UiEvent> click = clicks_.Track(event)) HandleEvent(*click);
+      return;
+    }
+    if (event.kind == EventKind::kClick && event.control != UiEvent::kFormItself) {
+      MarkClicked(event.control);
+    }
+    if (event.kind == EventKind::kClose && design_.role.ignores_close_requests) return;
+    const auto handler = handlers_.find({event.control, event.kind});
+    if (handler != handlers_.end()) {
+      handler->second(event);
+    } else if (event.kind == EventKind::kClose) {
+      Unload();
+    }
+  });
 }
 
 void Form::MarkClicked(int control) {

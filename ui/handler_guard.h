@@ -1,5 +1,5 @@
-// The net under every handler after start-up: a failure that escapes ends the program
-// after one box naming its code and description.
+// The net under every handler after start-up: whatever escapes ends the program after one
+// box naming its code and description.
 #pragma once
 
 #include <functional>
@@ -7,3 +7,8 @@
 #include "ui/services.h"
 
 void RunGuarded(Services& services, const std::function<void()>& handler);
+
+// Called inside a catch block: shows the run-time error box for the exception in flight and
+// ends the program. If even the box cannot be shown, the program still ends. Returns only
+// where ending the program returns (a test double).
+void EndOnEscapedException(Services& services);

@@ -3,6 +3,7 @@
 // platform keeps them in memory (files excepted); the Win32 platform calls Windows.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -37,8 +38,10 @@ class Services {
   // The cursor's display counter, as the Windows call keeps it; returns the new count.
   virtual int ShowCursor(bool show) = 0;
   virtual void OpenWithShell(const ShellRequest& request) = 0;
-  // The whole file; throws a Failure with the code the file system's answer maps to.
-  virtual std::string ReadWholeFile(const std::string& path) = 0;
+  // The file's first `max_bytes` bytes, fewer only when the file is shorter; throws a
+  // Failure with the code the file system's answer maps to.
+  virtual std::string ReadFileStart(const std::string& path, std::size_t max_bytes) = 0;
+  std::string ReadWholeFile(const std::string& path) { return ReadFileStart(path, SIZE_MAX); }
   // Writes a complete new file beside the old one and only then puts it in its place, so
   // that a failure leaves the old file as it was. Throws a Failure.
   virtual void ReplaceWholeFile(const std::string& path, std::string_view bytes) = 0;

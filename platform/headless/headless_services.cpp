@@ -2,6 +2,7 @@
 // with the answers of the file system mapped to the program's failure codes.
 #include "platform/headless/headless_services.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -89,14 +90,14 @@ int HeadlessServices::ShowCursor(bool show) {
   return cursor_count;
 }
 
-std::string HeadlessServices::ReadWholeFile(const std::string& path) {
+std::string HeadlessServices::ReadFileStart(const std::string& path, std::size_t max_bytes) {
   const std::string native = CheckedNativePath(path);
   const int descriptor = open(native.c_str(), O_RDONLY);
   if (descriptor < 0) FailForErrno(errno, native);
   std::string bytes;
   char buffer[65536];
-  for (;;) {
-    const ssize_t got = read(descriptor, buffer, sizeof buffer);
+  while (bytes.size() < max_bytes) {
+    const ssize_t got = read(descriptor, buffer, std::min(sizeof buffer, max_bytes - bytes.size()));
     if (got < 0) {
       if (errno == EINTR) continue;
       const int error = errno;

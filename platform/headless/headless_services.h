@@ -8,10 +8,11 @@
 #include <string>
 #include <vector>
 
+#include "ui/failure_net.h"
 #include "ui/services.h"
 
 // Thrown by EndProgram to unwind out of whatever runs; RunHeadless catches it.
-struct ProgramEnded {};
+struct ProgramEnded : ProgramEnding {};
 
 // What several programs started in one test share, like one Windows session.
 struct HeadlessMachine {
@@ -45,7 +46,7 @@ class HeadlessServices : public Services {
   std::string ProgramDirectory() override { return program_directory_; }
   int ShowCursor(bool show) override;
   void OpenWithShell(const ShellRequest& request) override;
-  std::string ReadWholeFile(const std::string& path) override;
+  std::string ReadFileStart(const std::string& path, std::size_t max_bytes) override;
   void ReplaceWholeFile(const std::string& path, std::string_view bytes) override;
   void ShowMessageBox(const std::string& title, const std::string& text, int style) override;
   double TimeOfDaySeconds() override { return time_of_day(); }

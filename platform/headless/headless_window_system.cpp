@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cctype>
 #include <cmath>
+#include <limits>
 #include <sstream>
 #include <stdexcept>
 
@@ -20,17 +21,44 @@ constexpr int kAltShift = 4;
 // themselves when the release comes over them.
 bool IsButtonKind(ControlKind kind) { return TakesFocus(kind) && kind != ControlKind::kTextBox; }
 
+constexpr std::size_t kLongText = 65536;
+
+// A text longer than this shows in the journal by its start and its length: a joke of
+// megabytes would otherwise be copied into the journal on every tick. The control itself
+// keeps the whole text.
+constexpr std::size_t kJournalTextLimit = 240;
+
 std::string Quoted(const std::string& text) {
   std::string quoted = "\"";
-  for (char c : text) {
+  for (char c : std::string_view(text).substr(0, kJournalTextLimit)) {
     if (c == '\r') quoted += "\\r";
     else if (c == '\n') quoted += "\\n";
     else quoted += c;
   }
-  return quoted + "\"";
+  quoted += "\"";
+  if (text.size() > kJournalTextLimit) quoted += "... (" + std::to_string(text.size()) + " bytes)";
+  return quoted;
+}
+
+// A length too great for the toolkit's whole numbers counts as the greatest one.
+int SaturatedTwips(double twips) {
+  return twips >= std::numeric_limits<int>::max() ? std::numeric_limits<int>::max()
+                                                   : static_cast<int>(twips);
 }
 
 }  // namespace
+
+HeadlessWindowSystem::TextLines::TextLines(const std::string& counted) : text(counted) {
+  std::size_t line_start = 0;
+  for (;;) {
+    const std::size_t line_end = text.find("\r\n", line_start);
+    const std::size_t length = (line_end == std::string::npos ? text.size() : line_end) - line_start;
+    widest = std::max(widest, length);
+    if (line_end == std::string::npos) break;
+    line_start = line_end + 2;
+    ++lines;
+  }
+}
 
 std::string ColorText(const std::optional<Color>& color) {
   if (!color) return "default";
@@ -179,19 +207,18 @@ std::string HeadlessWindowSystem::ReadControlText(FormHandle form, int control) 
 
 TwipSize HeadlessWindowSystem::MeasureText(const FontSpec& font, const std::string& text) {
   const double character_width = font.size_points * (font.bold ? 11 : 10);
-  const int line_height = static_cast<int>(std::lround(font.size_points * 24));
-  std::size_t widest = 0;
-  int lines = 1;
-  std::size_t line_start = 0;
-  for (;;) {
-    const std::size_t line_end = text.find("\r\n", line_start);
-    const std::size_t length = (line_end == std::string::npos ? text.size() : line_end) - line_start;
-    widest = std::max(widest, length);
-    if (line_end == std::string::npos) break;
-    line_start = line_end + 2;
-    ++lines;
+  const double line_height = std::round(font.size_points * 24);
+  // The tick measures one text at many sizes: a long one has its lines counted once, and
+  // short ones in between (the promotional messages) do not take its place.
+  std::optional<TextLines> short_text;
+  if (text.size() < kLongText) {
+    short_text.emplace(text);
+  } else if (text != measured_.text) {
+    measured_ = TextLines(text);
   }
-  return {static_cast<int>(std::lround(widest * character_width)), lines * line_height};
+  const TextLines& lines = short_text ? *short_text : measured_;
+  return {SaturatedTwips(std::round(lines.widest * character_width)),
+          SaturatedTwips(lines.lines * line_height)};
 }
 
 void HeadlessWindowSystem::SetTimer(FormHandle form, int control, int interval_ms) {

@@ -135,7 +135,17 @@ class HeadlessWindowSystem : public WindowSystem, public MessageBoxWatcher {
   void PressIn(FormHandle form, const std::string& control_name);
   void ReleaseIn(FormHandle form, const std::string& control_name);
 
+  // The last text measured, with its widest line and its number of lines.
+  struct TextLines {
+    TextLines() = default;
+    explicit TextLines(const std::string& counted);
+    std::string text;
+    std::size_t widest = 0;
+    std::size_t lines = 1;
+  };
+
   TwipSize screen_;
+  TextLines measured_;
   long long now_ms_ = 0;
   FormHandle next_handle_ = 1;
   std::vector<FormHandle> shown_order_;  // shown forms, the active one last

@@ -2,7 +2,9 @@
 // colour asked for again gets the object made the first time.
 #include "platform/win32/win32_gdi.h"
 
+#include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace {
 
@@ -22,6 +24,12 @@ COLORREF ColorRefOr(const std::optional<Color>& color, int system_index) {
 }
 
 GdiCache::GdiCache() : dpi_(ScreenDpi()) {}
+
+int GdiCache::ToTwips(int pixels) const {
+  const long long twips = std::llround(pixels * 1440.0 / dpi_);
+  return static_cast<int>(std::clamp<long long>(twips, std::numeric_limits<int>::min(),
+                                                std::numeric_limits<int>::max()));
+}
 
 GdiCache::~GdiCache() {
   for (const auto& [key, font] : fonts_) DeleteObject(font);

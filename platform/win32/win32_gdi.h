@@ -25,7 +25,8 @@ class GdiCache {
 
   // 1440 twips to the inch, at the DPI the screen reported when the toolkit started.
   int ToPixels(int twips) const { return MulDiv(twips, dpi_, 1440); }
-  int ToTwips(int pixels) const { return MulDiv(pixels, 1440, dpi_); }
+  // Saturated, not MulDiv's -1: a label of a huge text may measure more twips than an int holds.
+  int ToTwips(int pixels) const;
 
   HFONT Font(const FontSpec& font);
   HBRUSH Brush(COLORREF color);

@@ -4,6 +4,7 @@
 
 #include <shellapi.h>
 
+#include <algorithm>
 #include <vector>
 
 #include "ui/command_line.h"
@@ -87,15 +88,16 @@ void Win32Services::OpenWithShell(const ShellRequest& request) {
                 request.directory.c_str(), request.show_command);
 }
 
-std::string Win32Services::ReadWholeFile(const std::string& path) {
+std::string Win32Services::ReadFileStart(const std::string& path, std::size_t max_bytes) {
   FileHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                               FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file.valid()) FailForError(GetLastError());
   std::string bytes;
   char buffer[65536];
-  for (;;) {
+  while (bytes.size() < max_bytes) {
+    const DWORD wanted = static_cast<DWORD>(std::min(sizeof buffer, max_bytes - bytes.size()));
     DWORD got = 0;
-    if (!ReadFile(file.get(), buffer, sizeof buffer, &got, nullptr)) FailForError(GetLastError());
+    if (!ReadFile(file.get(), buffer, wanted, &got, nullptr)) FailForError(GetLastError());
     if (got == 0) break;
     bytes.append(buffer, got);
   }

@@ -8,6 +8,7 @@
 #include <cstring>
 
 #include "platform/win32/win32_input_events.h"
+#include "platform/win32/win32_proc_net.h"
 
 namespace {
 
@@ -175,7 +176,7 @@ LRESULT CALLBACK CoverProc(HWND window, UINT message, WPARAM wparam, LPARAM lpar
 LRESULT CALLBACK LabelProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam,
                            UINT_PTR subclass, DWORD_PTR data) {
   if (message == WM_NCDESTROY) {
-    RemoveWindowSubclass(window, LabelProc, subclass);
+    RemoveWindowSubclass(window, NettedSubclass<LabelProc>, subclass);
     return DefSubclassProc(window, message, wparam, lparam);
   }
   Win32Form& form = *reinterpret_cast<Win32Form*>(data);
@@ -216,13 +217,14 @@ void RegisterClassOf(HINSTANCE instance, const char* name, WNDPROC procedure, HB
 }  // namespace
 
 void RegisterWindowClasses(HINSTANCE instance) {
-  RegisterClassOf(instance, kFormClass, FormProc, nullptr);
-  RegisterClassOf(instance, kPictureBoxClass, PictureBoxProc, nullptr);
-  RegisterClassOf(instance, kCoverClass, CoverProc, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+  RegisterClassOf(instance, kFormClass, Netted<FormProc>, nullptr);
+  RegisterClassOf(instance, kPictureBoxClass, Netted<PictureBoxProc>, nullptr);
+  RegisterClassOf(instance, kCoverClass, Netted<CoverProc>,
+                  static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
 }
 
 void WatchLabelInput(HWND label, Win32Form& form) {
-  SetWindowSubclass(label, LabelProc, 1, reinterpret_cast<DWORD_PTR>(&form));
+  SetWindowSubclass(label, NettedSubclass<LabelProc>, 1, reinterpret_cast<DWORD_PTR>(&form));
 }
 
 void WatchFocus(HWND control, Win32Form& form) {

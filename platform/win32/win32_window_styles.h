@@ -10,9 +10,15 @@
 
 inline constexpr DWORD kChildStyle = WS_CHILD | WS_CLIPSIBLINGS | WS_CLIPCHILDREN;
 
+// Want of memory or of window handles is said in the portable words, so that the failure
+// net reports it as out of memory.
 [[noreturn]] inline void FailWindowCreation() {
-  throw std::system_error(static_cast<int>(GetLastError()), std::system_category(),
-                          "CreateWindowExA");
+  const DWORD error = GetLastError();
+  if (error == ERROR_NOT_ENOUGH_MEMORY || error == ERROR_OUTOFMEMORY ||
+      error == ERROR_NO_SYSTEM_RESOURCES || error == ERROR_NOT_ENOUGH_QUOTA) {
+    throw std::system_error(std::make_error_code(std::errc::not_enough_memory), "CreateWindowExA");
+  }
+  throw std::system_error(static_cast<int>(error), std::system_category(), "CreateWindowExA");
 }
 
 inline DWORD AlignmentStyle(TextAlignment alignment) {

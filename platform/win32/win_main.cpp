@@ -9,8 +9,14 @@
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   Win32Services services;
-  Win32WindowSystem windows;
-  Program program(services, windows);
-  RunGuarded(services, [&] { program.Main(); });
-  return RunMessageLoop();
+  int exit_code = 0;
+  // The toolkit and the program are built inside the net too: either may run out of
+  // memory or be refused a window before the first handler runs.
+  RunGuarded(services, [&] {
+    Win32WindowSystem windows;
+    Program program(services, windows);
+    program.Main();
+    exit_code = RunMessageLoop();
+  });
+  return exit_code;
 }

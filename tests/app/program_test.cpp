@@ -8,6 +8,7 @@
 #include "tests/support/failure_matchers.h"
 #include "tests/support/headless_program.h"
 #include "tests/support/temp_folder.h"
+#include "startup/web_endpoints.h"
 
 namespace {
 
@@ -99,7 +100,7 @@ TEST_F(ProgramTest, SaverModeLoadsEverythingAndPreparesTheInterval) {
 }
 
 TEST_F(ProgramTest, EachFailureSelectsItsReport) {
-  const std::string home = "http://www.tw.example/zorbel/";
+  const std::string home = endpoints::ProductPageAddress();
   EXPECT_EQ(ReportOf("/c"),
             "Jokes database could not be found. \r\n\r\nYou may not have installed the screensaver "
             "properly. Please review the installation instructions provided, or check out our web "

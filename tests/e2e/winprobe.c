@@ -17,12 +17,16 @@
  *                                    WEIGHT (bold or regular) at 96 dpi, as "width height":
  *                                    on one line when WIDTH is 0, else wrapped at word
  *                                    boundaries within WIDTH pixels and centred
+ *   winprobe resources EXE_NAME      the process's private bytes, working set, GDI and USER
+ *                                    object counts (as the system reports them) and windows
  *
  * Texts are printed with CR, LF, tab and backslash escaped as \r, \n, \t and \\, one item
  * per line, so that shell tests compare them exactly. */
 #define COBJMACROS
 #include <windows.h>
 #include <shlobj.h>
+#include <psapi.h>
+#include <tlhelp32.h>
 
 #include <stdio.h>
 #include <stdlib.h>
@@ -231,6 +235,64 @@ static int PrintExtent(const char* face, double points, const char* weight, int 
   return 0;
 }
 
+/* The first running process whose executable is named `name`, or 0. */
+static DWORD ProcessNamed(const char* name) {
+  HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+  PROCESSENTRY32 entry;
+  ZeroMemory(&entry, sizeof entry);
+  entry.dwSize = sizeof entry;
+  DWORD found = 0;
+  for (BOOL more = Process32First(snapshot, &entry); more && found == 0;
+       more = Process32Next(snapshot, &entry)) {
+    if (_stricmp(entry.szExeFile, name) == 0) found = entry.th32ProcessID;
+  }
+  CloseHandle(snapshot);
+  return found;
+}
+
+typedef struct {
+  DWORD process;
+  int count;
+} WindowCount;
+
+static BOOL CALLBACK CountChild(HWND window, LPARAM count) {
+  (void)window;
+  ++((WindowCount*)count)->count;
+  return TRUE;
+}
+
+static BOOL CALLBACK CountProcessWindows(HWND window, LPARAM count) {
+  WindowCount* windows = (WindowCount*)count;
+  DWORD owner = 0;
+  GetWindowThreadProcessId(window, &owner);
+  if (owner == windows->process) {
+    ++windows->count;
+    EnumChildWindows(window, CountChild, count);
+  }
+  return TRUE;
+}
+
+static int PrintResources(const char* name) {
+  const DWORD id = ProcessNamed(name);
+  HANDLE process = id == 0 ? NULL : OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, id);
+  if (process == NULL) {
+    fprintf(stderr, "winprobe: no process \"%s\"\n", name);
+    return 1;
+  }
+  PROCESS_MEMORY_COUNTERS_EX memory;
+  ZeroMemory(&memory, sizeof memory);
+  memory.cb = sizeof memory;
+  K32GetProcessMemoryInfo(process, (PROCESS_MEMORY_COUNTERS*)&memory, sizeof memory);
+  WindowCount windows = {id, 0};
+  EnumWindows(CountProcessWindows, (LPARAM)&windows);
+  printf("private_bytes %lu working_set %lu gdi_objects %lu user_objects %lu windows %d\n",
+         (unsigned long)memory.PrivateUsage, (unsigned long)memory.WorkingSetSize,
+         GetGuiResources(process, GR_GDIOBJECTS), GetGuiResources(process, GR_USEROBJECTS),
+         windows.count);
+  CloseHandle(process);
+  return 0;
+}
+
 static HWND RequireWindow(const char* title) {
   HWND window = FindVisibleTitled(title);
   if (window == NULL) fprintf(stderr, "winprobe: no visible window titled \"%s\"\n", title);
@@ -253,6 +315,7 @@ int main(int argc, char** argv) {
     return PrintExtent(argv[2], atof(argv[3]), argv[4], atoi(argv[5]), argv[6]);
   if (argc < 3) return Usage();
   if (strcmp(command, "shortcut") == 0 && argc == 3) return Shortcut(argv[2]);
+  if (strcmp(command, "resources") == 0 && argc == 3) return PrintResources(argv[2]);
 
   HWND window = RequireWindow(argv[2]);
   if (window == NULL) return 1;

@@ -10,6 +10,7 @@
 #include "saver/form1.h"
 #include "saver/promo_messages.h"
 #include "tests/support/headless_program.h"
+#include "startup/web_endpoints.h"
 
 namespace {
 
@@ -153,9 +154,23 @@ TEST(IntervalAfterJoke, StaysWithinTheTimersRange) {
   EXPECT_EQ(IntervalAfterJoke(7000, 0.0005, 7000), 7000) << "half a millisecond to even";
   EXPECT_EQ(IntervalAfterJoke(7000, 0.0015, 7000), 7002);
   EXPECT_EQ(IntervalAfterJoke(64000, 8.0, 7000), 65535) << "no failure 380";
-  EXPECT_EQ(IntervalAfterJoke(7000, -10.0, 7000), 1) << "never 0, which would stop the cycle";
+  EXPECT_EQ(IntervalAfterJoke(7000, -6.999, 7000), 1);
+  EXPECT_EQ(IntervalAfterJoke(7000, -6.9995, 7000), 7000) << "rounds to 0: no burst, no stop";
+  EXPECT_EQ(IntervalAfterJoke(7000, -10.0, 7000), 7000);
+  EXPECT_EQ(IntervalAfterJoke(9000, -7.0, 2000), 2000);
+  EXPECT_EQ(IntervalAfterJoke(7000, -1e300, 7000), 7000);
   EXPECT_EQ(IntervalAfterJoke(7000, std::string("3"), 7000), 10000);
   EXPECT_EQ(IntervalAfterJoke(7000, std::string("3 s"), 7000), 7000);
+}
+
+TEST_F(DisplayCycleTest, AJokeWhoseExtraTimeCancelsTheDelayComesNoFasterThanTheDelay) {
+  ResetEntryLists(state);
+  Settings("clean", "medicalno");
+  state.clean.Add("quick", -7.0);
+  platform.windows.Advance(120000);
+  int ticks = 0;
+  for (const std::string& line : platform.windows.journal) ticks += line.find("Form1.Label1 hidden") != std::string::npos;
+  EXPECT_EQ(ticks, (120000 - 3500) / 7000) << "the cycle starts when the intro ends at 3.5 s";
 }
 
 TEST_F(DisplayCycleTest, StylingDrawsFromThePaletteFacesSizesAndWeights) {
@@ -217,16 +232,16 @@ TEST(PromoMessages, SeventeenFromPositionOneWithTheirQuotedLines) {
             "upgrade' in the setup screen. ");
   EXPECT_EQ(messages[3],
             "Be part of the Zorbel SS project!\r\n\r\nSubmit your own zorbel jokes and more at "
-            "our site: \r\nwww.tw.example/zorbel/");
-  EXPECT_EQ(messages[4], "Problems, questions, comments?\r\nE-mail ss@tw.example");
-  EXPECT_EQ(messages[6], "www.tw.example");
-  EXPECT_EQ(messages[9], "More Zorbel Jokes:\r\nhttp://www.tw.example/zorbel/");
+            "our site: \r\n" + std::string(endpoints::kMakerWebHost) + "/zorbel/");
+  EXPECT_EQ(messages[4], "Problems, questions, comments?\r\nE-mail " + endpoints::SupportEmail());
+  EXPECT_EQ(messages[6], endpoints::kMakerWebHost);
+  EXPECT_EQ(messages[9], "More Zorbel Jokes:\r\n" + endpoints::ProductPageAddress());
   EXPECT_EQ(messages[12].substr(0, 92),
             "Zorbel Joke Network - add zorbels to your site\r\n\r\n"
-            "http://www.zorbelring.example/ring/joke/\r\n");
-  EXPECT_EQ(messages[15], "tw.example");
-  EXPECT_EQ(messages[16], "Zorbel Jokes. http://www.tw.example/zorbel/ ");
-  EXPECT_EQ(messages[17], "Jokes. http://www.tw.example/jokes/");
+            "http://" + std::string(endpoints::kJokeNetworkHost) + "/" + endpoints::kJokeNetworkPathWord + "/joke/\r\n");
+  EXPECT_EQ(messages[15], endpoints::kMakerDomain);
+  EXPECT_EQ(messages[16], "Zorbel Jokes. " + endpoints::ProductPageAddress() + " ");
+  EXPECT_EQ(messages[17], "Jokes. " + endpoints::MakerAddress("/jokes/"));
   for (std::size_t i = 1; i < messages.size(); ++i) EXPECT_FALSE(messages[i].empty()) << i;
 
   EXPECT_EQ(&PickPromoMessage(messages, 0.0), &messages[1]);

@@ -6,6 +6,7 @@
 
 #include "tests/support/headless_program.h"
 #include "tests/support/temp_folder.h"
+#include "startup/web_endpoints.h"
 
 namespace {
 
@@ -38,7 +39,7 @@ TEST_F(SaverWindowTest, StartUpShowsTheIntroWithTheCursorHiddenOnce) {
   EXPECT_EQ(Shown("Label10").text,
             "The following message only appears as this is the \"test version\" of the Zorbel "
             "Joke Screensaver Version 4.0. ");
-  EXPECT_NE(Shown("Label9").text.find("Faultwatch(tm) at http://www.tw.example/zorbel/ . We "
+  EXPECT_NE(Shown("Label9").text.find("Faultwatch(tm) at " + endpoints::ProductPageAddress() + " . We "
                                       "thank you for your co-operation. "),
             std::string::npos);
   EXPECT_FALSE(Shown("labelxx").visible);

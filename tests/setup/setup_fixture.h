@@ -8,6 +8,7 @@
 
 #include "tests/support/headless_program.h"
 #include "tests/support/temp_folder.h"
+#include "startup/web_endpoints.h"
 
 class SetupTest : public ::testing::Test {
  protected:
@@ -32,7 +33,7 @@ class SetupTest : public ::testing::Test {
     return app.windows.ControlOf(form, control);
   }
 
-  std::string Address(const std::string& path) const { return "http://www.tw.example" + path; }
+  std::string Address(const std::string& path) const { return endpoints::MakerAddress(path); }
 
   TempFolder folder;
   HeadlessProgram app{"/c", folder.path()};

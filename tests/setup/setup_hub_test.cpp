@@ -4,6 +4,7 @@
 
 #include "setup/setup_texts.h"
 #include "setup/upgrade_request.h"
+#include "startup/web_endpoints.h"
 
 namespace {
 
@@ -22,7 +23,7 @@ TEST(SetupStart, TheBetaNoticeComesBeforeTheHubShows) {
                               "\r\n\r\nIt is not fully complete, and may have: unimplemented "
                               "features, bugs and general mistakes. YOU ARE ENCOURGED TO REPORT "
                               "THESE, through Tarnwick's online Faultwatch service which can be "
-                              "accessed at http://www.tw.example/zorbel/",
+                              "accessed at " + endpoints::ProductPageAddress(),
                               message_box_style::kInformation}));
   EXPECT_FALSE(hub_shown_under_box);
   EXPECT_TRUE(app.windows.IsShown("Form3"));
@@ -61,7 +62,7 @@ TEST_F(SetupTest, EachButtonShowsItsMessageThenOpensItsPage) {
     }
   }
   EXPECT_TRUE(app.windows.IsShown("Form3"));
-  EXPECT_NE(setup_text::UpgradeNotice().text.find("connect to Tw.Example to check"),
+  EXPECT_NE(setup_text::UpgradeNotice().text.find("connect to " + setup_text::BrandedDomain() + " to check"),
             std::string::npos);
 }
 
@@ -70,7 +71,7 @@ TEST(UpgradeRequest, NumbersPlainAndTextsEncodedSoNothingAddsAKey) {
   state.AppVersion = " 4beta1 ";
   state.JokesVersion = 3.5;
   state.JokesCompatible = 4.0;
-  const std::string base = "http://www.tw.example/zorbel/upgrade.cgi?jokesversion=";
+  const std::string base = endpoints::MakerAddress("/zorbel/upgrade.cgi?jokesversion=");
   EXPECT_EQ(UpgradeRequestAddress(state), base + "3.5&appversion=4beta1&compatible=4");
   state.JokesVersion = -0.25;
   state.JokesCompatible = 1e21;
@@ -86,7 +87,7 @@ TEST_F(SetupTest, OneInformationWindowServesBothTopicsAndStartsAfreshAfterOk) {
   EXPECT_EQ(app.windows.ActiveFormName(), "Form4");
   EXPECT_EQ(app.windows.FindForm("Form4")->caption, "About the SS");
   EXPECT_EQ(Shown("Form4", "Label1").text, "About the SS!");
-  EXPECT_NE(Shown("Form4", "Label2").text.find("Please send comments to ss@tw.example\r\n\r\n"),
+  EXPECT_NE(Shown("Form4", "Label2").text.find("Please send comments to " + endpoints::SupportEmail() + "\r\n\r\n"),
             std::string::npos);
 
   app.windows.ClickIn("Form3", "Command7");

@@ -17,7 +17,7 @@ TEST(OpenWebAddress, MakesOneShellRequestPerCallWithTheSixArguments) {
   state.WebAddress.clear();
   OpenWebAddress(state, services);
 
-  const ShellRequest home{0, "Open", "http://www.tw.example/zorbel/bounce.cgi?where=home", "",
+  const ShellRequest home{0, "Open", endpoints::MakerAddress("/zorbel/bounce.cgi?where=home"), "",
                           "/opt/zorbel", 1};
   ASSERT_EQ(services.shell_requests.size(), 3u);
   EXPECT_EQ(services.shell_requests[0], home);

@@ -1,0 +1,34 @@
+// The last net of the window procedures: Windows cannot carry a C++ exception back through
+// its own frames, so whatever a procedure lets escape becomes the run-time error box and
+// the end of the program right there.
+#pragma once
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include "ui/handler_guard.h"
+#include "ui/services.h"
+
+// The services the net shows its box with and ends the program through.
+Services& ProcNetServices();
+
+template <WNDPROC Procedure>
+LRESULT CALLBACK Netted(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+  try {
+    return Procedure(window, message, wparam, lparam);
+  } catch (...) {
+    EndOnEscapedException(ProcNetServices());
+  }
+  return 0;
+}
+
+template <SUBCLASSPROC Procedure>
+LRESULT CALLBACK NettedSubclass(HWND window, UINT message, WPARAM wparam, LPARAM lparam,
+                                UINT_PTR subclass, DWORD_PTR data) {
+  try {
+    return Procedure(window, message, wparam, lparam, subclass, data);
+  } catch (...) {
+    EndOnEscapedException(ProcNetServices());
+  }
+  return 0;
+}

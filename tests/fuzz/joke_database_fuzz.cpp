@@ -1,0 +1,53 @@
+// Any bytes as the joke database: either they load, with at most 500 entries per category,
+// each list one slot longer than its count and slot 0 empty, or the load fails with 62 or 9.
+// The header reader agrees with the loader on the header of every file.
+
+#include "startup/joke_database.h"
+#include "tests/fuzz/memory_file_services.h"
+
+namespace {
+
+int CodeOf(void (*reader)(SharedState&, Services&), SharedState& state, Services& services) {
+  try {
+    reader(state, services);
+  } catch (const Failure& failure) {
+    return failure.code;
+  }
+  return 0;
+}
+
+void CheckCategory(const EntryList& list) {
+  FUZZ_CHECK(list.count >= 0 && list.count <= kMaxEntriesPerCategory);
+  FUZZ_CHECK(list.texts.size() == static_cast<std::size_t>(list.count) + 1);
+  FUZZ_CHECK(list.extra_seconds.size() == list.texts.size());
+  FUZZ_CHECK(list.texts[0].empty() && IsEmpty(list.extra_seconds[0]));
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  const std::string_view bytes(reinterpret_cast<const char*>(data), size);
+  HeadlessMachine machine;
+  MemoryFileServices services(machine, "/s", kJokeDatabaseFileName, bytes);
+
+  SharedState loaded;
+  ResetEntryLists(loaded);
+  const int load_code = CodeOf(LoadJokeDatabase, loaded, services);
+  SharedState header;
+  const int header_code = CodeOf(ReadJokeHeader, header, services);
+
+  if (load_code == 0) {
+    for (const EntryList* list : {&loaded.clean, &loaded.rude, &loaded.medical}) CheckCategory(*list);
+  } else {
+    FUZZ_CHECK(load_code == failure_code::kInputPastEndOfFile ||
+               load_code == failure_code::kSubscriptOutOfRange);
+  }
+  FUZZ_CHECK(header_code == 0 || header_code == failure_code::kInputPastEndOfFile);
+  if (header_code != 0) FUZZ_CHECK(load_code == header_code);
+  if (load_code == 0) {
+    FUZZ_CHECK(header_code == 0);
+    FUZZ_CHECK(header.JokesVersion == loaded.JokesVersion);
+    FUZZ_CHECK(header.JokesCompatible == loaded.JokesCompatible);
+  }
+  return 0;
+}

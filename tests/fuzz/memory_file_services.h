@@ -1,0 +1,38 @@
+// Process services for the fuzz targets: the one file the program asks for holds the fuzzed
+// bytes, kept in memory so that each input costs no file system work.
+#pragma once
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <string_view>
+
+#include "platform/headless/headless_services.h"
+#include "ui/failure.h"
+
+class MemoryFileServices : public HeadlessServices {
+ public:
+  // `file_name` as the program appends it to its directory ("\\jokes.txt").
+  MemoryFileServices(HeadlessMachine& machine, const std::string& arguments, std::string file_name,
+                     std::string_view bytes)
+      : HeadlessServices(machine, arguments, "C:\\fuzz"), file_name_(std::move(file_name)),
+        bytes_(bytes) {}
+
+  std::string ReadFileStart(const std::string& path, std::size_t max_bytes) override {
+    if (!path.ends_with(file_name_)) Fail(failure_code::kFileNotFound);
+    return std::string(bytes_.substr(0, max_bytes));
+  }
+
+ private:
+  std::string file_name_;
+  std::string_view bytes_;
+};
+
+// Stops the fuzzer with a message when a property does not hold.
+#define FUZZ_CHECK(condition)                                                        \
+  do {                                                                               \
+    if (!(condition)) {                                                              \
+      std::fprintf(stderr, "%s:%d: property failed: %s\n", __FILE__, __LINE__, #condition); \
+      std::abort();                                                                  \
+    }                                                                                \
+  } while (false)

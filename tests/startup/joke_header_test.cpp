@@ -1,0 +1,80 @@
+// The header reader takes only as much of the joke database as its three fields need, and
+// reads them exactly as a reader of the whole file would, wherever its reads stop.
+#include <gtest/gtest.h>
+
+#include "platform/headless/headless_services.h"
+#include "startup/joke_database.h"
+#include "startup/text_reader.h"
+#include "tests/support/failure_matchers.h"
+#include "tests/support/temp_folder.h"
+
+namespace {
+
+// Counts the bytes the program takes from files.
+class CountingServices : public HeadlessServices {
+ public:
+  using HeadlessServices::HeadlessServices;
+  std::string ReadFileStart(const std::string& path, std::size_t max_bytes) override {
+    std::string bytes = HeadlessServices::ReadFileStart(path, max_bytes);
+    bytes_read += bytes.size();
+    return bytes;
+  }
+  std::size_t bytes_read = 0;
+};
+
+class JokeHeaderTest : public ::testing::Test {
+ protected:
+  // The header as the reader found it in `bytes`, or the failure code.
+  std::variant<int, std::pair<FieldValue, FieldValue>> Header(const std::string& bytes) {
+    folder.Write("jokes.txt", bytes);
+    SharedState state;
+    const int code = FailureCodeOf([&] { ReadJokeHeader(state, services); });
+    if (code != 0) return code;
+    return std::make_pair(state.JokesVersion, state.JokesCompatible);
+  }
+  // The same three fields read from the whole file at once.
+  std::variant<int, std::pair<FieldValue, FieldValue>> WholeFileHeader(const std::string& bytes) {
+    std::pair<FieldValue, FieldValue> fields;
+    const int code = FailureCodeOf([&] {
+      TextReader reader(bytes);
+      reader.ReadField();
+      fields.first = reader.ReadField();
+      fields.second = reader.ReadField();
+    });
+    if (code != 0) return code;
+    return fields;
+  }
+
+  TempFolder folder;
+  HeadlessMachine machine;
+  CountingServices services{machine, "/c", folder.path()};
+};
+
+TEST_F(JokeHeaderTest, ReadsAFewKilobytesOfAHugeDatabase) {
+  std::string bytes = "\"Big\",12,4\r\n";
+  while (bytes.size() < 8 * 1024 * 1024) bytes += "clean,0,0\r\nA zorbel walks in.\r\n</joke>\r\n";
+  ASSERT_EQ(Header(bytes), (decltype(Header("")){std::make_pair(FieldValue(12.0), FieldValue(4.0))}));
+  EXPECT_LE(services.bytes_read, 4096u);
+}
+
+TEST_F(JokeHeaderTest, FieldsAcrossTheEndOfAReadComeOutAsFromTheWholeFile) {
+  // Header fields that end just before, on and just after the places the reader's reads
+  // stop, quoted and not, cut short or followed by records.
+  for (std::size_t length : {4080u, 4090u, 4093u, 4094u, 4095u, 4096u, 4097u, 65530u, 65536u, 70000u}) {
+    const std::string filler(length, 'x');
+    for (const std::string& bytes :
+         {filler + ",7,8\r\nclean,0,0\r\njoke\r\n</joke>\r\n", "\"" + filler + "\",7,8\r\n",
+          "a," + filler + ",9", "a,b," + filler + "\r\n", "a,\"b\"" + filler + ",c,d",
+          "\"" + filler, filler + ",7", "a,b,\"" + filler}) {
+      EXPECT_EQ(Header(bytes), WholeFileHeader(bytes)) << bytes.size() << " " << bytes.substr(0, 12);
+    }
+  }
+}
+
+TEST_F(JokeHeaderTest, AHeaderCutShortIsFailure62AsBefore) {
+  EXPECT_EQ(Header(""), (decltype(Header("")){62}));
+  EXPECT_EQ(Header("\"db\",2\r\n"), (decltype(Header("")){62}));
+  EXPECT_EQ(Header(std::string(5000, 'x') + ",2\r\n"), (decltype(Header("")){62}));
+}
+
+}  // namespace

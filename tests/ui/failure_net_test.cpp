@@ -1,0 +1,151 @@
+// The failure net: every kind of exception becomes a failure with a run-time code, a handler
+// that throws one shows the run-time error box and ends the program, and the end of the
+// program itself passes through every net.
+#include <gtest/gtest.h>
+
+#include <new>
+#include <stdexcept>
+#include <system_error>
+
+#include "tests/support/headless_program.h"
+#include "ui/failure_net.h"
+#include "ui/form.h"
+#include "ui/handler_guard.h"
+
+namespace {
+
+template <typename Thrown>
+Failure TranslationOf(const Thrown& thrown) {
+  try {
+    throw thrown;
+  } catch (...) {
+    return FailureInFlight();
+  }
+}
+
+TEST(FailureInFlight, GivesEachKindOfExceptionItsRunTimeCode) {
+  const Failure own = TranslationOf(Failure{62, "Input past end of file", "Zorbel"});
+  EXPECT_EQ(own.code, 62);
+  EXPECT_EQ(own.description, "Input past end of file");
+
+  const Failure memory = TranslationOf(std::bad_alloc());
+  EXPECT_EQ(memory.code, 7);
+  EXPECT_EQ(memory.description, "Out of memory");
+  EXPECT_EQ(memory.source, "Zorbel");
+  EXPECT_EQ(TranslationOf(std::bad_array_new_length()).code, 7);
+
+  EXPECT_EQ(TranslationOf(std::system_error(std::make_error_code(std::errc::not_enough_memory))).code, 7);
+  const Failure refused = TranslationOf(std::system_error(1400, std::system_category(), "window"));
+  EXPECT_EQ(refused.code, 361);
+  EXPECT_EQ(refused.description, "Can't load or unload this object");
+
+  EXPECT_EQ(TranslationOf(std::logic_error("no such form")).code, 51);
+  EXPECT_EQ(TranslationOf(std::out_of_range("at")).description, "Internal error");
+  EXPECT_EQ(TranslationOf(42).code, 51);
+}
+
+TEST(FailureInFlight, LetsTheEndOfTheProgramPass) {
+  EXPECT_THROW(TranslationOf(ProgramEnded{}), ProgramEnded);
+}
+
+// A form whose one button throws whatever the test puts in `thrower`.
+class ThrowingForm : public Form {
+ public:
+  explicit ThrowingForm(UiContext context) : Form(Design(), context) {
+    Bind(*this, {FORM_HANDLER(ThrowingForm, Button, Click)});
+  }
+  void Button_Click() {
+    thrower();
+    went_on = true;
+  }
+  static FormDesign Design() {
+    FormDesign design;
+    design.name = "Thrower";
+    ControlDesign button;
+    button.name = "Button";
+    button.kind = ControlKind::kCommandButton;
+    design.controls.push_back(button);
+    return design;
+  }
+  std::function<void()> thrower;
+  bool went_on = false;
+};
+
+class HandlerNetTest : public ::testing::Test {
+ protected:
+  // Clicks the button with `thrower` behind it; the one box the user then saw, or "".
+  std::string BoxAfterClick(std::function<void()> thrower) {
+    HeadlessPlatform platform("/s", ".");
+    ThrowingForm form{platform.ui()};
+    form.thrower = std::move(thrower);
+    form.Show();
+    platform.windows.Click("Button");
+    EXPECT_FALSE(form.went_on);
+    EXPECT_TRUE(platform.windows.program_ended());
+    if (platform.services.message_boxes.size() != 1) return "";
+    EXPECT_EQ(platform.services.message_boxes[0].title, "Zorbel");
+    return platform.services.message_boxes[0].text;
+  }
+};
+
+TEST_F(HandlerNetTest, EveryExceptionEndsInTheRunTimeErrorBoxAndTheEnd) {
+  EXPECT_EQ(BoxAfterClick([] { throw std::bad_alloc(); }), "Run-time error '7':\r\n\r\nOut of memory");
+  EXPECT_EQ(BoxAfterClick([] { throw std::system_error(1400, std::system_category()); }),
+            "Run-time error '361':\r\n\r\nCan't load or unload this object");
+  EXPECT_EQ(BoxAfterClick([] { throw std::logic_error("bug"); }),
+            "Run-time error '51':\r\n\r\nInternal error");
+  EXPECT_EQ(BoxAfterClick([] { throw "text"; }), "Run-time error '51':\r\n\r\nInternal error");
+  EXPECT_EQ(BoxAfterClick([] { Fail(9); }), "Run-time error '9':\r\n\r\nSubscript out of range");
+}
+
+TEST_F(HandlerNetTest, AHandlerEndingTheProgramShowsNoBox) {
+  HeadlessMachine machine;
+  HeadlessServices services{machine, "/s", "."};
+  bool went_on = false;
+  RunHeadless([&] {
+    RunGuarded(services, [&] { services.EndProgram(); });
+    went_on = true;
+  });
+  EXPECT_FALSE(went_on);
+  EXPECT_TRUE(services.message_boxes.empty());
+}
+
+// Services whose message box fails the way a box shown with no memory left would.
+class BoxlessServices : public HeadlessServices {
+ public:
+  using HeadlessServices::HeadlessServices;
+  void ShowMessageBox(const std::string&, const std::string&, int) override { throw std::bad_alloc(); }
+};
+
+TEST_F(HandlerNetTest, TheProgramEndsEvenWhenTheBoxCannotBeShown) {
+  HeadlessMachine machine;
+  BoxlessServices services{machine, "/s", "."};
+  bool escaped = false;
+  RunHeadless([&] {
+    try {
+      RunGuarded(services, [] { throw std::bad_alloc(); });
+    } catch (const std::bad_alloc&) {
+      escaped = true;
+    }
+  });
+  EXPECT_FALSE(escaped);
+  EXPECT_TRUE(services.ended);
+}
+
+TEST_F(HandlerNetTest, AFailureWhileTheBoxIsUpEndsTheProgramWithoutASecondBox) {
+  HeadlessMachine machine;
+  HeadlessServices services{machine, "/s", "."};
+  services.while_box_shows = [&](const MessageBoxRecord&) {
+    RunGuarded(services, [] { throw std::logic_error("a tick under the box"); });
+  };
+  RunHeadless([&] { RunGuarded(services, [] { throw std::bad_alloc(); }); });
+  EXPECT_TRUE(services.ended);
+  ASSERT_EQ(services.message_boxes.size(), 1u);
+  EXPECT_EQ(services.message_boxes[0].text, "Run-time error '7':\r\n\r\nOut of memory");
+
+  services.while_box_shows = nullptr;
+  RunHeadless([&] { RunGuarded(services, [] { Fail(9); }); });
+  EXPECT_EQ(services.message_boxes.size(), 2u) << "a later failure shows its box again";
+}
+
+}  // namespace
