@@ -6,7 +6,7 @@
 
 #include "checker/joke_file_check.h"
 #include "startup/joke_database.h"
-#include "ui/failure.h"
+#include "ui/failure_net.h"
 
 int RunCheckCommand(const std::vector<std::string>& files, Services& services, std::ostream& out) {
   std::vector<std::string> to_check = files;
@@ -16,7 +16,9 @@ int RunCheckCommand(const std::vector<std::string>& files, Services& services, s
     CheckResult result;
     try {
       result = CheckJokeBytes(services.ReadWholeFile(file));
-    } catch (const Failure& failure) {
+    } catch (...) {
+      // A file the system will not give, or one larger than memory, as the saver would see it.
+      const Failure failure = FailureInFlight();
       result = CannotRead(failure.code, failure.description);
     }
     out << FormatReport(file, result);
