@@ -71,13 +71,17 @@ if [ "$*" = installer ]; then
   export WINEPREFIX="$tour_prefix/wine"
   prepare_wine_prefix >/dev/null
   mkdir -p installer-screenshots
-  rm -f installer-screenshots/*.png
+  rm -f installer-screenshots/*.png installer-screenshots/.*.png
   wine "${program[@]}" >/dev/null 2>&1 &
   shot 1-welcome installer-screenshots
   xdotool key Return && shot 2-components installer-screenshots
   xdotool key Return && shot 3-finish installer-screenshots
   # Finish, with "Open the Zorbel setup window now" ticked: the installed program's /c.
   xdotool key Return && shot 4-setup-opened installer-screenshots
+  # Without a window manager nothing hands the keyboard on when the installer's window
+  # goes: once the notice stands alone, it gets the focus by hand.
+  shot .notice-alone installer-screenshots >/dev/null
+  xdotool search --name "Welcome to beta" windowfocus --sync 2>/dev/null
   xdotool key Return && shot 5-setup-hub installer-screenshots
   xdotool key alt+r
   folder=$(winepath -u "$(wine cmd /c echo %LOCALAPPDATA% | tr -d '\r')\\Programs\\Zorbel")
@@ -85,7 +89,7 @@ if [ "$*" = installer ]; then
   shot 6-uninstall-confirm installer-screenshots
   xdotool key Return && shot 7-uninstall-done installer-screenshots
   xdotool key Return
-  sleep 1
+  sleep 2
   [ -e "$folder" ] && echo "The uninstaller left $folder" >&2
   exit 0
 fi
