@@ -7,13 +7,13 @@ source "$(dirname "$0")/lib.sh"
 e2e_init "$1" "$2"
 
 window_title="Zorbel Joke Screensaver"
-joke='Why did the zorbel sit on the clock?\r\nHe wanted to be on time.'
+joke='The town clock of Zorb stopped at noon.\r\nThe zorbels have been waiting politely ever since.'
 notices='^(The following message only appears|This is the BETA edition)'
 
 saver_folder() {
   local folder
   folder=$(e2e_workdir)
-  printf '"One joke",1,4\r\nclean,0,0\r\nWhy did the zorbel sit on the clock?\r\nHe wanted to be on time.\r\n</joke>\r\n' >"$folder/jokes.txt"
+  printf '"One joke",1,4\r\nclean,0,0\r\nThe town clock of Zorb stopped at noon.\r\nThe zorbels have been waiting politely ever since.\r\n</joke>\r\n' >"$folder/jokes.txt"
   printf 'clean\r\nmedicalno\r\n 2 \r\n' >"$folder/Qorv.ini"
   echo "$folder"
 }
