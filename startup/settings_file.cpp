@@ -4,7 +4,7 @@
 #include "startup/numbers.h"
 #include "startup/settings_vocabulary.h"
 #include "startup/text_reader.h"
-#include "ui/failure.h"
+#include "ui/failure_net.h"
 
 namespace {
 std::string SettingsPath(Services& services) { return services.ProgramDirectory() + kSettingsFileName; }
@@ -16,7 +16,8 @@ void ReadSettings(SharedState& state, Services& services) {
     state.JokeStyle = reader.ReadField();
     state.MedicalSetting = reader.ReadField();
     state.DelaySeconds = reader.ReadField();
-  } catch (const Failure&) {
+  } catch (...) {
+    FailureInFlight();  // lets the end of the program pass; anything else means the defaults
     state.DelaySeconds = static_cast<double>(kDefaultDelaySeconds);
     state.JokeStyle = std::string(kDefaultJokeStyle);
     state.MedicalSetting = std::string(kDefaultMedicalSetting);

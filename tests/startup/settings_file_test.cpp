@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <new>
 
 #include "platform/headless/headless_services.h"
 #include "tests/support/failure_matchers.h"
@@ -53,6 +54,17 @@ TEST_F(SettingsFileTest, AnyReadingFailureGivesAllThreeDefaults) {
   ExpectDefaults(Read());
   folder.Write("Qorv.ini", "");
   ExpectDefaults(Read());
+}
+
+TEST_F(SettingsFileTest, AFileLargerThanMemoryGivesTheDefaultsToo) {
+  struct OutOfMemoryServices : HeadlessServices {
+    using HeadlessServices::HeadlessServices;
+    std::string ReadFileStart(const std::string&, std::size_t) override { throw std::bad_alloc(); }
+  };
+  OutOfMemoryServices out_of_memory{machine, "/s", folder.path()};
+  SharedState state;
+  ReadSettings(state, out_of_memory);
+  ExpectDefaults(state);
 }
 
 TEST_F(SettingsFileTest, ValuesAreStoredAsReadAndExtraLinesIgnored) {
