@@ -91,7 +91,8 @@ void StyleAndPlace(Label& label, std::string_view text, TwipSize window, Chance&
 void RunDisplayTick(Label& label, Timer& timer, TwipSize window, const SharedState& state,
                     Chance& chance, int delay_interval) {
   label.SetVisible(false);
-  const std::vector<std::string> promo_messages = BuildPromoMessages();
+  // Built from constants alone, so once for the whole run rather than on every tick.
+  static const std::vector<std::string> promo_messages = BuildPromoMessages();
   const DisplayItem item =
       ChooseDisplayItem(state, chance, promo_messages, timer.interval(), delay_interval);
   if (item.interval) timer.SetInterval(*item.interval);

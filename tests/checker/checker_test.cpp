@@ -144,6 +144,8 @@ TEST(ShippedJokeCollection, PassesTheCheckerWithoutAWarning) {
   EXPECT_GE(result.clean, 200);
   EXPECT_GE(result.rude, 120);
   EXPECT_GE(result.medical, 60);
+  EXPECT_EQ(result.version, "2");
+  EXPECT_EQ(result.compatible, "4");
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include "checker/joke_file_check.h"
 #include "startup/joke_database.h"
 #include "tests/fuzz/memory_file_services.h"
+#include "tests/support/failure_matchers.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string bytes(reinterpret_cast<const char*>(data), size);
@@ -14,12 +15,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   MemoryFileServices services(machine, "/s", kJokeDatabaseFileName, bytes);
   SharedState loaded;
   ResetEntryLists(loaded);
-  bool refused = false;
-  try {
-    LoadJokeDatabase(loaded, services);
-  } catch (const Failure&) {
-    refused = true;
-  }
+  const bool refused = FailureCodeOf([&] { LoadJokeDatabase(loaded, services); }) != 0;
 
   const CheckResult result = CheckJokeBytes(bytes);
   FUZZ_CHECK(result.refused == refused);

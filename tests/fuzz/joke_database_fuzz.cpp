@@ -4,17 +4,9 @@
 
 #include "startup/joke_database.h"
 #include "tests/fuzz/memory_file_services.h"
+#include "tests/support/failure_matchers.h"
 
 namespace {
-
-int CodeOf(void (*reader)(SharedState&, Services&), SharedState& state, Services& services) {
-  try {
-    reader(state, services);
-  } catch (const Failure& failure) {
-    return failure.code;
-  }
-  return 0;
-}
 
 void CheckCategory(const EntryList& list) {
   FUZZ_CHECK(list.count >= 0 && list.count <= kMaxEntriesPerCategory);
@@ -32,9 +24,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   SharedState loaded;
   ResetEntryLists(loaded);
-  const int load_code = CodeOf(LoadJokeDatabase, loaded, services);
+  const int load_code = FailureCodeOf([&] { LoadJokeDatabase(loaded, services); });
   SharedState header;
-  const int header_code = CodeOf(ReadJokeHeader, header, services);
+  const int header_code = FailureCodeOf([&] { ReadJokeHeader(header, services); });
 
   if (load_code == 0) {
     for (const EntryList* list : {&loaded.clean, &loaded.rude, &loaded.medical}) CheckCategory(*list);

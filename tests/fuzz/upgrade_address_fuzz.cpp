@@ -6,6 +6,7 @@
 #include "startup/joke_database.h"
 #include "startup/web_endpoints.h"
 #include "tests/fuzz/memory_file_services.h"
+#include "tests/support/failure_matchers.h"
 
 namespace {
 
@@ -22,11 +23,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   MemoryFileServices services(machine, "/c", kJokeDatabaseFileName, bytes);
   SharedState state;
   state.AppVersion = "4beta1";
-  try {
-    ReadJokeHeader(state, services);
-  } catch (const Failure&) {
-    return 0;
-  }
+  if (FailureCodeOf([&] { ReadJokeHeader(state, services); }) != 0) return 0;
   const std::string address = UpgradeRequestAddress(state);
   const std::string base = endpoints::MakerAddress("/zorbel/upgrade.cgi?");
   FUZZ_CHECK(address.starts_with(base));

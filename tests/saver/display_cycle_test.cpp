@@ -2,6 +2,7 @@
 // selects and with what chance, the intervals extra seconds give, the fit and the place.
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <cmath>
 #include <map>
 #include <set>
@@ -216,10 +217,26 @@ TEST_F(DisplayCycleTest, TheLabelFitsTheWindowAtTheFirstSmallerSizeAndStaysInsid
   }
 }
 
-TEST_F(DisplayCycleTest, AHopelesslyWideTextStopsAtOnePointAtTheLeftEdge) {
-  StyleAndPlace(form.Label1, std::string(5000, 'w'), form.ClientSize(), chance);
-  EXPECT_EQ(form.Label1.font().size_points, 1);
-  EXPECT_EQ(form.Label1.left(), 0);
+TEST_F(DisplayCycleTest, TextsTooBigForTheScreenStopAtOnePointAndStayOnIt) {
+  std::string tall;
+  for (int i = 0; i < 2796203; ++i) tall += "a\r\n";
+  const std::string wide(6700000, 'w');
+  EXPECT_EQ(platform.windows.MeasureText({"Arial", 32, false, false}, tall).height, INT_MAX)
+      << "a measure past the largest whole number saturates instead of wrapping round";
+  EXPECT_EQ(platform.windows.MeasureText({"Arial", 32, true, false}, wide).width, INT_MAX);
+
+  const TwipSize window = form.ClientSize();
+  for (const std::string& text : {std::string(5000, 'w'), wide}) {
+    StyleAndPlace(form.Label1, text, window, chance);
+    EXPECT_EQ(form.Label1.font().size_points, 1);
+    EXPECT_EQ(form.Label1.left(), 0) << "too wide even at 1 point";
+  }
+  for (int i = 0; i < 5; ++i) {
+    StyleAndPlace(form.Label1, tall, window, chance);
+    EXPECT_GE(form.Label1.left(), 0);
+    EXPECT_LE(form.Label1.left(), std::max(0, window.width - form.Label1.width()));
+    EXPECT_LE(form.Label1.top(), 0) << "a label taller than the window starts above its top";
+  }
 }
 
 TEST(PromoMessages, SeventeenFromPositionOneWithTheirQuotedLines) {

@@ -132,26 +132,4 @@ TEST_F(JokeDatabaseTest, FileSystemAnswersBecomeTheirCodes) {
   EXPECT_EQ(LoadFromFolder(), 75);
 }
 
-TEST_F(JokeDatabaseTest, HeaderReaderReadsOnlyTheHeader) {
-  folder.Write("jokes.txt", "x, \"3.5\" ,4\r\nbroken,0\r\n");
-  ASSERT_EQ(FailureCodeOf([&] { ReadJokeHeader(state, services); }), 0);
-  EXPECT_EQ(state.JokesVersion, FieldValue(std::string("3.5")));
-  EXPECT_EQ(state.JokesCompatible, FieldValue(4.0));
-}
-
-TEST(ShippedJokeDatabase, LoadsWithEnoughEntriesOfEachKind) {
-  TempFolder folder;
-  std::filesystem::copy_file(SHIPPED_JOKES_PATH, folder.File("jokes.txt"));
-  HeadlessMachine machine;
-  HeadlessServices services{machine, "/s", folder.path()};
-  SharedState state;
-  ResetEntryLists(state);
-  ASSERT_EQ(FailureCodeOf([&] { LoadJokeDatabase(state, services); }), 0);
-  EXPECT_GE(state.CleanJokeCount(), 200);
-  EXPECT_GE(state.RudeJokeCount(), 120);
-  EXPECT_GE(state.MedicalTermCount(), 60);
-  EXPECT_EQ(state.JokesVersion, FieldValue(2.0));
-  EXPECT_EQ(state.JokesCompatible, FieldValue(4.0));
-}
-
 }  // namespace

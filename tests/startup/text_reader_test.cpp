@@ -46,25 +46,14 @@ TEST(ReadField, ABlankLineIsAnEmptyFieldAndTheEndIsFailure62) {
   EXPECT_EQ(FailureCodeOf([] { TextReader("").ReadField(); }), 62);
 }
 
-TEST(ReadLine, KeepsTheWholeLineAndFailsAtTheEnd) {
-  TextReader reader("  a, \"b\" , c \r\nlast");
+TEST(ReadLine, KeepsTheWholeLineEmptyOnesTooAndFailsAtTheEnd) {
+  TextReader reader("  a, \"b\" , c \r\n\nlast");
   EXPECT_EQ(reader.ReadLine(), "  a, \"b\" , c ");
+  EXPECT_EQ(reader.ReadLine(), "");
   EXPECT_EQ(reader.ReadLine(), "last");
   EXPECT_TRUE(reader.AtEnd());
   EXPECT_EQ(FailureCodeOf([&] { reader.ReadLine(); }), 62);
 }
-
-TEST(ReadLine, AnEmptyLineBetweenLinesIsRead) {
-  TextReader reader("one\n\r\ntwo\r");
-  EXPECT_EQ(reader.ReadLine(), "one");
-  EXPECT_EQ(reader.ReadLine(), "");
-  EXPECT_EQ(reader.ReadLine(), "two");
-  EXPECT_TRUE(reader.AtEnd());
-}
-
-}  // namespace
-
-namespace {
 
 TEST(TextReaderLineNumber, CountsEachKindOfLineEndOnceAndQuotedLinesToo) {
   TextReader reader("a\r\nb\nc\rd,\"x\r\ny\"\r\ne");

@@ -63,12 +63,15 @@ TEST(FocusOrder, StopsFollowTabIndexThenCreationAndSkipWhatCannotBeSeen) {
   EXPECT_EQ(FocusStops(design, facts), (std::vector<std::vector<int>>{{2, 3}, {4}, {5}, {7}}));
 }
 
-TEST(FocusOrder, TheFirstFocusIsTheFirstStopOnItsSelectedOption) {
+TEST(FocusOrder, TheFirstFocusIsTheFirstStopOnItsSelectedOptionAndAFormWithoutStopsTakesNoKey) {
   EXPECT_EQ(FirstFocus(Dialog(), Facts(2)), 2);
   EXPECT_EQ(FirstFocus(Dialog(), Facts(3)), 3);
   FormDesign labels_only = Dialog();
   labels_only.controls.resize(2);
   EXPECT_EQ(FirstFocus(labels_only, std::vector<FocusFacts>(2)), -1);
+  for (int key : {kTab, kEnter, kDown, int('G')}) {
+    EXPECT_FALSE(DialogKey(labels_only, std::vector<FocusFacts>(2), -1, key, key == 'G' ? kAlt : 0)) << key;
+  }
 }
 
 TEST(DialogKeys, TabAndShiftTabGoRoundTheStopsBothWays) {
@@ -106,14 +109,6 @@ TEST(DialogKeys, EnterPressesTheFocusedButtonAndAltPressesTheMarkedOne) {
   EXPECT_FALSE(DialogKey(Dialog(), Facts(), 4, 'N', kAlt)) << "\"&&\" marks no letter";
   EXPECT_FALSE(DialogKey(Dialog(), Facts(), 4, 'X', kAlt));
   EXPECT_FALSE(DialogKey(Dialog(), Facts(), 4, 'G', kAlt | kCtrl));
-}
-
-TEST(DialogKeys, AFormWithoutStopsTakesNoKey) {
-  FormDesign labels_only = Dialog();
-  labels_only.controls.resize(2);
-  for (int key : {kTab, kEnter, kDown, int('G')}) {
-    EXPECT_FALSE(DialogKey(labels_only, std::vector<FocusFacts>(2), -1, key, key == 'G' ? kAlt : 0)) << key;
-  }
 }
 
 TEST(ClickTracker, AClickIsAPressAndAReleaseOfOneButtonOverOneControl) {
