@@ -109,6 +109,63 @@ TEST(CheckJokeBytes, WarningsForWhatTheSaverAcceptsButAPersonRarelyMeans) {
   }
 }
 
+// Expects exactly these finding lines, each starting as given.
+void ExpectFindingsStartingWith(const std::string& bytes, const std::vector<std::string>& starts) {
+  const std::vector<std::string> lines = Findings(bytes);
+  ASSERT_EQ(lines.size(), starts.size()) << FormatReport("f", CheckJokeBytes(bytes));
+  for (std::size_t i = 0; i < starts.size(); ++i) {
+    EXPECT_TRUE(StartsWith(lines[i], starts[i])) << lines[i] << "\nexpected: " << starts[i];
+  }
+}
+
+TEST(CheckJokeBytes, AnEntryGettingLessThanItsReadingTimeAtFifteenCharactersASecond) {
+  const std::string a105(105, 'a');  // 7 seconds exactly: the default delay is enough
+  const std::string a100(100, 'a');
+  ExpectFindingsStartingWith(
+      std::string(kHeader) +
+          "clean,0,0\r\n" + a105 + "\r\n</joke>\r\n"                                      // 2: fine
+          "clean,0,0\r\n" + a100 + "\r\nbbbbb\r\n</joke>\r\n"                            // 5: 106 with the break
+          "rude,,0\r\n" + a100 + "\r\n\r\nbbbb\r\n</joke>\r\n"                          // 9: an empty line counts 1
+          "rude,1,0\r\n" + a100 + "\r\nccccc\r\n</joke>\r\n"                             // 14: 8 seconds, gets 8
+          "medical,0.5,0\r\n" + std::string(106, 'c') + "\r\n</joke>\r\n"                 // 18: gets 7.5
+          "medical,\"2\",0\r\n" + std::string(151, 'd') + "\r\n</joke>\r\n"              // 21: 11 seconds
+          "clean,soon,0\r\n" + std::string(200, 'e') + "\r\n</joke>\r\n"                   // 24: unreadable
+          "clean,-1,0\r\n" + std::string(200, 'f') + "\r\n</joke>\r\n"                     // 27: negative
+          "Clean,0,0\r\n" + std::string(200, 'g') + "\r\n</joke>",                           // 30: dropped
+      {
+          "f:5: warning: the text needs 8 seconds to read (106 characters at 15 characters a second) but gets 7 "
+          "(the default delay of 7 plus 0 extra): give it 1 extra second",
+          "f:9: warning: the text needs 8 seconds to read (106 characters",
+          "f:18: warning: the text needs 8 seconds to read (106 characters at 15 characters a second) but gets 7.5 "
+          "(the default delay of 7 plus 0.5 extra): give it 1 extra second",
+          "f:21: warning: the text needs 11 seconds to read (151 characters at 15 characters a second) but gets 9 "
+          "(the default delay of 7 plus 2 extra): give it 4 extra seconds",
+          "f:24: warning: the extra seconds \"soon\" are not a number",
+          "f:27: warning: negative extra seconds -1",
+          "f:30: warning: the kind \"Clean\" is not written \"clean\" in lower case",
+      });
+}
+
+TEST(CheckJokeBytes, APunchlineTwiceWithCapitalsBlanksAndPunctuationAsideAcrossKinds) {
+  ExpectFindingsStartingWith(
+      std::string(kHeader) +
+          "clean,0,0\r\nWhy?\r\nThey keep offering their seat.\r\n</joke>\r\n"   // 2
+          "Rude,0,0\r\nDropped.\r\nSeat 9!\r\n</joke>\r\n"                         // 6: never shown
+          "rude,0,0\r\nAnother setup\r\n  they KEEP offering-their seat\r\n</joke>\r\n"  // 10: same as 2
+          "medical,0,0\r\nSeat 9\r\n</joke>\r\n"                                     // 14: the dropped one does not count
+          "clean,0,0\r\nCaf\xE9 noir\r\n</joke>\r\n"                                  // 17
+          "clean,0,0\r\nCafe noir\r\n</joke>\r\n"                                     // 20: other bytes count
+          "clean,0,0\r\nOne\r\n...\r\n</joke>\r\n"                                   // 23
+          "clean,0,0\r\nTwo\r\n!!!\r\n</joke>\r\n"                                   // 27: nothing to compare
+          "medical,0,0\r\nWhy?\r\nThey keep offering their seat.\r\n</joke>",      // 31: same text as 2
+      {
+          "f:6: warning: the kind \"Rude\" is not written \"rude\"",
+          "f:10: warning: the punchline \"  they KEEP offering-their seat\" is that of the entry on line 2 "
+          "(capitals, blanks and punctuation aside)",
+          "f:31: warning: the same text as the record on line 2",
+      });
+}
+
 TEST(CheckJokeBytes, BlanksAroundAFieldAndNumbersInQuotesAreFine) {
   const CheckResult result = CheckJokeBytes(std::string(kHeader) + "  rude , \" 3 \" ,0\r\nFine.\r\n</joke>\r\n");
   EXPECT_EQ(result.status(), 0) << FormatReport("f", result);
