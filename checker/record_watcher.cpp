@@ -15,6 +15,9 @@
 
 namespace {
 
+// Longer lines come out in type shrunk far below reading size to fit the screen's width.
+constexpr std::size_t kLongestTextLine = 1000;
+
 std::string Trimmed(const std::string& text) {
   const auto blank = [](char c) { return c == ' ' || c == '\t'; };
   const auto first = std::find_if_not(text.begin(), text.end(), blank);
@@ -90,6 +93,11 @@ void RecordWatcher::FieldsRead(const FieldValue& kind, const FieldValue& extra_s
 
 void RecordWatcher::TextLineRead(int line, const std::string& text) {
   if (std::string warning = ByteWarning(text); !warning.empty()) Warn(line, std::move(warning));
+  if (text.size() > kLongestTextLine) {
+    Warn(line, "a text line of " + std::to_string(text.size()) +
+                   " characters: the saver shrinks its type until the line fits the screen's width, far too small to "
+                   "read (keep lines to " + std::to_string(kLongestTextLine) + " characters)");
+  }
   if (Lowered(Trimmed(text)) == kRecordTerminator) {
     Warn(line, "\"" + text + "\" is not exactly \"" + kRecordTerminator +
                    "\": it becomes joke text and the record runs on to the next exact one");

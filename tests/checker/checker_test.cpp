@@ -166,6 +166,47 @@ TEST(CheckJokeBytes, APunchlineTwiceWithCapitalsBlanksAndPunctuationAsideAcrossK
       });
 }
 
+// ASCII text as an editor saves it in UTF-16, with its byte-order mark.
+std::string Utf16(const std::string& text, bool little_endian) {
+  std::string bytes = little_endian ? "\xFF\xFE" : "\xFE\xFF";
+  for (const char c : text) bytes += little_endian ? std::string{c, '\0'} : std::string{'\0', c};
+  return bytes;
+}
+
+TEST(CheckJokeBytes, HostileFilesGetOneClearFinding) {
+  const std::string good = std::string(kHeader) + "clean,0,0\r\nA joke.\r\n</joke>\r\n";
+  ExpectFindingsStartingWith(kHeader, {"f: warning: no entries: the saver would show only promotional messages"});
+  ExpectFindingsStartingWith(std::string(kHeader) + "Clean,0,0\r\nDropped.\r\n</joke>",
+                             {"f: warning: no entries: the saver would show only promotional messages",
+                              "f:2: warning: the kind \"Clean\""});
+  for (const bool little_endian : {true, false}) {
+    const CheckResult refused = CheckJokeBytes(Utf16(good, little_endian));
+    ASSERT_EQ(refused.findings.size(), 1u) << FormatReport("f", refused);
+    EXPECT_EQ(refused.status(), 2);
+    EXPECT_EQ(FormatReport("f", refused),
+              std::string("f:1: error: the file is UTF-16 ") + (little_endian ? "little" : "big") +
+                  "-endian text (it starts with the byte-order mark " + (little_endian ? "0xFF 0xFE" : "0xFE 0xFF") +
+                  "): the saver reads single-byte text, where every other byte of this file is 0 and nothing reads "
+                  "as meant; save it as ANSI text (the saver stops with code 62: Input past end of file)\n"
+                  "f: 0 clean, 0 rude, 0 medical; version (unread), compatible (unread); 1 error, 0 warnings; the "
+                  "saver would refuse this file\n");
+  }
+  // A header alone, without a line end, is the one UTF-16 file the saver starts with.
+  const std::string header_only = Utf16("\"db\",3,4", true);
+  EXPECT_EQ(CheckJokeBytes(header_only).status(), 1);
+  ExpectFindingsStartingWith(header_only, {"f:1: warning: the file is UTF-16 little-endian text"});
+  EXPECT_NE(Findings(header_only)[0].find("only promotional messages"), std::string::npos);
+
+  const CheckResult utf8 = CheckJokeBytes("\xEF\xBB\xBF" + good);
+  EXPECT_EQ(utf8.clean, 1);
+  ExpectFindingsStartingWith("\xEF\xBB\xBF" + good,
+                             {"f:1: warning: the file is UTF-8 text (it starts with the byte-order mark 0xEF 0xBB 0xBF)"});
+
+  ExpectFindingsStartingWith(std::string(kHeader) + "clean,200,0\r\n" + std::string(1000, 'x') + "\r\n" +
+                                 std::string(1001, 'y') + "\r\n</joke>",
+                             {"f:4: warning: a text line of 1001 characters: the saver shrinks its type"});
+}
+
 TEST(CheckJokeBytes, BlanksAroundAFieldAndNumbersInQuotesAreFine) {
   const CheckResult result = CheckJokeBytes(std::string(kHeader) + "  rude , \" 3 \" ,0\r\nFine.\r\n</joke>\r\n");
   EXPECT_EQ(result.status(), 0) << FormatReport("f", result);
@@ -191,6 +232,12 @@ TEST(RunCheckCommand, ChecksEachFileOrTheOneBesideTheProgramAndReturnsTheWorstVe
             std::string::npos)
       << out.str();
   EXPECT_NE(out.str().find(folder.File("jokes.txt") + ": 1 clean"), std::string::npos) << "goes on after a bad file";
+
+  out.str("");
+  EXPECT_EQ(RunCheckCommand({folder.path()}, platform.services, out), 2);
+  EXPECT_NE(out.str().find(": error: cannot read the file: Permission denied (the saver stops with code 70)"),
+            std::string::npos)
+      << out.str();
 }
 
 TEST(ShippedJokeCollection, PassesTheCheckerWithoutAWarning) {
