@@ -74,7 +74,7 @@ case "$beside" in
 esac
 
 # A console of its own: the report stays until a key is pressed.
-wine start /wait ZorbelCheck.exe broken.txt >/dev/null 2>&1 &
+wine start /wait ZorbelCheck.exe editor.txt >/dev/null 2>&1 &
 started=$!
 sleep 6
 kill -0 "$started" 2>/dev/null || e2e_fail "the console window closed without a key"
