@@ -3,13 +3,13 @@
 
 #include <cstdio>
 
-namespace {
-
 std::string Hex(unsigned char byte) {
   char text[8];
   std::snprintf(text, sizeof text, "0x%02X", byte);
   return text;
 }
+
+namespace {
 
 // The length of a well-formed UTF-8 sequence of two to four bytes at `at`, or 0.
 std::size_t Utf8SequenceAt(const std::string& line, std::size_t at) {

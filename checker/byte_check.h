@@ -5,5 +5,8 @@
 
 #include <string>
 
+// A byte as findings show it: "0x07".
+std::string Hex(unsigned char byte);
+
 // The warning for the first such byte or sequence in the line, or an empty text.
 std::string ByteWarning(const std::string& line);

@@ -5,12 +5,18 @@
 #include <cctype>
 
 #include "checker/byte_check.h"
+#include "checker/punchline.h"
+#include "checker/reading_time.h"
 #include "checker/shown_field.h"
 #include "startup/joke_database.h"
 #include "startup/numbers.h"
+#include "startup/settings_vocabulary.h"
 #include "ui/failure.h"
 
 namespace {
+
+// Longer lines come out in type shrunk far below reading size to fit the screen's width.
+constexpr std::size_t kLongestTextLine = 1000;
 
 std::string Trimmed(const std::string& text) {
   const auto blank = [](char c) { return c == ' ' || c == '\t'; };
@@ -77,13 +83,21 @@ void RecordWatcher::FieldsRead(const FieldValue& kind, const FieldValue& extra_s
   const char* name = RecordKindName(kind);
   record_kind_ = name != nullptr ? name : "";
   if (name == nullptr) Warn(record_line_, KindWarning(kind));
+  record_extra_seconds_.reset();
   if (std::string warning = ExtraSecondsWarning(extra_seconds); !warning.empty()) {
     Warn(record_line_, std::move(warning));
+  } else {
+    record_extra_seconds_ = NumericValueOf(extra_seconds);
   }
 }
 
 void RecordWatcher::TextLineRead(int line, const std::string& text) {
   if (std::string warning = ByteWarning(text); !warning.empty()) Warn(line, std::move(warning));
+  if (text.size() > kLongestTextLine) {
+    Warn(line, "a text line of " + std::to_string(text.size()) +
+                   " characters: the saver shrinks its type until the line fits the screen's width, far too small to "
+                   "read (keep lines to " + std::to_string(kLongestTextLine) + " characters)");
+  }
   if (Lowered(Trimmed(text)) == kRecordTerminator) {
     Warn(line, "\"" + text + "\" is not exactly \"" + kRecordTerminator +
                    "\": it becomes joke text and the record runs on to the next exact one");
@@ -99,6 +113,34 @@ void RecordWatcher::RecordEnds(int, const std::string& text) {
     if (!first) {
       Warn(record_line_, "the same text as the record on line " + std::to_string(seen->second));
     }
+    if (record_kind_.empty()) return;  // the saver never shows it
+    CheckReadingTime(text);
+    if (first) CheckPunchline(text);  // a repeated text has said so already
+  }
+}
+
+void RecordWatcher::CheckReadingTime(const std::string& text) {
+  if (!record_extra_seconds_) return;  // unreadable or negative: warned about already
+  const std::size_t length = ReadingLength(text);
+  const int needed = SecondsToRead(length);
+  const double given = kDefaultDelaySeconds + *record_extra_seconds_;
+  if (needed <= given) return;
+  const int extra = ExtraSecondsToRead(length);
+  Warn(record_line_, "the text needs " + std::to_string(needed) + " seconds to read (" + std::to_string(length) +
+                         " characters at " + std::to_string(kReadingCharactersPerSecond) +
+                         " characters a second) but gets " + ShortestDecimal(given) + " (the default delay of " +
+                         std::to_string(kDefaultDelaySeconds) + " plus " + ShortestDecimal(*record_extra_seconds_) +
+                         " extra): give it " + std::to_string(extra) + (extra == 1 ? " extra second" : " extra seconds"));
+}
+
+void RecordWatcher::CheckPunchline(const std::string& text) {
+  const std::string punchline = LastLine(text);
+  const std::string key = PunchlineKey(punchline);
+  if (key.empty()) return;  // nothing to tell one punchline from another
+  const auto [seen, first] = first_line_of_punchline_.emplace(key, record_line_);
+  if (!first) {
+    Warn(record_line_, "the punchline \"" + punchline + "\" is that of the entry on line " +
+                           std::to_string(seen->second) + " (capitals, blanks and punctuation aside)");
   }
 }
 

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -28,10 +29,14 @@ class RecordWatcher : public JokeDatabaseListener {
   enum class Stage { kHeader, kFields, kText, kBetweenRecords };
 
   void Warn(int line, std::string message) { findings.push_back({line, false, std::move(message)}); }
+  void CheckReadingTime(const std::string& text);
+  void CheckPunchline(const std::string& text);
 
   Stage stage_ = Stage::kHeader;
   int record_line_ = 0;
   int stopped_line_ = 0;
   std::string record_kind_;  // the kind the saver reads, or empty for a dropped record
+  std::optional<double> record_extra_seconds_;  // none when unreadable or negative
   std::map<std::string, int> first_line_of_text_;
+  std::map<std::string, int> first_line_of_punchline_;  // of the entries the saver keeps
 };

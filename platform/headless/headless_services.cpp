@@ -35,7 +35,8 @@ std::string ParentOf(const std::string& path) {
     case EILSEQ: Fail(kBadFileName);
     case EACCES:
     case EPERM:
-    case EROFS: Fail(kPermissionDenied);
+    case EROFS:
+    case EISDIR: Fail(kPermissionDenied);  // Windows denies access to a folder opened as a file
     case ENOSPC:
     case EDQUOT: Fail(kDiskFull);
     default: Fail(kPathFileAccessError);

@@ -109,6 +109,104 @@ TEST(CheckJokeBytes, WarningsForWhatTheSaverAcceptsButAPersonRarelyMeans) {
   }
 }
 
+// Expects exactly these finding lines, each starting as given.
+void ExpectFindingsStartingWith(const std::string& bytes, const std::vector<std::string>& starts) {
+  const std::vector<std::string> lines = Findings(bytes);
+  ASSERT_EQ(lines.size(), starts.size()) << FormatReport("f", CheckJokeBytes(bytes));
+  for (std::size_t i = 0; i < starts.size(); ++i) {
+    EXPECT_TRUE(StartsWith(lines[i], starts[i])) << lines[i] << "\nexpected: " << starts[i];
+  }
+}
+
+TEST(CheckJokeBytes, AnEntryGettingLessThanItsReadingTimeAtFifteenCharactersASecond) {
+  const std::string a105(105, 'a');  // 7 seconds exactly: the default delay is enough
+  const std::string a100(100, 'a');
+  ExpectFindingsStartingWith(
+      std::string(kHeader) +
+          "clean,0,0\r\n" + a105 + "\r\n</joke>\r\n"                                      // 2: fine
+          "clean,0,0\r\n" + a100 + "\r\nbbbbb\r\n</joke>\r\n"                            // 5: 106 with the break
+          "rude,,0\r\n" + a100 + "\r\n\r\nbbbb\r\n</joke>\r\n"                          // 9: an empty line counts 1
+          "rude,1,0\r\n" + a100 + "\r\nccccc\r\n</joke>\r\n"                             // 14: 8 seconds, gets 8
+          "medical,0.5,0\r\n" + std::string(106, 'c') + "\r\n</joke>\r\n"                 // 18: gets 7.5
+          "medical,\"2\",0\r\n" + std::string(151, 'd') + "\r\n</joke>\r\n"              // 21: 11 seconds
+          "clean,soon,0\r\n" + std::string(200, 'e') + "\r\n</joke>\r\n"                   // 24: unreadable
+          "clean,-1,0\r\n" + std::string(200, 'f') + "\r\n</joke>\r\n"                     // 27: negative
+          "Clean,0,0\r\n" + std::string(200, 'g') + "\r\n</joke>",                           // 30: dropped
+      {
+          "f:5: warning: the text needs 8 seconds to read (106 characters at 15 characters a second) but gets 7 "
+          "(the default delay of 7 plus 0 extra): give it 1 extra second",
+          "f:9: warning: the text needs 8 seconds to read (106 characters",
+          "f:18: warning: the text needs 8 seconds to read (106 characters at 15 characters a second) but gets 7.5 "
+          "(the default delay of 7 plus 0.5 extra): give it 1 extra second",
+          "f:21: warning: the text needs 11 seconds to read (151 characters at 15 characters a second) but gets 9 "
+          "(the default delay of 7 plus 2 extra): give it 4 extra seconds",
+          "f:24: warning: the extra seconds \"soon\" are not a number",
+          "f:27: warning: negative extra seconds -1",
+          "f:30: warning: the kind \"Clean\" is not written \"clean\" in lower case",
+      });
+}
+
+TEST(CheckJokeBytes, APunchlineTwiceWithCapitalsBlanksAndPunctuationAsideAcrossKinds) {
+  ExpectFindingsStartingWith(
+      std::string(kHeader) +
+          "clean,0,0\r\nWhy?\r\nThey keep offering their seat.\r\n</joke>\r\n"   // 2
+          "Rude,0,0\r\nDropped.\r\nSeat 9!\r\n</joke>\r\n"                         // 6: never shown
+          "rude,0,0\r\nAnother setup\r\n  they KEEP offering-their seat\r\n</joke>\r\n"  // 10: same as 2
+          "medical,0,0\r\nSeat 9\r\n</joke>\r\n"                                     // 14: the dropped one does not count
+          "clean,0,0\r\nCaf\xE9 noir\r\n</joke>\r\n"                                  // 17
+          "clean,0,0\r\nCafe noir\r\n</joke>\r\n"                                     // 20: other bytes count
+          "clean,0,0\r\nOne\r\n...\r\n</joke>\r\n"                                   // 23
+          "clean,0,0\r\nTwo\r\n!!!\r\n</joke>\r\n"                                   // 27: nothing to compare
+          "medical,0,0\r\nWhy?\r\nThey keep offering their seat.\r\n</joke>",      // 31: same text as 2
+      {
+          "f:6: warning: the kind \"Rude\" is not written \"rude\"",
+          "f:10: warning: the punchline \"  they KEEP offering-their seat\" is that of the entry on line 2 "
+          "(capitals, blanks and punctuation aside)",
+          "f:31: warning: the same text as the record on line 2",
+      });
+}
+
+// ASCII text as an editor saves it in UTF-16, with its byte-order mark.
+std::string Utf16(const std::string& text, bool little_endian) {
+  std::string bytes = little_endian ? "\xFF\xFE" : "\xFE\xFF";
+  for (const char c : text) bytes += little_endian ? std::string{c, '\0'} : std::string{'\0', c};
+  return bytes;
+}
+
+TEST(CheckJokeBytes, HostileFilesGetOneClearFinding) {
+  const std::string good = std::string(kHeader) + "clean,0,0\r\nA joke.\r\n</joke>\r\n";
+  ExpectFindingsStartingWith(kHeader, {"f: warning: no entries: the saver would show only promotional messages"});
+  ExpectFindingsStartingWith(std::string(kHeader) + "Clean,0,0\r\nDropped.\r\n</joke>",
+                             {"f: warning: no entries: the saver would show only promotional messages",
+                              "f:2: warning: the kind \"Clean\""});
+  for (const bool little_endian : {true, false}) {
+    const CheckResult refused = CheckJokeBytes(Utf16(good, little_endian));
+    ASSERT_EQ(refused.findings.size(), 1u) << FormatReport("f", refused);
+    EXPECT_EQ(refused.status(), 2);
+    EXPECT_EQ(FormatReport("f", refused),
+              std::string("f:1: error: the file is UTF-16 ") + (little_endian ? "little" : "big") +
+                  "-endian text (it starts with the byte-order mark " + (little_endian ? "0xFF 0xFE" : "0xFE 0xFF") +
+                  "): the saver reads single-byte text, where every other byte of this file is 0 and nothing reads "
+                  "as meant; save it as ANSI text (the saver stops with code 62: Input past end of file)\n"
+                  "f: 0 clean, 0 rude, 0 medical; version (unread), compatible (unread); 1 error, 0 warnings; the "
+                  "saver would refuse this file\n");
+  }
+  // A header alone, without a line end, is the one UTF-16 file the saver starts with.
+  const std::string header_only = Utf16("\"db\",3,4", true);
+  EXPECT_EQ(CheckJokeBytes(header_only).status(), 1);
+  ExpectFindingsStartingWith(header_only, {"f:1: warning: the file is UTF-16 little-endian text"});
+  EXPECT_NE(Findings(header_only)[0].find("only promotional messages"), std::string::npos);
+
+  const CheckResult utf8 = CheckJokeBytes("\xEF\xBB\xBF" + good);
+  EXPECT_EQ(utf8.clean, 1);
+  ExpectFindingsStartingWith("\xEF\xBB\xBF" + good,
+                             {"f:1: warning: the file is UTF-8 text (it starts with the byte-order mark 0xEF 0xBB 0xBF)"});
+
+  ExpectFindingsStartingWith(std::string(kHeader) + "clean,200,0\r\n" + std::string(1000, 'x') + "\r\n" +
+                                 std::string(1001, 'y') + "\r\n</joke>",
+                             {"f:4: warning: a text line of 1001 characters: the saver shrinks its type"});
+}
+
 TEST(CheckJokeBytes, BlanksAroundAFieldAndNumbersInQuotesAreFine) {
   const CheckResult result = CheckJokeBytes(std::string(kHeader) + "  rude , \" 3 \" ,0\r\nFine.\r\n</joke>\r\n");
   EXPECT_EQ(result.status(), 0) << FormatReport("f", result);
@@ -134,6 +232,12 @@ TEST(RunCheckCommand, ChecksEachFileOrTheOneBesideTheProgramAndReturnsTheWorstVe
             std::string::npos)
       << out.str();
   EXPECT_NE(out.str().find(folder.File("jokes.txt") + ": 1 clean"), std::string::npos) << "goes on after a bad file";
+
+  out.str("");
+  EXPECT_EQ(RunCheckCommand({folder.path()}, platform.services, out), 2);
+  EXPECT_NE(out.str().find(": error: cannot read the file: Permission denied (the saver stops with code 70)"),
+            std::string::npos)
+      << out.str();
 }
 
 TEST(ShippedJokeCollection, PassesTheCheckerWithoutAWarning) {

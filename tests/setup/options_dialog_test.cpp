@@ -135,7 +135,7 @@ TEST_F(OptionsDialogTest, AFailedWriteLeavesTheOldFileAndEndsWithTheRunTimeError
   std::filesystem::create_directory(folder.File("Qorv.ini.new"));
   app.windows.Click("Option2");
   EXPECT_EQ(PressOk("12"), "Zorbel");
-  EXPECT_EQ(app.services.message_boxes.back().text, "Run-time error '75':\r\n\r\nPath/File access error");
+  EXPECT_EQ(app.services.message_boxes.back().text, "Run-time error '70':\r\n\r\nPermission denied");
   EXPECT_TRUE(app.windows.program_ended());
   EXPECT_EQ(folder.Read("Qorv.ini"), "clean\r\nmedicalno\r\n 7 \r\n");
 }

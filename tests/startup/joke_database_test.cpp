@@ -129,7 +129,7 @@ TEST_F(JokeDatabaseTest, FileSystemAnswersBecomeTheirCodes) {
   EXPECT_EQ(FailureCodeOf([&] { ReadJokeHeader(state, bad_name); }), 52);
 
   std::filesystem::create_directory(folder.File("jokes.txt"));
-  EXPECT_EQ(LoadFromFolder(), 75);
+  EXPECT_EQ(LoadFromFolder(), 70) << "a folder opened as a file: access denied, as on Windows";
 }
 
 }  // namespace

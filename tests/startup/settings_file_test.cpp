@@ -77,7 +77,7 @@ TEST_F(SettingsFileTest, ValuesAreStoredAsReadAndExtraLinesIgnored) {
 TEST_F(SettingsFileTest, AFailedWriteLeavesTheOldFileAndIsReported) {
   folder.Write("Qorv.ini", "rude\r\nmedicalno\r\n 9 \r\n");
   std::filesystem::create_directory(folder.File("Qorv.ini.new"));
-  EXPECT_EQ(FailureCodeOf([&] { WriteSettings(services, "clean", "medicalno", 30); }), 75);
+  EXPECT_EQ(FailureCodeOf([&] { WriteSettings(services, "clean", "medicalno", 30); }), 70);
   EXPECT_EQ(folder.Read("Qorv.ini"), "rude\r\nmedicalno\r\n 9 \r\n");
 }
 
