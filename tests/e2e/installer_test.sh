@@ -139,6 +139,9 @@ e2e_probe click "$notice" OK && e2e_probe gone "$notice" 5 || e2e_fail "the noti
 e2e_probe wait "$hub" 5 >/dev/null || e2e_fail "no hub"
 e2e_probe click "$hub" "&Configure saver"
 e2e_probe wait "$options" 5 >/dev/null || e2e_fail "no options dialog"
+# The shipped files carry the icon; the windows themselves have none, as designed.
+e2e_expect_eq "the hub's icon" "none" "$(e2e_probe windowicon "$hub")"
+e2e_expect_eq "the options dialog's icon" "none" "$(e2e_probe windowicon "$options")"
 e2e_screenshot installed-options
 e2e_probe click "$options" "&OK"
 e2e_probe gone "$options" 5 || e2e_fail "the options dialog stays after OK"

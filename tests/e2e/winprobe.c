@@ -15,6 +15,8 @@
  *   winprobe icons FILE              the images of FILE's first icon (the one Explorer
  *                                    shows): width, height and bits per pixel
  *   winprobe manifest FILE           FILE's application manifest (resource 1), as it is
+ *   winprobe windowicon TITLE        "none" when the window has no icon of its own or of its
+ *                                    class, else which it has
  *   winprobe focus TITLE             the control with the keyboard focus in the window's
  *                                    thread: class and text ("none" when no window has it)
  *   winprobe extent FACE POINTS WEIGHT WIDTH TEXT
@@ -285,7 +287,7 @@ static int PrintManifest(const char* path) {
 static int Usage(void) {
   fputs("usage: winprobe list | wait TITLE SECONDS | gone TITLE SECONDS | texts TITLE |"
         " rect TITLE | click TITLE CAPTION | watch SECONDS | shortcut LNK | version FILE |"
-        " icons FILE | manifest FILE | focus TITLE |"
+        " icons FILE | manifest FILE | windowicon TITLE | focus TITLE |"
         " extent FACE POINTS WEIGHT WIDTH TEXT\n",
         stderr);
   return 2;
@@ -419,6 +421,15 @@ int main(int argc, char** argv) {
     return 0;
   }
   if (strcmp(command, "focus") == 0 && argc == 3) return PrintFocus(window);
+  if (strcmp(command, "windowicon") == 0 && argc == 3) {
+    const int big = SendMessageA(window, WM_GETICON, ICON_BIG, 0) != 0;
+    const int small = SendMessageA(window, WM_GETICON, ICON_SMALL, 0) != 0;
+    const int class_big = GetClassLongPtrA(window, GCLP_HICON) != 0;
+    const int class_small = GetClassLongPtrA(window, GCLP_HICONSM) != 0;
+    if (!big && !small && !class_big && !class_small) puts("none");
+    else printf("big %d small %d class big %d class small %d\n", big, small, class_big, class_small);
+    return 0;
+  }
   if (strcmp(command, "rect") == 0 && argc == 3) {
     RECT rect;
     GetWindowRect(window, &rect);
