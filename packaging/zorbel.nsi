@@ -5,6 +5,7 @@
 ; The build passes, with -D:
 ;   VERSION        the version the program reports, as the user sees it (4beta1)
 ;   FILE_VERSION   the same as four numbers, for the version records
+;   VERSION_MAJOR, VERSION_MINOR  its first two numbers, for Apps & features
 ;   PRODUCT, PUBLISHER, COPYRIGHT  the names every version record carries
 ;   ICON           the product's icon file
 ;   WEB_HOST       the maker's web host the program's addresses use

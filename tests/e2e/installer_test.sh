@@ -111,6 +111,7 @@ e2e_expect_eq "VersionMajor.VersionMinor" "$(cut -d. -f1-2 <<<"$numbers")" \
 e2e_expect_eq "URLInfoAbout" "http://$E2E_HOST/" "$(reg_value "$uninstall_key" URLInfoAbout)"
 help_link=$(reg_value "$uninstall_key" HelpLink) || e2e_fail "no HelpLink"
 expect_record "Uninstall.exe" "$folder/Uninstall.exe"
+echo "size: Uninstall.exe $(stat -c %s "$folder/Uninstall.exe") bytes"
 e2e_expect_eq "NoModify" "0x1" "$(reg_value "$uninstall_key" NoModify)"
 e2e_expect_eq "NoRepair" "0x1" "$(reg_value "$uninstall_key" NoRepair)"
 kilobytes=$(( $(cat "$folder"/* | wc -c) / 1024 ))
