@@ -6,7 +6,8 @@
 # (12 unless set, time for the saver's first joke); for /c the beta notice, the hub and the
 # options dialog, opened with the keys a user would press; for installer every page of the
 # installer and the uninstaller, driven with the keyboard alone in a Wine prefix made for
-# the tour and removed after it.
+# the tour and removed after it (the setup window saves its settings on the way, so the
+# uninstaller's last page shows them kept).
 set -u
 cd "$(dirname "$0")"
 source scripts/packages.sh
@@ -66,6 +67,7 @@ shot() {
 }
 
 if [ "$*" = installer ]; then
+  hub_title="Welcome to Zorbel Joke Screensaver - Version 4!"
   # A new prefix, so the tour starts from a machine without Zorbel.
   tour_prefix=$(mktemp -d "${TMPDIR:-/tmp}/zorbel-installer-tour.XXXXXX")
   export WINEPREFIX="$tour_prefix/wine"
@@ -83,14 +85,27 @@ if [ "$*" = installer ]; then
   shot .notice-alone installer-screenshots >/dev/null
   xdotool search --name "Welcome to beta" windowfocus --sync 2>/dev/null
   xdotool key Return && shot 5-setup-hub installer-screenshots
+  # OK in the options dialog saves Qorv.ini, which the uninstaller then keeps; Alt+R ends the
+  # program, which the uninstaller would otherwise ask to close.
+  xdotool search --name "^$hub_title\$" windowfocus --sync 2>/dev/null
+  xdotool key alt+c && shot 5-options installer-screenshots
+  xdotool search --name "^Screen saver\$" windowfocus --sync 2>/dev/null
+  xdotool key alt+o
+  sleep 1
+  xdotool search --name "^$hub_title\$" windowfocus --sync 2>/dev/null
   xdotool key alt+r
+  for tries in $(seq 50); do
+    xdotool search --name "^$hub_title\$" >/dev/null 2>&1 || break
+    sleep 0.2
+  done
   folder=$(winepath -u "$(wine cmd /c echo %LOCALAPPDATA% | tr -d '\r')\\Programs\\Zorbel")
   wine "$folder/Uninstall.exe" >/dev/null 2>&1 &
   shot 6-uninstall-confirm installer-screenshots
   xdotool key Return && shot 7-uninstall-done installer-screenshots
   xdotool key Return
   sleep 2
-  [ -e "$folder" ] && echo "The uninstaller left $folder" >&2
+  left=$(ls -A "$folder" 2>/dev/null | tr '\n' ' ')
+  [ "$left" = "Qorv.ini " ] || echo "The uninstaller left in $folder: ${left:-nothing}, not Qorv.ini alone" >&2
   exit 0
 fi
 

@@ -1,9 +1,12 @@
 #!/bin/bash
-# The Windows user's journey under Wine, in a new Wine prefix: the portable zip; a silent
-# install and what it leaves (files, registry values, the Start-menu shortcut); the setup
-# window opened through that shortcut, saving Qorv.ini beside the installed program;
-# upgrades that keep Qorv.ini and a changed jokes.txt; silent uninstalls, one with the saver
-# still chosen and one with another saver chosen and a file of the user's in the folder.
+# The Windows user's journey under Wine, in a new Wine prefix: the portable zip; the icon and
+# version records of the built files; a silent install and what it leaves (files, registry
+# values, the Start-menu shortcut); the setup window opened through that shortcut, saving
+# Qorv.ini beside the installed program; upgrades that keep Qorv.ini and a changed jokes.txt
+# and say so, and that leave another chosen saver alone; a running copy, which the installer
+# and the uninstaller wait for and never change; uninstalls that keep the user's files or
+# delete them on request, driven through the pages and silently; one with the saver still
+# chosen and one with another saver chosen and a file of the user's in the folder.
 #   installer_test.sh ZORBEL_SCR WINPROBE_EXE INSTALLER ZIP STAGE
 # STAGE is the build's folder of shipped files, which both the zip and the installer carry.
 set -u
@@ -31,8 +34,10 @@ reg_value() {
     awk -F'    ' -v name="$2" '$2 == name {print $4; found = 1} END {exit !found}'
 }
 expect_file() { cmp -s "$2" "$3" || e2e_fail "$1: $3 differs from $2"; echo "ok: $1"; }
+# The Windows path of a Unix path.
+windows_path() { wine winepath -w "$1" 2>/dev/null | tr -d '\r'; }
 
-echo "sizes: $(basename "$installer") $(stat -c %s "$installer") bytes, $(basename "$zip") $(stat -c %s "$zip") bytes"
+echo "sizes in bytes: $(cd "$stage" && stat -c '%n %s' * | tr '\n' ' ')$(basename "$installer") $(stat -c %s "$installer"), $(basename "$zip") $(stat -c %s "$zip")"
 
 # --- What both downloads ship: the zip holds exactly the staged files.
 shipped=$(files_in "$stage")
@@ -49,6 +54,31 @@ grep -q $'[^\r]$' "$stage/README.txt" && e2e_fail "README.txt has a line without
 LC_ALL=C grep -q $'[\x80-\xff]' "$stage/README.txt" && e2e_fail "README.txt is not plain ASCII"
 grep -qF "my-jokes.txt" "$stage/README.txt" || e2e_fail "README.txt does not name the kept jokes file"
 echo "ok: README.txt is ASCII with CR LF lines"
+grep -qF "/DELETEMYFILES" "$stage/README.txt" || e2e_fail "README.txt does not name the switch that deletes the user's files"
+
+# --- Icon and version records, as Windows reads them from the files. Every record carries
+# the same numbers and texts; only the description names the file's own job.
+record_of() { e2e_probe version "$(windows_path "$1")" | grep -v '^FileDescription'; }
+expect_record() {
+  e2e_expect_eq "$1: version record" "$installer_record" "$(record_of "$2")"
+  e2e_expect_eq "$1: icon sizes" "$(printf '16x16 32\n24x24 32\n32x32 32\n48x48 32\n256x256 32')" \
+    "$(e2e_probe icons "$(windows_path "$2")")"
+}
+installer_record=$(record_of "$installer")
+numbers=$(sed -n 's/^fixed file version\t//p' <<<"$installer_record")
+e2e_expect_eq "the installer's record" "$(printf 'fixed file version\t%s\nfixed product version\t%s\nProductName\tZorbel Joke Screensaver\nProductVersion\t%s\nFileVersion\t%s\nCompanyName\tTarnwick Entertainment' "$numbers" "$numbers" "$version" "$version")" \
+  "$(grep -v '^LegalCopyright' <<<"$installer_record")"
+grep -qxE 'LegalCopyright	Copyright \(C\) [0-9]{4} Tarnwick Entertainment' <<<"$installer_record" ||
+  e2e_fail "no copyright line: $installer_record"
+[[ $numbers == "${version%%[!0-9]*}".* ]] || e2e_fail "the version numbers $numbers do not start as $version does"
+expect_record "the installer" "$installer"
+expect_record "Zorbel.scr" "$stage/Zorbel.scr"
+expect_record "ZorbelCheck.exe" "$stage/ZorbelCheck.exe"
+for name in Zorbel.scr ZorbelCheck.exe; do
+  e2e_probe manifest "$(windows_path "$stage/$name")" | grep -q "version=\"$numbers\"" ||
+    e2e_fail "$name has no manifest of version $numbers"
+done
+echo "ok: both programs carry a manifest of version $numbers"
 
 # --- A new prefix; a silent install.
 started=$(date +%s.%N)
@@ -76,6 +106,12 @@ e2e_expect_eq "UninstallString" "\"$folder_win\\Uninstall.exe\"" "$(reg_value "$
 e2e_expect_eq "QuietUninstallString" "\"$folder_win\\Uninstall.exe\" /S" \
   "$(reg_value "$uninstall_key" QuietUninstallString)"
 e2e_expect_eq "DisplayIcon" "$scr_win" "$(reg_value "$uninstall_key" DisplayIcon)"
+e2e_expect_eq "VersionMajor.VersionMinor" "$(cut -d. -f1-2 <<<"$numbers")" \
+  "$(( $(reg_value "$uninstall_key" VersionMajor) )).$(( $(reg_value "$uninstall_key" VersionMinor) ))"
+e2e_expect_eq "URLInfoAbout" "http://$E2E_HOST/" "$(reg_value "$uninstall_key" URLInfoAbout)"
+help_link=$(reg_value "$uninstall_key" HelpLink) || e2e_fail "no HelpLink"
+expect_record "Uninstall.exe" "$folder/Uninstall.exe"
+echo "size: Uninstall.exe $(stat -c %s "$folder/Uninstall.exe") bytes"
 e2e_expect_eq "NoModify" "0x1" "$(reg_value "$uninstall_key" NoModify)"
 e2e_expect_eq "NoRepair" "0x1" "$(reg_value "$uninstall_key" NoRepair)"
 kilobytes=$(( $(cat "$folder"/* | wc -c) / 1024 ))
@@ -89,7 +125,7 @@ menu=$(unix_path "$(windows_variable APPDATA)\\Microsoft\\Windows\\Start Menu\\P
 shortcut=$(find "$menu" -name '*Zorbel*.lnk')
 e2e_expect_eq "Start-menu shortcuts named for Zorbel" "1" "$(grep -c . <<<"$shortcut")"
 link=$(e2e_probe shortcut "Z:${shortcut//\//\\}" | sed 's/\\\\/\\/g') || e2e_fail "no shortcut to read"
-e2e_expect_eq "shortcut" "$(printf 'target\t%s\narguments\t/c\nfolder\t%s' "$scr_win" "$folder_win")" "$link"
+e2e_expect_eq "shortcut" "$(printf 'target\t%s\narguments\t/c\nfolder\t%s\nicon\t%s,0' "$scr_win" "$folder_win" "$scr_win")" "$link"
 e2e_expect_eq "Linux menu entries" "" "$(find "$XDG_DATA_HOME" -type f 2>/dev/null)"
 
 # --- The setup window through the shortcut: the beta notice, the hub, the options dialog
@@ -97,10 +133,16 @@ e2e_expect_eq "Linux menu entries" "" "$(find "$XDG_DATA_HOME" -type f 2>/dev/nu
 wine start /unix "$shortcut"
 e2e_probe wait "$notice" 20 >/dev/null || e2e_fail "no beta notice through the shortcut"
 echo "ok: the shortcut opens the beta notice"
+# Apps & features' help link is where the program's own notice sends reports.
+e2e_probe texts "$notice" | grep -qF "$help_link" || e2e_fail "the beta notice does not name $help_link"
+echo "ok: HelpLink $help_link is the address the beta notice gives"
 e2e_probe click "$notice" OK && e2e_probe gone "$notice" 5 || e2e_fail "the notice did not go"
 e2e_probe wait "$hub" 5 >/dev/null || e2e_fail "no hub"
 e2e_probe click "$hub" "&Configure saver"
 e2e_probe wait "$options" 5 >/dev/null || e2e_fail "no options dialog"
+# The shipped files carry the icon; the windows themselves have none, as designed.
+e2e_expect_eq "the hub's icon" "none" "$(e2e_probe windowicon "$hub")"
+e2e_expect_eq "the options dialog's icon" "none" "$(e2e_probe windowicon "$options")"
 e2e_screenshot installed-options
 e2e_probe click "$options" "&OK"
 e2e_probe gone "$options" 5 || e2e_fail "the options dialog stays after OK"
@@ -129,21 +171,194 @@ upgrade "a second upgrade over changed jokes" $'\nmy-jokes.txt\nmy-jokes-2.txt'
 expect_file "the first kept jokes" "$E2E_SCRATCH/mine-1.txt" "$folder/my-jokes.txt"
 expect_file "the second kept jokes" "$E2E_SCRATCH/mine-2.txt" "$folder/my-jokes-2.txt"
 
-# --- A silent uninstall. The uninstaller runs from a copy of itself in the temporary folder
-# and returns at once, so the test waits for its work to show.
+installer_title="Zorbel Joke Screensaver $version Setup"
+uninstaller_title="Zorbel Joke Screensaver $version Uninstall"
+other_saver='C:\windows\system32\other.scr'
+# wizard_page TITLE TEXT: waits up to 20 s for the wizard titled TITLE (NSIS adds a blank to
+# the title on most pages) to show TEXT in one of its controls; sets WIZARD to the title
+# found and PAGE to the controls' texts, one a line, escaped as the probe prints them.
+wizard_page() {
+  local tries title
+  for tries in $(seq 100); do
+    for title in "$1" "$1 "; do
+      PAGE=$(e2e_probe texts "$title" 2>/dev/null | cut -f4)
+      if grep -qF -- "$2" <<<"$PAGE"; then WIZARD=$title; return 0; fi
+    done
+    sleep 0.2
+  done
+  e2e_screenshot installer-unexpected-page
+  e2e_fail "no page of \"$1\" shows \"$2\"; the pages show: $(e2e_probe texts "$1"; e2e_probe texts "$1 ")"
+}
+press() { e2e_probe click "$WIZARD" "$1" || e2e_fail "no \"$1\" on the page of $WIZARD"; }
+# The text of the control on PAGE that holds TEXT, with its escapes undone.
+page_text() { printf '%b' "$(grep -F -- "$1" <<<"$PAGE")" | tr -d '\r'; }
+# A listing of the folder's files with their sizes and times, to see that nothing changed.
+snapshot() { find "$1" -printf '%P %s %T@\n' | sort; }
+saver_chosen() { reg_value "$desktop_key" SCRNSAVE.EXE || echo "(none)"; }
+
+# --- An upgrade through its pages over changed jokes: the Welcome page says that it upgrades
+# and keeps the settings, the Finish page names the kept file and how to use it again.
+printf 'clean,0,0\r\nA third.\r\n</joke>\r\n' >>"$folder/jokes.txt"
+cp "$folder/jokes.txt" "$E2E_SCRATCH/mine-3.txt"
+chosen=$(saver_chosen)
+wine "$installer" &
+installer_pid=$!
+wizard_page "$installer_title" "is installed already"
+e2e_expect_eq "the Welcome page of an upgrade" \
+  "Zorbel Joke Screensaver $version is installed already. Installing $version upgrades it: your settings are kept, and so are your own jokes." \
+  "$(page_text "is installed already" | head -n 1)"
+e2e_screenshot installer-upgrade-welcome
+press "&Next >"
+wizard_page "$installer_title" "Choose which features"
+press "&Install"
+wizard_page "$installer_title" "Click Finish"
+e2e_expect_eq "the Finish page of an upgrade that kept changed jokes" \
+  "Your changed jokes.txt is kept as my-jokes-3.txt in the program's folder, and this version's jokes.txt is in its place. To show your jokes again, copy them from my-jokes-3.txt into jokes.txt, or rename my-jokes-3.txt to jokes.txt." \
+  "$(page_text "Click Finish" | head -n 1)"
+e2e_screenshot installer-upgrade-finish-kept-jokes
+press "Open the Zorbel setup window now"
+press "&Finish"
+wait "$installer_pid" || e2e_fail "the upgrade through its pages failed"
+expect_file "the third kept jokes" "$E2E_SCRATCH/mine-3.txt" "$folder/my-jokes-3.txt"
+expect_file "upgrade through the pages: jokes.txt" "$stage/jokes.txt" "$folder/jokes.txt"
+e2e_expect_eq "upgrade through the pages: the saver chosen" "$chosen" "$(saver_chosen)"
+
+# --- An upgrade never takes back another saver the user chose, silent or through its pages,
+# and "Use as my screen saver" then stays as the user left it.
+wine reg add "$desktop_key" /v SCRNSAVE.EXE /t REG_SZ /d "$other_saver" /f >/dev/null 2>&1
+wine "$installer" /S || e2e_fail "the silent upgrade over another saver failed"
+e2e_expect_eq "a silent upgrade over another saver" "$other_saver" "$(saver_chosen)"
+expect_file "a silent upgrade over another saver: jokes.txt" "$stage/jokes.txt" "$folder/jokes.txt"
+e2e_expect_eq "a silent upgrade over another saver: files" \
+  "$(sort <<<"$shipped"$'\nUninstall.exe\nQorv.ini\nmy-jokes.txt\nmy-jokes-2.txt\nmy-jokes-3.txt')" \
+  "$(files_in "$folder" | sort)"
+wine "$installer" &
+installer_pid=$!
+wizard_page "$installer_title" "is installed already"
+press "&Next >"
+wizard_page "$installer_title" "Choose which features"
+e2e_screenshot installer-upgrade-other-saver-components
+press "&Install"
+wizard_page "$installer_title" "Click Finish"
+press "Open the Zorbel setup window now"
+press "&Finish"
+wait "$installer_pid" || e2e_fail "the upgrade through its pages over another saver failed"
+e2e_expect_eq "an upgrade through its pages over another saver" "$other_saver" "$(saver_chosen)"
+wine reg delete "$desktop_key" /v SCRNSAVE.EXE /f >/dev/null 2>&1
+wine "$installer" /S || e2e_fail "the silent upgrade with no saver chosen failed"
+e2e_expect_eq "an upgrade after one that did not choose Zorbel" "(none)" "$(saver_chosen)"
+
+# --- A running copy: the installer and the uninstaller wait for it and change nothing.
+printf 'clean,0,0\r\nWhile it ran.\r\n</joke>\r\n' >>"$folder/jokes.txt"
+cp "$folder/jokes.txt" "$E2E_SCRATCH/mine-4.txt"
+files_before=$(snapshot "$folder")
+registry_before=$(wine reg query "$uninstall_key" | tr -d '\r')
+unchanged() {
+  e2e_expect_eq "$1: the folder unchanged" "$files_before" "$(snapshot "$folder")"
+  e2e_expect_eq "$1: the Apps & features entry unchanged" "$registry_before" "$(wine reg query "$uninstall_key" | tr -d '\r')"
+}
+e2e_start "$folder" /c
+e2e_probe wait "$notice" 20 >/dev/null || e2e_fail "the installed program did not start"
+started=$(date +%s.%N)
+wine "$installer" /S && e2e_fail "a silent install beside a running copy ended with status 0"
+took=$(seconds_since "$started")
+awk -v t="$took" 'BEGIN {exit !(t >= 9.5 && t < 20)}' || e2e_fail "it gave up after $took s, not 10"
+echo "ok: a silent install beside a running copy gave up after $took s"
+unchanged "a silent install beside a running copy"
+# Run in place (_?=) the uninstaller waits for its own work, so its exit status is its own.
+wine "$folder/Uninstall.exe" /S "_?=$folder_win" && e2e_fail "a silent uninstall beside a running copy ended with status 0"
+unchanged "a silent uninstall beside a running copy"
+wine "$installer" &
+installer_pid=$!
+wizard_page "$installer_title" "is running"
+e2e_expect_eq "the installer's request to close the program" \
+  "$(printf 'Zorbel Joke Screensaver is running: its setup window or the screen saver is open.\n\nClose it, then click Retry. Cancel stops here and changes nothing.')" \
+  "$(page_text "is running")"
+e2e_screenshot installer-running-copy
+press "Cancel"
+wait "$installer_pid" && e2e_fail "the installer cancelled beside a running copy ended with status 0"
+unchanged "an install cancelled beside a running copy"
+wine "$folder/Uninstall.exe" &
+wizard_page "$uninstaller_title" "is running"
+press "&Retry"
+sleep 1
+wizard_page "$uninstaller_title" "is running"
+echo "ok: Retry while the program still runs asks again"
+e2e_probe click "$notice" OK
+e2e_probe wait "$hub" 5 >/dev/null || e2e_fail "no hub"
+e2e_probe click "$hub" "&Return to control panel"
+e2e_wait_exit 10 || e2e_fail "the program did not end"
+press "&Retry"
+
+# --- The uninstall through its pages, the tick box left cleared: what the user made stays,
+# and the last page lists it with its folder.
+wizard_page "$uninstaller_title" "Also delete my settings and my own jokes"
+e2e_screenshot uninstall-confirm
+press "&Uninstall"
+wizard_page "$uninstaller_title" "Click Finish"
+e2e_screenshot uninstall-finish-kept
+kept_page=$(page_text "were kept")
+e2e_expect_eq "the last page names the folder" \
+  "Zorbel Joke Screensaver is removed. These files of yours were kept, in the folder \"$folder_win\":" \
+  "$(head -n 1 <<<"$kept_page")"
+e2e_expect_eq "the last page lists the kept files" \
+  "$(printf '    %s\n' Qorv.ini jokes.txt my-jokes-2.txt my-jokes-3.txt my-jokes.txt)" \
+  "$(grep '^    ' <<<"$kept_page" | LC_ALL=C sort)"
+grep -qxF "A later install uses them again. To delete them, delete the folder." <<<"$kept_page" ||
+  e2e_fail "the last page does not say how to delete them: $kept_page"
+press "&Finish"
+for tries in $(seq 100); do [ -e "$folder/Uninstall.exe" ] || break; sleep 0.1; done
+e2e_expect_eq "what an uninstall keeps" "$(printf '%s\n' Qorv.ini jokes.txt my-jokes-2.txt my-jokes-3.txt my-jokes.txt)" \
+  "$(files_in "$folder")"
+expect_file "kept: Qorv.ini" "$E2E_SCRATCH/Qorv.ini" "$folder/Qorv.ini"
+expect_file "kept: the changed jokes.txt" "$E2E_SCRATCH/mine-4.txt" "$folder/jokes.txt"
+expect_file "kept: my-jokes.txt" "$E2E_SCRATCH/mine-1.txt" "$folder/my-jokes.txt"
+[ -e "$shortcut" ] && e2e_fail "the shortcut is still there"
+reg_value "$uninstall_key" DisplayName >/dev/null && e2e_fail "the Apps & features entry is still there"
+
+# --- Installed again over what was kept, then uninstalled through its pages with the box
+# ticked: nothing stays.
+wine "$installer" /S || e2e_fail "the install over the kept files failed"
+expect_file "the kept settings used again" "$E2E_SCRATCH/Qorv.ini" "$folder/Qorv.ini"
+wine "$folder/Uninstall.exe" &
+wizard_page "$uninstaller_title" "Also delete my settings and my own jokes"
+press "Also delete my settings and my own jokes"
+press "&Uninstall"
+wizard_page "$uninstaller_title" "Click Finish"
+e2e_expect_eq "the last page when nothing was kept" \
+  "Zorbel Joke Screensaver is removed from your computer." "$(page_text "Click Finish" | head -n 1)"
+e2e_screenshot uninstall-finish-deleted
+press "&Finish"
+for tries in $(seq 100); do [ -e "$folder" ] || break; sleep 0.1; done
+[ -e "$folder" ] && e2e_fail "the folder stays after deleting on request: $(files_in "$folder")"
+echo "ok: the uninstall that deletes on request leaves no folder"
+
+# --- Silent uninstalls: they keep the user's files too, unless given /DELETEMYFILES. The
+# uninstaller runs from a copy of itself in the temporary folder and returns at once, so the
+# test waits for its work to show.
 uninstall() {
-  local program=$1/Zorbel.scr
+  local folder=$1 program=$1/Zorbel.scr
+  shift
   started=$(date +%s.%N)
-  wine "$1/Uninstall.exe" /S || e2e_fail "the silent uninstall did not start"
+  wine "$folder/Uninstall.exe" /S "$@" || e2e_fail "the silent uninstall did not start"
   for tries in $(seq 200); do [ -e "$program" ] || break; sleep 0.1; done
   [ -e "$program" ] && e2e_fail "Zorbel.scr is still there after the uninstall"
   wineserver --wait
-  echo "silent uninstall: $(seconds_since "$started") s"
+  echo "silent uninstall $*: $(seconds_since "$started") s"
   [ -e "$shortcut" ] && e2e_fail "the shortcut is still there"
   reg_value "$uninstall_key" DisplayName >/dev/null && e2e_fail "the Apps & features entry is still there"
   e2e_expect_eq "ScreenSaveActive left alone" "1" "$(reg_value "$desktop_key" ScreenSaveActive)"
 }
+wine "$installer" /S || e2e_fail "the silent install failed"
+cp "$E2E_SCRATCH/Qorv.ini" "$folder/Qorv.ini"
+cp "$E2E_SCRATCH/mine-1.txt" "$folder/my-jokes.txt"
+cp "$E2E_SCRATCH/mine-2.txt" "$folder/jokes.txt"
 uninstall "$folder"
+e2e_expect_eq "what a silent uninstall keeps" "$(printf '%s\n' Qorv.ini jokes.txt my-jokes.txt)" "$(files_in "$folder")"
+expect_file "silently kept: jokes.txt" "$E2E_SCRATCH/mine-2.txt" "$folder/jokes.txt"
+wine "$installer" /S || e2e_fail "the silent install over the kept files failed"
+e2e_expect_eq "SCRNSAVE.EXE" "$(wine winepath -s "$scr_win" | tr -d '\r')" "$(saver_chosen)"
+uninstall "$folder" /DELETEMYFILES
 [ -e "$folder" ] && e2e_fail "the install folder is still there: $(files_in "$folder")"
 reg_value "$desktop_key" SCRNSAVE.EXE >/dev/null && e2e_fail "SCRNSAVE.EXE still names the saver"
 # Nothing of ours anywhere: neither in the prefix's files (but for the uninstaller's copy of

@@ -9,7 +9,14 @@
  *   winprobe click TITLE CAPTION     presses the child button whose text is CAPTION
  *   winprobe watch SECONDS           prints "ready", then every window that appears
  *   winprobe shortcut LNK            what the shell link file LNK starts, read through the
- *                                    shell's own IShellLink: target, arguments, folder
+ *                                    shell's own IShellLink: target, arguments, folder, icon
+ *   winprobe version FILE            FILE's version record as Windows reads it: the fixed
+ *                                    file and product versions, then the texts
+ *   winprobe icons FILE              the images of FILE's first icon (the one Explorer
+ *                                    shows): width, height and bits per pixel
+ *   winprobe manifest FILE           FILE's application manifest (resource 1), as it is
+ *   winprobe windowicon TITLE        "none" when the window has no icon of its own or of its
+ *                                    class, else which it has
  *   winprobe focus TITLE             the control with the keyboard focus in the window's
  *                                    thread: class and text ("none" when no window has it)
  *   winprobe extent FACE POINTS WEIGHT WIDTH TEXT
@@ -158,7 +165,7 @@ static int Watch(double seconds) {
   return 0;
 }
 
-/* Prints "target", "arguments" and "folder", each with a tab and its value, one a line. */
+/* Prints "target", "arguments", "folder" and "icon" (file and index), each with a tab and its value, one a line. */
 static int Shortcut(const char* path) {
   IShellLinkA* link = NULL;
   IPersistFile* file = NULL;
@@ -180,7 +187,11 @@ static int Shortcut(const char* path) {
     IShellLinkA_GetWorkingDirectory(link, text, MAX_PATH);
     fputs("\nfolder\t", stdout);
     PrintEscaped(text);
-    putchar('\n');
+    int icon_index = 0;
+    IShellLinkA_GetIconLocation(link, text, MAX_PATH, &icon_index);
+    fputs("\nicon\t", stdout);
+    PrintEscaped(text);
+    printf(",%d\n", icon_index);
     result = 0;
   } else {
     fprintf(stderr, "winprobe: cannot read the shortcut \"%s\"\n", path);
@@ -191,9 +202,92 @@ static int Shortcut(const char* path) {
   return result;
 }
 
+/* One line a field: the two fixed versions as four numbers, then the texts of the record's
+ * first translation, each name with a tab and its value. */
+static int PrintVersion(const char* path) {
+  static const char* const kNames[] = {"ProductName", "ProductVersion", "FileVersion", "CompanyName",
+                                       "LegalCopyright", "FileDescription"};
+  DWORD ignored = 0;
+  const DWORD size = GetFileVersionInfoSizeA(path, &ignored);
+  void* record = size == 0 ? NULL : malloc(size);
+  VS_FIXEDFILEINFO* fixed = NULL;
+  WORD* translation = NULL;
+  UINT length = 0;
+  if (record == NULL || !GetFileVersionInfoA(path, 0, size, record) ||
+      !VerQueryValueA(record, "\\", (void**)&fixed, &length) ||
+      !VerQueryValueA(record, "\\VarFileInfo\\Translation", (void**)&translation, &length)) {
+    fprintf(stderr, "winprobe: no version record in \"%s\"\n", path);
+    free(record);
+    return 1;
+  }
+  printf("fixed file version\t%u.%u.%u.%u\n", HIWORD(fixed->dwFileVersionMS),
+         LOWORD(fixed->dwFileVersionMS), HIWORD(fixed->dwFileVersionLS), LOWORD(fixed->dwFileVersionLS));
+  printf("fixed product version\t%u.%u.%u.%u\n", HIWORD(fixed->dwProductVersionMS),
+         LOWORD(fixed->dwProductVersionMS), HIWORD(fixed->dwProductVersionLS),
+         LOWORD(fixed->dwProductVersionLS));
+  for (size_t i = 0; i < sizeof kNames / sizeof kNames[0]; ++i) {
+    char query[128];
+    char* value = NULL;
+    snprintf(query, sizeof query, "\\StringFileInfo\\%04x%04x\\%s", translation[0], translation[1],
+             kNames[i]);
+    printf("%s\t", kNames[i]);
+    if (VerQueryValueA(record, query, (void**)&value, &length) && length > 0) PrintEscaped(value);
+    putchar('\n');
+  }
+  free(record);
+  return 0;
+}
+
+static BOOL CALLBACK FirstResourceName(HMODULE module, LPCSTR type, LPSTR name, LONG_PTR found) {
+  (void)module;
+  (void)type;
+  *(LPSTR*)found = name;
+  return FALSE;
+}
+
+/* The entries of the first icon group, as Explorer picks it: "WIDTHxHEIGHT BITS" a line
+ * (a width or height of 0 in the group means 256). */
+static int PrintIcons(const char* path) {
+  HMODULE module = LoadLibraryExA(path, NULL, LOAD_LIBRARY_AS_DATAFILE);
+  LPSTR name = NULL;
+  if (module != NULL) EnumResourceNamesA(module, (LPCSTR)RT_GROUP_ICON, FirstResourceName, (LONG_PTR)&name);
+  HRSRC resource = name == NULL ? NULL : FindResourceA(module, name, (LPCSTR)RT_GROUP_ICON);
+  const BYTE* group = resource == NULL ? NULL : (const BYTE*)LockResource(LoadResource(module, resource));
+  if (group == NULL) {
+    fprintf(stderr, "winprobe: no icon in \"%s\"\n", path);
+    if (module != NULL) FreeLibrary(module);
+    return 1;
+  }
+  /* A 6-byte header whose last word is the count, then 14-byte entries: width, height,
+   * colours, reserved (a byte each), planes, bits per pixel (a word each), size, id. */
+  const int count = group[4] | group[5] << 8;
+  for (int i = 0; i < count; ++i) {
+    const BYTE* entry = group + 6 + 14 * i;
+    printf("%dx%d %d\n", entry[0] == 0 ? 256 : entry[0], entry[1] == 0 ? 256 : entry[1],
+           entry[6] | entry[7] << 8);
+  }
+  FreeLibrary(module);
+  return 0;
+}
+
+static int PrintManifest(const char* path) {
+  HMODULE module = LoadLibraryExA(path, NULL, LOAD_LIBRARY_AS_DATAFILE);
+  HRSRC resource = module == NULL ? NULL : FindResourceA(module, MAKEINTRESOURCEA(1), (LPCSTR)RT_MANIFEST);
+  const char* text = resource == NULL ? NULL : (const char*)LockResource(LoadResource(module, resource));
+  if (text == NULL) {
+    fprintf(stderr, "winprobe: no manifest in \"%s\"\n", path);
+    if (module != NULL) FreeLibrary(module);
+    return 1;
+  }
+  fwrite(text, 1, SizeofResource(module, resource), stdout);
+  FreeLibrary(module);
+  return 0;
+}
+
 static int Usage(void) {
   fputs("usage: winprobe list | wait TITLE SECONDS | gone TITLE SECONDS | texts TITLE |"
-        " rect TITLE | click TITLE CAPTION | watch SECONDS | shortcut LNK | focus TITLE |"
+        " rect TITLE | click TITLE CAPTION | watch SECONDS | shortcut LNK | version FILE |"
+        " icons FILE | manifest FILE | windowicon TITLE | focus TITLE |"
         " extent FACE POINTS WEIGHT WIDTH TEXT\n",
         stderr);
   return 2;
@@ -316,6 +410,9 @@ int main(int argc, char** argv) {
   if (argc < 3) return Usage();
   if (strcmp(command, "shortcut") == 0 && argc == 3) return Shortcut(argv[2]);
   if (strcmp(command, "resources") == 0 && argc == 3) return PrintResources(argv[2]);
+  if (strcmp(command, "version") == 0 && argc == 3) return PrintVersion(argv[2]);
+  if (strcmp(command, "icons") == 0 && argc == 3) return PrintIcons(argv[2]);
+  if (strcmp(command, "manifest") == 0 && argc == 3) return PrintManifest(argv[2]);
 
   HWND window = RequireWindow(argv[2]);
   if (window == NULL) return 1;
@@ -324,6 +421,15 @@ int main(int argc, char** argv) {
     return 0;
   }
   if (strcmp(command, "focus") == 0 && argc == 3) return PrintFocus(window);
+  if (strcmp(command, "windowicon") == 0 && argc == 3) {
+    const int big = SendMessageA(window, WM_GETICON, ICON_BIG, 0) != 0;
+    const int small = SendMessageA(window, WM_GETICON, ICON_SMALL, 0) != 0;
+    const int class_big = GetClassLongPtrA(window, GCLP_HICON) != 0;
+    const int class_small = GetClassLongPtrA(window, GCLP_HICONSM) != 0;
+    if (!big && !small && !class_big && !class_small) puts("none");
+    else printf("big %d small %d class big %d class small %d\n", big, small, class_big, class_small);
+    return 0;
+  }
   if (strcmp(command, "rect") == 0 && argc == 3) {
     RECT rect;
     GetWindowRect(window, &rect);
