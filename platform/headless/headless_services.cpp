@@ -145,8 +145,9 @@ void HeadlessServices::ShowMessageBox(const std::string& title, const std::strin
   if (box_watcher != nullptr) box_watcher->BoxClosed();
 }
 
-void HeadlessServices::EndProgram() {
+void HeadlessServices::EndProgram(int status) {
   ended = true;
+  ended_with = status;
   throw ProgramEnded{};
 }
 

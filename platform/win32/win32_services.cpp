@@ -139,4 +139,4 @@ double Win32Services::TimeOfDaySeconds() {
   return now.wHour * 3600.0 + now.wMinute * 60.0 + now.wSecond + now.wMilliseconds / 1000.0;
 }
 
-void Win32Services::EndProgram() { ExitProcess(0); }
+void Win32Services::EndProgram(int status) { ExitProcess(static_cast<UINT>(status)); }

@@ -22,7 +22,7 @@ class Win32Services : public Services {
   void ReplaceWholeFile(const std::string& path, std::string_view bytes) override;
   void ShowMessageBox(const std::string& title, const std::string& text, int style) override;
   double TimeOfDaySeconds() override;
-  [[noreturn]] void EndProgram() override;
+  [[noreturn]] void EndProgram(int status) override;
 
  private:
   HANDLE instance_mutex_ = nullptr;

@@ -26,6 +26,7 @@ class ProgramTest : public ::testing::Test {
   std::string ReportOf(const std::string& arguments) {
     const auto run = Start(arguments);
     EXPECT_TRUE(run->services.ended);
+    EXPECT_EQ(run->services.ended_with, exit_status::kFailed);
     EXPECT_TRUE(run->services.cursor_calls.empty());
     if (run->services.message_boxes.size() != 1) return "(no single box)";
     EXPECT_EQ(run->services.message_boxes[0].title, "D'oh! An error occurred");
