@@ -19,8 +19,10 @@ struct TwipSize {
 
 // kClose: the user asks the window to close (its close box, Alt+F4). A press and a release
 // of a mouse button (kMouseDown, kMouseUp) over the same control make a kClick; buttons,
-// options and the check box report their clicks themselves.
-enum class EventKind { kClick, kMouseMove, kKeyDown, kKeyPress, kTimer, kClose, kMouseDown, kMouseUp };
+// options and the check box report their clicks themselves. kMouseLost: the window holding
+// the mouse for a press lost it (another window took it, the system cancelled the mode), so
+// the press in progress counts no more.
+enum class EventKind { kClick, kMouseMove, kKeyDown, kKeyPress, kTimer, kClose, kMouseDown, kMouseUp, kMouseLost };
 
 // One event for one form. `control` is the index of the control in the form's design,
 // or kFormItself for the form's background and for keys.
