@@ -26,8 +26,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK(result.rude == loaded.rude.count);
     FUZZ_CHECK(result.medical == loaded.medical.count);
   }
-  const int lines = static_cast<int>(std::count(bytes.begin(), bytes.end(), '\n') +
-                                     std::count(bytes.begin(), bytes.end(), '\r')) + 1;
+  const LineNumber lines = static_cast<LineNumber>(std::count(bytes.begin(), bytes.end(), '\n') +
+                                                   std::count(bytes.begin(), bytes.end(), '\r')) + 1;
   for (const CheckFinding& finding : result.findings) FUZZ_CHECK(finding.line >= 1 && finding.line <= lines);
   FormatReport("f", result);
   return 0;
