@@ -34,7 +34,8 @@ struct UiEvent {
   int key_code = 0;   // kKeyDown: the virtual-key code
   int character = 0;  // kKeyPress: the character code
   int shift = 0;      // shift state: 1 Shift, 2 Ctrl, 4 Alt
-  int buttons = 0;    // mouse buttons held: 1 left, 2 right, 4 middle
+  int buttons = 0;    // mouse buttons, 1 left, 2 right, 4 middle: the one pressed or released
+                      // (kMouseDown, kMouseUp, kClick), those held (kMouseMove)
   int x = 0;          // mouse position in twips, in the control's own coordinates
   int y = 0;
 };

@@ -97,9 +97,7 @@ class HeadlessWindowSystem : public WindowSystem, public MessageBoxWatcher {
   void TypeInto(const std::string& control_name, const std::string& text);
   // Escape: presses the active form's cancel button, if it has one and takes dialog keys.
   void PressEscape();
-  // Scripted input, delivered to the active form. A control name of "" stands for the
-  // form's background. A key goes to the form's dialog keys first, then as a key to the
-  // form; Alt+F4 then also asks the form to close, unless it keeps system keys.
+  // Alt and a letter, as a user presses the letter a caption marks with "&".
   void PressAccelerator(char letter);
   // The close box of a named form.
   void Close(const std::string& form_name);

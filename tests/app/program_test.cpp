@@ -76,15 +76,15 @@ TEST_F(ProgramTest, ConfigurationModeReadsTheHeaderAndNotTheSettings) {
   EXPECT_EQ(run->program.state.JokesVersion, FieldValue(3.5));
   EXPECT_EQ(run->program.state.JokesCompatible, FieldValue(4.0));
   EXPECT_TRUE(IsEmpty(run->program.state.JokeStyle));
-  EXPECT_EQ(run->program.state.CleanJokeCount(), 0);
+  EXPECT_EQ(run->program.state.clean.count, 0);
 }
 
 TEST_F(ProgramTest, SaverModeLoadsEverythingAndPreparesTheInterval) {
   folder.Write("jokes.txt", kJokes);
   auto run = Start("/s");
   EXPECT_EQ(run->program.state.JokeStyle, FieldValue(std::string("clean")));
-  EXPECT_EQ(run->program.state.CleanJokes()[1], "A zorbel walks in.");
-  EXPECT_EQ(run->program.display_interval(), 7000);
+  EXPECT_EQ(run->program.state.clean.texts[1], "A zorbel walks in.");
+  EXPECT_EQ(run->program.form1.Get().Timer1.interval(), 7000);
 
   const struct {
     const char* delay_line;
@@ -96,7 +96,7 @@ TEST_F(ProgramTest, SaverModeLoadsEverythingAndPreparesTheInterval) {
     folder.Write("Qorv.ini", std::string("rude\r\nmedicalyes\r\n") + delay.delay_line + "\r\n");
     run = Start("/s");
     EXPECT_FALSE(run->services.ended) << delay.delay_line;
-    EXPECT_EQ(run->program.display_interval(), delay.interval) << delay.delay_line;
+    EXPECT_EQ(run->program.form1.Get().Timer1.interval(), delay.interval) << delay.delay_line;
   }
 }
 

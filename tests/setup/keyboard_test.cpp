@@ -1,5 +1,5 @@
-// The setup windows with the keyboard and the mouse as a Windows user works them: the Tab
-// cycles, the option group's arrows, the focus kept across message boxes, the modal dialog
+// The setup windows with the keyboard and the mouse as a Windows user works them: the option
+// group's arrows, the focus kept across message boxes, the modal dialog
 // and other windows, Enter and Alt keys, and links that open only on a full click.
 #include "tests/setup/setup_fixture.h"
 
@@ -20,27 +20,15 @@ class KeyboardTest : public SetupTest {
   }
 };
 
-TEST_F(KeyboardTest, TheHubCyclesItsButtonsInCreationOrderBothWays) {
-  EXPECT_EQ(app.windows.FocusedControl(), "Command5") << "the first button has the focus first";
-  EXPECT_EQ(TabCycle(9), (std::vector<std::string>{"Command8", "Command1", "Command2", "Command3", "Command4",
-                                                   "Command6", "Command7", "Command9", "Command5"}));
-  EXPECT_EQ(TabCycle(3, kShift), (std::vector<std::string>{"Command9", "Command7", "Command6"}));
-}
-
-TEST_F(KeyboardTest, TheOptionsDialogCyclesWithTheGroupAsOneStopAndArrowsSelect) {
+// The Tab cycles themselves are the focus rules' to test, and the Wine suite's with the
+// real designs; here, what the options dialog's group does with the arrows.
+TEST_F(KeyboardTest, TheOptionsDialogsArrowsSelectInTheGroupAndLeaveTheCheckBoxAlone) {
   app.windows.Click("Command1");
   EXPECT_EQ(app.windows.FocusedControl(), "Option1") << "the selected option has the focus first";
-  EXPECT_EQ(TabCycle(7), (std::vector<std::string>{"Text1", "Check1", "Command1", "Command2", "Command3",
-                                                   "Option1", "Text1"}));
-  EXPECT_EQ(TabCycle(2, kShift), (std::vector<std::string>{"Option1", "Command3"}));
-
-  app.windows.KeyDown(kTab);
   app.windows.KeyDown(kDown);
   EXPECT_EQ(app.windows.FocusedControl(), "Option2");
   EXPECT_TRUE(Shown("Form2", "Option2").checked);
   EXPECT_FALSE(Shown("Form2", "Option1").checked);
-  EXPECT_EQ(TabCycle(1, kShift), (std::vector<std::string>{"Command3"}));
-  EXPECT_EQ(TabCycle(1), (std::vector<std::string>{"Option2"})) << "Tab lands on the selected option";
   app.windows.KeyDown(kDown);
   EXPECT_EQ(app.windows.FocusedControl(), "Option1") << "the arrows wrap round the group";
   app.windows.KeyDown(kUp);
