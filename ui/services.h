@@ -31,6 +31,8 @@ inline constexpr int kExclamation = 48;
 inline constexpr int kInformation = 64;
 }  // namespace message_box_style
 
+// Paths are UTF-8 text, whatever the code page of the texts the program shows and reads:
+// the platform opens a file of any name and any length by it.
 class Services {
  public:
   virtual ~Services() = default;

@@ -1,8 +1,8 @@
 #!/bin/bash
-# Folders of any name under Wine: the saver, the setup window and the checker run from
-# folders named in Cyrillic and in Japanese and from paths near and past 260 characters
-# (248, where the settings' temporary file passes 259); a read-only Qorv.ini is refused on
-# OK with error 70 and left as it was, mark and all.
+# Folders of any name under Wine: the saver, the setup window (its links included) and the
+# checker run from folders named in Cyrillic and in Japanese and from paths near and past
+# 260 characters (248, where the settings' temporary file passes 259); a read-only Qorv.ini
+# is refused on OK with error 70 and left as it was, mark and all.
 #   paths_test.sh ZORBEL_SCR WINPROBE_EXE ZORBELCHECK_EXE
 set -u
 source "$(dirname "$0")/lib.sh"
@@ -58,7 +58,8 @@ open_options() {
   e2e_probe wait "$E2E_OPTIONS" 5 >/dev/null || e2e_fail "$2: no options dialog"
 }
 
-# run_setup FOLDER NAME: the hub opens and OK in the options dialog writes Qorv.ini there.
+# run_setup FOLDER NAME: the hub opens, OK in the options dialog writes Qorv.ini there, and
+# a link opens its page.
 run_setup() {
   open_options "$1" "$2"
   [ "$3" = shot ] && sleep 1 && e2e_screenshot "paths-setup-$2"
@@ -67,6 +68,13 @@ run_setup() {
   e2e_expect_eq "$2: Qorv.ini written by OK" "$(printf 'clean\r\nmedicalno\r\n 30 \r\n' | od -c)" \
     "$(od -c <"$1/Qorv.ini")"
   [ -e "$1/Qorv.ini.new" ] && e2e_fail "$2: the temporary file stayed"
+  rm -f "$E2E_OPENED"
+  e2e_probe click "$E2E_HUB" "Zorbel jokes online!"
+  e2e_probe wait "Zorbel Joke SS" 5 >/dev/null || e2e_fail "$2: no jokes-page message"
+  e2e_probe click "Zorbel Joke SS" OK
+  for tries in $(seq 100); do [ -s "$E2E_OPENED" ] && break; sleep 0.1; done
+  e2e_expect_eq "$2: the jokes page opened" "http://$E2E_HOST/zorbel/bounce.cgi?where=zorbeljokes" \
+    "$(head -n 1 "$E2E_OPENED" 2>/dev/null)"
   e2e_probe click "$E2E_HUB" "&Return to control panel"
   e2e_wait_exit 5 || e2e_fail "$2: still running after Return to control panel"
   printf 'clean\r\nmedicalno\r\n 2 \r\n' >"$1/Qorv.ini"
@@ -87,6 +95,7 @@ run_checker() {
   rm -f "$named"
 }
 
+e2e_stand_in_browser
 cyrillic="$E2E_SCRATCH/Шутки Зорбела"
 japanese="$E2E_SCRATCH/ゾルベルの冗談"
 mkdir -p "$cyrillic" "$japanese"
