@@ -5,15 +5,27 @@
 
 #include "ui/failure.h"
 
-std::wstring WideOf(const std::string& utf8) {
-  if (utf8.empty()) return {};
-  const int size = static_cast<int>(utf8.size());
-  const int length = MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, utf8.data(), size, nullptr, 0);
-  if (length == 0) Fail(failure_code::kBadFileName);
+namespace {
+
+// Empty when the text does not decode.
+std::wstring Widened(const std::string& text, UINT code_page, DWORD flags) {
+  const int size = static_cast<int>(text.size());
+  const int length = MultiByteToWideChar(code_page, flags, text.data(), size, nullptr, 0);
   std::wstring wide(static_cast<std::size_t>(length), L'\0');
-  MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, utf8.data(), size, wide.data(), length);
+  MultiByteToWideChar(code_page, flags, text.data(), size, wide.data(), length);
   return wide;
 }
+
+}  // namespace
+
+std::wstring WideOf(const std::string& utf8) {
+  if (utf8.empty()) return {};
+  std::wstring wide = Widened(utf8, CP_UTF8, MB_ERR_INVALID_CHARS);
+  if (wide.empty()) Fail(failure_code::kBadFileName);
+  return wide;
+}
+
+std::wstring CodePageWide(const std::string& text) { return Widened(text, CP_ACP, 0); }
 
 std::string Utf8Of(const std::wstring& wide) {
   if (wide.empty()) return {};

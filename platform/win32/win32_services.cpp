@@ -55,14 +55,6 @@ class FileHandle {
   HANDLE handle_;
 };
 
-std::wstring CodePageWide(const std::string& text) {
-  if (text.empty()) return {};
-  const int size = static_cast<int>(text.size());
-  std::wstring wide(static_cast<std::size_t>(MultiByteToWideChar(CP_ACP, 0, text.data(), size, nullptr, 0)), L'\0');
-  MultiByteToWideChar(CP_ACP, 0, text.data(), size, wide.data(), static_cast<int>(wide.size()));
-  return wide;
-}
-
 }  // namespace
 
 Win32Services::~Win32Services() {
@@ -94,11 +86,7 @@ int Win32Services::ShowCursor(bool show) { return ::ShowCursor(show ? TRUE : FAL
 // The address and its words are text in the code page; the folder is a path, wide. A folder
 // too long for the shell's current folder is left out: the address opens all the same.
 void Win32Services::OpenWithShell(const ShellRequest& request) {
-  std::wstring directory;
-  try {
-    directory = WideOf(request.directory);
-  } catch (const Failure&) {
-  }
+  const std::wstring directory = WideOf(request.directory);
   ShellExecuteW(reinterpret_cast<HWND>(static_cast<INT_PTR>(request.owner_window)),
                 CodePageWide(request.verb).c_str(), CodePageWide(request.file).c_str(),
                 CodePageWide(request.parameters).c_str(),
