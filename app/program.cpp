@@ -29,7 +29,7 @@ Program::Program(Services& services, WindowSystem& windows)
 
 void Program::Main() {
   state.AppVersion = kAppVersion;
-  if (!services.AcquireSingleInstance()) services.EndProgram();
+  if (!services.AcquireSingleInstance()) services.EndProgram(exit_status::kSucceeded);
   if (services.ArgumentText() == "/c") {
     RunConfigurationMode();
   } else if (services.ArgumentText() == "/s") {
@@ -65,5 +65,5 @@ void Program::RunSaverMode() {
 void Program::ReportStartupFailure(const Failure& failure) {
   services.ShowMessageBox(kStartupReportTitle, StartupReportText(failure),
                           message_box_style::kInformation);
-  services.EndProgram();
+  services.EndProgram(exit_status::kFailed);
 }

@@ -26,9 +26,6 @@ class Program {
 
   void Main();
 
-  // The interval start-up prepared for the display timer in saver mode.
-  int display_interval() const { return display_interval_; }
-
   Services& services;
   WindowSystem& windows;
   SharedState state;

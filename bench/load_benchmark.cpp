@@ -36,7 +36,7 @@ int main() {
     ResetEntryLists(state);
     LoadJokeDatabase(state, services);
     const auto stop = std::chrono::steady_clock::now();
-    if (state.CleanJokeCount() + state.RudeJokeCount() + state.MedicalTermCount() != 1500) return 1;
+    if (state.clean.count + state.rude.count + state.medical.count != 1500) return 1;
     milliseconds.push_back(std::chrono::duration<double, std::milli>(stop - start).count());
   }
   std::sort(milliseconds.begin(), milliseconds.end());

@@ -6,8 +6,10 @@
 #include <string>
 #include <vector>
 
+#include "startup/text_reader.h"
+
 struct CheckFinding {
-  int line = 0;  // 0: the file as a whole
+  LineNumber line = 0;  // 0: the file as a whole
   bool error = false;
   std::string message;
 };

@@ -59,8 +59,8 @@ std::string ExtraSecondsWarning(const FieldValue& extra) {
 }
 
 // True when the rest of the file from `line` on holds nothing but blanks and line ends.
-bool OnlyBlankLinesFrom(const std::string& bytes, int line) {
-  int current = 1;
+bool OnlyBlankLinesFrom(const std::string& bytes, LineNumber line) {
+  LineNumber current = 1;
   for (std::size_t at = 0; at < bytes.size(); ++at) {
     const char c = bytes[at];
     if (current >= line && c != ' ' && c != '\t' && c != '\r' && c != '\n') return false;
@@ -73,7 +73,7 @@ bool OnlyBlankLinesFrom(const std::string& bytes, int line) {
 
 void RecordWatcher::HeaderRead(const FieldValue&, const FieldValue&) { stage_ = Stage::kBetweenRecords; }
 
-void RecordWatcher::RecordBegins(int line) {
+void RecordWatcher::RecordBegins(LineNumber line) {
   stage_ = Stage::kFields;
   record_line_ = line;
 }
@@ -91,7 +91,7 @@ void RecordWatcher::FieldsRead(const FieldValue& kind, const FieldValue& extra_s
   }
 }
 
-void RecordWatcher::TextLineRead(int line, const std::string& text) {
+void RecordWatcher::TextLineRead(LineNumber line, const std::string& text) {
   if (std::string warning = ByteWarning(text); !warning.empty()) Warn(line, std::move(warning));
   if (text.size() > kLongestTextLine) {
     Warn(line, "a text line of " + std::to_string(text.size()) +
@@ -104,7 +104,7 @@ void RecordWatcher::TextLineRead(int line, const std::string& text) {
   }
 }
 
-void RecordWatcher::RecordEnds(int, const std::string& text) {
+void RecordWatcher::RecordEnds(LineNumber, const std::string& text) {
   stage_ = Stage::kBetweenRecords;
   if (text.empty()) {
     Warn(record_line_, "the record has no text: the saver shows an empty screen for it");
@@ -144,7 +144,7 @@ void RecordWatcher::CheckPunchline(const std::string& text) {
   }
 }
 
-void RecordWatcher::ReadingStopped(int line) { stopped_line_ = line; }
+void RecordWatcher::ReadingStopped(LineNumber line) { stopped_line_ = line; }
 
 CheckFinding RecordWatcher::ErrorFor(int code, const std::string& description,
                                      const std::string& bytes) const {
@@ -170,7 +170,7 @@ CheckFinding RecordWatcher::ErrorFor(int code, const std::string& description,
                   saver_stops};
     case Stage::kText: {
       const bool last_line_ended = !bytes.empty() && (bytes.back() == '\n' || bytes.back() == '\r');
-      const int last_line = stopped_line_ - (last_line_ended ? 1 : 0);
+      const LineNumber last_line = stopped_line_ - (last_line_ended ? 1 : 0);
       return {record_line_, true,
               std::string("this record has no \"") + kRecordTerminator + "\" line: the file ends at line " +
                   std::to_string(last_line) + saver_stops};

@@ -14,11 +14,11 @@
 class RecordWatcher : public JokeDatabaseListener {
  public:
   void HeaderRead(const FieldValue& version, const FieldValue& compatible) override;
-  void RecordBegins(int line) override;
+  void RecordBegins(LineNumber line) override;
   void FieldsRead(const FieldValue& kind, const FieldValue& extra_seconds) override;
-  void TextLineRead(int line, const std::string& text) override;
-  void RecordEnds(int line, const std::string& text) override;
-  void ReadingStopped(int line) override;
+  void TextLineRead(LineNumber line, const std::string& text) override;
+  void RecordEnds(LineNumber line, const std::string& text) override;
+  void ReadingStopped(LineNumber line) override;
 
   // The error for the failure that stopped the reading, placed where it applies.
   CheckFinding ErrorFor(int code, const std::string& description, const std::string& bytes) const;
@@ -28,15 +28,15 @@ class RecordWatcher : public JokeDatabaseListener {
  private:
   enum class Stage { kHeader, kFields, kText, kBetweenRecords };
 
-  void Warn(int line, std::string message) { findings.push_back({line, false, std::move(message)}); }
+  void Warn(LineNumber line, std::string message) { findings.push_back({line, false, std::move(message)}); }
   void CheckReadingTime(const std::string& text);
   void CheckPunchline(const std::string& text);
 
   Stage stage_ = Stage::kHeader;
-  int record_line_ = 0;
-  int stopped_line_ = 0;
+  LineNumber record_line_ = 0;
+  LineNumber stopped_line_ = 0;
   std::string record_kind_;  // the kind the saver reads, or empty for a dropped record
   std::optional<double> record_extra_seconds_;  // none when unreadable or negative
-  std::map<std::string, int> first_line_of_text_;
-  std::map<std::string, int> first_line_of_punchline_;  // of the entries the saver keeps
+  std::map<std::string, LineNumber> first_line_of_text_;
+  std::map<std::string, LineNumber> first_line_of_punchline_;  // of the entries the saver keeps
 };

@@ -12,8 +12,8 @@
 #include "ui/controls.h"
 
 // The item a tick shows, and the display timer's next interval (none: unchanged). The text
-// lies in the entry lists or the promotional messages, so that a joke of megabytes is not
-// copied on every tick.
+// lies in the entry lists or the promotional messages: choosing it copies nothing, and the
+// label keeps the one copy of what it shows.
 struct DisplayItem {
   std::string_view text;
   std::optional<int> interval;

@@ -39,7 +39,7 @@ void Form3::Command1_Click() { form2_.Get().ShowModal(*this); }
 
 void Form3::Command2_Click() {
   Unload();
-  context_.services.EndProgram();
+  context_.services.EndProgram(exit_status::kSucceeded);
 }
 
 void Form3::Command3_Click() {

@@ -25,7 +25,7 @@ void ReadHeaderFields(TextReader& reader, SharedState& state) {
 std::string ReadEntryText(TextReader& reader, JokeDatabaseListener* listener) {
   std::string text;
   for (;;) {
-    const int line_number = reader.line_number();
+    const LineNumber line_number = reader.line_number();
     std::string line = reader.ReadLine();
     if (line == kRecordTerminator) {
       if (listener != nullptr) listener->RecordEnds(line_number, text);

@@ -21,16 +21,6 @@ struct SharedState {
   EntryList medical;
 
   std::string WebAddress;
-
-  const std::vector<std::string>& CleanJokes() const { return clean.texts; }
-  const std::vector<std::string>& RudeJokes() const { return rude.texts; }
-  const std::vector<std::string>& MedicalTerms() const { return medical.texts; }
-  const std::vector<FieldValue>& CleanJokeExtraSeconds() const { return clean.extra_seconds; }
-  const std::vector<FieldValue>& RudeJokeExtraSeconds() const { return rude.extra_seconds; }
-  const std::vector<FieldValue>& MedicalTermExtraSeconds() const { return medical.extra_seconds; }
-  int CleanJokeCount() const { return clean.count; }
-  int RudeJokeCount() const { return rude.count; }
-  int MedicalTermCount() const { return medical.count; }
 };
 
 // Empties the three categories to slots 0 to 500 with counts of 0.

@@ -1,6 +1,9 @@
 // Field and line reading over a file held in memory.
 #include "startup/text_reader.h"
 
+#include <algorithm>
+#include <cstring>
+
 #include "startup/numbers.h"
 #include "ui/failure.h"
 
@@ -59,11 +62,17 @@ std::string TextReader::ReadLine() {
   return line;
 }
 
-int TextReader::line_number() const {
-  for (; counted_to_ < position_ && counted_to_ < bytes_.size(); ++counted_to_) {
-    const char c = bytes_[counted_to_];
-    const bool cr_of_crlf = c == '\r' && counted_to_ + 1 < bytes_.size() && bytes_[counted_to_ + 1] == '\n';
-    if (c == '\n' || (c == '\r' && !cr_of_crlf)) ++lines_ended_;
+LineNumber TextReader::line_number() const {
+  const std::size_t end = std::min(position_, bytes_.size());
+  if (counted_to_ >= end) return lines_ended_ + 1;
+  const char* const first = bytes_.data() + counted_to_;
+  const char* const last = bytes_.data() + end;
+  lines_ended_ += static_cast<LineNumber>(std::count(first, last, '\n'));
+  // A CR ends a line of its own unless the LF of a CR LF follows it.
+  for (const char* cr = first; (cr = static_cast<const char*>(std::memchr(cr, '\r', last - cr))) != nullptr; ++cr) {
+    const bool lf_follows = cr + 1 < bytes_.data() + bytes_.size() && cr[1] == '\n';
+    if (!lf_follows) ++lines_ended_;
   }
+  counted_to_ = end;
   return lines_ended_ + 1;
 }

@@ -7,6 +7,10 @@
 
 #include "startup/field_value.h"
 
+// The number of a line in a file, counted from 1: as wide as a file's size, so that no count
+// of line ends overflows it.
+using LineNumber = std::size_t;
+
 class TextReader {
  public:
   explicit TextReader(std::string bytes) : bytes_(std::move(bytes)) {}
@@ -22,7 +26,7 @@ class TextReader {
 
   // The number of the line the next read starts on, counting from 1; at the end of a file
   // whose last line is ended, the number of a line that does not exist.
-  int line_number() const;
+  LineNumber line_number() const;
 
  private:
   bool AtLineEnd() const;
@@ -34,6 +38,6 @@ class TextReader {
   std::size_t position_ = 0;
   // Line ends counted so far, up to `counted_to_`: a reader that asks after every record
   // counts each byte once.
-  mutable int lines_ended_ = 0;
+  mutable LineNumber lines_ended_ = 0;
   mutable std::size_t counted_to_ = 0;
 };

@@ -1,6 +1,7 @@
 // Presses and releases of the mouse made into clicks, as Windows users know them from
 // buttons: a click is a press and a release of the same button over the same control, so
-// sliding off before releasing clicks nothing.
+// sliding off before releasing clicks nothing, and neither does a press whose window lost
+// the mouse before the release.
 #pragma once
 
 #include <optional>
@@ -13,6 +14,10 @@ class ClickTracker {
   std::optional<UiEvent> Track(const UiEvent& event) {
     if (event.kind == EventKind::kMouseDown) {
       press_ = event;
+      return std::nullopt;
+    }
+    if (event.kind == EventKind::kMouseLost) {
+      press_.reset();
       return std::nullopt;
     }
     if (event.kind != EventKind::kMouseUp || !press_) return std::nullopt;

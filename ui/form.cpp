@@ -73,7 +73,8 @@ void Form::HandleEvent(const UiEvent& event) {
     ~Leave() { --running; }
   } leave{handlers_running_};
   RunGuarded(context_.services, [&] {
-    if (event.kind == EventKind::kMouseDown || event.kind == EventKind::kMouseUp) {
+    if (event.kind == EventKind::kMouseDown || event.kind == EventKind::kMouseUp ||
+        event.kind == EventKind::kMouseLost) {
       if (const std::optional<UiEvent> click = clicks_.Track(event)) HandleEvent(*click);
       return;
     }
@@ -118,7 +119,8 @@ int Form::CheckedTarget(const std::string& control_name, EventKind event) const 
     case EventKind::kKeyPress:
     case EventKind::kClose: raised = form_itself; break;
     case EventKind::kMouseDown:
-    case EventKind::kMouseUp: break;  // the form makes clicks of them; no handler hears them
+    case EventKind::kMouseUp:
+    case EventKind::kMouseLost: break;  // the form makes clicks of them; no handler hears them
   }
   if (!raised) throw std::logic_error(design_.name + ": " + control_name + " raises no such event");
   return index;

@@ -20,10 +20,6 @@ class FormSlot {
     }
     return *form_;
   }
-  bool exists() const { return form_ != nullptr; }
-  void Destroy() {
-    if (form_) form_->Unload();
-  }
 
  private:
   std::function<std::unique_ptr<FormType>()> create_;

@@ -34,5 +34,5 @@ void EndOnEscapedException(Services& services) {
     }
     error_box_up = false;
   }
-  services.EndProgram();
+  services.EndProgram(exit_status::kFailed);
 }

@@ -9,6 +9,7 @@
 void RunGuarded(Services& services, const std::function<void()>& handler);
 
 // Called inside a catch block: shows the run-time error box for the exception in flight and
-// ends the program. If even the box cannot be shown, the program still ends. Returns only
-// where ending the program returns (a test double).
+// ends the program with a failed exit status. If even the box cannot be shown, the program
+// still ends. It does not come back: ending the program stops the process, or, where the
+// platform cannot stop it on the spot, throws.
 void EndOnEscapedException(Services& services);

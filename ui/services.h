@@ -18,6 +18,12 @@ struct ShellRequest {
   bool operator==(const ShellRequest&) const = default;
 };
 
+// The process's exit status: a run that ended in a failure box says so to whoever started it.
+namespace exit_status {
+inline constexpr int kSucceeded = 0;
+inline constexpr int kFailed = 1;
+}  // namespace exit_status
+
 namespace message_box_style {
 inline constexpr int kOkOnly = 0;
 inline constexpr int kStop = 16;
@@ -25,6 +31,8 @@ inline constexpr int kExclamation = 48;
 inline constexpr int kInformation = 64;
 }  // namespace message_box_style
 
+// Paths are UTF-8 text, whatever the code page of the texts the program shows and reads:
+// the platform opens a file of any name and any length by it.
 class Services {
  public:
   virtual ~Services() = default;
@@ -49,6 +57,7 @@ class Services {
   virtual void ShowMessageBox(const std::string& title, const std::string& text, int style) = 0;
   // The time of day in seconds since midnight, as finely as the clock tells it.
   virtual double TimeOfDaySeconds() = 0;
-  // Ends the program at once: no further handler runs, no window's close handler runs.
-  [[noreturn]] virtual void EndProgram() = 0;
+  // Ends the program at once with `status`: no further handler runs, no window's close
+  // handler runs.
+  [[noreturn]] virtual void EndProgram(int status) = 0;
 };

@@ -19,8 +19,10 @@ struct TwipSize {
 
 // kClose: the user asks the window to close (its close box, Alt+F4). A press and a release
 // of a mouse button (kMouseDown, kMouseUp) over the same control make a kClick; buttons,
-// options and the check box report their clicks themselves.
-enum class EventKind { kClick, kMouseMove, kKeyDown, kKeyPress, kTimer, kClose, kMouseDown, kMouseUp };
+// options and the check box report their clicks themselves. kMouseLost: the window holding
+// the mouse for a press lost it (another window took it, the system cancelled the mode), so
+// the press in progress counts no more.
+enum class EventKind { kClick, kMouseMove, kKeyDown, kKeyPress, kTimer, kClose, kMouseDown, kMouseUp, kMouseLost };
 
 // One event for one form. `control` is the index of the control in the form's design,
 // or kFormItself for the form's background and for keys.
@@ -32,7 +34,8 @@ struct UiEvent {
   int key_code = 0;   // kKeyDown: the virtual-key code
   int character = 0;  // kKeyPress: the character code
   int shift = 0;      // shift state: 1 Shift, 2 Ctrl, 4 Alt
-  int buttons = 0;    // mouse buttons held: 1 left, 2 right, 4 middle
+  int buttons = 0;    // mouse buttons, 1 left, 2 right, 4 middle: the one pressed or released
+                      // (kMouseDown, kMouseUp, kClick), those held (kMouseMove)
   int x = 0;          // mouse position in twips, in the control's own coordinates
   int y = 0;
 };

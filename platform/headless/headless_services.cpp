@@ -112,8 +112,15 @@ std::string HeadlessServices::ReadFileStart(const std::string& path, std::size_t
   return bytes;
 }
 
+// A file without any write permission is refused before anything is written, even where
+// the system would let the new file take its place (a rename needs only the folder's
+// permission, and root may write anything).
 void HeadlessServices::ReplaceWholeFile(const std::string& path, std::string_view bytes) {
   const std::string native = CheckedNativePath(path);
+  struct stat existing {};
+  if (stat(native.c_str(), &existing) == 0 && (existing.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) {
+    Fail(failure_code::kPermissionDenied);
+  }
   const std::string temporary = native + ".new";
   const int descriptor = open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
   if (descriptor < 0) FailForErrno(errno, temporary);
@@ -146,8 +153,9 @@ void HeadlessServices::ShowMessageBox(const std::string& title, const std::strin
   if (box_watcher != nullptr) box_watcher->BoxClosed();
 }
 
-void HeadlessServices::EndProgram() {
+void HeadlessServices::EndProgram(int status) {
   ended = true;
+  ended_with = status;
   throw ProgramEnded{};
 }
 

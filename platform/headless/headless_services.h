@@ -50,7 +50,7 @@ class HeadlessServices : public Services {
   void ReplaceWholeFile(const std::string& path, std::string_view bytes) override;
   void ShowMessageBox(const std::string& title, const std::string& text, int style) override;
   double TimeOfDaySeconds() override { return time_of_day(); }
-  [[noreturn]] void EndProgram() override;
+  [[noreturn]] void EndProgram(int status) override;
 
   // The clock the program reads; frozen at midnight unless a test sets another.
   std::function<double()> time_of_day = [] { return 0.0; };
@@ -67,6 +67,7 @@ class HeadlessServices : public Services {
   std::vector<bool> cursor_calls;
   int cursor_count = 0;
   bool ended = false;
+  int ended_with = exit_status::kSucceeded;  // the exit status it ended with
 
  private:
   HeadlessMachine& machine_;

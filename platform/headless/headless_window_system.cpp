@@ -309,6 +309,16 @@ void HeadlessWindowSystem::Release(const std::string& control_name) {
   if (pressed_form_ != 0) ReleaseIn(pressed_form_, control_name);
 }
 
+void HeadlessWindowSystem::LoseMouse() {
+  if (program_ended_ || pressed_form_ == 0) return;
+  const int pressed = pressed_control_.empty() ? UiEvent::kFormItself : IndexIn(FormAt(pressed_form_), pressed_control_);
+  if (pressed >= 0 && TakesFocus(ControlAt(pressed_form_, pressed).design.kind)) {
+    pressed_form_ = 0;
+    return;
+  }
+  DeliverInput(pressed_form_, {EventKind::kMouseLost}, pressed_control_);
+}
+
 void HeadlessWindowSystem::PressIn(FormHandle form, const std::string& control_name) {
   if (program_ended_ || Blocked(form)) return;
   ActivateForm(form);

@@ -84,6 +84,10 @@ class HeadlessWindowSystem : public WindowSystem, public MessageBoxWatcher {
   void Press(const std::string& control_name = "");
   // Releases the button pressed last, over `control_name` of the same form.
   void Release(const std::string& control_name = "");
+  // The window pressed last loses the mouse before the release (another window takes it,
+  // the system cancels the mode): a button forgets its press, other windows hear of the
+  // loss, and the release still comes, as a plain release.
+  void LoseMouse();
   // A click in a named form, which a modal form over it keeps from its handlers.
   void ClickIn(const std::string& form_name, const std::string& control_name);
   // The user brings a named form forward (its title bar, Alt+Tab), unless a modal form
@@ -93,9 +97,7 @@ class HeadlessWindowSystem : public WindowSystem, public MessageBoxWatcher {
   void TypeInto(const std::string& control_name, const std::string& text);
   // Escape: presses the active form's cancel button, if it has one and takes dialog keys.
   void PressEscape();
-  // Scripted input, delivered to the active form. A control name of "" stands for the
-  // form's background. A key goes to the form's dialog keys first, then as a key to the
-  // form; Alt+F4 then also asks the form to close, unless it keeps system keys.
+  // Alt and a letter, as a user presses the letter a caption marks with "&".
   void PressAccelerator(char letter);
   // The close box of a named form.
   void Close(const std::string& form_name);

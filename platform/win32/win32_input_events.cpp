@@ -58,6 +58,14 @@ bool HandleMouseInput(Win32Form& form, int control, HWND window, POINT point, UI
     case WM_LBUTTONUP: kind = EventKind::kMouseUp; button = 1; break;
     case WM_RBUTTONUP: kind = EventKind::kMouseUp; button = 2; break;
     case WM_MBUTTONUP: kind = EventKind::kMouseUp; button = 4; break;
+    // The mouse taken from the window in the middle of a press, by another window or by
+    // the system (a box opening, the user switching windows): the press counts no more.
+    case WM_CAPTURECHANGED:
+      if (!form.releasing_capture) Deliver(form, {EventKind::kMouseLost, control});
+      return true;
+    case WM_CANCELMODE:
+      Deliver(form, {EventKind::kMouseLost, control});
+      return false;  // the default handling gives the mouse back
     default: return false;
   }
   if (kind == EventKind::kMouseDown) {
@@ -65,7 +73,11 @@ bool HandleMouseInput(Win32Form& form, int control, HWND window, POINT point, UI
     // wherever the pointer has gone.
     SetCapture(window);
   } else {
-    if (GetCapture() == window) ReleaseCapture();
+    if (GetCapture() == window) {
+      form.releasing_capture = true;
+      ReleaseCapture();
+      form.releasing_capture = false;
+    }
     RECT client;
     GetClientRect(window, &client);
     if (!PtInRect(&client, point)) control = UiEvent::kElsewhere;

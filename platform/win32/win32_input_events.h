@@ -7,8 +7,9 @@
 
 #include "platform/win32/win32_live_form.h"
 
-// Handles a mouse message of a window standing for `control`; `point` is in the client
-// coordinates of `window`. False when the message is not mouse input.
+// Handles a mouse message of a window standing for `control`, the loss of the mouse
+// included; `point` is in the client coordinates of `window`. False when the message is
+// not mouse input or still needs its default handling.
 bool HandleMouseInput(Win32Form& form, int control, HWND window, POINT point, UINT message,
                       WPARAM wparam);
 

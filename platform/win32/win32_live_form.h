@@ -36,6 +36,7 @@ struct Win32Form {
   std::vector<Win32Control> controls;  // one for each control of the design, by index
   std::vector<HWND> covers;
   POINT last_pointer{};  // in screen pixels
+  bool releasing_capture = false;  // true while a release gives the mouse back itself
 };
 
 

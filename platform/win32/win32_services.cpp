@@ -1,5 +1,5 @@
 // Windows calls behind the process services, with Windows error codes mapped to the
-// program's failure codes.
+// program's failure codes. Files are found and opened by their wide, long paths.
 #include "platform/win32/win32_services.h"
 
 #include <shellapi.h>
@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "platform/win32/win32_paths.h"
 #include "ui/command_line.h"
 #include "ui/failure.h"
 
@@ -68,11 +69,11 @@ bool Win32Services::AcquireSingleInstance() {
 }
 
 std::string Win32Services::ProgramDirectory() {
-  std::vector<char> buffer(MAX_PATH);
+  std::vector<wchar_t> buffer(MAX_PATH);
   for (;;) {
-    const DWORD length = GetModuleFileNameA(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
+    const DWORD length = GetModuleFileNameW(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
     if (length < buffer.size()) {
-      std::string path(buffer.data(), length);
+      const std::string path = Utf8Of(std::wstring(buffer.data(), length));
       const std::size_t separator = path.find_last_of("\\/");
       return separator == std::string::npos ? std::string() : path.substr(0, separator);
     }
@@ -82,15 +83,19 @@ std::string Win32Services::ProgramDirectory() {
 
 int Win32Services::ShowCursor(bool show) { return ::ShowCursor(show ? TRUE : FALSE); }
 
+// The address and its words are text in the code page; the folder is a path, wide. A folder
+// too long for the shell's current folder is left out: the address opens all the same.
 void Win32Services::OpenWithShell(const ShellRequest& request) {
-  ShellExecuteA(reinterpret_cast<HWND>(static_cast<INT_PTR>(request.owner_window)),
-                request.verb.c_str(), request.file.c_str(), request.parameters.c_str(),
-                request.directory.c_str(), request.show_command);
+  const std::wstring directory = WideOf(request.directory);
+  ShellExecuteW(reinterpret_cast<HWND>(static_cast<INT_PTR>(request.owner_window)),
+                CodePageWide(request.verb).c_str(), CodePageWide(request.file).c_str(),
+                CodePageWide(request.parameters).c_str(),
+                directory.size() < MAX_PATH - 1 ? directory.c_str() : nullptr, request.show_command);
 }
 
 std::string Win32Services::ReadFileStart(const std::string& path, std::size_t max_bytes) {
-  FileHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                              FILE_ATTRIBUTE_NORMAL, nullptr));
+  FileHandle file(CreateFileW(FileSystemPath(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file.valid()) FailForError(GetLastError());
   std::string bytes;
   char buffer[65536];
@@ -104,10 +109,17 @@ std::string Win32Services::ReadFileStart(const std::string& path, std::size_t ma
   return bytes;
 }
 
+// A read-only file is refused before anything is written: Windows would refuse to replace
+// it, but other file systems (Wine's among them) let the new file take its place.
 void Win32Services::ReplaceWholeFile(const std::string& path, std::string_view bytes) {
-  const std::string temporary = path + ".new";
+  const std::wstring target = FileSystemPath(path);
+  const DWORD attributes = GetFileAttributesW(target.c_str());
+  if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0) {
+    Fail(failure_code::kPermissionDenied);
+  }
+  const std::wstring temporary = target + L".new";
   {
-    FileHandle file(CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+    FileHandle file(CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                 FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file.valid()) FailForError(GetLastError());
     DWORD written = 0;
@@ -116,14 +128,14 @@ void Win32Services::ReplaceWholeFile(const std::string& path, std::string_view b
                           written == bytes.size() && FlushFileBuffers(file.get());
     const DWORD error = GetLastError();
     if (!file.Close() || !complete) {
-      DeleteFileA(temporary.c_str());
+      DeleteFileW(temporary.c_str());
       FailForError(complete ? GetLastError() : error);
     }
   }
-  if (!MoveFileExA(temporary.c_str(), path.c_str(),
+  if (!MoveFileExW(temporary.c_str(), target.c_str(),
                    MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
     const DWORD error = GetLastError();
-    DeleteFileA(temporary.c_str());
+    DeleteFileW(temporary.c_str());
     FailForError(error);
   }
 }
@@ -139,4 +151,4 @@ double Win32Services::TimeOfDaySeconds() {
   return now.wHour * 3600.0 + now.wMinute * 60.0 + now.wSecond + now.wMilliseconds / 1000.0;
 }
 
-void Win32Services::EndProgram() { ExitProcess(0); }
+void Win32Services::EndProgram(int status) { ExitProcess(static_cast<UINT>(status)); }

@@ -1,5 +1,6 @@
 // The process services on Windows: the command line, a named mutex as instance lock, the
-// module's folder, ShowCursor, ShellExecuteA, files, MessageBoxA and the local time.
+// module's folder, ShowCursor, ShellExecuteW, files by wide paths, MessageBoxA and the
+// local time. Paths are UTF-8 text here, as above the backend.
 #pragma once
 
 #include <windows.h>
@@ -22,7 +23,7 @@ class Win32Services : public Services {
   void ReplaceWholeFile(const std::string& path, std::string_view bytes) override;
   void ShowMessageBox(const std::string& title, const std::string& text, int style) override;
   double TimeOfDaySeconds() override;
-  [[noreturn]] void EndProgram() override;
+  [[noreturn]] void EndProgram(int status) override;
 
  private:
   HANDLE instance_mutex_ = nullptr;

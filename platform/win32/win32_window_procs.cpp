@@ -187,19 +187,21 @@ LRESULT CALLBACK LabelProc(HWND window, UINT message, WPARAM wparam, LPARAM lpar
   return DefSubclassProc(window, message, wparam, lparam);
 }
 
-// A control that takes the focus tells its form when the focus comes to it.
+// A control that takes the focus tells its form when the focus has come to it, after the
+// control's own handling. That handling may run the program's handlers (a button's click)
+// and unload the form with its windows; the form is touched only while the control's window,
+// which goes before the form does, is still there.
 LRESULT CALLBACK FocusProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam,
                            UINT_PTR subclass, DWORD_PTR data) {
   if (message == WM_NCDESTROY) {
-    RemoveWindowSubclass(window, FocusProc, subclass);
+    RemoveWindowSubclass(window, NettedSubclass<FocusProc>, subclass);
     return DefSubclassProc(window, message, wparam, lparam);
   }
   const LRESULT result = DefSubclassProc(window, message, wparam, lparam);
+  if (message != WM_SETFOCUS || !IsWindow(window)) return result;
   Win32Form& form = *reinterpret_cast<Win32Form*>(data);
   const int control = ControlIndexOf(form, window);
-  if (message == WM_SETFOCUS && control >= 0 && form.sink != nullptr) {
-    form.sink->HandleFocusArrived(control);
-  }
+  if (control >= 0 && form.sink != nullptr) form.sink->HandleFocusArrived(control);
   return result;
 }
 
@@ -228,7 +230,7 @@ void WatchLabelInput(HWND label, Win32Form& form) {
 }
 
 void WatchFocus(HWND control, Win32Form& form) {
-  SetWindowSubclass(control, FocusProc, 1, reinterpret_cast<DWORD_PTR>(&form));
+  SetWindowSubclass(control, NettedSubclass<FocusProc>, 1, reinterpret_cast<DWORD_PTR>(&form));
 }
 
 bool OfferFocusKey(const MSG& message) {

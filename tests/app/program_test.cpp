@@ -26,6 +26,7 @@ class ProgramTest : public ::testing::Test {
   std::string ReportOf(const std::string& arguments) {
     const auto run = Start(arguments);
     EXPECT_TRUE(run->services.ended);
+    EXPECT_EQ(run->services.ended_with, exit_status::kFailed);
     EXPECT_TRUE(run->services.cursor_calls.empty());
     if (run->services.message_boxes.size() != 1) return "(no single box)";
     EXPECT_EQ(run->services.message_boxes[0].title, "D'oh! An error occurred");
@@ -75,15 +76,15 @@ TEST_F(ProgramTest, ConfigurationModeReadsTheHeaderAndNotTheSettings) {
   EXPECT_EQ(run->program.state.JokesVersion, FieldValue(3.5));
   EXPECT_EQ(run->program.state.JokesCompatible, FieldValue(4.0));
   EXPECT_TRUE(IsEmpty(run->program.state.JokeStyle));
-  EXPECT_EQ(run->program.state.CleanJokeCount(), 0);
+  EXPECT_EQ(run->program.state.clean.count, 0);
 }
 
 TEST_F(ProgramTest, SaverModeLoadsEverythingAndPreparesTheInterval) {
   folder.Write("jokes.txt", kJokes);
   auto run = Start("/s");
   EXPECT_EQ(run->program.state.JokeStyle, FieldValue(std::string("clean")));
-  EXPECT_EQ(run->program.state.CleanJokes()[1], "A zorbel walks in.");
-  EXPECT_EQ(run->program.display_interval(), 7000);
+  EXPECT_EQ(run->program.state.clean.texts[1], "A zorbel walks in.");
+  EXPECT_EQ(run->program.form1.Get().Timer1.interval(), 7000);
 
   const struct {
     const char* delay_line;
@@ -95,7 +96,7 @@ TEST_F(ProgramTest, SaverModeLoadsEverythingAndPreparesTheInterval) {
     folder.Write("Qorv.ini", std::string("rude\r\nmedicalyes\r\n") + delay.delay_line + "\r\n");
     run = Start("/s");
     EXPECT_FALSE(run->services.ended) << delay.delay_line;
-    EXPECT_EQ(run->program.display_interval(), delay.interval) << delay.delay_line;
+    EXPECT_EQ(run->program.form1.Get().Timer1.interval(), delay.interval) << delay.delay_line;
   }
 }
 

@@ -40,6 +40,7 @@ MessageBoxRecord OnlyBoxOf(const std::string& arguments, const std::string& fold
   Program program(services, windows);
   RunHeadless([&] { program.Main(); });
   EXPECT_TRUE(services.ended);
+  EXPECT_EQ(services.ended_with, exit_status::kFailed);
   EXPECT_TRUE(services.cursor_calls.empty()) << "the cursor is hidden only once the saver shows";
   return services.message_boxes.size() == 1 ? services.message_boxes[0] : MessageBoxRecord{};
 }

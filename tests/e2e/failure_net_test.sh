@@ -1,6 +1,7 @@
 #!/bin/bash
 # Memory running out under the real program: a joke database larger than the memory the
-# saver may use ends in the start-up report with code 7, not in a silent exit.
+# saver may use ends in the start-up report with code 7, not in a silent exit, and the run
+# ends with a non-zero exit status.
 #   failure_net_test.sh ZORBEL_SCR WINPROBE_EXE
 set -u
 source "$(dirname "$0")/lib.sh"
@@ -23,4 +24,6 @@ e2e_screenshot failure-net-out-of-memory
 e2e_probe click "$report_title" OK
 e2e_wait_exit 20 || e2e_fail "the program did not end after the report"
 echo "ok: the program ends after the report"
+[ "$E2E_STATUS" -ne 0 ] || e2e_fail "a failed run ended with exit status 0"
+echo "ok: a failed run ends with a non-zero exit status ($E2E_STATUS)"
 e2e_pass

@@ -52,7 +52,8 @@ e2e_start() {
   E2E_PID=$!
 }
 
-# e2e_wait_exit SECONDS: true once the started program has ended within the time.
+# e2e_wait_exit SECONDS: true once the started program has ended within the time; its exit
+# status is then in E2E_STATUS.
 e2e_wait_exit() {
   local deadline=$((SECONDS + $1))
   while kill -0 "$E2E_PID" 2>/dev/null; do
@@ -60,6 +61,7 @@ e2e_wait_exit() {
     sleep 0.1
   done
   wait "$E2E_PID" 2>/dev/null
+  E2E_STATUS=$?
   E2E_PID=
   return 0
 }

@@ -66,5 +66,6 @@ e2e_running || e2e_fail "the saver ended before the key"
 xdotool key a
 e2e_wait_exit 3 || e2e_fail "a key at 5 s did not end the saver"
 echo "ok: a key at 5 s ends the saver"
+e2e_expect_eq "exit status of a saver ended by a key" 0 "$E2E_STATUS"
 
 e2e_pass

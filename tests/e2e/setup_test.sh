@@ -120,5 +120,5 @@ e2e_expect_eq "address opened" "http://$host/zorbel/bounce.cgi?where=zorbeljokes
 
 e2e_probe click "$hub" "&Return to control panel"
 e2e_wait_exit 5 || e2e_fail "still running after Return to control panel"
-echo "ok: Return to control panel ends the program"
+e2e_expect_eq "exit status after Return to control panel" 0 "$E2E_STATUS"
 e2e_pass

@@ -26,8 +26,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK(result.rude == loaded.rude.count);
     FUZZ_CHECK(result.medical == loaded.medical.count);
   }
-  const int lines = static_cast<int>(std::count(bytes.begin(), bytes.end(), '\n') +
-                                     std::count(bytes.begin(), bytes.end(), '\r')) + 1;
+  const LineNumber lines = static_cast<LineNumber>(std::count(bytes.begin(), bytes.end(), '\n') +
+                                                   std::count(bytes.begin(), bytes.end(), '\r')) + 1;
   const bool no_entries = !refused && result.clean + result.rude + result.medical == 0;
   for (const CheckFinding& finding : result.findings) {
     // Line 0, the file as a whole, only for the warning that the file gives no entries.

@@ -96,6 +96,7 @@ TEST_F(SaverWindowTest, EachKindOfArmedInputEndsButNotOverTheNoticeLabels) {
     EXPECT_FALSE(run.windows.program_ended()) << "the notice labels take the mouse";
     enders[i](run.windows);
     EXPECT_TRUE(run.windows.program_ended()) << "input " << i;
+    EXPECT_EQ(run.services.ended_with, exit_status::kSucceeded);
     EXPECT_EQ(run.services.cursor_count, 0);
   }
 }

@@ -1,5 +1,5 @@
-// The setup windows with the keyboard and the mouse as a Windows user works them: the Tab
-// cycles, the option group's arrows, the focus kept across message boxes, the modal dialog
+// The setup windows with the keyboard and the mouse as a Windows user works them: the option
+// group's arrows, the focus kept across message boxes, the modal dialog
 // and other windows, Enter and Alt keys, and links that open only on a full click.
 #include "tests/setup/setup_fixture.h"
 
@@ -20,27 +20,15 @@ class KeyboardTest : public SetupTest {
   }
 };
 
-TEST_F(KeyboardTest, TheHubCyclesItsButtonsInCreationOrderBothWays) {
-  EXPECT_EQ(app.windows.FocusedControl(), "Command5") << "the first button has the focus first";
-  EXPECT_EQ(TabCycle(9), (std::vector<std::string>{"Command8", "Command1", "Command2", "Command3", "Command4",
-                                                   "Command6", "Command7", "Command9", "Command5"}));
-  EXPECT_EQ(TabCycle(3, kShift), (std::vector<std::string>{"Command9", "Command7", "Command6"}));
-}
-
-TEST_F(KeyboardTest, TheOptionsDialogCyclesWithTheGroupAsOneStopAndArrowsSelect) {
+// The Tab cycles themselves are the focus rules' to test, and the Wine suite's with the
+// real designs; here, what the options dialog's group does with the arrows.
+TEST_F(KeyboardTest, TheOptionsDialogsArrowsSelectInTheGroupAndLeaveTheCheckBoxAlone) {
   app.windows.Click("Command1");
   EXPECT_EQ(app.windows.FocusedControl(), "Option1") << "the selected option has the focus first";
-  EXPECT_EQ(TabCycle(7), (std::vector<std::string>{"Text1", "Check1", "Command1", "Command2", "Command3",
-                                                   "Option1", "Text1"}));
-  EXPECT_EQ(TabCycle(2, kShift), (std::vector<std::string>{"Option1", "Command3"}));
-
-  app.windows.KeyDown(kTab);
   app.windows.KeyDown(kDown);
   EXPECT_EQ(app.windows.FocusedControl(), "Option2");
   EXPECT_TRUE(Shown("Form2", "Option2").checked);
   EXPECT_FALSE(Shown("Form2", "Option1").checked);
-  EXPECT_EQ(TabCycle(1, kShift), (std::vector<std::string>{"Command3"}));
-  EXPECT_EQ(TabCycle(1), (std::vector<std::string>{"Option2"})) << "Tab lands on the selected option";
   app.windows.KeyDown(kDown);
   EXPECT_EQ(app.windows.FocusedControl(), "Option1") << "the arrows wrap round the group";
   app.windows.KeyDown(kUp);
@@ -107,14 +95,20 @@ TEST_F(KeyboardTest, ALinkOpensOnlyWhenPressedAndReleasedOnIt) {
   app.windows.Release();
   app.windows.Press("Label17");
   app.windows.Release("Label18");
-  EXPECT_TRUE(app.services.shell_requests.empty());
+  app.windows.Press("Label18");
+  app.windows.LoseMouse();
+  app.windows.Release("Label18");
+  EXPECT_TRUE(app.services.shell_requests.empty()) << "a press cancelled by a lost mouse";
   app.windows.Click("Label18");
   ASSERT_EQ(app.services.shell_requests.size(), 1u);
   EXPECT_EQ(app.services.shell_requests[0].file, Address("/zorbel/bounce.cgi?where=home"));
 
   app.windows.Press("Command5");
   app.windows.Release("Command8");
-  EXPECT_EQ(app.services.shell_requests.size(), 1u) << "a button slid off is not clicked either";
+  app.windows.Press("Command5");
+  app.windows.LoseMouse();
+  app.windows.Release("Command5");
+  EXPECT_EQ(app.services.shell_requests.size(), 1u) << "a button slid off or cancelled is not clicked either";
 
   app.windows.Click("Command1");
   app.windows.Press("Label13");

@@ -140,6 +140,19 @@ TEST_F(OptionsDialogTest, AFailedWriteLeavesTheOldFileAndEndsWithTheRunTimeError
   EXPECT_EQ(folder.Read("Qorv.ini"), "clean\r\nmedicalno\r\n 7 \r\n");
 }
 
+TEST_F(OptionsDialogTest, AReadOnlySettingsFileIsLeftAsItWasWithTheRunTimeError70) {
+  namespace fs = std::filesystem;
+  folder.Write("Qorv.ini", "clean\r\nmedicalno\r\n 7 \r\n");
+  const fs::perms read_only = fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read;
+  fs::permissions(folder.File("Qorv.ini"), read_only);
+  EXPECT_EQ(PressOk("12"), "Zorbel");
+  EXPECT_EQ(app.services.message_boxes.back().text, "Run-time error '70':\r\n\r\nPermission denied");
+  EXPECT_TRUE(app.windows.program_ended());
+  EXPECT_EQ(folder.Read("Qorv.ini"), "clean\r\nmedicalno\r\n 7 \r\n");
+  EXPECT_EQ(fs::status(folder.File("Qorv.ini")).permissions(), read_only) << "its mark kept";
+  EXPECT_FALSE(fs::exists(folder.File("Qorv.ini.new")));
+}
+
 TEST_F(OptionsDialogTest, TheLinksShowTheirMessageOpenTheirPageAndLeaveTheDialog) {
   app.windows.Click("Option2");
   app.windows.TypeInto("Text1", "9");

@@ -123,6 +123,7 @@ TEST_F(SetupTest, ReturnToControlPanelEndsTheProgramWithEveryWindow) {
   EXPECT_TRUE(app.windows.program_ended());
   EXPECT_EQ(app.windows.FindForm("Form3"), nullptr);
   EXPECT_TRUE(app.services.ended);
+  EXPECT_EQ(app.services.ended_with, exit_status::kSucceeded);
 }
 
 TEST_F(SetupTest, TheHubsCloseBoxClosesOnlyTheHub) {

@@ -38,32 +38,32 @@ TEST_F(JokeDatabaseTest, HeaderOnlyGivesEmptyListsWithSlotZero) {
   ASSERT_EQ(Load(kHeader), 0);
   EXPECT_EQ(state.JokesVersion, FieldValue(3.0));
   EXPECT_EQ(state.JokesCompatible, FieldValue(4.0));
-  EXPECT_EQ(state.CleanJokeCount() + state.RudeJokeCount() + state.MedicalTermCount(), 0);
-  for (const auto* list : {&state.CleanJokes(), &state.RudeJokes(), &state.MedicalTerms()}) {
+  EXPECT_EQ(state.clean.count + state.rude.count + state.medical.count, 0);
+  for (const auto* list : {&state.clean.texts, &state.rude.texts, &state.medical.texts}) {
     EXPECT_EQ(*list, std::vector<std::string>{""});
   }
-  EXPECT_EQ(state.MedicalTermExtraSeconds().size(), 1u);
+  EXPECT_EQ(state.medical.extra_seconds.size(), 1u);
 }
 
 TEST_F(JokeDatabaseTest, EntriesFillSlotsFromOneInFileOrderWithTheirExtraSeconds) {
   ASSERT_EQ(Load(std::string(kHeader) + Record("rude", "r1") + Record("clean", "c1", "5") +
                  Record("medical", "m1") + Record("clean", "c2", "") + "rude\r\n 2 \r\nx\r\nr2\r\n</joke>"),
             0);
-  EXPECT_EQ(state.CleanJokes(), (std::vector<std::string>{"", "c1", "c2"}));
-  EXPECT_EQ(state.CleanJokeExtraSeconds(), (std::vector<FieldValue>{{}, 5.0, {}}));
-  EXPECT_EQ(state.RudeJokes(), (std::vector<std::string>{"", "r1", "r2"}));
-  EXPECT_EQ(state.RudeJokeExtraSeconds()[2], FieldValue(2.0));
-  EXPECT_EQ(state.MedicalTerms(), (std::vector<std::string>{"", "m1"}));
-  EXPECT_EQ(state.MedicalTermCount(), 1);
+  EXPECT_EQ(state.clean.texts, (std::vector<std::string>{"", "c1", "c2"}));
+  EXPECT_EQ(state.clean.extra_seconds, (std::vector<FieldValue>{{}, 5.0, {}}));
+  EXPECT_EQ(state.rude.texts, (std::vector<std::string>{"", "r1", "r2"}));
+  EXPECT_EQ(state.rude.extra_seconds[2], FieldValue(2.0));
+  EXPECT_EQ(state.medical.texts, (std::vector<std::string>{"", "m1"}));
+  EXPECT_EQ(state.medical.count, 1);
 }
 
 TEST_F(JokeDatabaseTest, TextsJoinLinesWithCrLfAfterDroppingLeadingEmptyLines) {
   ASSERT_EQ(Load(std::string(kHeader) + "clean,0,0\r\n\r\n\r\nQ, \"quoted\"\r\n\r\nA \r\n</joke>\r\n" +
                  "clean,0,0\r\n</joke>\r\n"),
             0);
-  EXPECT_EQ(state.CleanJokes()[1], "Q, \"quoted\"\r\n\r\nA ");
-  EXPECT_EQ(state.CleanJokes()[2], "");
-  EXPECT_EQ(state.CleanJokeCount(), 2);
+  EXPECT_EQ(state.clean.texts[1], "Q, \"quoted\"\r\n\r\nA ");
+  EXPECT_EQ(state.clean.texts[2], "");
+  EXPECT_EQ(state.clean.count, 2);
 }
 
 TEST_F(JokeDatabaseTest, OnlyAnExactTerminatorEndsARecordAndOtherKindsAreDropped) {
@@ -71,10 +71,10 @@ TEST_F(JokeDatabaseTest, OnlyAnExactTerminatorEndsARecordAndOtherKindsAreDropped
                  Record("rude", "swallowed") + Record("Clean", "dropped") + Record("7", "dropped") +
                  Record("", "dropped") + Record("medical", "kept")),
             0);
-  EXPECT_EQ(state.CleanJokes()[1], "first\r\n</joke> \r\n</JOKE>\r\nrude,0,0\r\nswallowed");
-  EXPECT_EQ(state.RudeJokeCount(), 0);
-  EXPECT_EQ(state.CleanJokeCount(), 1);
-  EXPECT_EQ(state.MedicalTerms(), (std::vector<std::string>{"", "kept"}));
+  EXPECT_EQ(state.clean.texts[1], "first\r\n</joke> \r\n</JOKE>\r\nrude,0,0\r\nswallowed");
+  EXPECT_EQ(state.rude.count, 0);
+  EXPECT_EQ(state.clean.count, 1);
+  EXPECT_EQ(state.medical.texts, (std::vector<std::string>{"", "kept"}));
 }
 
 TEST_F(JokeDatabaseTest, UnixAndOldMacLineEndsReadLikeCrLf) {
@@ -90,8 +90,8 @@ TEST_F(JokeDatabaseTest, UnixAndOldMacLineEndsReadLikeCrLf) {
       }
     }
     ASSERT_EQ(Load(converted), 0);
-    EXPECT_EQ(state.CleanJokes()[1], "a\r\nb");
-    EXPECT_EQ(state.RudeJokes()[1], "c");
+    EXPECT_EQ(state.clean.texts[1], "a\r\nb");
+    EXPECT_EQ(state.rude.texts[1], "c");
   }
 }
 
@@ -101,9 +101,9 @@ TEST_F(JokeDatabaseTest, FiveHundredPerCategoryLoadAndA501stIsFailure9) {
     bytes += Record("clean", std::string("c").append(std::to_string(i))) + Record("rude", "r") + Record("medical", "m");
   }
   ASSERT_EQ(Load(bytes), 0);
-  EXPECT_EQ(state.CleanJokeCount(), 500);
-  EXPECT_EQ(state.CleanJokes()[500], "c499");
-  EXPECT_EQ(state.MedicalTerms().size(), 501u);
+  EXPECT_EQ(state.clean.count, 500);
+  EXPECT_EQ(state.clean.texts[500], "c499");
+  EXPECT_EQ(state.medical.texts.size(), 501u);
   EXPECT_EQ(Load(bytes + Record("rude", "one too many")), 9);
 }
 

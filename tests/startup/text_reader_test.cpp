@@ -57,17 +57,30 @@ TEST(ReadLine, KeepsTheWholeLineEmptyOnesTooAndFailsAtTheEnd) {
 
 TEST(TextReaderLineNumber, CountsEachKindOfLineEndOnceAndQuotedLinesToo) {
   TextReader reader("a\r\nb\nc\rd,\"x\r\ny\"\r\ne");
-  EXPECT_EQ(reader.line_number(), 1);
+  EXPECT_EQ(reader.line_number(), 1u);
   reader.ReadLine();
-  EXPECT_EQ(reader.line_number(), 2) << "CR LF is one line end";
+  EXPECT_EQ(reader.line_number(), 2u) << "CR LF is one line end";
   reader.ReadLine();
   reader.ReadLine();
-  EXPECT_EQ(reader.line_number(), 4) << "a lone LF and a lone CR end a line each";
+  EXPECT_EQ(reader.line_number(), 4u) << "a lone LF and a lone CR end a line each";
   reader.ReadField();
   reader.ReadField();
-  EXPECT_EQ(reader.line_number(), 6) << "a line end inside quotes counts";
+  EXPECT_EQ(reader.line_number(), 6u) << "a line end inside quotes counts";
   reader.ReadLine();
-  EXPECT_EQ(reader.line_number(), 6) << "the last line has no end";
+  EXPECT_EQ(reader.line_number(), 6u) << "the last line has no end";
+}
+
+// A 2 GiB file: more line ends than a 32-bit count holds, all inside one quoted field.
+TEST(TextReaderLineNumber, CountsPastTwoToTheThirtyFirstLineEnds) {
+  constexpr std::size_t kLineEnds = (std::size_t{1} << 31) + 1;
+  std::string bytes(kLineEnds + 4, '\n');
+  bytes.front() = '"';
+  bytes[kLineEnds + 1] = '"';
+  bytes[kLineEnds + 2] = ',';
+  bytes[kLineEnds + 3] = 'x';
+  TextReader reader(std::move(bytes));
+  reader.ReadField();
+  EXPECT_EQ(reader.line_number(), kLineEnds + 1);
 }
 
 }  // namespace

@@ -82,6 +82,7 @@ class HandlerNetTest : public ::testing::Test {
     platform.windows.Click("Button");
     EXPECT_FALSE(form.went_on);
     EXPECT_TRUE(platform.windows.program_ended());
+    EXPECT_EQ(platform.services.ended_with, exit_status::kFailed) << "the run failed";
     if (platform.services.message_boxes.size() != 1) return "";
     EXPECT_EQ(platform.services.message_boxes[0].title, "Zorbel");
     return platform.services.message_boxes[0].text;
@@ -103,7 +104,7 @@ TEST_F(HandlerNetTest, AHandlerEndingTheProgramShowsNoBox) {
   HeadlessServices services{machine, "/s", "."};
   bool went_on = false;
   RunHeadless([&] {
-    RunGuarded(services, [&] { services.EndProgram(); });
+    RunGuarded(services, [&] { services.EndProgram(exit_status::kSucceeded); });
     went_on = true;
   });
   EXPECT_FALSE(went_on);

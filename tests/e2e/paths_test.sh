@@ -1,0 +1,129 @@
+#!/bin/bash
+# Folders of any name under Wine: the saver, the setup window (its links included) and the
+# checker run from folders named in Cyrillic and in Japanese and from paths near and past
+# 260 characters (248, where the settings' temporary file passes 259); a read-only Qorv.ini
+# is refused on OK with error 70 and left as it was, mark and all.
+#   paths_test.sh ZORBEL_SCR WINPROBE_EXE ZORBELCHECK_EXE
+set -u
+source "$(dirname "$0")/lib.sh"
+e2e_init "$1" "$2"
+checker=$(realpath "$3")
+shipped_jokes="$(dirname "$E2E_PROGRAM")/jokes.txt"
+saver="Zorbel Joke Screensaver"
+report="D'oh! An error occurred"
+
+# The length of a folder's Windows path (Z:\...) in UTF-16 letters.
+windows_length() { printf 'Z:%s' "$1" | iconv -f UTF-8 -t UTF-16LE | wc -c | awk '{print $1 / 2}'; }
+
+# long_folder LENGTH: a new folder whose Windows path is LENGTH letters, in parts of at
+# most 100 letters.
+long_folder() {
+  local folder=$E2E_SCRATCH/long$1 left part
+  while left=$(($1 - $(windows_length "$folder") - 1)); [ "$left" -gt 0 ]; do
+    part=$((left > 100 ? 100 : left))
+    [ $((left - part)) -eq 1 ] && part=$((part - 2))
+    folder="$folder/$(head -c "$part" /dev/zero | tr '\0' d)"
+  done
+  mkdir -p "$folder" && echo "$folder"
+}
+
+# A copy of the program, the shipped jokes and the checker in FOLDER, with a 2-second delay.
+install_into() {
+  cp "$E2E_PROGRAM" "$1/Zorbel.scr"
+  cp "$shipped_jokes" "$1/jokes.txt"
+  cp "$checker" "$1/ZorbelCheck.exe"
+  printf 'clean\r\nmedicalno\r\n 2 \r\n' >"$1/Qorv.ini"
+}
+
+# run_saver FOLDER NAME: the saver reads its jokes there and shows them past the intro.
+run_saver() {
+  e2e_start "$1" /s
+  e2e_probe wait "$saver" 20 >/dev/null || e2e_fail "$2: no saver window: $(e2e_probe list)"
+  sleep 7
+  e2e_probe wait "$report" 0.1 >/dev/null && e2e_fail "$2: the saver reported: $(e2e_probe texts "$report")"
+  e2e_running || e2e_fail "$2: the saver ended"
+  [ "$3" = shot ] && e2e_screenshot "paths-saver-$2"
+  xdotool key space
+  e2e_wait_exit 5 || e2e_fail "$2: the saver did not end on a key"
+  echo "ok: $2: the saver shows its jokes"
+}
+
+# open_options FOLDER NAME: the setup window started there, with its options dialog open.
+open_options() {
+  e2e_start "$1" /c
+  e2e_probe wait "Welcome to beta" 20 >/dev/null || e2e_fail "$2: no beta notice: $(e2e_probe list)"
+  e2e_probe click "Welcome to beta" OK
+  e2e_probe wait "$E2E_HUB" 5 >/dev/null || e2e_fail "$2: no hub: $(e2e_probe list)"
+  e2e_probe click "$E2E_HUB" "&Configure saver"
+  e2e_probe wait "$E2E_OPTIONS" 5 >/dev/null || e2e_fail "$2: no options dialog"
+}
+
+# run_setup FOLDER NAME: the hub opens, OK in the options dialog writes Qorv.ini there, and
+# a link opens its page.
+run_setup() {
+  open_options "$1" "$2"
+  [ "$3" = shot ] && sleep 1 && e2e_screenshot "paths-setup-$2"
+  e2e_probe click "$E2E_OPTIONS" "&OK"
+  e2e_probe gone "$E2E_OPTIONS" 5 || e2e_fail "$2: OK failed: $(e2e_probe list)"
+  e2e_expect_eq "$2: Qorv.ini written by OK" "$(printf 'clean\r\nmedicalno\r\n 30 \r\n' | od -c)" \
+    "$(od -c <"$1/Qorv.ini")"
+  [ -e "$1/Qorv.ini.new" ] && e2e_fail "$2: the temporary file stayed"
+  rm -f "$E2E_OPENED"
+  e2e_probe click "$E2E_HUB" "Zorbel jokes online!"
+  e2e_probe wait "Zorbel Joke SS" 5 >/dev/null || e2e_fail "$2: no jokes-page message"
+  e2e_probe click "Zorbel Joke SS" OK
+  for tries in $(seq 100); do [ -s "$E2E_OPENED" ] && break; sleep 0.1; done
+  e2e_expect_eq "$2: the jokes page opened" "http://$E2E_HOST/zorbel/bounce.cgi?where=zorbeljokes" \
+    "$(head -n 1 "$E2E_OPENED" 2>/dev/null)"
+  e2e_probe click "$E2E_HUB" "&Return to control panel"
+  e2e_wait_exit 5 || e2e_fail "$2: still running after Return to control panel"
+  printf 'clean\r\nmedicalno\r\n 2 \r\n' >"$1/Qorv.ini"
+}
+
+# run_checker FOLDER NAME: the jokes.txt beside the checker, and a file named in the
+# folder's own letters given by its whole path.
+run_checker() {
+  local named="$1/$2 jokes.txt" windows_named
+  cp "$shipped_jokes" "$named"
+  windows_named="Z:$(tr / '\\' <<<"$named")"
+  (cd "$1" && wine ZorbelCheck.exe </dev/null >"$E2E_SCRATCH/beside.txt" 2>/dev/null)
+  e2e_expect_eq "$2: checker status for the jokes.txt beside it" 0 "$?"
+  (cd "$1" && wine ZorbelCheck.exe "$windows_named" </dev/null >"$E2E_SCRATCH/named.txt" 2>/dev/null)
+  e2e_expect_eq "$2: checker status for a file by its whole path" 0 "$?"
+  grep -qF "$windows_named: " "$E2E_SCRATCH/named.txt" || e2e_fail "$2: report without the name: $(cat "$E2E_SCRATCH/named.txt")"
+  grep -q ' 0 errors, 0 warnings' "$E2E_SCRATCH/beside.txt" || e2e_fail "$2: $(cat "$E2E_SCRATCH/beside.txt")"
+  rm -f "$named"
+}
+
+e2e_stand_in_browser
+cyrillic="$E2E_SCRATCH/Шутки Зорбела"
+japanese="$E2E_SCRATCH/ゾルベルの冗談"
+mkdir -p "$cyrillic" "$japanese"
+for folder in "$cyrillic:cyrillic:shot" "$japanese:japanese:shot" "$(long_folder 240):long-240:-" \
+              "$(long_folder 248):long-248:-" "$(long_folder 300):long-300:shot"; do
+  IFS=: read -r path name shot <<<"$folder"
+  echo "$name: $(windows_length "$path") letters"
+  install_into "$path"
+  run_saver "$path" "$name" "$shot"
+  run_setup "$path" "$name" "$shot"
+  run_checker "$path" "$name"
+done
+
+# A read-only Qorv.ini: OK reports error 70, the file and its mark stay, the run fails.
+chmod 444 "$cyrillic/Qorv.ini"
+open_options "$cyrillic" read-only
+e2e_probe click "$E2E_OPTIONS" "&OK"
+e2e_probe wait Zorbel 5 >/dev/null || e2e_fail "read-only: no run-time error box: $(e2e_probe list)"
+box=$(e2e_probe texts Zorbel | awk -F'\t' '$2 == "Static" {print $4}')
+grep -qF "Run-time error '70':" <<<"$box" || e2e_fail "read-only: not error 70: $box"
+grep -qF "Permission denied" <<<"$box" || e2e_fail "read-only: not permission denied: $box"
+e2e_screenshot paths-read-only-settings
+e2e_probe click Zorbel OK
+e2e_wait_exit 10 || e2e_fail "read-only: still running after the error box"
+[ "$E2E_STATUS" -ne 0 ] || e2e_fail "read-only: the failed run ended with exit status 0"
+e2e_expect_eq "read-only Qorv.ini unchanged" "$(printf 'clean\r\nmedicalno\r\n 2 \r\n' | od -c)" \
+  "$(od -c <"$cyrillic/Qorv.ini")"
+e2e_expect_eq "read-only mark kept" 444 "$(stat -c %a "$cyrillic/Qorv.ini")"
+[ -e "$cyrillic/Qorv.ini.new" ] && e2e_fail "read-only: a temporary file was left"
+echo "ok: a read-only Qorv.ini gives error 70 and stays as it was"
+e2e_pass
