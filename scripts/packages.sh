@@ -6,6 +6,7 @@ ZORBEL_PACKAGES=(
   g++-mingw-w64-x86-64-posix
   wine wine64 nsis
   xvfb xdotool x11-utils imagemagick fonts-liberation2
+  pkg-config libx11-dev libxft-dev libfontconfig-dev libxrandr-dev
 )
 
 ensure_packages() {

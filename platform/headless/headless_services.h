@@ -44,6 +44,7 @@ class HeadlessServices : public Services {
   std::string ArgumentText() override { return argument_text_; }
   bool AcquireSingleInstance() override;
   std::string ProgramDirectory() override { return program_directory_; }
+  bool HasSetupScreen() override { return has_setup_screen; }
   int ShowCursor(bool show) override;
   void OpenWithShell(const ShellRequest& request) override;
   std::string ReadFileStart(const std::string& path, std::size_t max_bytes) override;
@@ -67,6 +68,8 @@ class HeadlessServices : public Services {
   std::vector<bool> cursor_calls;
   int cursor_count = 0;
   bool ended = false;
+  // Whether the platform played has the setup screen.
+  bool has_setup_screen = true;
 
  private:
   HeadlessMachine& machine_;

@@ -180,7 +180,7 @@ TEST_F(DisplayCycleTest, StylingDrawsFromThePaletteFacesSizesAndWeights) {
   std::set<bool> weights;
   std::set<std::tuple<int, int, int>> colours;
   for (int i = 0; i < 2000; ++i) {
-    StyleAndPlace(form.Label1, "x", form.ClientSize(), chance);
+    StyleAndPlace(form.Label1, "x", form.MonitorAreas().front(), chance);
     faces.insert(form.Label1.font().name);
     sizes.insert(form.Label1.font().size_points);
     weights.insert(form.Label1.font().bold);
@@ -199,9 +199,10 @@ TEST_F(DisplayCycleTest, StylingDrawsFromThePaletteFacesSizesAndWeights) {
 
 TEST_F(DisplayCycleTest, TheLabelFitsTheWindowAtTheFirstSmallerSizeAndStaysInside) {
   const TwipSize window = form.ClientSize();
+  const TwipRect whole{0, 0, window.width, window.height};
   const std::string wide(90, 'w');  // too wide at every drawn size
   for (int i = 0; i < 500; ++i) {
-    StyleAndPlace(form.Label1, i % 2 ? wide : "short\r\nand a longer line", window, chance);
+    StyleAndPlace(form.Label1, i % 2 ? wide : "short\r\nand a longer line", whole, chance);
     const Label& label = form.Label1;
     ASSERT_LT(label.width(), window.width);
     ASSERT_GE(label.left(), 0);
@@ -226,13 +227,14 @@ TEST_F(DisplayCycleTest, TextsTooBigForTheScreenStopAtOnePointAndStayOnIt) {
   EXPECT_EQ(platform.windows.MeasureText({"Arial", 32, true, false}, wide).width, INT_MAX);
 
   const TwipSize window = form.ClientSize();
+  const TwipRect whole{0, 0, window.width, window.height};
   for (const std::string& text : {std::string(5000, 'w'), wide}) {
-    StyleAndPlace(form.Label1, text, window, chance);
+    StyleAndPlace(form.Label1, text, whole, chance);
     EXPECT_EQ(form.Label1.font().size_points, 1);
     EXPECT_EQ(form.Label1.left(), 0) << "too wide even at 1 point";
   }
   for (int i = 0; i < 5; ++i) {
-    StyleAndPlace(form.Label1, tall, window, chance);
+    StyleAndPlace(form.Label1, tall, whole, chance);
     EXPECT_GE(form.Label1.left(), 0);
     EXPECT_LE(form.Label1.left(), std::max(0, window.width - form.Label1.width()));
     EXPECT_LE(form.Label1.top(), 0) << "a label taller than the window starts above its top";
