@@ -8,6 +8,8 @@
 
 namespace {
 
+constexpr const char* kFallbackFamily = "Liberation Sans";
+
 // Xft takes a length in int; longer lines are measured in pieces.
 constexpr std::size_t kMeasurePiece = 1 << 20;
 
@@ -33,7 +35,10 @@ XftFont& XftFonts::Font(const FontSpec& spec) {
   const int pixels = std::max(1, static_cast<int>(std::lround(spec.size_points * dots_per_inch_ / 72)));
   const auto key = std::make_tuple(spec.name, pixels, spec.bold);
   if (const auto found = fonts_.find(key); found != fonts_.end()) return *found->second;
+  // After the face asked for, the sans face Windows' own faces are measured against: the
+  // old dialog face has no metric-compatible face of its own.
   XftFont* font = XftFontOpen(display_, screen_, XFT_FAMILY, XftTypeString, spec.name.c_str(),
+                              XFT_FAMILY, XftTypeString, kFallbackFamily,
                               XFT_PIXEL_SIZE, XftTypeDouble, static_cast<double>(pixels),
                               XFT_WEIGHT, XftTypeInteger, spec.bold ? XFT_WEIGHT_BOLD : XFT_WEIGHT_MEDIUM,
                               nullptr);
