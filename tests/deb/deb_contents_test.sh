@@ -2,8 +2,8 @@
 # The package as dpkg and lintian see it: its control fields (the version by Debian's rule
 # for a pre-release, the libraries the programs link and the faces the saver asks for),
 # every file at its place with its mode and owner, the programs just built and stripped,
-# manual pages and changelog that read, the shipped jokes, a valid MATE entry, no lintian
-# error or warning.
+# the checker finding the saver's joke file, manual pages and changelog that read, the
+# shipped jokes, a valid MATE entry, no lintian error or warning.
 #
 # deb_contents_test.sh PACKAGE VERSION SAVER CHECKER SOURCE_DIR
 set -u
@@ -67,6 +67,17 @@ echo "ok: the programs just built, stripped"
 cmp -s "$source_dir/data/jokes.txt" "$root/usr/share/zorbel/jokes.txt" ||
   deb_fail "the packaged jokes.txt is not data/jokes.txt"
 echo "ok: the shipped jokes"
+
+# The packaged checker, named no file, checks the file the saver reads: the user's own when
+# there is one, else the collection.
+mkdir -p "$DEB_SCRATCH/data/zorbel"
+printf '"db",2,4\r\nclean,0,0\r\nNo end\r\n' >"$DEB_SCRATCH/data/zorbel/jokes.txt"
+report=$(HOME="$DEB_SCRATCH" XDG_DATA_HOME="$DEB_SCRATCH/data" "$packaged_checker")
+deb_expect_eq "zorbel-check finds the user's jokes" 2 $?
+[[ "$report" == "$DEB_SCRATCH/data/zorbel/jokes.txt:2: error: "* ]] || deb_fail "zorbel-check reported: $report"
+report=$(HOME="$DEB_SCRATCH/nowhere" XDG_DATA_HOME= "$packaged_checker")
+[[ "$report" == /usr/share/zorbel/jokes.txt:* ]] || deb_fail "zorbel-check without user jokes reported: $report"
+echo "ok: zorbel-check, named no file, checks the saver's"
 
 for page in man6/zorbel.6.gz man1/zorbel-check.1.gz; do
   warnings=$(LC_ALL=C.UTF-8 man --warnings -l "$root/usr/share/man/$page" 2>&1 >/dev/null)
