@@ -97,4 +97,5 @@ status=$?
 [ -n "$lintian_report" ] && echo "lintian:" && sed 's/^/  /' <<<"$lintian_report"
 [ $status -eq 0 ] || deb_fail "lintian reports errors or warnings"
 echo "ok: lintian finds no error or warning"
+echo "figure: the package is $(stat -c %s "$deb") bytes, $(field Installed-Size) KiB installed"
 deb_pass
