@@ -2,6 +2,7 @@
 // draw on, builds the X11 toolkit and services, runs the program's saver start-up and then
 // serves its window until a key, a click, a move, SIGTERM, SIGINT or the window's end.
 #include <X11/Xlib.h>
+#include <X11/Xproto.h>
 #include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -40,12 +41,14 @@ void EndOnSignals() {
 }
 
 // A window the host gave that has gone leaves nothing to draw on: the program ends as the
-// host would have it end. Any other refusal of the server is reported and passed over.
+// host would have it end. A window manager may refuse the keyboard to a window it has not
+// yet shown, which is no failure. Any other refusal of the server is reported and passed over.
 Window watched_window = None;
 int ReportXError(Display* display, XErrorEvent* error) {
   if ((error->error_code == BadWindow || error->error_code == BadDrawable) && error->resourceid == watched_window) {
     _exit(0);
   }
+  if (error->request_code == X_SetInputFocus) return 0;
   char description[256];
   XGetErrorText(display, error->error_code, description, sizeof description);
   std::fprintf(stderr, "zorbel: X error: %s (request %d)\n", description, error->request_code);

@@ -1,11 +1,11 @@
-// Forms as X11 windows: their controls kept as state and drawn with Xft, input turned into
-// the forms' events, timers due on the steady clock, and the one loop that waits for both.
+// Forms as X11 windows: their life, their controls' state, text measured with Xft, timers
+// due on the steady clock, and the one loop that waits for events and timers.
 #include "platform/x11/x11_window_system.h"
+#include "platform/x11/x11_live_form.h"
 
 #include <X11/Xatom.h>
 #include <X11/Xutil.h>
 #include <X11/extensions/Xrandr.h>
-#include <X11/keysym.h>
 #include <poll.h>
 
 #include <algorithm>
@@ -23,82 +23,12 @@ constexpr long kOwnWindowEvents = ExposureMask | KeyPressMask | ButtonPressMask 
                                   PointerMotionMask | StructureNotifyMask | FocusChangeMask;
 // The host keeps the input of its window; the program only repaints and follows its size.
 constexpr long kHostWindowEvents = ExposureMask | StructureNotifyMask;
-// Bytes of a line drawn at a time, so that a line far wider than the window costs only
-// what shows of it.
-constexpr std::size_t kDrawPiece = 4096;
-// What Windows paints where a design gives no colour.
-constexpr Color kSystemWindowColor{255, 255, 255};
-constexpr Color kSystemTextColor{0, 0, 0};
 
 // The screen's dots per inch as the desktop sets it for Xft, else Windows' usual 96.
 double DotsPerInch(Display* display) {
   const char* setting = XGetDefault(display, "Xft", "dpi");
   const double dpi = setting != nullptr ? std::atof(setting) : 0;
   return dpi >= 24 && dpi <= 960 ? dpi : 96;
-}
-
-// The virtual-key code Windows gives a key; 0 for keys the program has no name for.
-int VirtualKeyOf(KeySym key) {
-  if (key >= XK_a && key <= XK_z) return static_cast<int>('A' + (key - XK_a));
-  if (key >= XK_A && key <= XK_Z) return static_cast<int>('A' + (key - XK_A));
-  if (key >= XK_0 && key <= XK_9) return static_cast<int>('0' + (key - XK_0));
-  if (key >= XK_F1 && key <= XK_F24) return static_cast<int>(0x70 + (key - XK_F1));
-  switch (key) {
-    case XK_BackSpace: return 0x08;
-    case XK_Tab:
-    case XK_ISO_Left_Tab: return 0x09;
-    case XK_Return:
-    case XK_KP_Enter: return 0x0D;
-    case XK_Shift_L:
-    case XK_Shift_R: return 0x10;
-    case XK_Control_L:
-    case XK_Control_R: return 0x11;
-    case XK_Alt_L:
-    case XK_Alt_R:
-    case XK_Meta_L:
-    case XK_Meta_R: return 0x12;
-    case XK_Pause: return 0x13;
-    case XK_Escape: return 0x1B;
-    case XK_space: return 0x20;
-    case XK_Prior: return 0x21;
-    case XK_Next: return 0x22;
-    case XK_End: return 0x23;
-    case XK_Home: return 0x24;
-    case XK_Left: return 0x25;
-    case XK_Up: return 0x26;
-    case XK_Right: return 0x27;
-    case XK_Down: return 0x28;
-    case XK_Insert: return 0x2D;
-    case XK_Delete: return 0x2E;
-    case XK_Super_L: return 0x5B;
-    case XK_Super_R: return 0x5C;
-    default: return 0;
-  }
-}
-
-int ShiftStateOf(unsigned int state) {
-  return ((state & ShiftMask) ? 1 : 0) | ((state & ControlMask) ? 2 : 0) | ((state & Mod1Mask) ? 4 : 0);
-}
-
-// Windows' numbering of the mouse buttons (1 left, 2 right, 4 middle); 0 for the wheel.
-int ButtonOf(unsigned int button) {
-  switch (button) {
-    case Button1: return 1;
-    case Button2: return 4;
-    case Button3: return 2;
-    default: return 0;
-  }
-}
-
-// The part of `box` within `area`, which lies on the screen.
-XRectangle Intersection(const XRectangle& area, const X11WindowSystem::PixelBox& box) {
-  const long long left = std::max<long long>(area.x, box.left);
-  const long long top = std::max<long long>(area.y, box.top);
-  const long long right = std::min<long long>(area.x + area.width, box.left + box.width);
-  const long long bottom = std::min<long long>(area.y + area.height, box.top + box.height);
-  return {static_cast<short>(left), static_cast<short>(top),
-          static_cast<unsigned short>(std::max(0LL, right - left)),
-          static_cast<unsigned short>(std::max(0LL, bottom - top))};
 }
 
 // The window's title for the window manager: the caption's bytes in UTF-8, and as Latin-1
@@ -110,54 +40,7 @@ void NameWindow(Display* display, Window window, const std::string& caption) {
                   XInternAtom(display, "UTF8_STRING", False), 8, PropModeReplace,
                   reinterpret_cast<const unsigned char*>(utf8.data()), static_cast<int>(utf8.size()));
 }
-
-// A size clamped to what an X rectangle holds.
-unsigned short ClampSize(long long value) { return static_cast<unsigned short>(std::clamp<long long>(value, 0, USHRT_MAX)); }
-
 }  // namespace
-
-struct X11WindowSystem::LiveControl {
-  ControlKind kind = ControlKind::kLabel;
-  int container = UiEvent::kFormItself;
-  TwipRect bounds;
-  std::string text;
-  FontSpec font;
-  std::optional<Color> text_color;
-  std::optional<Color> back_color;
-  bool transparent = false;
-  TextAlignment alignment = TextAlignment::kLeft;
-  bool auto_size = false;
-  bool visible = true;
-  bool checked = false;
-  // Timers: the interval (0: stopped) and when the next tick is due.
-  int interval_ms = 0;
-  Clock::time_point due;
-};
-
-struct X11WindowSystem::LiveForm {
-  FormEventSink* sink = nullptr;
-  Window window = None;
-  bool own_window = true;
-  Visual* visual = nullptr;
-  Colormap colormap = None;
-  int depth = 0;
-  int width = 0;
-  int height = 0;
-  std::optional<Color> back_color;
-  std::vector<LiveControl> controls;
-  bool shown = false;
-  bool dirty = true;
-  // The pointer's place on the screen when last seen, to tell a real move from an event
-  // the window's appearing or moving causes under a still pointer.
-  int pointer_x = INT_MIN;
-  int pointer_y = INT_MIN;
-  int pressed_control = UiEvent::kFormItself;
-  Pixmap buffer = None;
-  int buffer_width = 0;
-  int buffer_height = 0;
-  XftDraw* draw = nullptr;
-  std::unique_ptr<XftColors> colors;
-};
 
 X11WindowSystem::X11WindowSystem(Display* display, Window host_window)
     : display_(display), screen_(DefaultScreen(display)), host_window_(host_window),
@@ -433,39 +316,6 @@ X11WindowSystem::LiveControl& X11WindowSystem::ControlAt(FormHandle form, int co
 
 void X11WindowSystem::Invalidate(FormHandle form) { FormAt(form).dirty = true; }
 
-bool X11WindowSystem::Shown(const LiveForm& form, int control) const {
-  for (int at = control; at != UiEvent::kFormItself; at = form.controls[at].container) {
-    if (!form.controls[at].visible) return false;
-  }
-  return true;
-}
-
-X11WindowSystem::PixelBox X11WindowSystem::BoxOf(const LiveForm& form, int control, XRectangle* clip) const {
-  std::vector<int> chain;  // the control and its containers, innermost first
-  for (int at = control; at != UiEvent::kFormItself; at = form.controls[at].container) chain.push_back(at);
-  // Each level is placed in whole pixels within the one around it, as child windows are.
-  PixelBox box{0, 0, form.width, form.height};
-  XRectangle visible{0, 0, ClampSize(form.width), ClampSize(form.height)};
-  for (auto at = chain.rbegin(); at != chain.rend(); ++at) {
-    const TwipRect& bounds = form.controls[*at].bounds;
-    box = {box.left + ToPixels(bounds.left), box.top + ToPixels(bounds.top), ToPixels(bounds.width),
-           ToPixels(bounds.height)};
-    visible = Intersection(visible, box);
-  }
-  if (clip != nullptr) *clip = visible;
-  return box;
-}
-
-int X11WindowSystem::HitTest(const LiveForm& form, int x, int y) const {
-  for (int i = static_cast<int>(form.controls.size()) - 1; i >= 0; --i) {
-    if (form.controls[i].kind == ControlKind::kTimer || !Shown(form, i)) continue;
-    XRectangle clip;
-    BoxOf(form, i, &clip);
-    if (x >= clip.x && y >= clip.y && x < clip.x + clip.width && y < clip.y + clip.height) return i;
-  }
-  return UiEvent::kFormItself;
-}
-
 void X11WindowSystem::Deliver(FormHandle handle, const UiEvent& event) {
   const auto found = forms_.find(handle);
   if (found != forms_.end() && found->second->sink != nullptr) found->second->sink->HandleEvent(event);
@@ -533,73 +383,6 @@ void X11WindowSystem::Dispatch(XEvent& event) {
   if (form.own_window) HandleInput(handle, event);
 }
 
-void X11WindowSystem::HandleInput(FormHandle handle, XEvent& event) {
-  LiveForm& form = *forms_.at(handle);
-  UiEvent ui;
-  switch (event.type) {
-    case KeyPress:
-      HandleKey(handle, event.xkey);
-      return;
-    case MotionNotify: {
-      const XMotionEvent& motion = event.xmotion;
-      if (motion.x_root == form.pointer_x && motion.y_root == form.pointer_y) return;
-      form.pointer_x = motion.x_root;
-      form.pointer_y = motion.y_root;
-      ui.kind = EventKind::kMouseMove;
-      ui.control = HitTest(form, motion.x, motion.y);
-      ui.shift = ShiftStateOf(motion.state);
-      ui.buttons = ((motion.state & Button1Mask) ? 1 : 0) | ((motion.state & Button3Mask) ? 2 : 0) |
-                   ((motion.state & Button2Mask) ? 4 : 0);
-      break;
-    }
-    case ButtonPress:
-    case ButtonRelease: {
-      const XButtonEvent& button = event.xbutton;
-      ui.buttons = ButtonOf(button.button);
-      if (ui.buttons == 0) return;
-      ui.shift = ShiftStateOf(button.state);
-      if (event.type == ButtonPress) {
-        ui.kind = EventKind::kMouseDown;
-        ui.control = form.pressed_control = HitTest(form, button.x, button.y);
-      } else {
-        // The release belongs to the control pressed, or to none when it came elsewhere.
-        ui.kind = EventKind::kMouseUp;
-        ui.control = HitTest(form, button.x, button.y) == form.pressed_control ? form.pressed_control
-                                                                               : UiEvent::kElsewhere;
-      }
-      break;
-    }
-    default:
-      return;
-  }
-  const int x = event.type == MotionNotify ? event.xmotion.x : event.xbutton.x;
-  const int y = event.type == MotionNotify ? event.xmotion.y : event.xbutton.y;
-  const int target = ui.control >= 0 ? ui.control : UiEvent::kFormItself;
-  const PixelBox origin = target >= 0 ? BoxOf(form, target) : PixelBox{0, 0, 0, 0};
-  ui.x = ToTwips(x - origin.left);
-  ui.y = ToTwips(y - origin.top);
-  Deliver(handle, ui);
-}
-
-// A key goes first to the form's dialog rules, then down as a key and, when it types a
-// character, as that character.
-void X11WindowSystem::HandleKey(FormHandle handle, XKeyEvent& key) {
-  char typed[8];
-  KeySym symbol = NoSymbol;
-  const int length = XLookupString(&key, typed, sizeof typed, &symbol, nullptr);
-  UiEvent down{EventKind::kKeyDown};
-  down.key_code = VirtualKeyOf(symbol);
-  down.shift = ShiftStateOf(key.state);
-  LiveForm& form = *forms_.at(handle);
-  if (form.sink != nullptr && form.sink->HandleDialogKey(UiEvent::kFormItself, down.key_code, down.shift)) return;
-  Deliver(handle, down);
-  if (length != 1 || forms_.count(handle) == 0) return;
-  UiEvent press{EventKind::kKeyPress};
-  press.character = static_cast<unsigned char>(typed[0]);
-  press.shift = down.shift;
-  Deliver(handle, press);
-}
-
 void X11WindowSystem::FireDueTimers() {
   const Clock::time_point now = Clock::now();
   std::vector<std::pair<FormHandle, int>> due;
@@ -632,82 +415,4 @@ int X11WindowSystem::MillisecondsToNextTimer() const {
   if (!next) return -1;
   const auto wait = std::chrono::ceil<std::chrono::milliseconds>(*next - Clock::now()).count();
   return static_cast<int>(std::clamp<long long>(wait, 0, INT_MAX));
-}
-
-void X11WindowSystem::Paint(LiveForm& form) {
-  form.dirty = false;
-  if (form.width <= 0 || form.height <= 0) return;
-  if (form.buffer == None || form.buffer_width != form.width || form.buffer_height != form.height) {
-    if (form.draw != nullptr) XftDrawDestroy(form.draw);
-    if (form.buffer != None) XFreePixmap(display_, form.buffer);
-    form.buffer = XCreatePixmap(display_, form.window, static_cast<unsigned>(form.width),
-                                static_cast<unsigned>(form.height), static_cast<unsigned>(form.depth));
-    form.draw = XftDrawCreate(display_, form.buffer, form.visual, form.colormap);
-    form.buffer_width = form.width;
-    form.buffer_height = form.height;
-  }
-  XftDrawSetClip(form.draw, nullptr);
-  XftDrawRect(form.draw, &form.colors->Of(form.back_color.value_or(kSystemWindowColor)), 0, 0,
-              static_cast<unsigned>(form.width), static_cast<unsigned>(form.height));
-  for (std::size_t i = 0; i < form.controls.size(); ++i) {
-    const LiveControl& control = form.controls[i];
-    if (control.kind == ControlKind::kTimer || !Shown(form, static_cast<int>(i))) continue;
-    XRectangle clip;
-    const PixelBox box = BoxOf(form, static_cast<int>(i), &clip);
-    if (clip.width == 0 || clip.height == 0) continue;
-    const bool opaque = control.kind != ControlKind::kLabel || !control.transparent;
-    if (opaque) {
-      XftDrawRect(form.draw, &form.colors->Of(control.back_color.value_or(kSystemWindowColor)), clip.x,
-                  clip.y, clip.width, clip.height);
-    }
-    if (control.kind == ControlKind::kLabel) PaintLabel(form, control, box, clip);
-  }
-  GC copy = DefaultGC(display_, screen_);
-  XCopyArea(display_, form.buffer, form.window, copy, 0, 0, static_cast<unsigned>(form.width),
-            static_cast<unsigned>(form.height), 0, 0);
-}
-
-void X11WindowSystem::PaintLabel(LiveForm& form, const LiveControl& label, const PixelBox& box,
-                                 const XRectangle& clip) {
-  if (label.text.empty()) return;
-  XftFont& font = fonts_.Font(label.font);
-  const XftColor& color = form.colors->Of(label.text_color.value_or(kSystemTextColor));
-  XRectangle clip_copy = clip;
-  XftDrawSetClipRectangles(form.draw, 0, 0, &clip_copy, 1);
-  const auto measure = [&](std::string_view piece) {
-    return static_cast<int>(std::min<long long>(fonts_.LineWidth(font, Cp1252ToUtf8(piece)), INT_MAX));
-  };
-  const int line_height = XftFonts::LineHeight(font);
-  const std::string shown = WithoutPrefixMarks(label.text);
-  const long long clip_bottom = clip.y + clip.height;
-  const long long clip_right = clip.x + clip.width;
-  long long top = box.top;
-  for (const std::string_view line : SplitLines(shown)) {
-    if (top >= clip_bottom) break;
-    // Whole lines above the visible part cost nothing more than counting them.
-    const std::vector<std::string_view> pieces =
-        label.auto_size || top + line_height <= clip.y ? std::vector<std::string_view>{line}
-                                                        : WrapLine(line, static_cast<int>(box.width), measure);
-    for (const std::string_view piece : pieces) {
-      if (top >= clip_bottom) break;
-      if (top + line_height > clip.y) {
-        long long left = box.left;
-        if (label.alignment != TextAlignment::kLeft) {
-          const long long spare = box.width - measure(piece);
-          left += label.alignment == TextAlignment::kCenter ? spare / 2 : spare;
-        }
-        for (std::size_t at = 0; at < piece.size() && left < clip_right; at += kDrawPiece) {
-          const std::string utf8 = Cp1252ToUtf8(piece.substr(at, kDrawPiece));
-          const long long width = fonts_.LineWidth(font, utf8);
-          if (left + width > clip.x) {
-            XftDrawStringUtf8(form.draw, &color, &font, static_cast<int>(left), static_cast<int>(top + font.ascent),
-                              reinterpret_cast<const FcChar8*>(utf8.data()), static_cast<int>(utf8.size()));
-          }
-          left += width;
-        }
-      }
-      top += line_height;
-    }
-  }
-  XftDrawSetClip(form.draw, nullptr);
 }

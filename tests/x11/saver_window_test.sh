@@ -66,6 +66,15 @@ running() { kill -0 "$PID" 2>/dev/null; }
 own_window() { xdotool search --sync --onlyvisible --name "^Zorbel Joke Screensaver$" | head -n 1; }
 # colour_count WINDOW "R G B" [FIRST_ROW LAST_ROW]: pixels of exactly that colour.
 colour_count() { "$PROBE" count "$1" $2 ${3:-} ${4:-}; }
+# shows_intro WINDOW: the intro's panel fills the window's pixels before the intro ends
+# at 3.5 s (a busy machine may take a while for the first frame).
+shows_intro() {
+  while [ $(( $(now_ms) - START )) -lt 3300 ]; do
+    [ "$(colour_count "$1" "$INTRO_PANEL")" -gt 50000 ] && return 0
+    sleep 0.1
+  done
+  return 1
+}
 # palette_rows WINDOW FIRST LAST: true when a colour of the jokes shows in those rows.
 palette_rows() {
   local colour
@@ -94,9 +103,8 @@ grep -q "^Jokes database could not be found. $" "$SCRATCH/err" || fail "report: 
 echo "In its own window: the intro, input ignored until 3.6 s, then a joke of the test's own"
 start -window -delay 2 -jokes "$JOKES"
 window=$(own_window)
-at 1.5
+shows_intro "$window" || fail "no intro panel"
 import -window root "$ARTIFACTS/x11-intro.png"
-[ "$(colour_count "$window" "$INTRO_PANEL")" -gt 50000 ] || fail "no intro panel"
 at 2
 xdotool key a click 1 mousemove 300 300 mousemove 400 400
 sent=$(( $(now_ms) - START ))
@@ -109,7 +117,8 @@ for tick in 1 2 3 4 5 6; do
 done
 [ -n "${joke:-}" ] || fail "the test's joke never showed"
 import -window root "$ARTIFACTS/x11-joke.png"
-[ "$(colour_count "$window" "$INTRO_PANEL")" -eq 0 ] || fail "the intro is still there"
+# (The edges of blue letters may have the panel's colour too, but never the panel's area.)
+[ "$(colour_count "$window" "$INTRO_PANEL")" -lt 20000 ] || fail "the intro is still there"
 "$PROBE" still-motion "$window"
 sleep 0.5
 running || fail "a motion event under a still pointer ended it"
@@ -147,14 +156,12 @@ echo "On a window the test made: -window-id, and -root with XSCREENSAVER_WINDOW"
 coproc HOST { exec "$PROBE" host 640 480; }
 read -r host <&"${HOST[0]}"
 start -window-id "$host" -jokes "$JOKES"
-at 1.5
-[ "$(colour_count "$host" "$INTRO_PANEL")" -gt 50000 ] || fail "-window-id: no intro on the host window"
+shows_intro "$host" || fail "-window-id: no intro on the host window"
 import -window "$host" "$ARTIFACTS/x11-window-id.png"
 kill -TERM "$PID"
 ended_with 0 1 || fail "SIGTERM with -window-id"
 XSCREENSAVER_WINDOW=$host start -root -jokes "$JOKES"
-at 1.5
-[ "$(colour_count "$host" "$INTRO_PANEL")" -gt 50000 ] || fail "-root: no intro on XSCREENSAVER_WINDOW"
+shows_intro "$host" || fail "-root: no intro on XSCREENSAVER_WINDOW"
 # The host owns input in -root mode: a key at 4 s leaves it running.
 at 4
 xdotool key a

@@ -126,21 +126,28 @@ static int FirstFrame(Display *display, int red, int green, int blue, char **pro
   return status;
 }
 
-int main(int argc, char **argv) {
-  if (argc >= 4 && strcmp(argv[1], "host") == 0) return Host(OpenDisplay(), atoi(argv[2]), atoi(argv[3]));
-  if (argc == 3 && strcmp(argv[1], "close") == 0) return Close(OpenDisplay(), WindowArgument(argv[2]));
-  if (argc == 3 && strcmp(argv[1], "still-motion") == 0) return StillMotion(OpenDisplay(), WindowArgument(argv[2]));
+static int Command(Display *display, int argc, char **argv) {
+  if (argc >= 4 && strcmp(argv[1], "host") == 0) return Host(display, atoi(argv[2]), atoi(argv[3]));
+  if (argc == 3 && strcmp(argv[1], "close") == 0) return Close(display, WindowArgument(argv[2]));
+  if (argc == 3 && strcmp(argv[1], "still-motion") == 0) return StillMotion(display, WindowArgument(argv[2]));
   if ((argc == 6 || argc == 8) && strcmp(argv[1], "count") == 0) {
     const int first = argc == 8 ? atoi(argv[6]) : 0;
     const int last = argc == 8 ? atoi(argv[7]) : -1;
-    const long count = CountColour(OpenDisplay(), WindowArgument(argv[2]), atoi(argv[3]), atoi(argv[4]),
+    const long count = CountColour(display, WindowArgument(argv[2]), atoi(argv[3]), atoi(argv[4]),
                                    atoi(argv[5]), first, last);
     printf("%ld\n", count);
     return count < 0;
   }
   if (argc >= 6 && strcmp(argv[1], "first-frame") == 0) {
-    return FirstFrame(OpenDisplay(), atoi(argv[2]), atoi(argv[3]), atoi(argv[4]), argv + 5);
+    return FirstFrame(display, atoi(argv[2]), atoi(argv[3]), atoi(argv[4]), argv + 5);
   }
   fprintf(stderr, "usage: x11_probe host W H | close WINDOW | still-motion WINDOW | count WINDOW R G B [FIRST LAST] | first-frame R G B PROGRAM ARG...\n");
   return 2;
+}
+
+int main(int argc, char **argv) {
+  Display *display = OpenDisplay();
+  const int status = Command(display, argc, argv);
+  XCloseDisplay(display);
+  return status;
 }
