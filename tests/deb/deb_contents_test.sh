@@ -5,10 +5,11 @@
 # the checker finding the saver's joke file, manual pages and changelog that read, the
 # shipped jokes, a valid MATE entry, no lintian error or warning.
 #
-# deb_contents_test.sh PACKAGE VERSION SAVER CHECKER SOURCE_DIR
+# deb_contents_test.sh PACKAGE VERSION SAVER CHECKER SOURCE_DIR STRIP_OPTION...
 set -u
 source "$(dirname "$0")/lib.sh"
 deb=$1 version=$2 saver=$3 checker=$4 source_dir=$5
+strip_options=("${@:6}")
 deb_init
 
 [ -f "$deb" ] || deb_fail "no $deb: make it with cmake --build --preset linux --target package"
@@ -59,8 +60,8 @@ packaged_saver="$root/usr/libexec/xscreensaver/zorbel"
 packaged_checker="$root/usr/bin/zorbel-check"
 for pair in "$saver:$packaged_saver" "$checker:$packaged_checker"; do
   built=${pair%%:*} packaged=${pair#*:}
-  readelf -S "$packaged" | grep -q '\.symtab' && deb_fail "$packaged is not stripped"
-  strip -o "$DEB_SCRATCH/stripped" "$built"
+  readelf -S "$packaged" | grep -qE '\.symtab|\.comment' && deb_fail "$packaged is not stripped"
+  strip "${strip_options[@]}" -o "$DEB_SCRATCH/stripped" "$built"
   cmp -s "$DEB_SCRATCH/stripped" "$packaged" || deb_fail "$packaged is not the program just built"
 done
 echo "ok: the programs just built, stripped"
