@@ -69,7 +69,7 @@ int X11WindowSystem::HitTest(const LiveForm& form, int x, int y) const {
     if (form.controls[i].kind == ControlKind::kTimer || !Shown(form, i)) continue;
     XRectangle clip;
     BoxOf(form, i, &clip);
-    if (x >= clip.x && y >= clip.y && x < clip.x + clip.width && y < clip.y + clip.height) return i;
+    if (Contains(clip, x, y)) return i;
   }
   return UiEvent::kFormItself;
 }
@@ -103,10 +103,12 @@ void X11WindowSystem::HandleInput(FormHandle handle, XEvent& event) {
         ui.kind = EventKind::kMouseDown;
         ui.control = form.pressed_control = HitTest(form, button.x, button.y);
       } else {
-        // The release belongs to the control pressed, or to none when it came elsewhere.
+        // As a window that keeps the mouse from press to release: the release belongs to
+        // the control pressed when it comes within it, else to none.
         ui.kind = EventKind::kMouseUp;
-        ui.control = HitTest(form, button.x, button.y) == form.pressed_control ? form.pressed_control
-                                                                               : UiEvent::kElsewhere;
+        XRectangle pressed{0, 0, ClampSize(form.width), ClampSize(form.height)};
+        if (form.pressed_control >= 0) BoxOf(form, form.pressed_control, &pressed);
+        ui.control = Contains(pressed, button.x, button.y) ? form.pressed_control : UiEvent::kElsewhere;
       }
       break;
     }

@@ -72,3 +72,6 @@ inline XRectangle Intersection(const XRectangle& area, const X11WindowSystem::Pi
           static_cast<unsigned short>(std::max(0LL, bottom - top))};
 }
 
+inline bool Contains(const XRectangle& area, int x, int y) {
+  return x >= area.x && y >= area.y && x < area.x + area.width && y < area.y + area.height;
+}

@@ -42,13 +42,15 @@ void EndOnSignals() {
 
 // A window the host gave that has gone leaves nothing to draw on: the program ends as the
 // host would have it end. A window manager may refuse the keyboard to a window it has not
-// yet shown, which is no failure. Any other refusal of the server is reported and passed over.
+// yet shown, which is no failure. Any other refusal of the server is reported and passed
+// over, except while the window named is checked, which reports its own failure.
 Window watched_window = None;
+bool checking_window = false;
 int ReportXError(Display* display, XErrorEvent* error) {
   if ((error->error_code == BadWindow || error->error_code == BadDrawable) && error->resourceid == watched_window) {
     _exit(0);
   }
-  if (error->request_code == X_SetInputFocus) return 0;
+  if (checking_window || error->request_code == X_SetInputFocus) return 0;
   char description[256];
   XGetErrorText(display, error->error_code, description, sizeof description);
   std::fprintf(stderr, "zorbel: X error: %s (request %d)\n", description, error->request_code);
@@ -70,9 +72,10 @@ Window ChosenWindow(Display* display, const SaverOptions& options) {
   }
   if (window == None) return None;
   XWindowAttributes attributes;
-  XSync(display, False);
-  watched_window = None;
-  if (!XGetWindowAttributes(display, window, &attributes)) {
+  checking_window = true;
+  const bool exists = XGetWindowAttributes(display, window, &attributes) != 0;
+  checking_window = false;
+  if (!exists) {
     char number[32];
     std::snprintf(number, sizeof number, "0x%lx", window);
     Stop(std::string("there is no window ") + number + " to draw on", 1);

@@ -2,7 +2,8 @@
 # The Linux saver on a virtual display: bad options; in its own window the intro, then a
 # joke of the test's own, input ignored for the first 3.6 s and ending it after (a key, a
 # click, a real move, not a motion event under a still pointer), the window closed, SIGTERM;
-# drawing on a window the test made, by -window-id and by -root with XSCREENSAVER_WINDOW.
+# drawing on a window the test made, by -window-id and by -root with XSCREENSAVER_WINDOW;
+# on two monitors, each item on one.
 # Usage: saver_window_test.sh ZORBEL X11_PROBE ARTIFACT_FOLDER
 set -u
 ZORBEL=$(realpath "$1")
@@ -64,8 +65,8 @@ ended_with() {
 }
 running() { kill -0 "$PID" 2>/dev/null; }
 own_window() { xdotool search --sync --onlyvisible --name "^Zorbel Joke Screensaver$" | head -n 1; }
-# colour_count WINDOW "R G B" [FIRST_ROW LAST_ROW]: pixels of exactly that colour.
-colour_count() { "$PROBE" count "$1" $2 ${3:-} ${4:-}; }
+# colour_count WINDOW "R G B" ["X Y WIDTH HEIGHT"]: pixels of exactly that colour.
+colour_count() { "$PROBE" count "$1" $2 ${3:-}; }
 # shows_intro WINDOW: the intro's panel fills the window's pixels before the intro ends
 # at 3.5 s (a busy machine may take a while for the first frame).
 shows_intro() {
@@ -75,11 +76,11 @@ shows_intro() {
   done
   return 1
 }
-# palette_rows WINDOW FIRST LAST: true when a colour of the jokes shows in those rows.
-palette_rows() {
+# palette_in WINDOW "X Y WIDTH HEIGHT": true when a colour of the jokes shows there.
+palette_in() {
   local colour
   for colour in "${PALETTE[@]}"; do
-    [ "$(colour_count "$1" "$colour" "$2" "$3")" -gt 0 ] && return 0
+    [ "$(colour_count "$1" "$colour" "$2")" -gt 0 ] && return 0
   done
   return 1
 }
@@ -113,7 +114,7 @@ running || fail "input before 3.6 s ended it (sent by $sent ms)"
 # The first tick of the cycle comes at 3.5 + 2 s; each is the tall joke with chance 5/6.
 for tick in 1 2 3 4 5 6; do
   at $((5 + 2 * tick))
-  if palette_rows "$window" 0 40 && palette_rows "$window" 727 767; then joke=1; break; fi
+  if palette_in "$window" "0 0 1024 40" && palette_in "$window" "0 728 1024 40"; then joke=1; break; fi
 done
 [ -n "${joke:-}" ] || fail "the test's joke never showed"
 import -window root "$ARTIFACTS/x11-joke.png"
@@ -170,6 +171,22 @@ running || fail "-root: a key ended it"
 kill -TERM "$PID"
 ended_with 0 1 || fail "SIGTERM with -root"
 "$ZORBEL" -window-id 0x7ffffff >/dev/null 2>"$SCRATCH/err"
-[ $? -eq 1 ] || fail "a window that does not exist: $(cat "$SCRATCH/err")"
+[ $? -eq 1 ] && [ "$(wc -l < "$SCRATCH/err")" -eq 1 ] || fail "a window that does not exist: $(cat "$SCRATCH/err")"
+
+echo "On two monitors side by side each item stays on one of them"
+"$PROBE" split-monitors >/dev/null || fail "the screen could not be split into two monitors"
+printf '"Short jokes",2,4\r\nclean,0,0\r\nA zorbel on one screen.\r\n</joke>\r\n' > "$SCRATCH/short.txt"
+start -window -delay 2 -jokes "$SCRATCH/short.txt"
+window=$(own_window)
+for tick in 1 2 3 4 5 6 7 8; do
+  at "$((4 + 2 * tick)).5"
+  sides=0
+  palette_in "$window" "0 0 512 768" && sides=$((sides + 1))
+  palette_in "$window" "512 0 512 768" && sides=$((sides + 1))
+  [ "$sides" -eq 1 ] || fail "item $tick shows on $sides monitors"
+done
+import -window root "$ARTIFACTS/x11-two-monitors.png"
+kill -TERM "$PID"
+ended_with 0 1 || fail "SIGTERM on two monitors"
 
 echo "PASS (screenshots in $ARTIFACTS)"

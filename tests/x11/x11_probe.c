@@ -2,14 +2,16 @@
  *   x11_probe host WIDTH HEIGHT        maps a window of that size, prints its id, waits to be killed
  *   x11_probe close WINDOW             asks the window to close, as a window manager's close box does
  *   x11_probe still-motion WINDOW      a pointer-motion event at the place the pointer already is
- *   x11_probe count WINDOW R G B [FIRST LAST]
- *                                      how many pixels of the window (of rows FIRST to LAST) have
+ *   x11_probe count WINDOW R G B [X Y WIDTH HEIGHT]
+ *                                      how many pixels of the window (or of that part of it) have
  *                                      exactly that colour
+ *   x11_probe split-monitors           makes the screen two monitors side by side, each half of it
  *   x11_probe first-frame R G B PROGRAM ARG...
  *                                      starts the program and prints the milliseconds until a pixel
  *                                      of that colour shows on the screen, then ends the program */
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
+#include <X11/extensions/Xrandr.h>
 #include <signal.h>
 #include <stdio.h>
 #include <stdlib.h>
@@ -76,12 +78,17 @@ static int StillMotion(Display *display, Window window) {
   return 0;
 }
 
-static long CountColour(Display *display, Window window, int red, int green, int blue, int first, int last) {
+static long CountColour(Display *display, Window window, int red, int green, int blue, int left, int top,
+                        int width, int height) {
   XWindowAttributes attributes;
   if (!XGetWindowAttributes(display, window, &attributes)) return -1;
-  if (last < 0 || last >= attributes.height) last = attributes.height - 1;
-  if (first < 0 || first > last) return -1;
-  XImage *image = XGetImage(display, window, 0, first, attributes.width, last - first + 1, AllPlanes, ZPixmap);
+  if (width < 0) width = attributes.width;
+  if (height < 0) height = attributes.height;
+  if (left < 0 || top < 0 || width == 0 || height == 0 || left + width > attributes.width ||
+      top + height > attributes.height) {
+    return -1;
+  }
+  XImage *image = XGetImage(display, window, left, top, width, height, AllPlanes, ZPixmap);
   if (image == NULL) return -1;
   long count = 0;
   for (int y = 0; y < image->height; ++y) {
@@ -95,6 +102,41 @@ static long CountColour(Display *display, Window window, int red, int green, int
   }
   XDestroyImage(image);
   return count;
+}
+
+/* The screen's own output keeps the left half as its monitor; a second monitor without an
+ * output takes the right half. Prints the monitors there are now. */
+static int SplitMonitors(Display *display) {
+  const Window root = DefaultRootWindow(display);
+  const int screen = DefaultScreen(display);
+  const int half = DisplayWidth(display, screen) / 2;
+  XRRScreenResources *resources = XRRGetScreenResources(display, root);
+  if (resources == NULL || resources->noutput < 1) return 1;
+  RROutput output = resources->outputs[0];
+  XRRMonitorInfo left = {0}, right = {0};
+  left.name = XInternAtom(display, "left-half", False);
+  left.primary = True;
+  left.x = 0;
+  left.width = half;
+  left.noutput = 1;
+  left.outputs = &output;
+  right.name = XInternAtom(display, "right-half", False);
+  right.x = half;
+  right.width = DisplayWidth(display, screen) - half;
+  left.height = right.height = DisplayHeight(display, screen);
+  left.mwidth = right.mwidth = 135;
+  left.mheight = right.mheight = 203;
+  XRRSetMonitor(display, root, &left);
+  XRRSetMonitor(display, root, &right);
+  XSync(display, False);
+  XRRFreeScreenResources(resources);
+  int count = 0;
+  XRRMonitorInfo *monitors = XRRGetMonitors(display, root, True, &count);
+  for (int i = 0; i < count; ++i) {
+    printf("%dx%d+%d+%d\n", monitors[i].width, monitors[i].height, monitors[i].x, monitors[i].y);
+  }
+  XRRFreeMonitors(monitors);
+  return 0;
 }
 
 static double Now(void) {
@@ -113,7 +155,7 @@ static int FirstFrame(Display *display, int red, int green, int blue, char **pro
   }
   int status = 1;
   while (Now() - start < 10000) {
-    if (CountColour(display, root, red, green, blue, 0, -1) > 0) {
+    if (CountColour(display, root, red, green, blue, 0, 0, -1, -1) > 0) {
       printf("%.0f\n", Now() - start);
       status = 0;
       break;
@@ -130,18 +172,19 @@ static int Command(Display *display, int argc, char **argv) {
   if (argc >= 4 && strcmp(argv[1], "host") == 0) return Host(display, atoi(argv[2]), atoi(argv[3]));
   if (argc == 3 && strcmp(argv[1], "close") == 0) return Close(display, WindowArgument(argv[2]));
   if (argc == 3 && strcmp(argv[1], "still-motion") == 0) return StillMotion(display, WindowArgument(argv[2]));
-  if ((argc == 6 || argc == 8) && strcmp(argv[1], "count") == 0) {
-    const int first = argc == 8 ? atoi(argv[6]) : 0;
-    const int last = argc == 8 ? atoi(argv[7]) : -1;
-    const long count = CountColour(display, WindowArgument(argv[2]), atoi(argv[3]), atoi(argv[4]),
-                                   atoi(argv[5]), first, last);
+  if ((argc == 6 || argc == 10) && strcmp(argv[1], "count") == 0) {
+    const int area = argc == 10;
+    const long count = CountColour(display, WindowArgument(argv[2]), atoi(argv[3]), atoi(argv[4]), atoi(argv[5]),
+                                   area ? atoi(argv[6]) : 0, area ? atoi(argv[7]) : 0,
+                                   area ? atoi(argv[8]) : -1, area ? atoi(argv[9]) : -1);
     printf("%ld\n", count);
     return count < 0;
   }
+  if (argc == 2 && strcmp(argv[1], "split-monitors") == 0) return SplitMonitors(display);
   if (argc >= 6 && strcmp(argv[1], "first-frame") == 0) {
     return FirstFrame(display, atoi(argv[2]), atoi(argv[3]), atoi(argv[4]), argv + 5);
   }
-  fprintf(stderr, "usage: x11_probe host W H | close WINDOW | still-motion WINDOW | count WINDOW R G B [FIRST LAST] | first-frame R G B PROGRAM ARG...\n");
+  fprintf(stderr, "usage: x11_probe host W H | close WINDOW | still-motion WINDOW | count WINDOW R G B [X Y W H] | split-monitors | first-frame R G B PROGRAM ARG...\n");
   return 2;
 }
 
