@@ -1,8 +1,8 @@
 #!/bin/bash
 # ./run.sh /c, ./run.sh /s or ./run.sh installer: installs what is missing, builds Zorbel.scr
 # and its installer, and starts the program (or the installer) under Wine on the current
-# display. With no display it starts a virtual one and saves screenshots, each once the
-# screen has settled, printing their paths: for /s (or anything else) one after RUN_SECONDS
+# display; ./run.sh linux [OPTION]... runs the native Linux saver instead (scripts/run_linux.sh).
+# With no display it starts a virtual one and saves screenshots, each once the screen has settled, printing their paths: for /s (or anything else) one after RUN_SECONDS
 # (12 unless set, time for the saver's first joke); for /c the beta notice, the hub and the
 # options dialog, opened with the keys a user would press; for installer every page of the
 # installer and the uninstaller, driven with the keyboard alone in a Wine prefix made for
@@ -11,7 +11,12 @@
 set -u
 cd "$(dirname "$0")"
 source scripts/packages.sh
+if [ "${1:-}" = linux ]; then
+  shift
+  exec scripts/run_linux.sh "$@"
+fi
 source scripts/wine_env.sh
+source scripts/screenshots.sh
 ensure_packages || exit 1
 build_preset windows >/dev/null || exit 1
 prepare_wine_prefix
@@ -28,33 +33,6 @@ fi
 tour_prefix=
 start_virtual_display || exit 1
 trap 'wineserver --kill 2>/dev/null; wineserver --wait 2>/dev/null; stop_virtual_display; [ -n "$tour_prefix" ] && rm -rf "$tour_prefix"' EXIT
-
-# capture FILE: the whole screen as a PNG whose bytes depend on its pixels alone.
-capture() { import -window root -define png:exclude-chunks=date,time "png:$1"; }
-
-# settled_screenshot FILE [BEFORE]: waits until the screen differs from the screenshot
-# BEFORE (when given), then until four captures 0.3 s apart are equal, and keeps the last
-# as FILE; after 30 s it keeps what it has and says so.
-settled_screenshot() {
-  local file=$1 before=${2:-} equal=0 deadline=$((SECONDS + 30))
-  capture "$file.new"
-  while [ "$SECONDS" -lt "$deadline" ]; do
-    sleep 0.3
-    mv "$file.new" "$file.last"
-    capture "$file.new"
-    if [ -n "$before" ] && cmp -s "$file.new" "$before"; then
-      equal=0
-    elif cmp -s "$file.new" "$file.last"; then
-      equal=$((equal + 1))
-      [ "$equal" -ge 3 ] && break
-    else
-      equal=0
-    fi
-  done
-  [ "$equal" -ge 3 ] || echo "The screen did not settle; this screenshot may be half-painted." >&2
-  mv "$file.new" "$file" && rm -f "$file.last"
-  echo "Screenshot: $file"
-}
 
 mkdir -p screenshots
 before=screenshots/.empty-desktop.png

@@ -9,6 +9,7 @@ started=$SECONDS
 source scripts/packages.sh
 ensure_packages || exit 1
 build_preset linux || exit 1
+cmake --build --preset linux --target package >/dev/null || exit 1
 build_preset linux-sanitize || exit 1
 build_preset fuzz || exit 1
 build_preset windows || exit 1

@@ -48,6 +48,7 @@ void Program::RunConfigurationMode() {
 
 void Program::RunSaverMode() {
   ReadSettings(state, services);
+  ApplySettingsOverride(state, settings_override);
   ResetEntryLists(state);
   try {
     LoadJokeDatabase(state, services);

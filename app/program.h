@@ -7,6 +7,7 @@
 #include "setup/form2.h"
 #include "setup/form3.h"
 #include "setup/form4.h"
+#include "startup/settings_file.h"
 #include "startup/shared_state.h"
 #include "ui/failure.h"
 #include "ui/form_slot.h"
@@ -34,6 +35,8 @@ class Program {
   FormSlot<Form2> form2;
   FormSlot<Form4> form4;
   FormSlot<Form3> form3;
+  // Settings the platform was given instead of those in the settings file.
+  SettingsOverride settings_override;
 
  private:
   void RunConfigurationMode();

@@ -69,7 +69,7 @@ Color PaletteColor(int entry) {
   return kPalette[std::clamp(entry, 7, 13) - 7];
 }
 
-void StyleAndPlace(Label& label, std::string_view text, TwipSize window, Chance& chance) {
+void StyleAndPlace(Label& label, std::string_view text, const TwipRect& area, Chance& chance) {
   chance.Reseed();
   const int colour = DrawWhole(chance, 7, 7);
   label.SetText(text);
@@ -78,24 +78,25 @@ void StyleAndPlace(Label& label, std::string_view text, TwipSize window, Chance&
   const int size = DrawWhole(chance, 18, 15);
   label.SetBold(DrawWhole(chance, 1, 10) > 5);
   label.SetFontSize(size);
-  while (label.width() >= window.width && label.font().size_points > 1) {
+  while (label.width() >= area.width && label.font().size_points > 1) {
     label.SetFontSize(std::max(1.0, label.font().size_points - 1));
   }
   // In floating point: the label of a huge text may measure up to the largest whole number.
-  const int left = Floor(chance.Draw() * (window.width - static_cast<double>(label.width()) + 1));
-  const int top = Floor(chance.Draw() * (window.height - static_cast<double>(label.height()) + 1));
-  label.SetLeft(std::max(0, left));
-  label.SetTop(top);
+  const int left = Floor(chance.Draw() * (area.width - static_cast<double>(label.width()) + 1));
+  const int top = Floor(chance.Draw() * (area.height - static_cast<double>(label.height()) + 1));
+  label.SetLeft(area.left + std::max(0, left));
+  label.SetTop(area.top + top);
 }
 
-void RunDisplayTick(Label& label, Timer& timer, TwipSize window, const SharedState& state,
-                    Chance& chance, int delay_interval) {
+void RunDisplayTick(Label& label, Timer& timer, const std::vector<TwipRect>& areas,
+                    const SharedState& state, Chance& chance, int delay_interval,
+                    const std::vector<std::string>& promo_messages) {
   label.SetVisible(false);
-  // Built from constants alone, so once for the whole run rather than on every tick.
-  static const std::vector<std::string> promo_messages = BuildPromoMessages();
   const DisplayItem item =
       ChooseDisplayItem(state, chance, promo_messages, timer.interval(), delay_interval);
   if (item.interval) timer.SetInterval(*item.interval);
-  StyleAndPlace(label, item.text, window, chance);
+  // One monitor draws no lot, so a single screen sees the same draws as ever.
+  const int monitor = areas.size() > 1 ? DrawWhole(chance, 0, static_cast<int>(areas.size())) : 0;
+  StyleAndPlace(label, item.text, areas[monitor], chance);
   label.SetVisible(true);
 }

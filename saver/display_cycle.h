@@ -35,9 +35,11 @@ int IntervalAfterJoke(int current_interval, const FieldValue& extra_seconds, int
 Color PaletteColor(int entry);
 
 // Gives the label its text, a drawn colour, face, size and weight, shrinks the font until
-// the label is narrower than the window (not below 1 point), and places it at random.
-void StyleAndPlace(Label& label, std::string_view text, TwipSize window, Chance& chance);
+// the label is narrower than the area (not below 1 point), and places it at random in it.
+void StyleAndPlace(Label& label, std::string_view text, const TwipRect& area, Chance& chance);
 
-// The whole tick, in order, on the display label and the display timer.
-void RunDisplayTick(Label& label, Timer& timer, TwipSize window, const SharedState& state,
-                    Chance& chance, int delay_interval);
+// The whole tick, in order, on the display label and the display timer. `areas` are the
+// window's parts on each monitor: an item goes to one of them, drawn when there are several.
+void RunDisplayTick(Label& label, Timer& timer, const std::vector<TwipRect>& areas,
+                    const SharedState& state, Chance& chance, int delay_interval,
+                    const std::vector<std::string>& promo_messages);

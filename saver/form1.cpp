@@ -3,6 +3,7 @@
 
 #include "saver/display_cycle.h"
 #include "saver/form1_design.h"
+#include "saver/promo_messages.h"
 
 namespace {
 constexpr const char* kArmed = "ok";
@@ -12,7 +13,8 @@ Form1::Form1(UiContext context, const SharedState& state, Chance& chance, int de
     : Form(Form1Design(), context), Label1(label("Label1")), labelxx(label("labelxx")),
       Timer1(timer("Timer1")), Timer2(timer("Timer2")), Timer3(timer("Timer3")),
       Picture1(control("Picture1")), state_(state), chance_(chance),
-      delay_interval_(delay_interval) {
+      delay_interval_(delay_interval),
+      promo_messages_(BuildPromoMessages(context.services.HasSetupScreen())) {
   Bind(*this, {
       FORM_HANDLER(Form1, Timer1, Timer),
       FORM_HANDLER(Form1, Timer2, Timer),
@@ -27,7 +29,7 @@ Form1::Form1(UiContext context, const SharedState& state, Chance& chance, int de
 }
 
 void Form1::Timer1_Timer() {
-  RunDisplayTick(Label1, Timer1, ClientSize(), state_, chance_, delay_interval_);
+  RunDisplayTick(Label1, Timer1, MonitorAreas(), state_, chance_, delay_interval_, promo_messages_);
 }
 
 void Form1::Timer2_Timer() {

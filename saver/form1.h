@@ -2,6 +2,9 @@
 // and the end of the program on the first key, click or mouse move once armed at 3.6 s.
 #pragma once
 
+#include <string>
+#include <vector>
+
 #include "saver/chance.h"
 #include "startup/shared_state.h"
 #include "ui/form.h"
@@ -32,6 +35,8 @@ class Form1 : public Form {
   const SharedState& state_;
   Chance& chance_;
   int delay_interval_;
+  // Built once for the run: the messages this platform's users can act on.
+  const std::vector<std::string> promo_messages_;
 };
 
 // Ends the program, with the cursor shown again, once the saver window is armed.

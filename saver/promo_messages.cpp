@@ -1,7 +1,9 @@
-// The seventeen promotional messages; addresses come from the one place that holds them.
+// The seventeen promotional messages, thirteen where there is no setup screen; addresses
+// come from the one place that holds them.
 #include "saver/promo_messages.h"
 
 #include <cmath>
+#include <iterator>
 
 #include "startup/web_endpoints.h"
 
@@ -17,9 +19,12 @@ std::string Lines(std::initializer_list<std::string> lines) {
   return text;
 }
 
+// The positions of the messages that send the user to the setup screen, in order.
+constexpr int kSetupScreenMessages[] = {1, 2, 8, 14};
+
 }  // namespace
 
-std::vector<std::string> BuildPromoMessages() {
+std::vector<std::string> BuildPromoMessages(bool has_setup_screen) {
   using namespace endpoints;
   const std::string host = kMakerWebHost;
   const std::string domain = kMakerDomain;
@@ -27,7 +32,7 @@ std::vector<std::string> BuildPromoMessages() {
   const std::string page_without_scheme = host + "/zorbel/";
   const std::string network_page =
       std::string("http://") + kJokeNetworkHost + "/" + kJokeNetworkPathWord + "/joke/";
-  return {
+  std::vector<std::string> messages = {
       "",
       Lines({"Did you know you can upgrade this screensaver online? - FREE",
              "You can download JOKE and SOFTWARE updates. ", "",
@@ -55,8 +60,16 @@ std::vector<std::string> BuildPromoMessages() {
       "Zorbel Jokes. " + page + " ",
       "Jokes. " + MakerAddress("/jokes/"),
   };
+  if (!has_setup_screen) {
+    // From the back, so that each position still names its message when it goes.
+    for (auto position = std::rbegin(kSetupScreenMessages); position != std::rend(kSetupScreenMessages); ++position) {
+      messages.erase(messages.begin() + *position);
+    }
+  }
+  return messages;
 }
 
 const std::string& PickPromoMessage(const std::vector<std::string>& messages, double u) {
-  return messages[1 + static_cast<std::size_t>(std::floor(kPromoMessageCount * u))];
+  const double count = static_cast<double>(messages.size() - 1);
+  return messages[1 + static_cast<std::size_t>(std::floor(count * u))];
 }

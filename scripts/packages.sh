@@ -6,6 +6,8 @@ ZORBEL_PACKAGES=(
   g++-mingw-w64-x86-64-posix
   wine wine64 nsis
   xvfb xdotool x11-utils imagemagick fonts-liberation2
+  pkg-config libx11-dev libxft-dev libfontconfig-dev libxrandr-dev
+  dpkg-dev lintian libxml2-utils desktop-file-utils man-db xscreensaver
 )
 
 ensure_packages() {

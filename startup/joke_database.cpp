@@ -11,7 +11,7 @@ namespace {
 constexpr std::size_t kHeaderFirstRead = 4096;
 
 std::string DatabasePath(Services& services) {
-  return services.ProgramDirectory() + kJokeDatabaseFileName;
+  return services.OwnFilePath(kJokeDatabaseFileName);
 }
 
 void ReadHeaderFields(TextReader& reader, SharedState& state) {

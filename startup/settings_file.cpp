@@ -7,7 +7,7 @@
 #include "ui/failure_net.h"
 
 namespace {
-std::string SettingsPath(Services& services) { return services.ProgramDirectory() + kSettingsFileName; }
+std::string SettingsPath(Services& services) { return services.OwnFilePath(kSettingsFileName); }
 }  // namespace
 
 void ReadSettings(SharedState& state, Services& services) {
@@ -22,6 +22,12 @@ void ReadSettings(SharedState& state, Services& services) {
     state.JokeStyle = std::string(kDefaultJokeStyle);
     state.MedicalSetting = std::string(kDefaultMedicalSetting);
   }
+}
+
+void ApplySettingsOverride(SharedState& state, const SettingsOverride& given) {
+  if (given.JokeStyle) state.JokeStyle = *given.JokeStyle;
+  if (given.MedicalSetting) state.MedicalSetting = *given.MedicalSetting;
+  if (given.DelaySeconds) state.DelaySeconds = *given.DelaySeconds;
 }
 
 std::string SettingsFileBytes(const std::string& style_word, const std::string& medical_word,

@@ -1,6 +1,7 @@
 // The three-line settings file beside the program: joke style, medical switch, delay.
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "startup/shared_state.h"
@@ -11,6 +12,14 @@ inline constexpr const char* kSettingsFileName = "\\Qorv.ini";
 // Fills JokeStyle, MedicalSetting and DelaySeconds from the file, or all three with the
 // defaults ("clean", "medicalno", 7) on any failure. Never fails.
 void ReadSettings(SharedState& state, Services& services);
+
+// Settings given on a command line, each taking the place of the file's where present.
+struct SettingsOverride {
+  std::optional<std::string> JokeStyle;
+  std::optional<std::string> MedicalSetting;
+  std::optional<double> DelaySeconds;
+};
+void ApplySettingsOverride(SharedState& state, const SettingsOverride& given);
 
 // The bytes of the file for the three values: each on its own CR LF line, the delay with
 // a blank before (the place of a sign) and after it.

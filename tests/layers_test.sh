@@ -1,6 +1,7 @@
 #!/bin/bash
 # Includes run one way between the rooms of the program: each room may include only the
-# rooms listed for it, and no file outside platform/win32 includes <windows.h>.
+# rooms listed for it, no file outside platform/win32 includes <windows.h>, and none outside
+# platform/x11 an X11 header.
 cd "$(dirname "$0")/.."
 declare -A allowed=(
   [ui]="ui"
@@ -24,6 +25,10 @@ for room in "${!allowed[@]}"; do
 done
 if grep -rl '#include <windows.h>' --include=*.h --include=*.cpp . | grep -v '^./platform/win32/\|^./build/\|^./tests/e2e/'; then
   echo "<windows.h> outside platform/win32"
+  status=1
+fi
+if grep -rl '#include <X11/' --include=*.h --include=*.cpp . | grep -v '^./platform/x11/\|^./build/'; then
+  echo "X11 headers outside platform/x11"
   status=1
 fi
 [ $status -eq 0 ] && echo "includes run one way"

@@ -66,6 +66,8 @@ class Form : public FormEventSink {
   void SetUnloadListener(std::function<void()> listener) { unload_listener_ = std::move(listener); }
   // The client area: the whole screen for a maximised borderless form.
   TwipSize ClientSize() const { return context_.windows.ClientSize(handle_); }
+  // The client area's parts, one per monitor it spans.
+  std::vector<TwipRect> MonitorAreas() const { return context_.windows.MonitorAreas(handle_); }
 
   void HandleEvent(const UiEvent& event) override;
   // True while one of the form's handlers runs: the form must outlive it.

@@ -43,6 +43,11 @@ class Services {
   virtual bool AcquireSingleInstance() = 0;
   // The folder holding the program file, without a trailing separator.
   virtual std::string ProgramDirectory() = 0;
+  // Where the program's own file `name` ("\\jokes.txt", with its separator) lives: beside the
+  // program, unless the platform keeps such files in places of its own.
+  virtual std::string OwnFilePath(const std::string& name) { return ProgramDirectory() + name; }
+  // Whether the platform has the setup screen some of the program's messages send the user to.
+  virtual bool HasSetupScreen() { return true; }
   // The cursor's display counter, as the Windows call keeps it; returns the new count.
   virtual int ShowCursor(bool show) = 0;
   virtual void OpenWithShell(const ShellRequest& request) = 0;

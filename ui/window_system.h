@@ -6,6 +6,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "ui/design.h"
 
@@ -76,6 +77,11 @@ class WindowSystem {
   virtual void SetFocus(FormHandle form, int control) = 0;
   // The window's client area; a maximised borderless form's is the whole primary monitor.
   virtual TwipSize ClientSize(FormHandle form) = 0;
+  // The parts of the client area each on one monitor, in its coordinates; at least one.
+  virtual std::vector<TwipRect> MonitorAreas(FormHandle form) {
+    const TwipSize client = ClientSize(form);
+    return {TwipRect{0, 0, client.width, client.height}};
+  }
 
   // Changes to one control, addressed by its index in the design.
   virtual void SetControlText(FormHandle form, int control, const std::string& text) = 0;

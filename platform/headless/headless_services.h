@@ -44,6 +44,7 @@ class HeadlessServices : public Services {
   std::string ArgumentText() override { return argument_text_; }
   bool AcquireSingleInstance() override;
   std::string ProgramDirectory() override { return program_directory_; }
+  bool HasSetupScreen() override { return has_setup_screen; }
   int ShowCursor(bool show) override;
   void OpenWithShell(const ShellRequest& request) override;
   std::string ReadFileStart(const std::string& path, std::size_t max_bytes) override;
@@ -68,6 +69,8 @@ class HeadlessServices : public Services {
   int cursor_count = 0;
   bool ended = false;
   int ended_with = exit_status::kSucceeded;  // the exit status it ended with
+  // Whether the platform played has the setup screen.
+  bool has_setup_screen = true;
 
  private:
   HeadlessMachine& machine_;

@@ -52,6 +52,12 @@ class HeadlessWindowSystem : public WindowSystem, public MessageBoxWatcher {
   void SetFormCaption(FormHandle form, const std::string& caption) override;
   void SetFocus(FormHandle form, int control) override;
   TwipSize ClientSize(FormHandle form) override;
+  // The monitors a test sets up (twips, in every form's client coordinates); none: the
+  // client area is on one monitor.
+  std::vector<TwipRect> monitor_areas;
+  std::vector<TwipRect> MonitorAreas(FormHandle form) override {
+    return monitor_areas.empty() ? WindowSystem::MonitorAreas(form) : monitor_areas;
+  }
   void SetControlText(FormHandle form, int control, const std::string& text) override;
   void SetControlTextColor(FormHandle form, int control, const std::optional<Color>& color) override;
   void SetControlFont(FormHandle form, int control, const FontSpec& font) override;

@@ -100,6 +100,26 @@ TEST_F(ProgramTest, SaverModeLoadsEverythingAndPreparesTheInterval) {
   }
 }
 
+// A platform's command line overrides each setting it gives; the others stay the file's.
+TEST_F(ProgramTest, GivenSettingsTakeThePlaceOfTheFilesOnes) {
+  folder.Write("jokes.txt", kJokes);
+  folder.Write("Qorv.ini", "rude\r\nmedicalyes\r\n 12 \r\n");
+  HeadlessProgram run("/s", folder.path(), &machine);
+  run.program.settings_override.DelaySeconds = 2.5;
+  run.RunMain();
+  EXPECT_EQ(run.program.form1.Get().Timer1.interval(), 2500);
+  EXPECT_EQ(run.program.state.JokeStyle, FieldValue(std::string("rude")));
+  EXPECT_EQ(run.program.state.MedicalSetting, FieldValue(std::string("medicalyes")));
+
+  folder.Write("Qorv.ini", "nonsense");
+  HeadlessProgram second("/s", folder.path());
+  second.program.settings_override = {std::string("rude"), std::string("medicalno"), std::nullopt};
+  second.RunMain();
+  EXPECT_EQ(second.program.state.JokeStyle, FieldValue(std::string("rude")));
+  EXPECT_EQ(second.program.state.MedicalSetting, FieldValue(std::string("medicalno")));
+  EXPECT_EQ(second.program.form1.Get().Timer1.interval(), 7000) << "the default delay where none is given";
+}
+
 TEST_F(ProgramTest, EachFailureSelectsItsReport) {
   const std::string home = endpoints::ProductPageAddress();
   EXPECT_EQ(ReportOf("/c"),

@@ -180,7 +180,7 @@ TEST_F(DisplayCycleTest, StylingDrawsFromThePaletteFacesSizesAndWeights) {
   std::set<bool> weights;
   std::set<std::tuple<int, int, int>> colours;
   for (int i = 0; i < 2000; ++i) {
-    StyleAndPlace(form.Label1, "x", form.ClientSize(), chance);
+    StyleAndPlace(form.Label1, "x", form.MonitorAreas().front(), chance);
     faces.insert(form.Label1.font().name);
     sizes.insert(form.Label1.font().size_points);
     weights.insert(form.Label1.font().bold);
@@ -199,9 +199,10 @@ TEST_F(DisplayCycleTest, StylingDrawsFromThePaletteFacesSizesAndWeights) {
 
 TEST_F(DisplayCycleTest, TheLabelFitsTheWindowAtTheFirstSmallerSizeAndStaysInside) {
   const TwipSize window = form.ClientSize();
+  const TwipRect whole{0, 0, window.width, window.height};
   const std::string wide(90, 'w');  // too wide at every drawn size
   for (int i = 0; i < 500; ++i) {
-    StyleAndPlace(form.Label1, i % 2 ? wide : "short\r\nand a longer line", window, chance);
+    StyleAndPlace(form.Label1, i % 2 ? wide : "short\r\nand a longer line", whole, chance);
     const Label& label = form.Label1;
     ASSERT_LT(label.width(), window.width);
     ASSERT_GE(label.left(), 0);
@@ -226,17 +227,80 @@ TEST_F(DisplayCycleTest, TextsTooBigForTheScreenStopAtOnePointAndStayOnIt) {
   EXPECT_EQ(platform.windows.MeasureText({"Arial", 32, true, false}, wide).width, INT_MAX);
 
   const TwipSize window = form.ClientSize();
+  const TwipRect whole{0, 0, window.width, window.height};
   for (const std::string& text : {std::string(5000, 'w'), wide}) {
-    StyleAndPlace(form.Label1, text, window, chance);
+    StyleAndPlace(form.Label1, text, whole, chance);
     EXPECT_EQ(form.Label1.font().size_points, 1);
     EXPECT_EQ(form.Label1.left(), 0) << "too wide even at 1 point";
   }
   for (int i = 0; i < 5; ++i) {
-    StyleAndPlace(form.Label1, tall, window, chance);
+    StyleAndPlace(form.Label1, tall, whole, chance);
     EXPECT_GE(form.Label1.left(), 0);
     EXPECT_LE(form.Label1.left(), std::max(0, window.width - form.Label1.width()));
     EXPECT_LE(form.Label1.top(), 0) << "a label taller than the window starts above its top";
   }
+}
+
+TEST_F(DisplayCycleTest, EachItemStaysWithinOneMonitorAndEveryMonitorGetsItems) {
+  const TwipSize window = form.ClientSize();
+  const int half = window.width / 2;
+  platform.windows.monitor_areas = {{0, 0, half, window.height}, {half, 0, window.width - half, window.height}};
+  int on_right = 0;
+  for (int i = 0; i < 400; ++i) {
+    form.Timer1_Timer();
+    const Label& label = form.Label1;
+    const bool right = label.left() >= half;
+    ASSERT_TRUE(right || label.left() + label.width() <= half) << "across both: " << label.text();
+    ASSERT_GE(label.top(), 0);
+    ASSERT_LE(label.top() + label.height(), window.height);
+    on_right += right;
+  }
+  ExpectShare(on_right, 400, 0.5, "items on the second monitor");
+}
+
+// Where the platform has no setup screen, the messages sending the user there never show
+// and the others come alike.
+TEST(SaverWithoutSetupScreen, ThePickChoosesAmongTheThirteenOtherMessagesAlike) {
+  HeadlessPlatform platform{"/s", "."};
+  platform.services.has_setup_screen = false;
+  SharedState state;
+  ResetEntryLists(state);
+  state.JokeStyle = std::string("clean");
+  state.MedicalSetting = std::string("medicalno");
+  state.clean.Add("clean joke", 0.0);
+  Chance chance{[] { return 0.0; }};
+  Form1 form{platform.ui(), state, chance, 7000};
+  form.Timer1.SetInterval(7000);
+  std::map<std::string, int> shown;
+  int promos = 0;
+  for (int i = 0; i < 80000; ++i) {
+    form.Timer1_Timer();
+    if (form.Label1.text() == "clean joke") continue;
+    ++shown[form.Label1.text()];
+    ++promos;
+  }
+  ASSERT_EQ(shown.size(), 13u);
+  for (const auto& [text, count] : shown) {
+    EXPECT_EQ(text.find("setup screen"), std::string::npos) << text;
+    EXPECT_EQ(text.find("set up screen"), std::string::npos) << text;
+    ExpectShare(count, promos, 1.0 / 13, text);
+  }
+}
+
+TEST(PromoMessages, WithoutASetupScreenTheOtherThirteenKeepTheirOrder) {
+  const std::vector<std::string> all = BuildPromoMessages();
+  std::vector<std::string> others{""};
+  for (std::size_t i = 1; i < all.size(); ++i) {
+    if (all[i].find("setup screen") == std::string::npos && all[i].find("set up screen") == std::string::npos) {
+      others.push_back(all[i]);
+    }
+  }
+  const std::vector<std::string> messages = BuildPromoMessages(false);
+  ASSERT_EQ(others.size(), 14u) << "four messages send the user to the setup screen";
+  EXPECT_EQ(messages, others);
+  EXPECT_EQ(&PickPromoMessage(messages, 0.0), &messages[1]);
+  EXPECT_EQ(&PickPromoMessage(messages, 1.0 / 13), &messages[2]);
+  EXPECT_EQ(&PickPromoMessage(messages, std::nextafter(1.0, 0.0)), &messages[13]);
 }
 
 TEST(PromoMessages, SeventeenFromPositionOneWithTheirQuotedLines) {

@@ -1,29 +1,25 @@
 // zorbel-check: the joke-file checker as a native command, reading files with the same
-// file access and failure codes as the program on this platform.
+// file access and failure codes as the program on this platform. Named no file, it checks
+// the one the Linux saver reads: the user's own, else the collection the package installs.
 #include <unistd.h>
 
+#include <cstdlib>
 #include <iostream>
 #include <string>
 #include <vector>
 
 #include "checker/check_command.h"
 #include "platform/headless/headless_services.h"
-
-namespace {
-
-// The folder this program was started from, for the jokes.txt beside it.
-std::string OwnFolder() {
-  std::string path(4096, '\0');
-  const ssize_t length = readlink("/proc/self/exe", path.data(), path.size());
-  if (length <= 0) return ".";
-  path.resize(static_cast<std::size_t>(length));
-  return path.substr(0, path.find_last_of('/'));
-}
-
-}  // namespace
+#include "platform/x11/data_paths.h"
 
 int main(int argc, char** argv) {
+  std::vector<std::string> files(argv + 1, argv + argc);
+  if (files.empty()) {
+    files.push_back(JokesFilePath("", std::getenv, [](const std::string& path) {
+      return access(path.c_str(), F_OK) == 0;
+    }));
+  }
   HeadlessMachine machine;
-  HeadlessServices services(machine, "", OwnFolder());
-  return RunCheckCommand(std::vector<std::string>(argv + 1, argv + argc), services, std::cout);
+  HeadlessServices services(machine, "", "");
+  return RunCheckCommand(files, services, std::cout);
 }

@@ -1,0 +1,77 @@
+// The state the X11 toolkit keeps of each form and control: what the window shows is drawn
+// from it whole, so a change only marks the form for repainting.
+#pragma once
+
+#include <X11/Xlib.h>
+
+#include <algorithm>
+#include <chrono>
+#include <climits>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/x11/x11_fonts.h"
+#include "platform/x11/x11_window_system.h"
+
+struct X11WindowSystem::LiveControl {
+  ControlKind kind = ControlKind::kLabel;
+  int container = UiEvent::kFormItself;
+  TwipRect bounds;
+  std::string text;
+  FontSpec font;
+  std::optional<Color> text_color;
+  std::optional<Color> back_color;
+  bool transparent = false;
+  TextAlignment alignment = TextAlignment::kLeft;
+  bool auto_size = false;
+  bool visible = true;
+  bool checked = false;
+  // Timers: the interval (0: stopped) and when the next tick is due.
+  int interval_ms = 0;
+  Clock::time_point due;
+};
+
+struct X11WindowSystem::LiveForm {
+  FormEventSink* sink = nullptr;
+  Window window = None;
+  bool own_window = true;
+  Visual* visual = nullptr;
+  Colormap colormap = None;
+  int depth = 0;
+  int width = 0;
+  int height = 0;
+  std::optional<Color> back_color;
+  std::vector<LiveControl> controls;
+  bool shown = false;
+  bool dirty = true;
+  // The pointer's place on the screen when last seen, to tell a real move from an event
+  // the window's appearing or moving causes under a still pointer.
+  int pointer_x = INT_MIN;
+  int pointer_y = INT_MIN;
+  int pressed_control = UiEvent::kFormItself;
+  Pixmap buffer = None;
+  int buffer_width = 0;
+  int buffer_height = 0;
+  XftDraw* draw = nullptr;
+  std::unique_ptr<XftColors> colors;
+};
+
+// A size clamped to what an X rectangle holds.
+inline unsigned short ClampSize(long long value) { return static_cast<unsigned short>(std::clamp<long long>(value, 0, USHRT_MAX)); }
+
+// The part of `box` within `area`, which lies on the screen.
+inline XRectangle Intersection(const XRectangle& area, const X11WindowSystem::PixelBox& box) {
+  const long long left = std::max<long long>(area.x, box.left);
+  const long long top = std::max<long long>(area.y, box.top);
+  const long long right = std::min<long long>(area.x + area.width, box.left + box.width);
+  const long long bottom = std::min<long long>(area.y + area.height, box.top + box.height);
+  return {static_cast<short>(left), static_cast<short>(top),
+          static_cast<unsigned short>(std::max(0LL, right - left)),
+          static_cast<unsigned short>(std::max(0LL, bottom - top))};
+}
+
+inline bool Contains(const XRectangle& area, int x, int y) {
+  return x >= area.x && y >= area.y && x < area.x + area.width && y < area.y + area.height;
+}

@@ -1,0 +1,418 @@
+// Forms as X11 windows: their life, their controls' state, text measured with Xft, timers
+// due on the steady clock, and the one loop that waits for events and timers.
+#include "platform/x11/x11_window_system.h"
+#include "platform/x11/x11_live_form.h"
+
+#include <X11/Xatom.h>
+#include <X11/Xutil.h>
+#include <X11/extensions/Xrandr.h>
+#include <poll.h>
+
+#include <algorithm>
+#include <climits>
+#include <cmath>
+#include <cstdlib>
+#include <stdexcept>
+
+#include "platform/x11/cp1252.h"
+#include "platform/x11/text_layout.h"
+
+namespace {
+
+constexpr long kOwnWindowEvents = ExposureMask | KeyPressMask | ButtonPressMask | ButtonReleaseMask |
+                                  PointerMotionMask | StructureNotifyMask | FocusChangeMask;
+// The host keeps the input of its window; the program only repaints and follows its size.
+constexpr long kHostWindowEvents = ExposureMask | StructureNotifyMask;
+
+// The screen's dots per inch as the desktop sets it for Xft, else Windows' usual 96.
+double DotsPerInch(Display* display) {
+  const char* setting = XGetDefault(display, "Xft", "dpi");
+  const double dpi = setting != nullptr ? std::atof(setting) : 0;
+  return dpi >= 24 && dpi <= 960 ? dpi : 96;
+}
+
+// The window's title for the window manager: the caption's bytes in UTF-8, and as Latin-1
+// for managers that read only the old property.
+void NameWindow(Display* display, Window window, const std::string& caption) {
+  XStoreName(display, window, caption.c_str());
+  const std::string utf8 = Cp1252ToUtf8(caption);
+  XChangeProperty(display, window, XInternAtom(display, "_NET_WM_NAME", False),
+                  XInternAtom(display, "UTF8_STRING", False), 8, PropModeReplace,
+                  reinterpret_cast<const unsigned char*>(utf8.data()), static_cast<int>(utf8.size()));
+}
+}  // namespace
+
+X11WindowSystem::X11WindowSystem(Display* display, Window host_window)
+    : display_(display), screen_(DefaultScreen(display)), host_window_(host_window),
+      dots_per_inch_(DotsPerInch(display)), fonts_(display, screen_, dots_per_inch_),
+      wm_protocols_(XInternAtom(display, "WM_PROTOCOLS", False)),
+      wm_delete_window_(XInternAtom(display, "WM_DELETE_WINDOW", False)) {}
+
+X11WindowSystem::~X11WindowSystem() {
+  while (!forms_.empty()) DestroyForm(forms_.begin()->first);
+  if (blank_cursor_ != None) XFreeCursor(display_, blank_cursor_);
+}
+
+int X11WindowSystem::ToPixels(long long twips) const {
+  return static_cast<int>(std::clamp<long long>(std::llround(twips * dots_per_inch_ / 1440), INT_MIN, INT_MAX));
+}
+
+int X11WindowSystem::ToTwips(long long pixels) const {
+  return static_cast<int>(std::clamp<long long>(std::llround(pixels * 1440 / dots_per_inch_), INT_MIN, INT_MAX));
+}
+
+FormHandle X11WindowSystem::CreateForm(const FormDesign& design, FormEventSink& sink) {
+  auto form = std::make_unique<LiveForm>();
+  form->sink = &sink;
+  form->back_color = design.back_color;
+  for (const ControlDesign& control : design.controls) {
+    LiveControl live;
+    live.kind = control.kind;
+    live.bounds = control.bounds;
+    live.text = control.caption;
+    live.font = control.font;
+    live.text_color = control.text_color;
+    live.back_color = control.back_color;
+    live.transparent = control.transparent;
+    live.alignment = control.alignment;
+    live.auto_size = control.auto_size;
+    live.visible = control.visible;
+    live.checked = control.checked;
+    for (std::size_t i = 0; i < design.controls.size(); ++i) {
+      if (!control.parent.empty() && design.controls[i].name == control.parent) live.container = static_cast<int>(i);
+    }
+    form->controls.push_back(live);
+  }
+  if (host_window_ != None && !host_window_taken_) {
+    host_window_taken_ = true;
+    form->window = host_window_;
+    form->own_window = false;
+    AdoptHostWindow(*form);
+  } else {
+    form->window = CreateOwnWindow(design);
+    form->visual = DefaultVisual(display_, screen_);
+    form->colormap = DefaultColormap(display_, screen_);
+    form->depth = DefaultDepth(display_, screen_);
+    XWindowAttributes attributes;
+    XGetWindowAttributes(display_, form->window, &attributes);
+    form->width = attributes.width;
+    form->height = attributes.height;
+  }
+  form->colors = std::make_unique<XftColors>(display_, form->visual, form->colormap);
+  const FormHandle handle = next_handle_++;
+  forms_.emplace(handle, std::move(form));
+  return handle;
+}
+
+void X11WindowSystem::AdoptHostWindow(LiveForm& form) {
+  XWindowAttributes attributes;
+  if (!XGetWindowAttributes(display_, form.window, &attributes)) throw std::runtime_error("no such window");
+  form.visual = attributes.visual;
+  form.colormap = attributes.colormap;
+  form.depth = attributes.depth;
+  form.width = attributes.width;
+  form.height = attributes.height;
+  XSelectInput(display_, form.window, attributes.your_event_mask | kHostWindowEvents);
+}
+
+Window X11WindowSystem::CreateOwnWindow(const FormDesign& design) {
+  const Window root = RootWindow(display_, screen_);
+  int width = DisplayWidth(display_, screen_);
+  int height = DisplayHeight(display_, screen_);
+  int left = 0;
+  int top = 0;
+  if (!design.maximized) {
+    left = std::max(0, (width - ToPixels(design.client_width)) / 2);
+    top = std::max(0, (height - ToPixels(design.client_height)) / 2);
+    width = std::max(1, ToPixels(design.client_width));
+    height = std::max(1, ToPixels(design.client_height));
+  }
+  XSetWindowAttributes attributes{};
+  attributes.background_pixel = BlackPixel(display_, screen_);
+  attributes.event_mask = kOwnWindowEvents;
+  const Window window = XCreateWindow(display_, root, left, top, static_cast<unsigned>(width),
+                                      static_cast<unsigned>(height), 0, CopyFromParent, InputOutput,
+                                      CopyFromParent, CWBackPixel | CWEventMask, &attributes);
+  NameWindow(display_, window, design.caption);
+  XClassHint class_hint{const_cast<char*>("zorbel"), const_cast<char*>("Zorbel")};
+  XSetClassHint(display_, window, &class_hint);
+  XSetWMProtocols(display_, window, &wm_delete_window_, 1);
+  XWMHints hints{};
+  hints.flags = InputHint;
+  hints.input = True;
+  XSetWMHints(display_, window, &hints);
+  // A whole-screen form asks the window manager for the full screen, above the others.
+  std::vector<Atom> states;
+  if (design.maximized) states.push_back(XInternAtom(display_, "_NET_WM_STATE_FULLSCREEN", False));
+  if (design.topmost) states.push_back(XInternAtom(display_, "_NET_WM_STATE_ABOVE", False));
+  if (!states.empty()) {
+    XChangeProperty(display_, window, XInternAtom(display_, "_NET_WM_STATE", False), XA_ATOM, 32,
+                    PropModeReplace, reinterpret_cast<unsigned char*>(states.data()),
+                    static_cast<int>(states.size()));
+  }
+  return window;
+}
+
+void X11WindowSystem::DestroyForm(FormHandle handle) {
+  const auto found = forms_.find(handle);
+  if (found == forms_.end()) throw std::logic_error("no such form");
+  LiveForm& form = *found->second;
+  if (form.draw != nullptr) XftDrawDestroy(form.draw);
+  if (form.buffer != None) XFreePixmap(display_, form.buffer);
+  form.colors.reset();
+  if (form.own_window) {
+    XDestroyWindow(display_, form.window);
+  } else {
+    XSelectInput(display_, form.window, NoEventMask);
+  }
+  forms_.erase(found);
+}
+
+void X11WindowSystem::ShowForm(FormHandle handle) {
+  LiveForm& form = FormAt(handle);
+  Window root_back, child;
+  int window_x, window_y;
+  unsigned int mask;
+  XQueryPointer(display_, form.window, &root_back, &child, &form.pointer_x, &form.pointer_y,
+                &window_x, &window_y, &mask);
+  if (form.own_window) {
+    if (pointer_hidden_ && blank_cursor_ != None) XDefineCursor(display_, form.window, blank_cursor_);
+    XMapRaised(display_, form.window);
+  }
+  form.shown = true;
+  form.dirty = true;
+}
+
+// Nothing of the saver opens a modal window; a form shown over another is shown all the same.
+void X11WindowSystem::ShowModal(FormHandle handle, FormHandle) { ShowForm(handle); }
+
+void X11WindowSystem::HideForm(FormHandle handle) {
+  LiveForm& form = FormAt(handle);
+  form.shown = false;
+  if (form.own_window) XUnmapWindow(display_, form.window);
+}
+
+void X11WindowSystem::SetFormCaption(FormHandle handle, const std::string& caption) {
+  LiveForm& form = FormAt(handle);
+  if (form.own_window) NameWindow(display_, form.window, caption);
+}
+
+// Labels and picture boxes take no focus; the window itself has the keyboard.
+void X11WindowSystem::SetFocus(FormHandle handle, int) { FormAt(handle); }
+
+TwipSize X11WindowSystem::ClientSize(FormHandle handle) {
+  const LiveForm& form = FormAt(handle);
+  return {ToTwips(form.width), ToTwips(form.height)};
+}
+
+std::vector<TwipRect> X11WindowSystem::MonitorAreas(FormHandle handle) {
+  const LiveForm& form = FormAt(handle);
+  std::vector<TwipRect> areas;
+  int event_base = 0;
+  int error_base = 0;
+  if (XRRQueryExtension(display_, &event_base, &error_base)) {
+    const Window root = RootWindow(display_, screen_);
+    int origin_x = 0;
+    int origin_y = 0;
+    Window child;
+    XTranslateCoordinates(display_, form.window, root, 0, 0, &origin_x, &origin_y, &child);
+    int count = 0;
+    XRRMonitorInfo* monitors = XRRGetMonitors(display_, root, True, &count);
+    const XRectangle window{0, 0, ClampSize(form.width), ClampSize(form.height)};
+    for (int i = 0; monitors != nullptr && i < count; ++i) {
+      const PixelBox monitor{monitors[i].x - origin_x, monitors[i].y - origin_y, monitors[i].width,
+                             monitors[i].height};
+      const XRectangle part = Intersection(window, monitor);
+      if (part.width == 0 || part.height == 0) continue;
+      areas.push_back({ToTwips(part.x), ToTwips(part.y), ToTwips(part.width), ToTwips(part.height)});
+    }
+    if (monitors != nullptr) XRRFreeMonitors(monitors);
+  }
+  if (areas.empty()) return WindowSystem::MonitorAreas(handle);
+  return areas;
+}
+
+void X11WindowSystem::SetControlText(FormHandle form, int control, const std::string& text) {
+  ControlAt(form, control).text = text;
+  Invalidate(form);
+}
+
+void X11WindowSystem::SetControlTextColor(FormHandle form, int control, const std::optional<Color>& color) {
+  ControlAt(form, control).text_color = color;
+  Invalidate(form);
+}
+
+void X11WindowSystem::SetControlFont(FormHandle form, int control, const FontSpec& font) {
+  ControlAt(form, control).font = font;
+  Invalidate(form);
+}
+
+void X11WindowSystem::SetControlAlignment(FormHandle form, int control, TextAlignment alignment) {
+  ControlAt(form, control).alignment = alignment;
+  Invalidate(form);
+}
+
+void X11WindowSystem::SetControlBounds(FormHandle form, int control, const TwipRect& bounds) {
+  ControlAt(form, control).bounds = bounds;
+  Invalidate(form);
+}
+
+void X11WindowSystem::SetControlVisible(FormHandle form, int control, bool visible) {
+  ControlAt(form, control).visible = visible;
+  Invalidate(form);
+}
+
+void X11WindowSystem::SetControlChecked(FormHandle form, int control, bool checked) {
+  ControlAt(form, control).checked = checked;
+  Invalidate(form);
+}
+
+std::string X11WindowSystem::ReadControlText(FormHandle form, int control) {
+  return ControlAt(form, control).text;
+}
+
+TwipSize X11WindowSystem::MeasureText(const FontSpec& font_spec, const std::string& text) {
+  XftFont& font = fonts_.Font(font_spec);
+  const std::string shown = WithoutPrefixMarks(text);
+  const std::vector<std::string_view> lines = SplitLines(shown);
+  long long widest = 0;
+  for (const std::string_view line : lines) widest = std::max(widest, fonts_.LineWidth(font, Cp1252ToUtf8(line)));
+  const long long height = static_cast<long long>(lines.size()) * XftFonts::LineHeight(font);
+  return {ToTwips(widest), ToTwips(height)};
+}
+
+void X11WindowSystem::SetTimer(FormHandle form, int control, int interval_ms) {
+  LiveControl& timer = ControlAt(form, control);
+  timer.interval_ms = std::max(0, interval_ms);
+  timer.due = Clock::now() + std::chrono::milliseconds(timer.interval_ms);
+}
+
+void X11WindowSystem::SetPointerHidden(bool hidden) {
+  pointer_hidden_ = hidden;
+  if (hidden && blank_cursor_ == None) {
+    const Window root = RootWindow(display_, screen_);
+    const char empty[1] = {0};
+    const Pixmap bitmap = XCreateBitmapFromData(display_, root, empty, 1, 1);
+    XColor black{};
+    blank_cursor_ = XCreatePixmapCursor(display_, bitmap, bitmap, &black, &black, 0, 0);
+    XFreePixmap(display_, bitmap);
+  }
+  for (auto& [handle, form] : forms_) {
+    if (!form->own_window) continue;
+    if (hidden) XDefineCursor(display_, form->window, blank_cursor_);
+    else XUndefineCursor(display_, form->window);
+  }
+}
+
+X11WindowSystem::LiveForm& X11WindowSystem::FormAt(FormHandle form) {
+  const auto found = forms_.find(form);
+  if (found == forms_.end()) throw std::logic_error("no such form");
+  return *found->second;
+}
+
+X11WindowSystem::LiveControl& X11WindowSystem::ControlAt(FormHandle form, int control) {
+  return FormAt(form).controls.at(static_cast<std::size_t>(control));
+}
+
+void X11WindowSystem::Invalidate(FormHandle form) { FormAt(form).dirty = true; }
+
+void X11WindowSystem::Deliver(FormHandle handle, const UiEvent& event) {
+  const auto found = forms_.find(handle);
+  if (found != forms_.end() && found->second->sink != nullptr) found->second->sink->HandleEvent(event);
+}
+
+void X11WindowSystem::Run() {
+  const int connection = ConnectionNumber(display_);
+  while (running_ && !forms_.empty()) {
+    while (running_ && XPending(display_) > 0) {
+      XEvent event;
+      XNextEvent(display_, &event);
+      Dispatch(event);
+    }
+    if (!running_) break;
+    FireDueTimers();
+    for (auto& [handle, form] : forms_) {
+      if (form->shown && form->dirty) Paint(*form);
+    }
+    XFlush(display_);
+    if (XPending(display_) > 0) continue;
+    pollfd wait{connection, POLLIN, 0};
+    poll(&wait, 1, MillisecondsToNextTimer());
+  }
+}
+
+void X11WindowSystem::Dispatch(XEvent& event) {
+  FormHandle handle = 0;
+  for (const auto& [candidate, form] : forms_) {
+    if (form->window == event.xany.window) handle = candidate;
+  }
+  if (handle == 0) return;
+  LiveForm& form = *forms_.at(handle);
+  switch (event.type) {
+    case Expose:
+      if (event.xexpose.count == 0) form.dirty = true;
+      return;
+    case ConfigureNotify:
+      if (event.xconfigure.width != form.width || event.xconfigure.height != form.height) {
+        form.width = event.xconfigure.width;
+        form.height = event.xconfigure.height;
+        form.dirty = true;
+      }
+      return;
+    case MapNotify:
+      // Without a window manager nothing hands the keyboard to a new window.
+      if (form.own_window) XSetInputFocus(display_, form.window, RevertToParent, CurrentTime);
+      return;
+    case FocusIn:
+      if (form.own_window && event.xfocus.mode == NotifyNormal && form.sink != nullptr) {
+        form.sink->HandleActivated();
+      }
+      return;
+    // A display program ends when its window is closed or its host's window goes; the
+    // saver's window ignores close requests only where Windows would send them.
+    case ClientMessage:
+      if (form.own_window && static_cast<Atom>(event.xclient.message_type) == wm_protocols_ &&
+          static_cast<Atom>(event.xclient.data.l[0]) == wm_delete_window_) {
+        running_ = false;
+      }
+      return;
+    case DestroyNotify:
+      if (event.xdestroywindow.window == form.window) running_ = false;
+      return;
+  }
+  if (form.own_window) HandleInput(handle, event);
+}
+
+void X11WindowSystem::FireDueTimers() {
+  const Clock::time_point now = Clock::now();
+  std::vector<std::pair<FormHandle, int>> due;
+  for (const auto& [handle, form] : forms_) {
+    for (std::size_t i = 0; i < form->controls.size(); ++i) {
+      const LiveControl& timer = form->controls[i];
+      if (timer.kind == ControlKind::kTimer && timer.interval_ms > 0 && timer.due <= now) {
+        due.emplace_back(handle, static_cast<int>(i));
+      }
+    }
+  }
+  // Like a Windows timer, a late tick is one tick, and the next counts from it.
+  for (const auto& [handle, control] : due) {
+    const auto form = forms_.find(handle);
+    if (form == forms_.end()) continue;
+    LiveControl& timer = form->second->controls[control];
+    if (timer.interval_ms == 0 || timer.due > now) continue;
+    timer.due = Clock::now() + std::chrono::milliseconds(timer.interval_ms);
+    Deliver(handle, {EventKind::kTimer, control});
+  }
+}
+
+int X11WindowSystem::MillisecondsToNextTimer() const {
+  std::optional<Clock::time_point> next;
+  for (const auto& [handle, form] : forms_) {
+    for (const LiveControl& timer : form->controls) {
+      if (timer.kind == ControlKind::kTimer && timer.interval_ms > 0 && (!next || timer.due < *next)) next = timer.due;
+    }
+  }
+  if (!next) return -1;
+  const auto wait = std::chrono::ceil<std::chrono::milliseconds>(*next - Clock::now()).count();
+  return static_cast<int>(std::clamp<long long>(wait, 0, INT_MAX));
+}

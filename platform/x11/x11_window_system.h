@@ -1,0 +1,102 @@
+// The window toolkit on X11 for the saver: each form is a window (one of the program's own,
+// or the one a host gave it), drawn whole into an off-screen pixmap from its controls'
+// state and copied to the screen; timers and X events are served by one loop that sleeps in
+// poll() until the next timer is due or an event arrives.
+#pragma once
+
+#include <X11/Xlib.h>
+
+#include <chrono>
+#include <map>
+#include <memory>
+#include <optional>
+#include <vector>
+
+#include "platform/x11/x11_fonts.h"
+#include "ui/window_system.h"
+
+class X11WindowSystem : public WindowSystem {
+ public:
+  // `host_window`: the window a host gave the program to draw on, which the first form takes
+  // over; None: each form gets a top-level window of its own. The program owns input only
+  // in windows of its own.
+  X11WindowSystem(Display* display, Window host_window);
+  ~X11WindowSystem() override;
+  X11WindowSystem(const X11WindowSystem&) = delete;
+  X11WindowSystem& operator=(const X11WindowSystem&) = delete;
+
+  FormHandle CreateForm(const FormDesign& design, FormEventSink& sink) override;
+  void DestroyForm(FormHandle form) override;
+  void ShowForm(FormHandle form) override;
+  void ShowModal(FormHandle form, FormHandle owner) override;
+  void HideForm(FormHandle form) override;
+  void SetFormCaption(FormHandle form, const std::string& caption) override;
+  void SetFocus(FormHandle form, int control) override;
+  TwipSize ClientSize(FormHandle form) override;
+  std::vector<TwipRect> MonitorAreas(FormHandle form) override;
+  void SetControlText(FormHandle form, int control, const std::string& text) override;
+  void SetControlTextColor(FormHandle form, int control, const std::optional<Color>& color) override;
+  void SetControlFont(FormHandle form, int control, const FontSpec& font) override;
+  void SetControlAlignment(FormHandle form, int control, TextAlignment alignment) override;
+  void SetControlBounds(FormHandle form, int control, const TwipRect& bounds) override;
+  void SetControlVisible(FormHandle form, int control, bool visible) override;
+  void SetControlChecked(FormHandle form, int control, bool checked) override;
+  std::string ReadControlText(FormHandle form, int control) override;
+  TwipSize MeasureText(const FontSpec& font, const std::string& text) override;
+  void SetTimer(FormHandle form, int control, int interval_ms) override;
+
+  // Hides the pointer over the program's own windows, or shows it again.
+  void SetPointerHidden(bool hidden);
+
+  // A place in a window's pixels, which may lie far outside it.
+  struct PixelBox {
+    long long left, top, width, height;
+  };
+
+  // Serves events and timers until the last form is gone, the user closes a window of the
+  // program's own, or the host's window is destroyed.
+  void Run();
+
+ private:
+  using Clock = std::chrono::steady_clock;
+  struct LiveControl;
+  struct LiveForm;
+
+  LiveForm& FormAt(FormHandle form);
+  LiveControl& ControlAt(FormHandle form, int control);
+  // Marks the form for repainting once the current events are handled.
+  void Invalidate(FormHandle form);
+  Window CreateOwnWindow(const FormDesign& design);
+  void AdoptHostWindow(LiveForm& form);
+
+  void Dispatch(XEvent& event);
+  void HandleInput(FormHandle handle, XEvent& event);
+  void HandleKey(FormHandle handle, XKeyEvent& key);
+  void Deliver(FormHandle handle, const UiEvent& event);
+  void FireDueTimers();
+  int MillisecondsToNextTimer() const;
+  void Paint(LiveForm& form);
+  void PaintLabel(LiveForm& form, const LiveControl& label, const PixelBox& box, const XRectangle& clip);
+
+  // A control's place in its form's window; `clip`: the part of it the window and its
+  // containers show.
+  PixelBox BoxOf(const LiveForm& form, int control, XRectangle* clip = nullptr) const;
+  bool Shown(const LiveForm& form, int control) const;
+  int HitTest(const LiveForm& form, int x, int y) const;
+  int ToPixels(long long twips) const;
+  int ToTwips(long long pixels) const;
+
+  Display* display_;
+  int screen_;
+  Window host_window_;
+  bool host_window_taken_ = false;
+  double dots_per_inch_;
+  XftFonts fonts_;
+  Atom wm_protocols_;
+  Atom wm_delete_window_;
+  Cursor blank_cursor_ = None;
+  bool pointer_hidden_ = false;
+  bool running_ = true;
+  FormHandle next_handle_ = 1;
+  std::map<FormHandle, std::unique_ptr<LiveForm>> forms_;
+};

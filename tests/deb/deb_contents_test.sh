@@ -1,0 +1,102 @@
+#!/bin/bash
+# The package as dpkg and lintian see it: its control fields (the version by Debian's rule
+# for a pre-release, the libraries the programs link and the faces the saver asks for),
+# every file at its place with its mode and owner, the programs just built and stripped,
+# the checker finding the saver's joke file, manual pages and changelog that read, the
+# shipped jokes, a valid MATE entry, no lintian error or warning.
+#
+# deb_contents_test.sh PACKAGE VERSION SAVER CHECKER SOURCE_DIR STRIP_OPTION...
+set -u
+source "$(dirname "$0")/lib.sh"
+deb=$1 version=$2 saver=$3 checker=$4 source_dir=$5
+strip_options=("${@:6}")
+deb_init
+
+[ -f "$deb" ] || deb_fail "no $deb: make it with cmake --build --preset linux --target package"
+for program in "$saver" "$checker"; do
+  [ "$deb" -nt "$program" ] || deb_fail "$deb is older than $program: make the package again"
+done
+
+root="$DEB_SCRATCH/root"
+dpkg-deb -x "$deb" "$root" || deb_fail "dpkg-deb cannot unpack $deb"
+
+field() { dpkg-deb -f "$deb" "$1"; }
+deb_expect_eq "package name" zorbel "$(field Package)"
+deb_expect_eq "version" "$version" "$(field Version)"
+dpkg --compare-versions "$version" lt 4 || deb_fail "$version does not sort before the release 4"
+deb_expect_eq "architecture" "$(dpkg --print-architecture)" "$(field Architecture)"
+depends=$(field Depends)
+# depends_on PACKAGE: Depends names it (with or without a version).
+depends_on() { sed 's/ *([^)]*)//g; s/, */\n/g' <<<"$depends" | grep -qxF "$1"; }
+depends_on fonts-liberation2 || deb_fail "Depends lacks fonts-liberation2: $depends"
+# Each library a packaged program links, by the package that holds it here.
+for program in "$root"/usr/bin/* "$root"/usr/libexec/xscreensaver/*; do
+  for library in $(readelf -d "$program" | sed -n 's/.*(NEEDED).*\[\(.*\)\]/\1/p'); do
+    path=$(ldconfig -p | awk -v name="$library" '$1 == name && /x86-64/ { print $NF; exit }')
+    holder=$( (dpkg -S "$path" || dpkg -S "$(realpath "$path")") 2>/dev/null | head -n 1 | cut -d: -f1)
+    [ -n "$holder" ] || deb_fail "no package holds $library"
+    depends_on "$holder" || deb_fail "Depends lacks $holder ($library): $depends"
+  done
+done
+echo "ok: depends on $depends"
+
+# Each file with its mode and owner; every folder root's and 755.
+listing=$(dpkg-deb -c "$deb") || deb_fail "dpkg-deb cannot list $deb"
+files=$(awk '$1 !~ /^d/ { print $1, $2, $6 }' <<<"$listing" | sort)
+expected="-rw-r--r-- root/root ./usr/share/applications/screensavers/zorbel.desktop
+-rw-r--r-- root/root ./usr/share/doc/zorbel/changelog.gz
+-rw-r--r-- root/root ./usr/share/doc/zorbel/copyright
+-rw-r--r-- root/root ./usr/share/man/man1/zorbel-check.1.gz
+-rw-r--r-- root/root ./usr/share/man/man6/zorbel.6.gz
+-rw-r--r-- root/root ./usr/share/xscreensaver/config/zorbel.xml
+-rw-r--r-- root/root ./usr/share/zorbel/jokes.txt
+-rwxr-xr-x root/root ./usr/bin/zorbel-check
+-rwxr-xr-x root/root ./usr/libexec/xscreensaver/zorbel"
+deb_expect_eq "files, modes and owners" "$expected" "$files"
+odd_folders=$(awk '$1 ~ /^d/ && ($1 != "drwxr-xr-x" || $2 != "root/root")' <<<"$listing")
+deb_expect_eq "folders owned by root, mode 755" "" "$odd_folders"
+
+packaged_saver="$root/usr/libexec/xscreensaver/zorbel"
+packaged_checker="$root/usr/bin/zorbel-check"
+for pair in "$saver:$packaged_saver" "$checker:$packaged_checker"; do
+  built=${pair%%:*} packaged=${pair#*:}
+  readelf -S "$packaged" | grep -qE '\.symtab|\.comment' && deb_fail "$packaged is not stripped"
+  strip "${strip_options[@]}" -o "$DEB_SCRATCH/stripped" "$built"
+  cmp -s "$DEB_SCRATCH/stripped" "$packaged" || deb_fail "$packaged is not the program just built"
+done
+echo "ok: the programs just built, stripped"
+cmp -s "$source_dir/data/jokes.txt" "$root/usr/share/zorbel/jokes.txt" ||
+  deb_fail "the packaged jokes.txt is not data/jokes.txt"
+echo "ok: the shipped jokes"
+
+# The packaged checker, named no file, checks the file the saver reads: the user's own when
+# there is one, else the collection.
+mkdir -p "$DEB_SCRATCH/data/zorbel"
+printf '"db",2,4\r\nclean,0,0\r\nNo end\r\n' >"$DEB_SCRATCH/data/zorbel/jokes.txt"
+report=$(HOME="$DEB_SCRATCH" XDG_DATA_HOME="$DEB_SCRATCH/data" "$packaged_checker")
+deb_expect_eq "zorbel-check finds the user's jokes" 2 $?
+[[ "$report" == "$DEB_SCRATCH/data/zorbel/jokes.txt:2: error: "* ]] || deb_fail "zorbel-check reported: $report"
+report=$(HOME="$DEB_SCRATCH/nowhere" XDG_DATA_HOME= "$packaged_checker")
+[[ "$report" == /usr/share/zorbel/jokes.txt:* ]] || deb_fail "zorbel-check without user jokes reported: $report"
+echo "ok: zorbel-check, named no file, checks the saver's"
+
+for page in man6/zorbel.6.gz man1/zorbel-check.1.gz; do
+  warnings=$(LC_ALL=C.UTF-8 man --warnings -l "$root/usr/share/man/$page" 2>&1 >/dev/null)
+  deb_expect_eq "$page reads without warnings" "" "$warnings"
+done
+zcat "$root/usr/share/doc/zorbel/changelog.gz" >"$DEB_SCRATCH/changelog"
+deb_expect_eq "changelog's version" "$version" "$(dpkg-parsechangelog -l "$DEB_SCRATCH/changelog" -S Version)"
+
+entry="$root/usr/share/applications/screensavers/zorbel.desktop"
+desktop-file-validate "$entry" | grep -v ': hint: ' && deb_fail "desktop-file-validate finds faults in the entry"
+exec_program=$(sed -n 's/^Exec=\([^ ]*\).*/\1/p' "$entry")
+deb_expect_eq "MATE's entry starts the packaged saver" /usr/libexec/xscreensaver/zorbel "$exec_program"
+grep -qx 'Exec=[^ ]* -root' "$entry" || deb_fail "MATE's entry does not give -root"
+
+lintian_report=$(lintian --allow-root --pedantic --display-info --fail-on error,warning "$deb" 2>&1)
+status=$?
+[ -n "$lintian_report" ] && echo "lintian:" && sed 's/^/  /' <<<"$lintian_report"
+[ $status -eq 0 ] || deb_fail "lintian reports errors or warnings"
+echo "ok: lintian finds no error or warning"
+echo "figure: the package is $(stat -c %s "$deb") bytes, $(field Installed-Size) KiB installed"
+deb_pass

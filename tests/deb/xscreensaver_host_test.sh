@@ -1,0 +1,92 @@
+#!/bin/bash
+# The saver under the real XScreenSaver 6, which starts display programs only for an
+# unprivileged user: the test makes one, gives it a ~/.xscreensaver whose list holds the
+# saver with -root alone, and a joke file of its own; -activate blanks the screen and the
+# saver draws on XScreenSaver's window; -deactivate ends the saver. The user, its files and
+# its processes go at the end. Needs root (status 77, skipped, without it).
+#
+# xscreensaver_host_test.sh SAVER ARTIFACTS
+set -u
+source "$(dirname "$0")/lib.sh"
+saver=$(realpath "$1") artifacts=$2
+deb_init
+[ "$(id -u)" -eq 0 ] || { echo "SKIP: making a user for XScreenSaver needs root"; exit 77; }
+command -v xscreensaver >/dev/null || deb_fail "xscreensaver is not installed"
+mkdir -p "$artifacts"
+deb_display
+
+user="zorbelxss$$"
+home="$DEB_SCRATCH/home"
+useradd --no-create-home --home-dir "$home" --shell /bin/sh "$user" || deb_fail "useradd $user failed"
+deb_on_exit userdel "$user"
+# The user's processes, ended by their ids when the test ends.
+deb_on_exit 'for pid in $(ps -u "$user" -o pid=); do kill "$pid" 2>/dev/null; done; sleep 0.5'
+chmod 755 "$DEB_SCRATCH"
+mkdir -p "$home/.local/share/zorbel"
+cat >"$home/.local/share/zorbel/jokes.txt" <<'JOKES'
+"Zorbel Joke Database",2,4
+clean,0,0
+A zorbel asked the screen saver what it was saving.
+The screen saver said: the day.
+</joke>
+JOKES
+cat >"$home/.xscreensaver" <<SETTINGS
+mode:		one
+selected:	0
+timeout:	0:30:00
+lock:		False
+fade:		False
+unfade:		False
+splash:		False
+dpmsEnabled:	False
+programs:	"Zorbel Joke Screensaver"  $saver -root  \\n\\
+
+SETTINGS
+chown -R "$user:" "$home"
+
+as_user() { runuser -u "$user" -- env DISPLAY="$DISPLAY" HOME="$home" "$@"; }
+as_user xscreensaver --no-splash --verbose >"$DEB_SCRATCH/xscreensaver.log" 2>&1 &
+deb_on_exit 'as_user xscreensaver-command -exit >/dev/null 2>&1'
+for _ in $(seq 50); do as_user xscreensaver-command -time >/dev/null 2>&1 && break; sleep 0.2; done
+as_user xscreensaver-command -time >/dev/null 2>&1 || deb_fail "xscreensaver did not start: $(tail -5 "$DEB_SCRATCH/xscreensaver.log")"
+echo "ok: xscreensaver runs as $user"
+
+# saver_pid: the saver's process, started by XScreenSaver for the user.
+saver_pid() {
+  local pid
+  for pid in $(ps -u "$user" -o pid=); do
+    [ "$(readlink "/proc/$pid/exe" 2>/dev/null)" = "$saver" ] && echo "$pid" && return 0
+  done
+  return 1
+}
+as_user xscreensaver-command -activate >/dev/null || deb_fail "xscreensaver-command -activate failed"
+for _ in $(seq 50); do pid=$(saver_pid) && break; sleep 0.2; done
+[ -n "${pid:-}" ] || deb_fail "XScreenSaver started no saver: $(grep -i zorbel "$DEB_SCRATCH/xscreensaver.log")"
+grep -a "forked .*zorbel" "$DEB_SCRATCH/xscreensaver.log" | sed 's/^/  /'
+# XScreenSaver 6 may rewrite the options with two dashes, which the saver takes as well.
+deb_expect_eq "its command line" "$saver -root" "$(tr '\0' ' ' <"/proc/$pid/cmdline" | sed 's/ $//; s/ --/ -/g')"
+window=$(tr '\0' '\n' <"/proc/$pid/environ" | sed -n 's/^XSCREENSAVER_WINDOW=//p')
+[ -n "$window" ] || deb_fail "the saver was given no XSCREENSAVER_WINDOW"
+echo "ok: saver $pid draws on XScreenSaver's window $window"
+
+# At 2 s the intro panel; at 13 s the first joke, which follows the intro's 3.5 s after the
+# delay, 7 s unless the settings say otherwise. Both drawn, and not the same picture.
+for moment in 2 13; do
+  sleep $((moment - ${previous:-0}))
+  previous=$moment
+  shot="$artifacts/xscreensaver-host-${moment}s.png"
+  import -window root "$shot" || deb_fail "no screenshot"
+  lit=$(deb_lit_pixels "$shot")
+  echo "screenshot: $shot ($lit pixels not black)"
+  [ "$lit" -gt 100 ] || deb_fail "the screen is black ${moment} s after blanking"
+  kill -0 "$pid" 2>/dev/null || deb_fail "the saver ended while the screen was blanked"
+done
+changed=$(compare -metric AE "$artifacts"/xscreensaver-host-{2,13}s.png null: 2>&1)
+[ "${changed%% *}" -gt 1000 ] || deb_fail "the saver drew nothing new after its intro ($changed pixels changed)"
+echo "ok: $changed pixels changed from the intro to the first joke"
+
+as_user xscreensaver-command -deactivate >/dev/null || deb_fail "xscreensaver-command -deactivate failed"
+for _ in $(seq 50); do [ -z "$(ps -p "$pid" -o pid=)" ] && break; sleep 0.1; done
+[ -z "$(ps -p "$pid" -o pid=)" ] || deb_fail "the saver still runs 5 s after -deactivate"
+echo "ok: -deactivate ended the saver"
+deb_pass

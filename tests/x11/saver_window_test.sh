@@ -1,0 +1,192 @@
+#!/bin/bash
+# The Linux saver on a virtual display: bad options; in its own window the intro, then a
+# joke of the test's own, input ignored for the first 3.6 s and ending it after (a key, a
+# click, a real move, not a motion event under a still pointer), the window closed, SIGTERM;
+# drawing on a window the test made, by -window-id and by -root with XSCREENSAVER_WINDOW;
+# on two monitors, each item on one.
+# Usage: saver_window_test.sh ZORBEL X11_PROBE ARTIFACT_FOLDER
+set -u
+ZORBEL=$(realpath "$1")
+PROBE=$(realpath "$2")
+ARTIFACTS=$3
+mkdir -p "$ARTIFACTS"
+SCRATCH=$(mktemp -d "${TMPDIR:-/tmp}/zorbel-x11.XXXXXX")
+PID=
+HOST_PID=
+source "$(dirname "$0")/../../scripts/wine_env.sh"
+cleanup() {
+  [ -n "$PID" ] && kill "$PID" 2>/dev/null
+  [ -n "$HOST_PID" ] && kill "$HOST_PID" 2>/dev/null
+  stop_virtual_display
+  rm -rf "$SCRATCH"
+}
+trap cleanup EXIT
+fail() { echo "FAIL at $(( $(now_ms) - ${START:-0} )) ms of the last run: $*" >&2; cat "$SCRATCH/err" >&2; exit 1; }
+start_virtual_display || fail "no virtual display"
+
+# A home without settings, and a joke file of one clean joke taller than the screen: no
+# promotional message is, so colour at both the top and the bottom of the screen can only
+# be this joke.
+export HOME=$SCRATCH/home XDG_CONFIG_HOME= XDG_DATA_HOME=
+mkdir -p "$HOME"
+JOKES=$SCRATCH/jokes.txt
+{
+  printf '"Test jokes",2,4\r\nclean,0,0\r\n'
+  for line in $(seq 40); do printf 'Zorbel line %d of the tall test joke\r\n' "$line"; done
+  printf '</joke>\r\n'
+} > "$JOKES"
+PALETTE=("192 192 192" "128 128 128" "0 0 255" "0 255 0" "0 255 255" "255 0 0" "255 0 255")
+INTRO_PANEL="0 0 192"
+
+now_ms() { local now=${EPOCHREALTIME/./}; echo $((now / 1000)); }
+# start ARGUMENT...: the saver in the background; PID and START (milliseconds) set.
+start() {
+  "$ZORBEL" "$@" >"$SCRATCH/out" 2>"$SCRATCH/err" &
+  PID=$!
+  START=$(now_ms)
+}
+# at SECONDS: sleeps until that long after the start.
+at() {
+  local wait_ms=$(( START + $(awk "BEGIN { print int($1 * 1000) }") - $(now_ms) ))
+  [ "$wait_ms" -gt 0 ] && sleep "$(printf '%d.%03d' $((wait_ms / 1000)) $((wait_ms % 1000)))"
+  return 0
+}
+# ended_with STATUS WITHIN: the saver ended within WITHIN seconds, with that status.
+ended_with() {
+  local deadline=$(( $(now_ms) + $2 * 1000 )) status
+  while kill -0 "$PID" 2>/dev/null; do
+    [ "$(now_ms)" -gt "$deadline" ] && return 1
+    sleep 0.05
+  done
+  wait "$PID"
+  status=$?
+  PID=
+  [ "$status" -eq "$1" ] || { echo "exit status $status, expected $1" >&2; return 1; }
+}
+running() { kill -0 "$PID" 2>/dev/null; }
+own_window() { xdotool search --sync --onlyvisible --name "^Zorbel Joke Screensaver$" | head -n 1; }
+# colour_count WINDOW "R G B" ["X Y WIDTH HEIGHT"]: pixels of exactly that colour.
+colour_count() { "$PROBE" count "$1" $2 ${3:-}; }
+# shows_intro WINDOW: the intro's panel fills the window's pixels before the intro ends
+# at 3.5 s (a busy machine may take a while for the first frame).
+shows_intro() {
+  while [ $(( $(now_ms) - START )) -lt 3300 ]; do
+    [ "$(colour_count "$1" "$INTRO_PANEL")" -gt 50000 ] && return 0
+    sleep 0.1
+  done
+  return 1
+}
+# palette_in WINDOW "X Y WIDTH HEIGHT": true when a colour of the jokes shows there.
+palette_in() {
+  local colour
+  for colour in "${PALETTE[@]}"; do
+    [ "$(colour_count "$1" "$colour" "$2")" -gt 0 ] && return 0
+  done
+  return 1
+}
+
+echo "Bad options end it at once with status 2 and one line naming the option"
+for bad in "-delay 1" "-delay 31" "-delay soon" "-medical" "-window-id nothing" "-jokes" "-bogus"; do
+  set -- $bad
+  "$ZORBEL" $bad >/dev/null 2>"$SCRATCH/err"
+  status=$?
+  [ "$status" -eq 2 ] || fail "$bad: exit status $status"
+  [ "$(wc -l < "$SCRATCH/err")" -eq 1 ] && grep -q -- "$1" "$SCRATCH/err" || fail "$bad: $(cat "$SCRATCH/err")"
+done
+"$ZORBEL" -rude -medical -delay 2.5 --help >/dev/null || fail "--help"
+"$ZORBEL" --version | grep -q '^zorbel 4beta1$' || fail "--version"
+
+echo "A missing joke file: the report on stderr and status 1"
+start -window -jokes "$SCRATCH/none.txt"
+ended_with 1 5 || fail "no end on a missing joke file"
+grep -q "^Jokes database could not be found. $" "$SCRATCH/err" || fail "report: $(cat "$SCRATCH/err")"
+
+echo "In its own window: the intro, input ignored until 3.6 s, then a joke of the test's own"
+start -window -delay 2 -jokes "$JOKES"
+window=$(own_window)
+shows_intro "$window" || fail "no intro panel"
+import -window root "$ARTIFACTS/x11-intro.png"
+at 2
+xdotool key a click 1 mousemove 300 300 mousemove 400 400
+sent=$(( $(now_ms) - START ))
+at 3.4
+running || fail "input before 3.6 s ended it (sent by $sent ms)"
+# The first tick of the cycle comes at 3.5 + 2 s; each is the tall joke with chance 5/6.
+for tick in 1 2 3 4 5 6; do
+  at $((5 + 2 * tick))
+  if palette_in "$window" "0 0 1024 40" && palette_in "$window" "0 728 1024 40"; then joke=1; break; fi
+done
+[ -n "${joke:-}" ] || fail "the test's joke never showed"
+import -window root "$ARTIFACTS/x11-joke.png"
+# (The edges of blue letters may have the panel's colour too, but never the panel's area.)
+[ "$(colour_count "$window" "$INTRO_PANEL")" -lt 20000 ] || fail "the intro is still there"
+"$PROBE" still-motion "$window"
+sleep 0.5
+running || fail "a motion event under a still pointer ended it"
+xdotool key x
+ended_with 0 2 || fail "a key did not end it"
+
+echo "A click ends it after 3.6 s; so does a real move"
+start -window -jokes "$JOKES"
+own_window >/dev/null
+at 3.8
+xdotool click 1
+ended_with 0 2 || fail "a click did not end it"
+start -window -jokes "$JOKES"
+window=$(own_window)
+at 3.8
+"$PROBE" still-motion "$window"
+sleep 0.3
+running || fail "a motion event under a still pointer ended it"
+xdotool mousemove_relative 5 5
+ended_with 0 2 || fail "a real move did not end it"
+
+echo "Closing the window ends it, armed or not; SIGTERM ends it with 0"
+start -window -jokes "$JOKES"
+window=$(own_window)
+at 1
+"$PROBE" close "$window"
+ended_with 0 2 || fail "closing the window did not end it"
+start -window -jokes "$JOKES"
+own_window >/dev/null
+at 1
+kill -TERM "$PID"
+ended_with 0 1 || fail "SIGTERM"
+
+echo "On a window the test made: -window-id, and -root with XSCREENSAVER_WINDOW"
+coproc HOST { exec "$PROBE" host 640 480; }
+read -r host <&"${HOST[0]}"
+start -window-id "$host" -jokes "$JOKES"
+shows_intro "$host" || fail "-window-id: no intro on the host window"
+import -window "$host" "$ARTIFACTS/x11-window-id.png"
+kill -TERM "$PID"
+ended_with 0 1 || fail "SIGTERM with -window-id"
+XSCREENSAVER_WINDOW=$host start -root -jokes "$JOKES"
+shows_intro "$host" || fail "-root: no intro on XSCREENSAVER_WINDOW"
+# The host owns input in -root mode: a key at 4 s leaves it running.
+at 4
+xdotool key a
+sleep 0.5
+running || fail "-root: a key ended it"
+kill -TERM "$PID"
+ended_with 0 1 || fail "SIGTERM with -root"
+"$ZORBEL" -window-id 0x7ffffff >/dev/null 2>"$SCRATCH/err"
+[ $? -eq 1 ] && [ "$(wc -l < "$SCRATCH/err")" -eq 1 ] || fail "a window that does not exist: $(cat "$SCRATCH/err")"
+
+echo "On two monitors side by side each item stays on one of them"
+"$PROBE" split-monitors >/dev/null || fail "the screen could not be split into two monitors"
+printf '"Short jokes",2,4\r\nclean,0,0\r\nA zorbel on one screen.\r\n</joke>\r\n' > "$SCRATCH/short.txt"
+start -window -delay 2 -jokes "$SCRATCH/short.txt"
+window=$(own_window)
+for tick in 1 2 3 4 5 6 7 8; do
+  at "$((4 + 2 * tick)).5"
+  sides=0
+  palette_in "$window" "0 0 512 768" && sides=$((sides + 1))
+  palette_in "$window" "512 0 512 768" && sides=$((sides + 1))
+  [ "$sides" -eq 1 ] || fail "item $tick shows on $sides monitors"
+done
+import -window root "$ARTIFACTS/x11-two-monitors.png"
+kill -TERM "$PID"
+ended_with 0 1 || fail "SIGTERM on two monitors"
+
+echo "PASS (screenshots in $ARTIFACTS)"

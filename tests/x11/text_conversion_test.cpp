@@ -1,0 +1,64 @@
+// The Linux saver's text: code page 1252 bytes to UTF-8 for drawing and for stderr, and
+// the layout rules its labels share with Windows' static controls.
+#include <gtest/gtest.h>
+
+#include "platform/x11/cp1252.h"
+#include "platform/x11/text_layout.h"
+
+namespace {
+
+TEST(Cp1252ToUtf8, AsciiStaysAndEveryOtherByteBecomesItsCharacter) {
+  EXPECT_EQ(Cp1252ToUtf8("A zorbel, 100% sure.\r\n"), "A zorbel, 100% sure.\r\n");
+  EXPECT_EQ(Cp1252ToUtf8(std::string("\0x", 2)), std::string("\0x", 2));
+  EXPECT_EQ(Cp1252ToUtf8("\x80 \x85 \x93quoted\x94 \x96 \x99 \x9F"),
+            "\u20AC \u2026 \u201Cquoted\u201D \u2013 \u2122 \u0178");
+  EXPECT_EQ(Cp1252ToUtf8("caf\xE9 na\xEFve \xA0\xFF"), "caf\u00E9 na\u00EFve \u00A0\u00FF");
+  // The five bytes the code page leaves unassigned keep their numbers, as Windows maps them.
+  EXPECT_EQ(Cp1252ToUtf8("\x81\x8D\x8F\x90\x9D"), "\u0081\u008D\u008F\u0090\u009D");
+}
+
+TEST(Cp1252ToUtf8, EveryByteGivesOneWellFormedCharacter) {
+  for (int byte = 0; byte < 256; ++byte) {
+    const std::string utf8 = Cp1252ToUtf8(std::string(1, static_cast<char>(byte)));
+    const auto lead = static_cast<unsigned char>(utf8[0]);
+    const std::size_t length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : 3;
+    ASSERT_EQ(utf8.size(), length) << byte;
+    for (std::size_t i = 1; i < length; ++i) {
+      EXPECT_EQ(static_cast<unsigned char>(utf8[i]) & 0xC0, 0x80) << byte;
+    }
+  }
+}
+
+TEST(ReportForTerminal, LinesEndInLineFeedsAndTheTextIsUtf8) {
+  EXPECT_EQ(ReportForTerminal("D'oh!\r\nThe Jokes database is corrupted. "), "D'oh!\nThe Jokes database is corrupted. \n");
+  EXPECT_EQ(ReportForTerminal("Error source: Zorbel\r\n"), "Error source: Zorbel\n");
+  EXPECT_EQ(ReportForTerminal("caf\xE9"), "caf\u00E9\n");
+  EXPECT_EQ(ReportForTerminal(""), "\n");
+}
+
+TEST(TextLayout, CrLfALoneCrAndALoneLfEachStartALine) {
+  using Lines = std::vector<std::string_view>;
+  EXPECT_EQ(SplitLines(""), Lines{""});
+  EXPECT_EQ(SplitLines("one"), Lines{"one"});
+  EXPECT_EQ(SplitLines("one\r\ntwo\rthree\nfour"), (Lines{"one", "two", "three", "four"}));
+  EXPECT_EQ(SplitLines("end\r\n"), (Lines{"end", ""}));
+  EXPECT_EQ(SplitLines("\n\r"), (Lines{"", "", ""}));
+}
+
+TEST(TextLayout, AnAmpersandShowsTheCharacterAfterIt) {
+  EXPECT_EQ(WithoutPrefixMarks("Salt && pepper"), "Salt & pepper");
+  EXPECT_EQ(WithoutPrefixMarks("&Options"), "Options");
+  EXPECT_EQ(WithoutPrefixMarks("a&&&b&"), "a&b");
+}
+
+TEST(TextLayout, WrappingBreaksBetweenWordsWithinTheWidth) {
+  const auto length = [](std::string_view text) { return static_cast<int>(text.size()); };
+  using Lines = std::vector<std::string_view>;
+  EXPECT_EQ(WrapLine("fits", 10, length), Lines{"fits"});
+  EXPECT_EQ(WrapLine("the quick brown fox jumps", 10, length), (Lines{"the quick", "brown fox", "jumps"}));
+  EXPECT_EQ(WrapLine("a  b", 1, length), (Lines{"a", "b"}));
+  EXPECT_EQ(WrapLine("unbreakable-word and more", 5, length), (Lines{"unbreakable-word", "and", "more"}));
+  EXPECT_EQ(WrapLine("trailing   ", 4, length), Lines{"trailing"});
+}
+
+}  // namespace
