@@ -13,6 +13,7 @@ mkdir -p "$ARTIFACTS"
 SCRATCH=$(mktemp -d "${TMPDIR:-/tmp}/zorbel-x11.XXXXXX")
 PID=
 HOST_PID=
+START=
 source "$(dirname "$0")/../../scripts/wine_env.sh"
 cleanup() {
   [ -n "$PID" ] && kill "$PID" 2>/dev/null
@@ -21,7 +22,13 @@ cleanup() {
   rm -rf "$SCRATCH"
 }
 trap cleanup EXIT
-fail() { echo "FAIL at $(( $(now_ms) - ${START:-0} )) ms of the last run: $*" >&2; cat "$SCRATCH/err" >&2; exit 1; }
+# Stopped from outside (a time limit), it still cleans up.
+trap 'exit 1' INT TERM HUP
+fail() {
+  echo "FAIL${START:+ at $(( $(now_ms) - START )) ms of the last run}: $*" >&2
+  cat "$SCRATCH/err" >&2
+  exit 1
+}
 start_virtual_display || fail "no virtual display"
 
 # A home without settings, and a joke file of one clean joke taller than the screen: no
