@@ -167,7 +167,7 @@ running || fail "a motion event under a still pointer ended it"
 xdotool mousemove_relative 5 5
 ended_with 0 2 || fail "a real move did not end it"
 
-echo "Closing the window ends it, armed or not; SIGTERM ends it with 0"
+echo "Closing the window ends it, armed or not; SIGTERM and SIGINT end it with 0"
 start -window -jokes "$JOKES"
 window=$(own_window)
 at 1
@@ -178,6 +178,10 @@ own_window >/dev/null
 at 1
 kill -TERM "$PID"
 ended_with 0 1 || fail "SIGTERM"
+start -window -jokes "$JOKES"
+own_window >/dev/null
+kill -INT "$PID"
+ended_with 0 1 || fail "SIGINT"
 
 echo "On a window the test made: -window-id, and -root with XSCREENSAVER_WINDOW"
 coproc HOST { exec "$PROBE" host 640 480; }
