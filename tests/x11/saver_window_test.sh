@@ -2,8 +2,8 @@
 # The Linux saver on a virtual display: bad options; in its own window the intro, then a
 # joke of the test's own, input ignored for the first 3.6 s and ending it after (a key, a
 # click, a real move, not a motion event under a still pointer), the window closed, SIGTERM;
-# drawing on a window the test made, by -window-id and by -root with XSCREENSAVER_WINDOW;
-# on two monitors, each item on one.
+# the settings and jokes from the user's folders; drawing on a window the test made, by
+# -window-id and by -root with XSCREENSAVER_WINDOW; on two monitors, each item on one.
 # Usage: saver_window_test.sh ZORBEL X11_PROBE ARTIFACT_FOLDER
 set -u
 ZORBEL=$(realpath "$1")
@@ -13,6 +13,7 @@ mkdir -p "$ARTIFACTS"
 SCRATCH=$(mktemp -d "${TMPDIR:-/tmp}/zorbel-x11.XXXXXX")
 PID=
 HOST_PID=
+START=
 source "$(dirname "$0")/../../scripts/wine_env.sh"
 cleanup() {
   [ -n "$PID" ] && kill "$PID" 2>/dev/null
@@ -21,7 +22,13 @@ cleanup() {
   rm -rf "$SCRATCH"
 }
 trap cleanup EXIT
-fail() { echo "FAIL at $(( $(now_ms) - ${START:-0} )) ms of the last run: $*" >&2; cat "$SCRATCH/err" >&2; exit 1; }
+# Stopped from outside (a time limit), it still cleans up.
+trap 'exit 1' INT TERM HUP
+fail() {
+  echo "FAIL${START:+ at $(( $(now_ms) - START )) ms of the last run}: $*" >&2
+  cat "$SCRATCH/err" >&2
+  exit 1
+}
 start_virtual_display || fail "no virtual display"
 
 # A home without settings, and a joke file of one clean joke taller than the screen: no
@@ -112,11 +119,12 @@ sent=$(( $(now_ms) - START ))
 at 3.4
 running || fail "input before 3.6 s ended it (sent by $sent ms)"
 # The first tick of the cycle comes at 3.5 + 2 s; each is the tall joke with chance 5/6.
+joke=
 for tick in 1 2 3 4 5 6; do
   at $((5 + 2 * tick))
   if palette_in "$window" "0 0 1024 40" && palette_in "$window" "0 728 1024 40"; then joke=1; break; fi
 done
-[ -n "${joke:-}" ] || fail "the test's joke never showed"
+[ -n "$joke" ] || fail "the test's joke never showed"
 import -window root "$ARTIFACTS/x11-joke.png"
 # (The edges of blue letters may have the panel's colour too, but never the panel's area.)
 [ "$(colour_count "$window" "$INTRO_PANEL")" -lt 20000 ] || fail "the intro is still there"
@@ -125,6 +133,24 @@ sleep 0.5
 running || fail "a motion event under a still pointer ended it"
 xdotool key x
 ended_with 0 2 || fail "a key did not end it"
+
+echo "Without options: the settings and the jokes from the user's folders"
+mkdir -p "$SCRATCH/config/zorbel" "$SCRATCH/data/zorbel"
+printf 'clean\r\nmedicalno\r\n 2 \r\n' > "$SCRATCH/config/zorbel/Qorv.ini"
+cp "$JOKES" "$SCRATCH/data/zorbel/jokes.txt"
+XDG_CONFIG_HOME=$SCRATCH/config XDG_DATA_HOME=$SCRATCH/data start
+window=$(own_window)
+# A delay of 2 s shows the first item at 5.5 s; the default of 7 s not before 10.5 s.
+at 6.5
+palette_in "$window" "0 0 1024 768" || fail "no item at 6.5 s: the settings file's delay was not read"
+joke=
+for tick in 1 2 3 4 5 6; do
+  if palette_in "$window" "0 0 1024 40" && palette_in "$window" "0 728 1024 40"; then joke=1; break; fi
+  at "$((6 + 2 * tick)).5"
+done
+[ -n "$joke" ] || fail "the joke file in XDG_DATA_HOME was not read"
+kill -TERM "$PID"
+ended_with 0 1 || fail "SIGTERM"
 
 echo "A click ends it after 3.6 s; so does a real move"
 start -window -jokes "$JOKES"
@@ -141,7 +167,7 @@ running || fail "a motion event under a still pointer ended it"
 xdotool mousemove_relative 5 5
 ended_with 0 2 || fail "a real move did not end it"
 
-echo "Closing the window ends it, armed or not; SIGTERM ends it with 0"
+echo "Closing the window ends it, armed or not; SIGTERM and SIGINT end it with 0"
 start -window -jokes "$JOKES"
 window=$(own_window)
 at 1
@@ -152,6 +178,10 @@ own_window >/dev/null
 at 1
 kill -TERM "$PID"
 ended_with 0 1 || fail "SIGTERM"
+start -window -jokes "$JOKES"
+own_window >/dev/null
+kill -INT "$PID"
+ended_with 0 1 || fail "SIGINT"
 
 echo "On a window the test made: -window-id, and -root with XSCREENSAVER_WINDOW"
 coproc HOST { exec "$PROBE" host 640 480; }
