@@ -10,7 +10,7 @@
 namespace {
 
 constexpr const char* kOptionList =
-    "-root, -window, -window-id ID, -delay 2..30, -rude, -medical, -jokes FILE, --help, --version";
+    "-root, -window, -window-id ID, -delay 2..30, -rude, -medical, -rude-medical, -jokes FILE, --help, --version";
 
 ParsedOptions Refuse(std::string line) {
   ParsedOptions refused;
@@ -76,6 +76,10 @@ ParsedOptions ParseSaverOptions(const std::vector<std::string>& arguments) {
       rude = true;
     } else if (option == "-medical") {
       medical = true;
+    } else if (option == "-rude-medical") {
+      // Both in one word: a settings page reads back only single options, and a tick box
+      // for medical terms must give a command line the saver takes whatever the menu says.
+      rude = medical = true;
     } else if (option == "-jokes") {
       if (!has_value || arguments[i + 1].empty()) return Refuse("-jokes takes the path of a joke file");
       options.jokes_path = arguments[++i];
@@ -103,6 +107,7 @@ std::string SaverUsage() {
          "  -delay N         N seconds between jokes, 2 to 30\n"
          "  -rude            rude jokes as well as clean ones\n"
          "  -medical         medical terms too (only with -rude)\n"
+         "  -rude-medical    the same as -rude -medical\n"
          "  -jokes FILE      the joke file to read\n"
          "  --help           this text\n"
          "  --version        the version\n"

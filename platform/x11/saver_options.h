@@ -1,6 +1,6 @@
 // The saver program's command line, in the manner of the desktop's display programs: where
 // to draw (-root, -window, -window-id ID), the settings that take the place of the settings
-// file's (-delay N, -rude, -medical), the joke file (-jokes FILE), --help and --version.
+// file's (-delay N, -rude, -medical, -rude-medical), the joke file (-jokes FILE), --help and --version.
 // Every option may be written with one dash or two.
 #pragma once
 

@@ -43,6 +43,18 @@ for ((n = 1; n <= $(xpath 'count(//number)'); n++)); do
   controls+=("${arg/\%/$low}||${arg/\%/$high}|")
 done
 
+# The settings program maps a saved command line back onto the page one option at a time (an
+# option and at most one value), so an alternative of two options would come back cleared and
+# be lost at the next save.
+for alternatives in "${controls[@]}"; do
+  IFS='|' read -r -a choices <<<"$alternatives"
+  for choice in "${choices[@]}"; do
+    [[ -z "$choice" || "$choice" =~ ^-[a-z][a-z-]*(\ [^-][^ ]*)?$ ]] ||
+      deb_fail "\"$choice\" is more than one option: the settings page would not read it back"
+  done
+done
+echo "ok: every choice reads back"
+
 # Every combination: each control's alternatives are "|"-separated, an empty one adding nothing.
 lines=("$command_args")
 for alternatives in "${controls[@]}"; do

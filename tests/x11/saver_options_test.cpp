@@ -60,7 +60,9 @@ TEST(SaverOptions, RudeComesWithOrWithoutMedicalAndMedicalNeedsRude) {
   EXPECT_EQ(*rude.JokeStyle, "rude");
   EXPECT_EQ(*rude.MedicalSetting, "medicalno");
   EXPECT_FALSE(rude.DelaySeconds);
-  for (const Arguments& both : {Arguments{"-rude", "-medical"}, Arguments{"-medical", "--rude"}}) {
+  for (const Arguments& both : {Arguments{"-rude", "-medical"}, Arguments{"-medical", "--rude"},
+                                Arguments{"-rude-medical"}, Arguments{"-rude-medical", "-rude"}}) {
+    EXPECT_EQ(*Accepted(both).options.settings.JokeStyle, "rude");
     EXPECT_EQ(*Accepted(both).options.settings.MedicalSetting, "medicalyes");
   }
   const std::string refusal = Refusal({"-medical", "-delay", "5"}, "-medical");
