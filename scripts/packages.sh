@@ -7,7 +7,7 @@ ZORBEL_PACKAGES=(
   wine wine64 nsis
   xvfb xdotool x11-utils imagemagick fonts-liberation2
   pkg-config libx11-dev libxft-dev libfontconfig-dev libxrandr-dev
-  dpkg-dev lintian libxml2-utils desktop-file-utils man-db xscreensaver
+  dpkg-dev lintian libxml2-utils desktop-file-utils man-db xscreensaver procps
 )
 
 ensure_packages() {
