@@ -30,17 +30,17 @@ XftFonts::~XftFonts() {
   for (auto& [key, font] : fonts_) XftFontClose(display_, font);
 }
 
-XftFont& XftFonts::Font(const FontSpec& spec) {
+XftFont& XftFonts::Font(const FontSpec& wanted) {
   // Windows sizes a font by its character height: points at the screen's dots per inch.
-  const int pixels = std::max(1, static_cast<int>(std::lround(spec.size_points * dots_per_inch_ / 72)));
-  const auto key = std::make_tuple(spec.name, pixels, spec.bold);
+  const int pixels = std::max(1, static_cast<int>(std::lround(wanted.size_points * dots_per_inch_ / 72)));
+  const auto key = std::make_tuple(wanted.name, pixels, wanted.bold);
   if (const auto found = fonts_.find(key); found != fonts_.end()) return *found->second;
   // After the face asked for, the sans face Windows' own faces are measured against: the
   // old dialog face has no metric-compatible face of its own.
-  XftFont* font = XftFontOpen(display_, screen_, XFT_FAMILY, XftTypeString, spec.name.c_str(),
+  XftFont* font = XftFontOpen(display_, screen_, XFT_FAMILY, XftTypeString, wanted.name.c_str(),
                               XFT_FAMILY, XftTypeString, kFallbackFamily,
                               XFT_PIXEL_SIZE, XftTypeDouble, static_cast<double>(pixels),
-                              XFT_WEIGHT, XftTypeInteger, spec.bold ? XFT_WEIGHT_BOLD : XFT_WEIGHT_MEDIUM,
+                              XFT_WEIGHT, XftTypeInteger, wanted.bold ? XFT_WEIGHT_BOLD : XFT_WEIGHT_MEDIUM,
                               nullptr);
   if (font == nullptr) font = XftFontOpenName(display_, screen_, "sans");
   if (font == nullptr) throw std::runtime_error("no font");

@@ -21,7 +21,7 @@ class XftFonts {
   XftFonts& operator=(const XftFonts&) = delete;
 
   // The font for a design's face, size and weight; throws when not even a fallback opens.
-  XftFont& Font(const FontSpec& spec);
+  XftFont& Font(const FontSpec& wanted);
   // The advance of a UTF-8 line in pixels.
   long long LineWidth(XftFont& font, std::string_view utf8);
   // The height of one line: ascent and descent, as Windows counts a line.
