@@ -17,18 +17,6 @@ TEST(Cp1252ToUtf8, AsciiStaysAndEveryOtherByteBecomesItsCharacter) {
   EXPECT_EQ(Cp1252ToUtf8("\x81\x8D\x8F\x90\x9D"), "\u0081\u008D\u008F\u0090\u009D");
 }
 
-TEST(Cp1252ToUtf8, EveryByteGivesOneWellFormedCharacter) {
-  for (int byte = 0; byte < 256; ++byte) {
-    const std::string utf8 = Cp1252ToUtf8(std::string(1, static_cast<char>(byte)));
-    const auto lead = static_cast<unsigned char>(utf8[0]);
-    const std::size_t length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : 3;
-    ASSERT_EQ(utf8.size(), length) << byte;
-    for (std::size_t i = 1; i < length; ++i) {
-      EXPECT_EQ(static_cast<unsigned char>(utf8[i]) & 0xC0, 0x80) << byte;
-    }
-  }
-}
-
 TEST(ReportForTerminal, LinesEndInLineFeedsAndTheTextIsUtf8) {
   EXPECT_EQ(ReportForTerminal("D'oh!\r\nThe Jokes database is corrupted. "), "D'oh!\nThe Jokes database is corrupted. \n");
   EXPECT_EQ(ReportForTerminal("Error source: Zorbel\r\n"), "Error source: Zorbel\n");
