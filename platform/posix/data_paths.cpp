@@ -1,5 +1,5 @@
 // The base-directory rules: a variable counts only when it holds an absolute path.
-#include "platform/x11/data_paths.h"
+#include "platform/posix/data_paths.h"
 
 namespace {
 

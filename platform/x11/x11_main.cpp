@@ -14,7 +14,7 @@
 #include <vector>
 
 #include "app/program.h"
-#include "platform/x11/data_paths.h"
+#include "platform/posix/data_paths.h"
 #include "platform/x11/saver_options.h"
 #include "platform/x11/x11_services.h"
 #include "platform/x11/x11_window_system.h"

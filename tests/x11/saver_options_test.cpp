@@ -2,7 +2,7 @@
 // file, and the one-line refusals of anything else.
 #include <gtest/gtest.h>
 
-#include "platform/x11/data_paths.h"
+#include "platform/posix/data_paths.h"
 #include "platform/x11/saver_options.h"
 
 namespace {

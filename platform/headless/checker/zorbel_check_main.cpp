@@ -10,7 +10,7 @@
 
 #include "checker/check_command.h"
 #include "platform/headless/headless_services.h"
-#include "platform/x11/data_paths.h"
+#include "platform/posix/data_paths.h"
 
 int main(int argc, char** argv) {
   std::vector<std::string> files(argv + 1, argv + argc);
