@@ -8,6 +8,7 @@ ZORBEL_PACKAGES=(
   xvfb xdotool x11-utils imagemagick fonts-liberation2
   pkg-config libx11-dev libxft-dev libfontconfig-dev libxrandr-dev
   dpkg-dev lintian libxml2-utils desktop-file-utils man-db xscreensaver procps
+  mate-screensaver dbus-daemon libglib2.0-bin
 )
 
 ensure_packages() {

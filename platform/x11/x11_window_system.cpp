@@ -110,9 +110,12 @@ void X11WindowSystem::AdoptHostWindow(LiveForm& form) {
   form.visual = attributes.visual;
   form.colormap = attributes.colormap;
   form.depth = attributes.depth;
+  XSelectInput(display_, form.window, attributes.your_event_mask | kHostWindowEvents);
+  // The size is read once the window reports its changes: a host that resizes it in between
+  // (MATE's preview does, as it starts the saver) would leave it laid out for a size gone.
+  if (!XGetWindowAttributes(display_, form.window, &attributes)) throw std::runtime_error("no such window");
   form.width = attributes.width;
   form.height = attributes.height;
-  XSelectInput(display_, form.window, attributes.your_event_mask | kHostWindowEvents);
 }
 
 Window X11WindowSystem::CreateOwnWindow(const FormDesign& design) {
