@@ -18,9 +18,7 @@ stage=$(realpath "$5")
 version=$(basename "$installer" | sed -n 's/^Zorbel-\(.*\)-setup\.exe$/\1/p')
 uninstall_key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Zorbel'
 desktop_key='HKCU\Control Panel\Desktop'
-notice="Welcome to beta"
-hub="Welcome to Zorbel Joke Screensaver - Version 4!"
-options="Screen saver"
+notice="Welcome to beta" hub=$E2E_HUB options=$E2E_OPTIONS
 
 seconds_since() { awk -v a="$1" -v b="$(date +%s.%N)" 'BEGIN {printf "%.1f", b - a}'; }
 # The Unix path of a path on drive C: of the prefix.
@@ -195,30 +193,39 @@ page_text() { printf '%b' "$(grep -F -- "$1" <<<"$PAGE")" | tr -d '\r'; }
 # A listing of the folder's files with their sizes and times, to see that nothing changed.
 snapshot() { find "$1" -printf '%P %s %T@\n' | sort; }
 saver_chosen() { reg_value "$desktop_key" SCRNSAVE.EXE || echo "(none)"; }
+# upgrade_through_pages NAME: the installer run over the installed copy through its pages,
+# leaving the setup window unopened, each page in a screenshot named after NAME; sets
+# WELCOME and FINISH to the first lines of those pages' texts.
+upgrade_through_pages() {
+  wine "$installer" &
+  local pid=$!
+  wizard_page "$installer_title" "is installed already"
+  WELCOME=$(page_text "is installed already" | head -n 1)
+  e2e_screenshot "installer-$1-welcome"
+  press "&Next >"
+  wizard_page "$installer_title" "Choose which features"
+  e2e_screenshot "installer-$1-components"
+  press "&Install"
+  wizard_page "$installer_title" "Click Finish"
+  FINISH=$(page_text "Click Finish" | head -n 1)
+  e2e_screenshot "installer-$1-finish"
+  press "Open the Zorbel setup window now"
+  press "&Finish"
+  wait "$pid" || e2e_fail "the upgrade through its pages ($1) failed"
+}
 
 # --- An upgrade through its pages over changed jokes: the Welcome page says that it upgrades
 # and keeps the settings, the Finish page names the kept file and how to use it again.
 printf 'clean,0,0\r\nA third.\r\n</joke>\r\n' >>"$folder/jokes.txt"
 cp "$folder/jokes.txt" "$E2E_SCRATCH/mine-3.txt"
 chosen=$(saver_chosen)
-wine "$installer" &
-installer_pid=$!
-wizard_page "$installer_title" "is installed already"
+upgrade_through_pages upgrade-kept-jokes
 e2e_expect_eq "the Welcome page of an upgrade" \
   "Zorbel Joke Screensaver $version is installed already. Installing $version upgrades it: your settings are kept, and so are your own jokes." \
-  "$(page_text "is installed already" | head -n 1)"
-e2e_screenshot installer-upgrade-welcome
-press "&Next >"
-wizard_page "$installer_title" "Choose which features"
-press "&Install"
-wizard_page "$installer_title" "Click Finish"
+  "$WELCOME"
 e2e_expect_eq "the Finish page of an upgrade that kept changed jokes" \
   "Your changed jokes.txt is kept as my-jokes-3.txt in the program's folder, and this version's jokes.txt is in its place. To show your jokes again, copy them from my-jokes-3.txt into jokes.txt, or rename my-jokes-3.txt to jokes.txt." \
-  "$(page_text "Click Finish" | head -n 1)"
-e2e_screenshot installer-upgrade-finish-kept-jokes
-press "Open the Zorbel setup window now"
-press "&Finish"
-wait "$installer_pid" || e2e_fail "the upgrade through its pages failed"
+  "$FINISH"
 expect_file "the third kept jokes" "$E2E_SCRATCH/mine-3.txt" "$folder/my-jokes-3.txt"
 expect_file "upgrade through the pages: jokes.txt" "$stage/jokes.txt" "$folder/jokes.txt"
 e2e_expect_eq "upgrade through the pages: the saver chosen" "$chosen" "$(saver_chosen)"
@@ -232,17 +239,7 @@ expect_file "a silent upgrade over another saver: jokes.txt" "$stage/jokes.txt" 
 e2e_expect_eq "a silent upgrade over another saver: files" \
   "$(sort <<<"$shipped"$'\nUninstall.exe\nQorv.ini\nmy-jokes.txt\nmy-jokes-2.txt\nmy-jokes-3.txt')" \
   "$(files_in "$folder" | sort)"
-wine "$installer" &
-installer_pid=$!
-wizard_page "$installer_title" "is installed already"
-press "&Next >"
-wizard_page "$installer_title" "Choose which features"
-e2e_screenshot installer-upgrade-other-saver-components
-press "&Install"
-wizard_page "$installer_title" "Click Finish"
-press "Open the Zorbel setup window now"
-press "&Finish"
-wait "$installer_pid" || e2e_fail "the upgrade through its pages over another saver failed"
+upgrade_through_pages upgrade-other-saver
 e2e_expect_eq "an upgrade through its pages over another saver" "$other_saver" "$(saver_chosen)"
 wine reg delete "$desktop_key" /v SCRNSAVE.EXE /f >/dev/null 2>&1
 wine "$installer" /S || e2e_fail "the silent upgrade with no saver chosen failed"

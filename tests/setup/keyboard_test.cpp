@@ -7,18 +7,7 @@ namespace {
 
 constexpr int kTab = 9, kEnter = 13, kUp = 38, kDown = 40, kShift = 1;
 
-class KeyboardTest : public SetupTest {
- protected:
-  // Where the focus goes over `count` presses of Tab (or Shift+Tab).
-  std::vector<std::string> TabCycle(int count, int shift = 0) {
-    std::vector<std::string> visited;
-    for (int i = 0; i < count; ++i) {
-      app.windows.KeyDown(kTab, shift);
-      visited.push_back(app.windows.FocusedControl());
-    }
-    return visited;
-  }
-};
+using KeyboardTest = SetupTest;
 
 // The Tab cycles themselves are the focus rules' to test, and the Wine suite's with the
 // real designs; here, what the options dialog's group does with the arrows.
@@ -41,11 +30,9 @@ TEST_F(KeyboardTest, TheOptionsDialogsArrowsSelectInTheGroupAndLeaveTheCheckBoxA
   EXPECT_EQ(app.windows.FocusedControl(), "Check1") << "arrows do not leave the check box";
 }
 
-TEST_F(KeyboardTest, TheInformationWindowKeepsTheFocusOnItsButton) {
+TEST_F(KeyboardTest, ClicksOnTheInformationWindowsTextLeaveTheFocusOnItsButton) {
   app.windows.Click("Command6");
   EXPECT_EQ(app.windows.FocusedControl(), "Command1");
-  EXPECT_EQ(TabCycle(2), (std::vector<std::string>{"Command1", "Command1"}));
-  EXPECT_EQ(TabCycle(1, kShift), (std::vector<std::string>{"Command1"}));
   app.windows.Click("Label2");
   app.windows.Click("Label1");
   app.windows.KeyDown(kEnter);

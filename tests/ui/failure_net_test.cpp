@@ -8,6 +8,7 @@
 #include <system_error>
 
 #include "tests/support/headless_program.h"
+#include "ui/design_builders.h"
 #include "ui/failure_net.h"
 #include "ui/form.h"
 #include "ui/handler_guard.h"
@@ -43,13 +44,9 @@ class ThrowingForm : public Form {
     went_on = true;
   }
   static FormDesign Design() {
-    FormDesign design;
-    design.name = "Thrower";
-    ControlDesign button;
-    button.name = "Button";
-    button.kind = ControlKind::kCommandButton;
-    design.controls.push_back(button);
-    return design;
+    FormDesign form = design::Window("Thrower", "", 0, 0, BorderStyle::kSizable);
+    form.controls = {design::Control("Button", ControlKind::kCommandButton, "", {})};
+    return form;
   }
   std::function<void()> thrower;
   bool went_on = false;

@@ -4,33 +4,19 @@
 
 #include "tests/support/failure_matchers.h"
 #include "tests/support/headless_program.h"
+#include "ui/design_builders.h"
 #include "ui/form.h"
 #include "ui/form_slot.h"
 
 namespace {
 
 FormDesign TestDesign() {
-  FormDesign design;
-  design.name = "Test";
-  design.client_width = 6000;
-  design.client_height = 4000;
-  ControlDesign tick;
-  tick.name = "Tick";
-  tick.kind = ControlKind::kTimer;
-  tick.interval_ms = 1000;
-  design.controls.push_back(tick);
-  ControlDesign fitted;
-  fitted.name = "Fitted";
+  FormDesign form = design::Window("Test", "", 6000, 4000, BorderStyle::kSizable);
+  ControlDesign fitted = design::Label("Fitted", "", {100, 200, 0, 0}, "abc", design::Font("Arial", 10));
   fitted.auto_size = true;
-  fitted.bounds = {100, 200, 0, 0};
-  fitted.font = {"Arial", 10, false, false};
-  fitted.caption = "abc";
-  design.controls.push_back(fitted);
-  ControlDesign fixed;
-  fixed.name = "Fixed";
-  fixed.bounds = {0, 0, 500, 300};
-  design.controls.push_back(fixed);
-  return design;
+  form.controls = {design::Timer("Tick", 1000, true), fitted,
+                   design::Control("Fixed", ControlKind::kLabel, "", {0, 0, 500, 300})};
+  return form;
 }
 
 class TestForm : public Form {

@@ -128,9 +128,6 @@ done
 import -window root "$ARTIFACTS/x11-joke.png"
 # (The edges of blue letters may have the panel's colour too, but never the panel's area.)
 [ "$(colour_count "$window" "$INTRO_PANEL")" -lt 20000 ] || fail "the intro is still there"
-"$PROBE" still-motion "$window"
-sleep 0.5
-running || fail "a motion event under a still pointer ended it"
 xdotool key x
 ended_with 0 2 || fail "a key did not end it"
 
@@ -167,17 +164,12 @@ running || fail "a motion event under a still pointer ended it"
 xdotool mousemove_relative 5 5
 ended_with 0 2 || fail "a real move did not end it"
 
-echo "Closing the window ends it, armed or not; SIGTERM and SIGINT end it with 0"
+echo "Closing the window ends it, armed or not; SIGINT ends it with 0, as SIGTERM does the other runs"
 start -window -jokes "$JOKES"
 window=$(own_window)
 at 1
 "$PROBE" close "$window"
 ended_with 0 2 || fail "closing the window did not end it"
-start -window -jokes "$JOKES"
-own_window >/dev/null
-at 1
-kill -TERM "$PID"
-ended_with 0 1 || fail "SIGTERM"
 start -window -jokes "$JOKES"
 own_window >/dev/null
 kill -INT "$PID"
