@@ -137,16 +137,6 @@ TEST(IntervalAfterJoke, StaysWithinTheTimersRange) {
   EXPECT_EQ(IntervalAfterJoke(7000, std::string("3 s"), 7000), 7000);
 }
 
-TEST_F(DisplayCycleTest, AJokeWhoseExtraTimeCancelsTheDelayComesNoFasterThanTheDelay) {
-  ResetEntryLists(state);
-  Settings("clean", "medicalno");
-  state.clean.Add("quick", -7.0);
-  platform.windows.Advance(120000);
-  int ticks = 0;
-  for (const std::string& line : platform.windows.journal) ticks += line.find("Form1.Label1 hidden") != std::string::npos;
-  EXPECT_EQ(ticks, (120000 - 3500) / 7000) << "the cycle starts when the intro ends at 3.5 s";
-}
-
 TEST_F(DisplayCycleTest, StylingDrawsFromThePaletteFacesSizesAndWeights) {
   std::set<std::string> faces;
   std::set<double> sizes;
