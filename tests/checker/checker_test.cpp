@@ -174,16 +174,11 @@ TEST(CheckJokeBytes, HostileFilesGetOneClearFinding) {
                              {"f: warning: no entries: the saver would show only promotional messages",
                               "f:2: warning: the kind \"Clean\""});
   for (const bool little_endian : {true, false}) {
-    const CheckResult refused = CheckJokeBytes(Utf16(good, little_endian));
-    ASSERT_EQ(refused.findings.size(), 1u) << FormatReport("f", refused);
-    EXPECT_EQ(refused.status(), 2);
-    EXPECT_EQ(FormatReport("f", refused),
-              std::string("f:1: error: the file is UTF-16 ") + (little_endian ? "little" : "big") +
-                  "-endian text (it starts with the byte-order mark " + (little_endian ? "0xFF 0xFE" : "0xFE 0xFF") +
-                  "): the saver reads single-byte text, where every other byte of this file is 0 and nothing reads "
-                  "as meant; save it as ANSI text (the saver stops with code 62: Input past end of file)\n"
-                  "f: 0 clean, 0 rude, 0 medical; version (unread), compatible (unread); 1 error, 0 warnings; the "
-                  "saver would refuse this file\n");
+    EXPECT_EQ(CheckJokeBytes(Utf16(good, little_endian)).status(), 2);
+    ExpectFindingsStartingWith(Utf16(good, little_endian),
+                               {std::string("f:1: error: the file is UTF-16 ") + (little_endian ? "little" : "big") +
+                                "-endian text (it starts with the byte-order mark " +
+                                (little_endian ? "0xFF 0xFE" : "0xFE 0xFF") + ")"});
   }
   // A header alone, without a line end, is the one UTF-16 file the saver starts with.
   const std::string header_only = Utf16("\"db\",3,4", true);

@@ -57,9 +57,6 @@ TEST_F(OptionsDialogTest, OpensWithItsDesignValuesEveryTime) {
 TEST_F(OptionsDialogTest, ABadDelayShowsItsMessageAndKeepsTheDialogAsItWas) {
   for (const char* rejected : {"1.99", "30.01", "0", "-5", "zorbel", ""}) {
     EXPECT_EQ(PressOk(rejected), "Zorbel Joke Screensaver Error!") << rejected;
-    EXPECT_EQ(app.services.message_boxes.back().text,
-              "You entered an invalid delay. You must enter a time between 2 seconds and 30 "
-              "seconds");
     EXPECT_EQ(app.services.message_boxes.back().style, message_box_style::kExclamation);
     EXPECT_TRUE(DialogOpen());
     EXPECT_EQ(Shown("Form2", "Text1").text, rejected);
