@@ -53,6 +53,9 @@ TEST_F(SetupTest, EachButtonShowsItsMessageThenOpensItsPage) {
       EXPECT_EQ(app.program.state.WebAddress, app.services.shell_requests.back().file);
     }
   }
+  EXPECT_EQ(app.services.shell_requests.back(),
+            (ShellRequest{0, "Open", Address("/zorbel/bounce.cgi?where=home"), "", folder.path(), 1}))
+      << "opened by the shell's Open, in the program's folder, shown normally";
   EXPECT_TRUE(app.windows.IsShown("Form3"));
   EXPECT_NE(setup_text::UpgradeNotice().text.find("connect to " + setup_text::BrandedDomain() + " to check"),
             std::string::npos);
