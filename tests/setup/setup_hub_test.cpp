@@ -78,6 +78,7 @@ TEST(UpgradeRequest, NumbersPlainAndTextsEncodedSoNothingAddsAKey) {
 }
 
 TEST_F(SetupTest, OneInformationWindowServesBothTopicsAndStartsAfreshAfterOk) {
+  EXPECT_EQ(Noted("Form4 created"), 0) << "made on first use";
   app.windows.Click("Command6");
   EXPECT_EQ(app.windows.ActiveFormName(), "Form4");
   EXPECT_EQ(app.windows.FindForm("Form4")->caption, "About the SS");
