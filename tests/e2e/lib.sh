@@ -1,5 +1,6 @@
 # Shared by the end-to-end tests: a Wine prefix of their own, a virtual display when there
-# is none, the program started in a folder of the test's making, and the window probe.
+# is none, the program started in a folder of the test's making, the window probe, and the
+# steps several tests take: opening the hub and the options dialog, the jokes page, clicks.
 #
 # A test script sources this file, calls e2e_init with the paths of Zorbel.scr and
 # winprobe.exe, and ends with e2e_pass; e2e_fail stops it with a message.
