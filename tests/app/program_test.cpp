@@ -60,7 +60,6 @@ TEST_F(ProgramTest, ASecondCopyEndsAtOnceInEveryModeWhileTheFirstRuns) {
     auto second = Start(arguments);
     EXPECT_TRUE(second->services.ended) << arguments;
     EXPECT_TRUE(second->services.message_boxes.empty()) << arguments;
-    EXPECT_EQ(second->program.state.AppVersion, "4beta1");
     EXPECT_TRUE(IsEmpty(second->program.state.JokesVersion)) << arguments;
   }
   first.reset();
@@ -72,7 +71,6 @@ TEST_F(ProgramTest, ConfigurationModeReadsTheHeaderAndNotTheSettings) {
   folder.Write("Qorv.ini", "rude\r\nmedicalyes\r\n 12 \r\n");
   const auto run = Start("/c");
   EXPECT_FALSE(run->services.ended);
-  EXPECT_EQ(run->program.state.AppVersion, "4beta1");
   EXPECT_EQ(run->program.state.JokesVersion, FieldValue(3.5));
   EXPECT_EQ(run->program.state.JokesCompatible, FieldValue(4.0));
   EXPECT_TRUE(IsEmpty(run->program.state.JokeStyle));

@@ -45,22 +45,16 @@ MessageBoxRecord OnlyBoxOf(const std::string& arguments, const std::string& fold
   return services.message_boxes.size() == 1 ? services.message_boxes[0] : MessageBoxRecord{};
 }
 
-TEST(StartupNet, OutOfMemoryWhileReadingTheDatabaseGivesTheGenericReportWithCode7) {
+TEST(StartupNet, MemoryRunningOutOrAWindowRefusedGivesTheGenericReportWithItsCode) {
   TempFolder folder;
-  const std::string expected = StartupReportText(Failure{7, "Out of memory", "Zorbel"});
+  folder.Write("jokes.txt", "\"db\",2,4\r\nclean,0,0\r\nA zorbel walks in.\r\n</joke>\r\n");
+  const std::string out_of_memory = StartupReportText(Failure{7, "Out of memory", "Zorbel"});
+  const std::string refused = StartupReportText(Failure{361, "Can't load or unload this object", "Zorbel"});
   for (const char* mode : {"/s", "/c"}) {
     const MessageBoxRecord box = OnlyBoxOf<MemorylessServices, HeadlessWindowSystem>(mode, folder.path());
     EXPECT_EQ(box.title, kStartupReportTitle) << mode;
-    EXPECT_EQ(box.text, expected) << mode;
-  }
-}
-
-TEST(StartupNet, AWindowTheSystemRefusesGivesTheGenericReportWithItsCode) {
-  TempFolder folder;
-  folder.Write("jokes.txt", "\"db\",2,4\r\nclean,0,0\r\nA zorbel walks in.\r\n</joke>\r\n");
-  const std::string expected = StartupReportText(Failure{361, "Can't load or unload this object", "Zorbel"});
-  for (const char* mode : {"/s", "/c"}) {
-    EXPECT_EQ((OnlyBoxOf<HeadlessServices, RefusingWindows>(mode, folder.path()).text), expected) << mode;
+    EXPECT_EQ(box.text, out_of_memory) << mode;
+    EXPECT_EQ((OnlyBoxOf<HeadlessServices, RefusingWindows>(mode, folder.path()).text), refused) << mode;
   }
 }
 

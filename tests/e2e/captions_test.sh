@@ -27,9 +27,7 @@ captions=(
   "$options|$host/zorbel/|Arial|9.75|regular"
 )
 
-e2e_open_hub "$hub"
-e2e_probe click "$hub" "&Configure saver"
-e2e_probe wait "$options" 5 >/dev/null || e2e_fail "no options dialog"
+e2e_open_options
 
 failed=0
 for entry in "${captions[@]}"; do

@@ -16,7 +16,7 @@ truncate -s 1500M "$folder/jokes.txt"
 E2E_PID=$!
 
 e2e_probe wait "$report_title" 60 >/dev/null || e2e_fail "no report: $(e2e_probe list)"
-report=$(e2e_probe texts "$report_title" | awk -F'\t' '$2 == "Static" {print $4}')
+report=$(e2e_texts "$report_title" Static)
 grep -qF 'Error code: 7\r\nError description: Out of memory\r\nError source: Zorbel' <<<"$report" ||
   e2e_fail "not the out-of-memory report: $report"
 echo "ok: out of memory while loading gives the report with code 7"

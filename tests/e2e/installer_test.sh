@@ -18,9 +18,7 @@ stage=$(realpath "$5")
 version=$(basename "$installer" | sed -n 's/^Zorbel-\(.*\)-setup\.exe$/\1/p')
 uninstall_key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Zorbel'
 desktop_key='HKCU\Control Panel\Desktop'
-notice="Welcome to beta"
-hub="Welcome to Zorbel Joke Screensaver - Version 4!"
-options="Screen saver"
+notice="Welcome to beta" hub=$E2E_HUB options=$E2E_OPTIONS
 
 seconds_since() { awk -v a="$1" -v b="$(date +%s.%N)" 'BEGIN {printf "%.1f", b - a}'; }
 # The Unix path of a path on drive C: of the prefix.
@@ -165,11 +163,6 @@ printf 'clean,0,0\r\nA zorbel upgraded his jokes.\r\n</joke>\r\n' >>"$folder/jok
 cp "$folder/jokes.txt" "$E2E_SCRATCH/mine-1.txt"
 upgrade "upgrade over changed jokes" $'\nmy-jokes.txt'
 expect_file "the changed jokes kept" "$E2E_SCRATCH/mine-1.txt" "$folder/my-jokes.txt"
-printf 'rude,0,0\r\nAnother.\r\n</joke>\r\n' >>"$folder/jokes.txt"
-cp "$folder/jokes.txt" "$E2E_SCRATCH/mine-2.txt"
-upgrade "a second upgrade over changed jokes" $'\nmy-jokes.txt\nmy-jokes-2.txt'
-expect_file "the first kept jokes" "$E2E_SCRATCH/mine-1.txt" "$folder/my-jokes.txt"
-expect_file "the second kept jokes" "$E2E_SCRATCH/mine-2.txt" "$folder/my-jokes-2.txt"
 
 installer_title="Zorbel Joke Screensaver $version Setup"
 uninstaller_title="Zorbel Joke Screensaver $version Uninstall"
@@ -195,31 +188,41 @@ page_text() { printf '%b' "$(grep -F -- "$1" <<<"$PAGE")" | tr -d '\r'; }
 # A listing of the folder's files with their sizes and times, to see that nothing changed.
 snapshot() { find "$1" -printf '%P %s %T@\n' | sort; }
 saver_chosen() { reg_value "$desktop_key" SCRNSAVE.EXE || echo "(none)"; }
+# upgrade_through_pages NAME: the installer run over the installed copy through its pages,
+# leaving the setup window unopened, each page in a screenshot named after NAME; sets
+# WELCOME and FINISH to the first lines of those pages' texts.
+upgrade_through_pages() {
+  wine "$installer" &
+  local pid=$!
+  wizard_page "$installer_title" "is installed already"
+  WELCOME=$(page_text "is installed already" | head -n 1)
+  e2e_screenshot "installer-$1-welcome"
+  press "&Next >"
+  wizard_page "$installer_title" "Choose which features"
+  e2e_screenshot "installer-$1-components"
+  press "&Install"
+  wizard_page "$installer_title" "Click Finish"
+  FINISH=$(page_text "Click Finish" | head -n 1)
+  e2e_screenshot "installer-$1-finish"
+  press "Open the Zorbel setup window now"
+  press "&Finish"
+  wait "$pid" || e2e_fail "the upgrade through its pages ($1) failed"
+}
 
 # --- An upgrade through its pages over changed jokes: the Welcome page says that it upgrades
 # and keeps the settings, the Finish page names the kept file and how to use it again.
 printf 'clean,0,0\r\nA third.\r\n</joke>\r\n' >>"$folder/jokes.txt"
-cp "$folder/jokes.txt" "$E2E_SCRATCH/mine-3.txt"
+cp "$folder/jokes.txt" "$E2E_SCRATCH/mine-2.txt"
 chosen=$(saver_chosen)
-wine "$installer" &
-installer_pid=$!
-wizard_page "$installer_title" "is installed already"
+upgrade_through_pages upgrade-kept-jokes
 e2e_expect_eq "the Welcome page of an upgrade" \
   "Zorbel Joke Screensaver $version is installed already. Installing $version upgrades it: your settings are kept, and so are your own jokes." \
-  "$(page_text "is installed already" | head -n 1)"
-e2e_screenshot installer-upgrade-welcome
-press "&Next >"
-wizard_page "$installer_title" "Choose which features"
-press "&Install"
-wizard_page "$installer_title" "Click Finish"
+  "$WELCOME"
 e2e_expect_eq "the Finish page of an upgrade that kept changed jokes" \
-  "Your changed jokes.txt is kept as my-jokes-3.txt in the program's folder, and this version's jokes.txt is in its place. To show your jokes again, copy them from my-jokes-3.txt into jokes.txt, or rename my-jokes-3.txt to jokes.txt." \
-  "$(page_text "Click Finish" | head -n 1)"
-e2e_screenshot installer-upgrade-finish-kept-jokes
-press "Open the Zorbel setup window now"
-press "&Finish"
-wait "$installer_pid" || e2e_fail "the upgrade through its pages failed"
-expect_file "the third kept jokes" "$E2E_SCRATCH/mine-3.txt" "$folder/my-jokes-3.txt"
+  "Your changed jokes.txt is kept as my-jokes-2.txt in the program's folder, and this version's jokes.txt is in its place. To show your jokes again, copy them from my-jokes-2.txt into jokes.txt, or rename my-jokes-2.txt to jokes.txt." \
+  "$FINISH"
+expect_file "the first kept jokes" "$E2E_SCRATCH/mine-1.txt" "$folder/my-jokes.txt"
+expect_file "the second kept jokes, named past the first" "$E2E_SCRATCH/mine-2.txt" "$folder/my-jokes-2.txt"
 expect_file "upgrade through the pages: jokes.txt" "$stage/jokes.txt" "$folder/jokes.txt"
 e2e_expect_eq "upgrade through the pages: the saver chosen" "$chosen" "$(saver_chosen)"
 
@@ -230,19 +233,9 @@ wine "$installer" /S || e2e_fail "the silent upgrade over another saver failed"
 e2e_expect_eq "a silent upgrade over another saver" "$other_saver" "$(saver_chosen)"
 expect_file "a silent upgrade over another saver: jokes.txt" "$stage/jokes.txt" "$folder/jokes.txt"
 e2e_expect_eq "a silent upgrade over another saver: files" \
-  "$(sort <<<"$shipped"$'\nUninstall.exe\nQorv.ini\nmy-jokes.txt\nmy-jokes-2.txt\nmy-jokes-3.txt')" \
+  "$(sort <<<"$shipped"$'\nUninstall.exe\nQorv.ini\nmy-jokes.txt\nmy-jokes-2.txt')" \
   "$(files_in "$folder" | sort)"
-wine "$installer" &
-installer_pid=$!
-wizard_page "$installer_title" "is installed already"
-press "&Next >"
-wizard_page "$installer_title" "Choose which features"
-e2e_screenshot installer-upgrade-other-saver-components
-press "&Install"
-wizard_page "$installer_title" "Click Finish"
-press "Open the Zorbel setup window now"
-press "&Finish"
-wait "$installer_pid" || e2e_fail "the upgrade through its pages over another saver failed"
+upgrade_through_pages upgrade-other-saver
 e2e_expect_eq "an upgrade through its pages over another saver" "$other_saver" "$(saver_chosen)"
 wine reg delete "$desktop_key" /v SCRNSAVE.EXE /f >/dev/null 2>&1
 wine "$installer" /S || e2e_fail "the silent upgrade with no saver chosen failed"
@@ -250,7 +243,7 @@ e2e_expect_eq "an upgrade after one that did not choose Zorbel" "(none)" "$(save
 
 # --- A running copy: the installer and the uninstaller wait for it and change nothing.
 printf 'clean,0,0\r\nWhile it ran.\r\n</joke>\r\n' >>"$folder/jokes.txt"
-cp "$folder/jokes.txt" "$E2E_SCRATCH/mine-4.txt"
+cp "$folder/jokes.txt" "$E2E_SCRATCH/mine-3.txt"
 files_before=$(snapshot "$folder")
 registry_before=$(wine reg query "$uninstall_key" | tr -d '\r')
 unchanged() {
@@ -302,16 +295,16 @@ e2e_expect_eq "the last page names the folder" \
   "Zorbel Joke Screensaver is removed. These files of yours were kept, in the folder \"$folder_win\":" \
   "$(head -n 1 <<<"$kept_page")"
 e2e_expect_eq "the last page lists the kept files" \
-  "$(printf '    %s\n' Qorv.ini jokes.txt my-jokes-2.txt my-jokes-3.txt my-jokes.txt)" \
+  "$(printf '    %s\n' Qorv.ini jokes.txt my-jokes-2.txt my-jokes.txt)" \
   "$(grep '^    ' <<<"$kept_page" | LC_ALL=C sort)"
 grep -qxF "A later install uses them again. To delete them, delete the folder." <<<"$kept_page" ||
   e2e_fail "the last page does not say how to delete them: $kept_page"
 press "&Finish"
 for tries in $(seq 100); do [ -e "$folder/Uninstall.exe" ] || break; sleep 0.1; done
-e2e_expect_eq "what an uninstall keeps" "$(printf '%s\n' Qorv.ini jokes.txt my-jokes-2.txt my-jokes-3.txt my-jokes.txt)" \
+e2e_expect_eq "what an uninstall keeps" "$(printf '%s\n' Qorv.ini jokes.txt my-jokes-2.txt my-jokes.txt)" \
   "$(files_in "$folder")"
 expect_file "kept: Qorv.ini" "$E2E_SCRATCH/Qorv.ini" "$folder/Qorv.ini"
-expect_file "kept: the changed jokes.txt" "$E2E_SCRATCH/mine-4.txt" "$folder/jokes.txt"
+expect_file "kept: the changed jokes.txt" "$E2E_SCRATCH/mine-3.txt" "$folder/jokes.txt"
 expect_file "kept: my-jokes.txt" "$E2E_SCRATCH/mine-1.txt" "$folder/my-jokes.txt"
 [ -e "$shortcut" ] && e2e_fail "the shortcut is still there"
 reg_value "$uninstall_key" DisplayName >/dev/null && e2e_fail "the Apps & features entry is still there"
@@ -377,10 +370,10 @@ short=$(wine winepath -s "$folder_win\\Zorbel.scr" | tr -d '\r')
 [ "$short" = "$folder_win\\Zorbel.scr" ] && e2e_fail "Wine gives no short path for $folder_win"
 e2e_expect_eq "SCRNSAVE.EXE in short form" "$short" "$(reg_value "$desktop_key" SCRNSAVE.EXE)"
 e2e_expect_eq "InstallLocation" "$folder_win" "$(reg_value "$uninstall_key" InstallLocation)"
-wine reg add "$desktop_key" /v SCRNSAVE.EXE /t REG_SZ /d 'C:\windows\system32\other.scr' /f >/dev/null 2>&1
+wine reg add "$desktop_key" /v SCRNSAVE.EXE /t REG_SZ /d "$other_saver" /f >/dev/null 2>&1
 echo "my notes" >"$folder/notes.txt"
 uninstall "$folder"
 e2e_expect_eq "the user's file is all that stays" "notes.txt" "$(files_in "$folder")"
-e2e_expect_eq "another saver's SCRNSAVE.EXE" 'C:\windows\system32\other.scr' \
+e2e_expect_eq "another saver's SCRNSAVE.EXE" "$other_saver" \
   "$(reg_value "$desktop_key" SCRNSAVE.EXE)"
 e2e_pass

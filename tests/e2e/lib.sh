@@ -1,5 +1,6 @@
 # Shared by the end-to-end tests: a Wine prefix of their own, a virtual display when there
-# is none, the program started in a folder of the test's making, and the window probe.
+# is none, the program started in a folder of the test's making, the window probe, and the
+# steps several tests take: opening the hub and the options dialog, the jokes page, clicks.
 #
 # A test script sources this file, calls e2e_init with the paths of Zorbel.scr and
 # winprobe.exe, and ends with e2e_pass; e2e_fail stops it with a message.
@@ -72,16 +73,25 @@ E2E_DOMAIN=${ZORBEL_WEB_DOMAIN:-tw.example}
 E2E_HUB="Welcome to Zorbel Joke Screensaver - Version 4!"
 E2E_OPTIONS="Screen saver"
 
-# e2e_open_hub TITLE: starts configuration mode in a fresh folder beside the shipped
-# jokes.txt, closes the beta notice and waits for the hub titled TITLE.
+# e2e_open_hub [FOLDER]: starts configuration mode in FOLDER, or in a fresh folder beside the
+# shipped jokes.txt, closes the beta notice and waits for the hub.
 e2e_open_hub() {
-  local folder
-  folder=$(e2e_workdir)
-  cp "$(dirname "$E2E_PROGRAM")/jokes.txt" "$folder/"
+  local folder=${1:-}
+  if [ -z "$folder" ]; then
+    folder=$(e2e_workdir)
+    cp "$(dirname "$E2E_PROGRAM")/jokes.txt" "$folder/"
+  fi
   e2e_start "$folder" /c
-  e2e_probe wait "Welcome to beta" 20 >/dev/null || e2e_fail "no beta notice"
+  e2e_probe wait "Welcome to beta" 20 >/dev/null || e2e_fail "no beta notice: $(e2e_probe list)"
   e2e_probe click "Welcome to beta" OK
-  e2e_probe wait "$1" 5 >/dev/null || e2e_fail "no hub"
+  e2e_probe wait "$E2E_HUB" 5 >/dev/null || e2e_fail "no hub: $(e2e_probe list)"
+}
+
+# e2e_open_options [FOLDER]: e2e_open_hub, then the options dialog through its button.
+e2e_open_options() {
+  e2e_open_hub "$@"
+  e2e_probe click "$E2E_HUB" "&Configure saver"
+  e2e_probe wait "$E2E_OPTIONS" 5 >/dev/null || e2e_fail "no options dialog"
 }
 
 # e2e_stand_in_browser: the shell hands web addresses to xdg-open; this one only notes each
@@ -95,10 +105,46 @@ e2e_stand_in_browser() {
   export PATH="$browser_dir:$PATH"
 }
 
+# e2e_opened: waits up to 10 s for the stand-in browser's first address and prints it.
+e2e_opened() {
+  for _ in $(seq 100); do [ -s "$E2E_OPENED" ] && break; sleep 0.1; done
+  head -n 1 "$E2E_OPENED" 2>/dev/null
+}
+
+# e2e_jokes_page WHAT: the hub's jokes link shows its message, and only once that is closed
+# opens the jokes page.
+e2e_jokes_page() {
+  rm -f "$E2E_OPENED"
+  e2e_probe click "$E2E_HUB" "Zorbel jokes online!"
+  e2e_probe wait "Zorbel Joke SS" 5 >/dev/null || e2e_fail "$1: no jokes-page message"
+  [ -s "$E2E_OPENED" ] && e2e_fail "$1: the page opened before the message was closed"
+  e2e_probe click "Zorbel Joke SS" OK
+  e2e_expect_eq "$1: the jokes page opened" "http://$E2E_HOST/zorbel/bounce.cgi?where=zorbeljokes" "$(e2e_opened)"
+}
+
 # Runs the window probe (see winprobe.c) and prints its answer with Unix line ends.
 e2e_probe() {
   wine "$E2E_WINPROBE" "$@" 2>/dev/null | tr -d '\r'
   return "${PIPESTATUS[0]}"
+}
+
+# e2e_texts WINDOW CLASS: the texts of the window's visible children of that class, one a line.
+e2e_texts() { e2e_probe texts "$1" | awk -F'\t' -v class="$2" '$2 == class {print $4}'; }
+
+# e2e_middle WINDOW TEXT: sets E2E_X and E2E_Y to the middle of the window's visible child
+# whose text is TEXT.
+e2e_middle() {
+  local rect
+  rect=$(e2e_probe texts "$1" | awk -F'\t' -v text="$2" '$4 == text {print $3; exit}')
+  [ -n "$rect" ] || e2e_fail "no \"$2\" in \"$1\""
+  set -- $rect
+  E2E_X=$(( ($1 + $3) / 2 )) E2E_Y=$(( ($2 + $4) / 2 ))
+}
+
+# e2e_click_on WINDOW TEXT: clicks the middle of that child with the mouse.
+e2e_click_on() {
+  e2e_middle "$1" "$2"
+  xdotool mousemove "$E2E_X" "$E2E_Y" click 1
 }
 
 # e2e_screenshot NAME: saves the whole display as NAME.png among the artifacts.

@@ -5,7 +5,6 @@
  *   winprobe wait TITLE SECONDS      waits for a visible window titled TITLE; exit 1 if none
  *   winprobe gone TITLE SECONDS      waits until no visible window is titled TITLE
  *   winprobe texts TITLE             the window's visible children: class, rect and text
- *   winprobe rect TITLE              the window's rectangle: left top right bottom
  *   winprobe click TITLE CAPTION     presses the child button whose text is CAPTION
  *   winprobe watch SECONDS           prints "ready", then every window that appears
  *   winprobe shortcut LNK            what the shell link file LNK starts, read through the
@@ -18,7 +17,7 @@
  *   winprobe windowicon TITLE        "none" when the window has no icon of its own or of its
  *                                    class, else which it has
  *   winprobe focus TITLE             the control with the keyboard focus in the window's
- *                                    thread: class and text ("none" when no window has it)
+ *                                    thread, as "texts" prints it ("none" when none has it)
  *   winprobe extent FACE POINTS WEIGHT WIDTH TEXT
  *                                    the pixels TEXT needs in the font FACE at POINTS and
  *                                    WEIGHT (bold or regular) at 96 dpi, as "width height":
@@ -286,7 +285,7 @@ static int PrintManifest(const char* path) {
 
 static int Usage(void) {
   fputs("usage: winprobe list | wait TITLE SECONDS | gone TITLE SECONDS | texts TITLE |"
-        " rect TITLE | click TITLE CAPTION | watch SECONDS | shortcut LNK | version FILE |"
+        " click TITLE CAPTION | watch SECONDS | shortcut LNK | version FILE |"
         " icons FILE | manifest FILE | windowicon TITLE | focus TITLE |"
         " extent FACE POINTS WEIGHT WIDTH TEXT\n",
         stderr);
@@ -299,15 +298,9 @@ static int PrintFocus(HWND window) {
   info.cbSize = sizeof info;
   if (!GetGUIThreadInfo(GetWindowThreadProcessId(window, NULL), &info) || info.hwndFocus == NULL) {
     puts("none");
-    return 0;
+  } else {
+    PrintWindowLine("", info.hwndFocus);
   }
-  char class_name[256];
-  char text[TEXT_CAPACITY];
-  GetClassNameA(info.hwndFocus, class_name, sizeof class_name);
-  TextOf(info.hwndFocus, text);
-  printf("%s\t", class_name);
-  PrintEscaped(text);
-  putchar('\n');
   return 0;
 }
 
@@ -428,12 +421,6 @@ int main(int argc, char** argv) {
     const int class_small = GetClassLongPtrA(window, GCLP_HICONSM) != 0;
     if (!big && !small && !class_big && !class_small) puts("none");
     else printf("big %d small %d class big %d class small %d\n", big, small, class_big, class_small);
-    return 0;
-  }
-  if (strcmp(command, "rect") == 0 && argc == 3) {
-    RECT rect;
-    GetWindowRect(window, &rect);
-    printf("%ld %ld %ld %ld\n", rect.left, rect.top, rect.right, rect.bottom);
     return 0;
   }
   if (strcmp(command, "click") == 0 && argc == 4) {

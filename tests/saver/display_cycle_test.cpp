@@ -11,7 +11,6 @@
 #include "saver/form1.h"
 #include "saver/promo_messages.h"
 #include "tests/support/headless_program.h"
-#include "startup/web_endpoints.h"
 
 namespace {
 
@@ -70,32 +69,6 @@ TEST_F(DisplayCycleTest, ChancesHoldWithAFrozenClock) {
   ExpectShare(shown["clean joke"], rude_or_clean, 29.0 / 59, "clean with rude alone");
   ExpectShare(shown["rude joke"], rude_or_clean, 30.0 / 59, "rude with rude alone");
   EXPECT_EQ(shown.count("medical term"), 0u);
-}
-
-TEST_F(DisplayCycleTest, EachPromotionalMessageAndEachEntryComesEvenly) {
-  for (int k = 2; k <= 4; ++k) {
-    state.clean.Add("clean joke " + std::to_string(k), 0.0);
-  }
-  Settings("clean", "medicalyes");
-  constexpr int kTicks = 60000;
-  const std::map<std::string, int> counts = [&] {
-    std::map<std::string, int> c;
-    for (int i = 0; i < kTicks; ++i) {
-      form.Timer1_Timer();
-      ++c[form.Label1.text()];
-    }
-    return c;
-  }();
-  int promo_total = 0;
-  for (const std::string& promo : promos) promo_total += counts.count(promo) ? counts.at(promo) : 0;
-  for (const std::string& promo : promos) {
-    ExpectShare(counts.count(promo) ? counts.at(promo) : 0, promo_total, 1.0 / 17, promo);
-  }
-  EXPECT_EQ(counts.count("rude joke") + counts.count("medical term"), 0u)
-      << "clean shows clean jokes only, also with medical terms allowed";
-  for (const char* joke : {"clean joke", "clean joke 2", "clean joke 3", "clean joke 4"}) {
-    ExpectShare(counts.at(joke), kTicks - promo_total, 0.25, joke);
-  }
 }
 
 TEST_F(DisplayCycleTest, SettingsThatSelectNoListShowNothingAndKeepTheInterval) {
@@ -162,16 +135,6 @@ TEST(IntervalAfterJoke, StaysWithinTheTimersRange) {
   EXPECT_EQ(IntervalAfterJoke(7000, -1e300, 7000), 7000);
   EXPECT_EQ(IntervalAfterJoke(7000, std::string("3"), 7000), 10000);
   EXPECT_EQ(IntervalAfterJoke(7000, std::string("3 s"), 7000), 7000);
-}
-
-TEST_F(DisplayCycleTest, AJokeWhoseExtraTimeCancelsTheDelayComesNoFasterThanTheDelay) {
-  ResetEntryLists(state);
-  Settings("clean", "medicalno");
-  state.clean.Add("quick", -7.0);
-  platform.windows.Advance(120000);
-  int ticks = 0;
-  for (const std::string& line : platform.windows.journal) ticks += line.find("Form1.Label1 hidden") != std::string::npos;
-  EXPECT_EQ(ticks, (120000 - 3500) / 7000) << "the cycle starts when the intro ends at 3.5 s";
 }
 
 TEST_F(DisplayCycleTest, StylingDrawsFromThePaletteFacesSizesAndWeights) {
@@ -258,65 +221,57 @@ TEST_F(DisplayCycleTest, EachItemStaysWithinOneMonitorAndEveryMonitorGetsItems) 
   ExpectShare(on_right, 400, 0.5, "items on the second monitor");
 }
 
-// Where the platform has no setup screen, the messages sending the user there never show
-// and the other thirteen come alike.
-TEST(SaverWithoutSetupScreen, ThePickChoosesAmongTheThirteenOtherMessagesAlike) {
-  HeadlessPlatform platform{"/s", "."};
-  platform.services.has_setup_screen = false;
-  SharedState state;
-  ResetEntryLists(state);
-  state.JokeStyle = std::string("clean");
-  state.MedicalSetting = std::string("medicalno");
-  state.clean.Add("clean joke", 0.0);
-  Chance chance{[] { return 0.0; }};
-  Form1 form{platform.ui(), state, chance, 7000};
-  form.Timer1.SetInterval(7000);
-  std::map<std::string, int> shown;
-  int promos = 0;
-  for (int i = 0; i < 80000; ++i) {
-    form.Timer1_Timer();
-    if (form.Label1.text() == "clean joke") continue;
-    ++shown[form.Label1.text()];
-    ++promos;
-  }
+// Each promotional message the platform can act on comes alike, and so does each entry:
+// with a setup screen all seventeen messages, without one the thirteen that do not send the
+// user there.
+TEST(PromoPick, EachMessageThePlatformCanActOnAndEachEntryComeAlike) {
   const std::vector<std::string> all = BuildPromoMessages();
-  std::size_t others = 0;
-  for (std::size_t i = 1; i < all.size(); ++i) {
-    const bool sends_to_setup = all[i].find("setup screen") != std::string::npos ||
-                                all[i].find("set up screen") != std::string::npos;
-    EXPECT_EQ(shown.count(all[i]), sends_to_setup ? 0u : 1u) << all[i];
-    others += !sends_to_setup;
+  ASSERT_EQ(all.size(), 18u) << "seventeen from position one";
+  EXPECT_EQ(&PickPromoMessage(all, 0.0), &all[1]);
+  EXPECT_EQ(&PickPromoMessage(all, 1.0 / 17), &all[2]);
+  EXPECT_EQ(&PickPromoMessage(all, std::nextafter(1.0, 0.0)), &all[17]);
+  const auto sends_to_setup = [](const std::string& message) {
+    return message.find("setup screen") != std::string::npos || message.find("set up screen") != std::string::npos;
+  };
+  for (const bool has_setup_screen : {true, false}) {
+    HeadlessPlatform platform{"/s", "."};
+    platform.services.has_setup_screen = has_setup_screen;
+    SharedState state;
+    ResetEntryLists(state);
+    state.JokeStyle = std::string("clean");
+    state.MedicalSetting = std::string("medicalyes");
+    state.rude.Add("rude joke", 0.0);
+    state.medical.Add("medical term", 0.0);
+    for (int k = 1; k <= 4; ++k) state.clean.Add("clean joke " + std::to_string(k), 0.0);
+    Chance chance{[] { return 0.0; }};
+    Form1 form{platform.ui(), state, chance, 7000};
+    form.Timer1.SetInterval(7000);
+    constexpr int kTicks = 60000;
+    std::map<std::string, int> counts;
+    for (int i = 0; i < kTicks; ++i) {
+      form.Timer1_Timer();
+      ++counts[form.Label1.text()];
+    }
+    int promo_total = 0;
+    int offered = 0;
+    for (std::size_t i = 1; i < all.size(); ++i) {
+      promo_total += counts[all[i]];
+      offered += has_setup_screen || !sends_to_setup(all[i]);
+    }
+    ASSERT_EQ(offered, has_setup_screen ? 17 : 13) << "four messages send the user to the setup screen";
+    for (std::size_t i = 1; i < all.size(); ++i) {
+      if (has_setup_screen || !sends_to_setup(all[i])) {
+        ExpectShare(counts[all[i]], promo_total, 1.0 / offered, all[i]);
+      } else {
+        EXPECT_EQ(counts[all[i]], 0) << all[i];
+      }
+    }
+    EXPECT_EQ(counts["rude joke"] + counts["medical term"], 0)
+        << "clean shows clean jokes only, also with medical terms allowed";
+    for (int k = 1; k <= 4; ++k) {
+      ExpectShare(counts["clean joke " + std::to_string(k)], kTicks - promo_total, 0.25, "clean joke");
+    }
   }
-  ASSERT_EQ(others, 13u) << "four messages send the user to the setup screen";
-  ASSERT_EQ(shown.size(), 13u);
-  for (const auto& [text, count] : shown) ExpectShare(count, promos, 1.0 / 13, text);
-}
-
-TEST(PromoMessages, SeventeenFromPositionOneWithTheirQuotedLines) {
-  const std::vector<std::string> messages = BuildPromoMessages();
-  ASSERT_EQ(messages.size(), 18u);
-  EXPECT_EQ(messages[0], "");
-  EXPECT_EQ(messages[1],
-            "Did you know you can upgrade this screensaver online? - FREE\r\nYou can download "
-            "JOKE and SOFTWARE updates. \r\n\r\nUpgrade automatically by clicking 'Check for "
-            "upgrade' in the setup screen. ");
-  EXPECT_EQ(messages[3],
-            "Be part of the Zorbel SS project!\r\n\r\nSubmit your own zorbel jokes and more at "
-            "our site: \r\n" + std::string(endpoints::kMakerWebHost) + "/zorbel/");
-  EXPECT_EQ(messages[4], "Problems, questions, comments?\r\nE-mail " + endpoints::SupportEmail());
-  EXPECT_EQ(messages[6], endpoints::kMakerWebHost);
-  EXPECT_EQ(messages[9], "More Zorbel Jokes:\r\n" + endpoints::ProductPageAddress());
-  EXPECT_EQ(messages[12].substr(0, 92),
-            "Zorbel Joke Network - add zorbels to your site\r\n\r\n"
-            "http://" + std::string(endpoints::kJokeNetworkHost) + "/" + endpoints::kJokeNetworkPathWord + "/joke/\r\n");
-  EXPECT_EQ(messages[15], endpoints::kMakerDomain);
-  EXPECT_EQ(messages[16], "Zorbel Jokes. " + endpoints::ProductPageAddress() + " ");
-  EXPECT_EQ(messages[17], "Jokes. " + endpoints::MakerAddress("/jokes/"));
-  for (std::size_t i = 1; i < messages.size(); ++i) EXPECT_FALSE(messages[i].empty()) << i;
-
-  EXPECT_EQ(&PickPromoMessage(messages, 0.0), &messages[1]);
-  EXPECT_EQ(&PickPromoMessage(messages, 1.0 / 17), &messages[2]);
-  EXPECT_EQ(&PickPromoMessage(messages, std::nextafter(1.0, 0.0)), &messages[17]);
 }
 
 TEST(Chance, ReseedsAtOneClockReadingStillGiveFreshDraws) {

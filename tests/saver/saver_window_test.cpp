@@ -35,15 +35,9 @@ TEST_F(SaverWindowTest, StartUpShowsTheIntroWithTheCursorHiddenOnce) {
   EXPECT_EQ(app.program.form1.Get().Timer1.interval(), 7000);
   EXPECT_EQ(Shown("Timer1").timer_interval, 0) << "the display timer waits for the intro";
   EXPECT_TRUE(Shown("Picture1").visible);
-  EXPECT_EQ(Shown("Label3").text, "Zorbel Joke Screen Saver");
-  EXPECT_EQ(Shown("Label10").text,
-            "The following message only appears as this is the \"test version\" of the Zorbel "
-            "Joke Screensaver Version 4.0. ");
-  EXPECT_NE(Shown("Label9").text.find("Faultwatch(tm) at " + endpoints::ProductPageAddress() + " . We "
-                                      "thank you for your co-operation. "),
-            std::string::npos);
+  EXPECT_NE(Shown("Label9").text.find(endpoints::ProductPageAddress()), std::string::npos)
+      << "the notice names the web host the program was built for";
   EXPECT_FALSE(Shown("labelxx").visible);
-  EXPECT_EQ(Shown("labelxx").text, "Label8");
 }
 
 TEST_F(SaverWindowTest, InputBeforeArmingIsIgnoredAndAfterItEndsTheProgram) {

@@ -1,5 +1,5 @@
-// Configuration mode started on the headless platform in a folder of the test's own, with
-// a joke database whose header the test chooses.
+// Configuration mode started on the headless platform in a folder of the test's own, beside
+// a joke database of one joke.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -12,11 +12,10 @@
 
 class SetupTest : public ::testing::Test {
  protected:
-  void StartWithHeader(const std::string& header) {
-    folder.Write("jokes.txt", header + "\r\nclean,0,0\r\nA joke.\r\n</joke>\r\n");
+  void SetUp() override {
+    folder.Write("jokes.txt", "\"Zorbel jokes\",3,4\r\nclean,0,0\r\nA joke.\r\n</joke>\r\n");
     app.RunMain();
   }
-  void SetUp() override { StartWithHeader("\"Zorbel jokes\",3,4"); }
 
   // Runs scripted input the way the program runs it, ending included.
   void Run(const std::function<void()>& input) { RunHeadless(input); }

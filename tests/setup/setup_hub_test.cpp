@@ -17,20 +17,12 @@ TEST(SetupStart, TheBetaNoticeComesBeforeTheHubShows) {
   app.RunMain();
 
   ASSERT_EQ(app.services.message_boxes.size(), 1u);
-  EXPECT_EQ(app.services.message_boxes[0],
-            (MessageBoxRecord{"Welcome to beta",
-                              "This is a BETA edition of Version 4 of the Zorbel Joke Screensaver. "
-                              "\r\n\r\nIt is not fully complete, and may have: unimplemented "
-                              "features, bugs and general mistakes. YOU ARE ENCOURGED TO REPORT "
-                              "THESE, through Tarnwick's online Faultwatch service which can be "
-                              "accessed at " + endpoints::ProductPageAddress(),
-                              message_box_style::kInformation}));
+  const MessageBoxRecord& notice = app.services.message_boxes[0];
+  EXPECT_EQ(notice.title, "Welcome to beta");
+  EXPECT_EQ(notice.style, message_box_style::kInformation);
+  EXPECT_TRUE(notice.text.ends_with(" accessed at " + endpoints::ProductPageAddress())) << notice.text;
   EXPECT_FALSE(hub_shown_under_box);
   EXPECT_TRUE(app.windows.IsShown("Form3"));
-  EXPECT_EQ(app.windows.FindForm("Form3")->caption, "Welcome to Zorbel Joke Screensaver - Version 4!");
-  EXPECT_EQ(app.windows.ControlOf("Form3", "Label2").text,
-            "Zorbel jokes (of course), Velmora jokes, and many many more! Also Daily Jokes on the "
-            "web && by e-mail!");
   EXPECT_EQ(app.windows.ActiveFormName(), "Form3");
 }
 
@@ -61,6 +53,9 @@ TEST_F(SetupTest, EachButtonShowsItsMessageThenOpensItsPage) {
       EXPECT_EQ(app.program.state.WebAddress, app.services.shell_requests.back().file);
     }
   }
+  EXPECT_EQ(app.services.shell_requests.back(),
+            (ShellRequest{0, "Open", Address("/zorbel/bounce.cgi?where=home"), "", folder.path(), 1}))
+      << "opened by the shell's Open, in the program's folder, shown normally";
   EXPECT_TRUE(app.windows.IsShown("Form3"));
   EXPECT_NE(setup_text::UpgradeNotice().text.find("connect to " + setup_text::BrandedDomain() + " to check"),
             std::string::npos);
@@ -83,6 +78,7 @@ TEST(UpgradeRequest, NumbersPlainAndTextsEncodedSoNothingAddsAKey) {
 }
 
 TEST_F(SetupTest, OneInformationWindowServesBothTopicsAndStartsAfreshAfterOk) {
+  EXPECT_EQ(Noted("Form4 created"), 0) << "made on first use";
   app.windows.Click("Command6");
   EXPECT_EQ(app.windows.ActiveFormName(), "Form4");
   EXPECT_EQ(app.windows.FindForm("Form4")->caption, "About the SS");
@@ -102,8 +98,6 @@ TEST_F(SetupTest, OneInformationWindowServesBothTopicsAndStartsAfreshAfterOk) {
             (TwipRect{0, 0, app.windows.MeasureText(title_font, "How Free Upgrades work!").width,
                       app.windows.MeasureText(title_font, "x").height}))
       << "the title sizes itself on one line";
-  EXPECT_EQ(Shown("Form4", "Label2").bounds, (TwipRect{240, 720, 3015, 3495}));
-  EXPECT_EQ(Shown("Form4", "Command1").design.tab_index, 1);
   EXPECT_EQ(app.windows.FindForm("Form4")->focused, "Command1");
 
   app.windows.Click("Command1");

@@ -51,9 +51,7 @@ TEST_F(SettingsFileTest, AnyReadingFailureGivesAllThreeDefaults) {
   ExpectDefaults(Read());
   folder.Write("Qorv.ini", "");
   ExpectDefaults(Read());
-}
 
-TEST_F(SettingsFileTest, AFileLargerThanMemoryGivesTheDefaultsToo) {
   struct OutOfMemoryServices : HeadlessServices {
     using HeadlessServices::HeadlessServices;
     std::string ReadFileStart(const std::string&, std::size_t) override { throw std::bad_alloc(); }
@@ -74,14 +72,11 @@ TEST_F(SettingsFileTest, ValuesAreStoredAsReadAndExtraLinesIgnored) {
   EXPECT_EQ(Read().DelaySeconds, FieldValue()) << "an empty third line is an empty delay";
 }
 
-TEST_F(SettingsFileTest, AFailedWriteLeavesTheOldFileAndIsReported) {
+TEST_F(SettingsFileTest, FailedWritesAreReportedAndLeaveTheOldFile) {
   folder.Write("Qorv.ini", "rude\r\nmedicalno\r\n 9 \r\n");
   std::filesystem::create_directory(folder.File("Qorv.ini.new"));
   EXPECT_EQ(FailureCodeOf([&] { WriteSettings(services, "clean", "medicalno", 30); }), 70);
   EXPECT_EQ(folder.Read("Qorv.ini"), "rude\r\nmedicalno\r\n 9 \r\n");
-}
-
-TEST_F(SettingsFileTest, AWriteIntoAMissingFolderIsPathNotFound) {
   HeadlessServices elsewhere{machine, "/c", folder.File("gone")};
   EXPECT_EQ(FailureCodeOf([&] { WriteSettings(elsewhere, "clean", "medicalno", 7); }), 76);
 }

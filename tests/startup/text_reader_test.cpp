@@ -20,12 +20,9 @@ TEST(ReadField, YieldsEmptyNumberOrTextAfterTheirForms) {
   EXPECT_EQ(reader.ReadField(), Text("12abc"));
   EXPECT_EQ(reader.ReadField(), FieldValue());
   EXPECT_TRUE(reader.AtEnd());
-}
-
-TEST(ReadField, QuotedFieldKeepsBlanksAndCommasAndSkipsToTheFieldEnd) {
-  TextReader reader("\" a, b \" ignored,next\r\n");
-  EXPECT_EQ(reader.ReadField(), Text(" a, b "));
-  EXPECT_EQ(reader.ReadField(), Text("next"));
+  TextReader quoted("\" a, b \" ignored,next\r\n");
+  EXPECT_EQ(quoted.ReadField(), Text(" a, b ")) << "quotes keep blanks and commas; the rest of the field is skipped";
+  EXPECT_EQ(quoted.ReadField(), Text("next"));
 }
 
 TEST(ReadField, EveryKindOfLineEndEndsAField) {
