@@ -74,13 +74,13 @@ dbus-run-session -- bash -c '
     edge=$(convert "$shot" -crop "2x+$((width - 2))+0" +repage png:- | deb_lit_pixels png:-)
     [ "$items" -le 3 ] && cp "$shot" "$artifacts/mate-preview-$items.png" &&
       echo "screenshot: $artifacts/mate-preview-$items.png (${width} px wide, $lit pixels lit)"
-    [ "$edge" -eq 0 ] || { cut=$((cut + 1)); cp "$shot" "$artifacts/mate-preview-cut.png"; }
+    [ "$edge" -eq 0 ] || { cut=$((cut + 1)); cp "$shot" "$artifacts/mate-preview-at-edge.png"; }
   done
   [ "$items" -ge 6 ] || deb_fail "only $items of 32 looks at the preview showed an item"
   # An item that fits may end at the pane'"'"'s last pixel now and then; one laid out for a
   # wider pane runs off it nearly every time.
   [ $((cut * 2)) -le "$items" ] ||
-    deb_fail "$cut of $items items ran into the right edge of the preview (see $artifacts/mate-preview-cut.png)"
+    deb_fail "$cut of $items items ran into the right edge of the preview (see $artifacts/mate-preview-at-edge.png)"
   echo "ok: $items looks at the preview showed an item; $cut of them reached its right edge"
 ' "$(dirname "$0")" "$installed" "$artifacts" \
   2> >(grep -v -e '^dbus-daemon\[' -e "bus can't be made" -e '^$' >&2) || exit 1
