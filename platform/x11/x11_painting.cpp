@@ -1,7 +1,6 @@
 // Drawing a form: its background, then each shown control in creation order (later ones lie
 // above), picture boxes filled, labels with their lines laid out as Windows lays them out,
 // all into an off-screen pixmap that is then copied to the window in one piece.
-#include "platform/x11/cp1252.h"
 #include "platform/x11/text_layout.h"
 #include "platform/x11/x11_live_form.h"
 #include "platform/x11/x11_window_system.h"
@@ -81,7 +80,7 @@ void X11WindowSystem::PaintLabel(LiveForm& form, const LiveControl& label, const
   XRectangle clip_copy = clip;
   XftDrawSetClipRectangles(form.draw, 0, 0, &clip_copy, 1);
   const auto measure = [&](std::string_view piece) {
-    return static_cast<int>(std::min<long long>(fonts_.LineWidth(font, Cp1252ToUtf8(piece)), INT_MAX));
+    return static_cast<int>(std::min<long long>(fonts_.LineWidth(font, piece), INT_MAX));
   };
   const int line_height = XftFonts::LineHeight(font);
   const std::string shown = WithoutPrefixMarks(label.text);
@@ -103,7 +102,7 @@ void X11WindowSystem::PaintLabel(LiveForm& form, const LiveControl& label, const
           left += label.alignment == TextAlignment::kCenter ? spare / 2 : spare;
         }
         for (std::size_t at = 0; at < piece.size() && left < clip_right; at += kDrawPiece) {
-          const std::string utf8 = Cp1252ToUtf8(piece.substr(at, kDrawPiece));
+          const std::string_view utf8 = piece.substr(at, kDrawPiece);
           const long long width = fonts_.LineWidth(font, utf8);
           if (left + width > clip.x) {
             XftDrawStringUtf8(form.draw, &color, &font, static_cast<int>(left), static_cast<int>(top + font.ascent),

@@ -14,7 +14,6 @@
 #include <cstdlib>
 #include <stdexcept>
 
-#include "platform/x11/cp1252.h"
 #include "platform/x11/text_layout.h"
 
 namespace {
@@ -31,14 +30,13 @@ double DotsPerInch(Display* display) {
   return dpi >= 24 && dpi <= 960 ? dpi : 96;
 }
 
-// The window's title for the window manager: the caption's bytes in UTF-8, and as Latin-1
-// for managers that read only the old property.
+// The window's title for the window manager: the caption in UTF-8, and as it is for
+// managers that read only the old property (the captions are ASCII).
 void NameWindow(Display* display, Window window, const std::string& caption) {
   XStoreName(display, window, caption.c_str());
-  const std::string utf8 = Cp1252ToUtf8(caption);
   XChangeProperty(display, window, XInternAtom(display, "_NET_WM_NAME", False),
                   XInternAtom(display, "UTF8_STRING", False), 8, PropModeReplace,
-                  reinterpret_cast<const unsigned char*>(utf8.data()), static_cast<int>(utf8.size()));
+                  reinterpret_cast<const unsigned char*>(caption.data()), static_cast<int>(caption.size()));
 }
 }  // namespace
 
@@ -279,7 +277,7 @@ TwipSize X11WindowSystem::MeasureText(const FontSpec& font_spec, const std::stri
   const std::string shown = WithoutPrefixMarks(text);
   const std::vector<std::string_view> lines = SplitLines(shown);
   long long widest = 0;
-  for (const std::string_view line : lines) widest = std::max(widest, fonts_.LineWidth(font, Cp1252ToUtf8(line)));
+  for (const std::string_view line : lines) widest = std::max(widest, fonts_.LineWidth(font, line));
   const long long height = static_cast<long long>(lines.size()) * XftFonts::LineHeight(font);
   return {ToTwips(widest), ToTwips(height)};
 }
