@@ -89,14 +89,12 @@ FormHandle X11WindowSystem::CreateForm(const FormDesign& design, FormEventSink& 
   } else {
     form->window = CreateOwnWindow(design);
     form->visual = DefaultVisual(display_, screen_);
-    form->colormap = DefaultColormap(display_, screen_);
     form->depth = DefaultDepth(display_, screen_);
     XWindowAttributes attributes;
     XGetWindowAttributes(display_, form->window, &attributes);
     form->width = attributes.width;
     form->height = attributes.height;
   }
-  form->colors = std::make_unique<XftColors>(display_, form->visual, form->colormap);
   const FormHandle handle = next_handle_++;
   forms_.emplace(handle, std::move(form));
   return handle;
@@ -106,7 +104,6 @@ void X11WindowSystem::AdoptHostWindow(LiveForm& form) {
   XWindowAttributes attributes;
   if (!XGetWindowAttributes(display_, form.window, &attributes)) throw std::runtime_error("no such window");
   form.visual = attributes.visual;
-  form.colormap = attributes.colormap;
   form.depth = attributes.depth;
   XSelectInput(display_, form.window, attributes.your_event_mask | kHostWindowEvents);
   // The size is read once the window reports its changes: a host that resizes it in between
@@ -158,9 +155,7 @@ void X11WindowSystem::DestroyForm(FormHandle handle) {
   const auto found = forms_.find(handle);
   if (found == forms_.end()) throw std::logic_error("no such form");
   LiveForm& form = *found->second;
-  if (form.draw != nullptr) XftDrawDestroy(form.draw);
-  if (form.buffer != None) XFreePixmap(display_, form.buffer);
-  form.colors.reset();
+  form.canvas.reset();
   if (form.own_window) {
     XDestroyWindow(display_, form.window);
   } else {
