@@ -60,11 +60,6 @@ void Form::Unload() {
   if (unload_listener_) unload_listener_();
 }
 
-void Form::Hide() {
-  visible_ = false;
-  context_.windows.HideForm(handle_);
-}
-
 void Form::HandleEvent(const UiEvent& event) {
   if (!loaded_) return;
   ++handlers_running_;

@@ -56,7 +56,6 @@ class Form : public FormEventSink {
   void Show();
   // Shows the form over `owner`, which takes no input until this form is unloaded.
   void ShowModal(Form& owner);
-  void Hide();
   bool visible() const { return visible_; }
   void SetCaption(const std::string& caption);
   // Closes the window and discards its controls; the object stays, inert, until its owner
