@@ -4,7 +4,6 @@
 #include <stdexcept>
 
 #include "ui/dialog_keys.h"
-#include "ui/handler_guard.h"
 
 namespace {
 
@@ -67,7 +66,7 @@ void Form::HandleEvent(const UiEvent& event) {
     int& running;
     ~Leave() { --running; }
   } leave{handlers_running_};
-  RunGuarded(context_.services, [&] {
+  context_.failure_net.RunGuarded([&] {
     if (event.kind == EventKind::kMouseDown || event.kind == EventKind::kMouseUp ||
         event.kind == EventKind::kMouseLost) {
       if (const std::optional<UiEvent> click = clicks_.Track(event)) HandleEvent(*click);

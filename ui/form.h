@@ -15,6 +15,7 @@
 
 #include "ui/click_tracker.h"
 #include "ui/controls.h"
+#include "ui/failure_net.h"
 #include "ui/focus_order.h"
 #include "ui/services.h"
 #include "ui/window_system.h"
@@ -44,6 +45,7 @@ struct HandlerBinding {
 struct UiContext {
   WindowSystem& windows;
   Services& services;
+  FailureNet& failure_net;
 };
 
 class Form : public FormEventSink {

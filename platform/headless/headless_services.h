@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "ui/failure_net.h"
+#include "ui/failure_in_flight.h"
 #include "ui/services.h"
 
 // Thrown by EndProgram to unwind out of whatever runs; RunHeadless catches it.
