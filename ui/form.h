@@ -17,6 +17,7 @@
 #include "ui/controls.h"
 #include "ui/failure_net.h"
 #include "ui/focus_order.h"
+#include "ui/form_window.h"
 #include "ui/services.h"
 #include "ui/window_system.h"
 
@@ -51,7 +52,6 @@ struct UiContext {
 class Form : public FormEventSink {
  public:
   Form(const FormDesign& design, UiContext context);
-  ~Form() override;
   Form(const Form&) = delete;
   Form& operator=(const Form&) = delete;
 
@@ -66,9 +66,9 @@ class Form : public FormEventSink {
   bool loaded() const { return loaded_; }
   void SetUnloadListener(std::function<void()> listener) { unload_listener_ = std::move(listener); }
   // The client area: the whole screen for a maximised borderless form.
-  TwipSize ClientSize() const { return context_.windows.ClientSize(handle_); }
+  TwipSize ClientSize() const { return context_.windows.ClientSize(window_.handle()); }
   // The client area's parts, one per monitor it spans.
-  std::vector<TwipRect> MonitorAreas() const { return context_.windows.MonitorAreas(handle_); }
+  std::vector<TwipRect> MonitorAreas() const { return context_.windows.MonitorAreas(window_.handle()); }
 
   void HandleEvent(const UiEvent& event) override;
   // True while one of the form's handlers runs: the form must outlive it.
@@ -114,7 +114,7 @@ class Form : public FormEventSink {
 
   const FormDesign design_;
 
-  FormHandle handle_;
+  FormWindow window_;
   std::vector<std::unique_ptr<Control>> controls_;
   std::map<std::pair<int, EventKind>, Handler> handlers_;
   bool visible_ = false;
