@@ -182,12 +182,6 @@ void X11WindowSystem::ShowForm(FormHandle handle) {
 // Nothing of the saver opens a modal window; a form shown over another is shown all the same.
 void X11WindowSystem::ShowModal(FormHandle handle, FormHandle) { ShowForm(handle); }
 
-void X11WindowSystem::HideForm(FormHandle handle) {
-  LiveForm& form = FormAt(handle);
-  form.shown = false;
-  if (form.own_window) XUnmapWindow(display_, form.window);
-}
-
 void X11WindowSystem::SetFormCaption(FormHandle handle, const std::string& caption) {
   LiveForm& form = FormAt(handle);
   if (form.own_window) NameWindow(display_, form.window, caption);

@@ -31,7 +31,6 @@ class X11WindowSystem : public WindowSystem {
   void DestroyForm(FormHandle form) override;
   void ShowForm(FormHandle form) override;
   void ShowModal(FormHandle form, FormHandle owner) override;
-  void HideForm(FormHandle form) override;
   void SetFormCaption(FormHandle form, const std::string& caption) override;
   void SetFocus(FormHandle form, int control) override;
   TwipSize ClientSize(FormHandle form) override;
