@@ -1,8 +1,9 @@
 #!/bin/bash
-# The Linux saver shows a joke as its writer typed it, in any script: one saver run per
-# joke file, each on a virtual display of its own and all at once, and what each screen
-# shows of the joke read back with tesseract in the joke's language. Arabic read back as
-# its words was drawn joined and right to left.
+# The Linux saver shows a joke as its writer typed it, in any script and whichever way the
+# file was saved (French as UTF-8 with and without its mark, as UTF-16 and as ANSI): one
+# saver run per joke file, each on a virtual display of its own and all at once, and what
+# each screen shows of the joke read back with tesseract in the joke's language. Arabic
+# read back as its words was drawn joined and right to left.
 # Usage: joke_scripts_test.sh ZORBEL ARTIFACT_FOLDER
 set -u
 ZORBEL=$(realpath "$1")
@@ -23,6 +24,9 @@ trap 'exit 1' INT TERM HUP
 # name|tesseract language|how the file is saved|the joke|words to read back, two of which will do
 CASES=(
   "french-utf8|fra|utf-8|Le café du coin : garçon, une crème brûlée !|café garçon crème brûlée"
+  "french-utf8-mark|fra|utf-8 with its mark|Où est l'été ? À la fenêtre, naïve !|où été fenêtre naïve"
+  "french-utf16|fra|utf-16|Un œuf, un bœuf : ça coûte cher à Noël.|œuf bœuf coûte noël"
+  "french-ansi|fra|ansi|Déjà vu : le garçon reçoit un reçu.|déjà garçon reçoit reçu"
   "russian|rus|utf-8|Зорбель смеётся последним|зорбель смеется последним"
   "greek|ell|utf-8|Ο Ζόρμπελ γελάει τελευταίος|ζόρμπελ γελάει τελευταίος"
   "japanese|jpn|utf-8|ゾーベルは最後に笑う|ゾーベル 最後 笑う"
@@ -35,6 +39,9 @@ joke_file() {
   utf8=$(printf '"Scripts",1,4\r\nclean,0,0\r\n%s\r\n</joke>\r\n' "$3")
   case $2 in
     utf-8) printf '%s' "$utf8" ;;
+    "utf-8 with its mark") printf '\xEF\xBB\xBF%s' "$utf8" ;;
+    utf-16) printf '\xFF\xFE'; printf '%s' "$utf8" | iconv -f UTF-8 -t UTF-16LE ;;
+    ansi) printf '%s' "$utf8" | iconv -f UTF-8 -t CP1252 ;;
   esac > "$file"
   echo "$file"
 }
