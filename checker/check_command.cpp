@@ -6,7 +6,7 @@
 
 #include "checker/joke_file_check.h"
 #include "startup/joke_database.h"
-#include "ui/failure_net.h"
+#include "ui/failure_in_flight.h"
 
 int RunCheckCommand(const std::vector<std::string>& files, Services& services, std::ostream& out) {
   std::vector<std::string> to_check = files;

@@ -4,7 +4,7 @@
 #include "startup/numbers.h"
 #include "startup/settings_vocabulary.h"
 #include "startup/text_reader.h"
-#include "ui/failure_net.h"
+#include "ui/failure_in_flight.h"
 
 namespace {
 

@@ -11,7 +11,7 @@
 
 #include "platform/posix/code_page_1252.h"
 #include "platform/posix/letter_case.h"
-#include "ui/failure_net.h"
+#include "ui/failure_in_flight.h"
 #include "ui/services.h"
 
 // Thrown by EndProgram to unwind out of whatever runs; RunHeadless catches it.
