@@ -7,15 +7,24 @@
 #include "ui/failure_in_flight.h"
 
 namespace {
+
+// The three lines the options dialog writes take a few dozen bytes; a file whose three fields
+// do not end within this much is no settings file, and no more of it is read.
+constexpr std::size_t kSettingsReadLimit = 4096;
+
 std::string SettingsPath(Services& services) { return services.OwnFilePath(kSettingsFileName); }
+
 }  // namespace
 
 void ReadSettings(SharedState& state, Services& services) {
   try {
-    TextReader reader(services.ReadWholeFile(SettingsPath(services)));
+    const std::string start = services.ReadFileStart(SettingsPath(services), kSettingsReadLimit);
+    TextReader reader(start);
     state.JokeStyle = reader.ReadField();
     state.MedicalSetting = reader.ReadField();
     state.DelaySeconds = reader.ReadField();
+    // The third field may run on past what was read.
+    if (start.size() == kSettingsReadLimit && reader.AtEnd()) Fail(failure_code::kInputPastEndOfFile);
   } catch (...) {
     FailureInFlight();  // lets the end of the program pass; anything else means the defaults
     state.DelaySeconds = static_cast<double>(kDefaultDelaySeconds);

@@ -47,7 +47,7 @@ class HeadlessServices : public Services {
   bool HasSetupScreen() override { return has_setup_screen; }
   int ShowCursor(bool show) override;
   void OpenWithShell(const ShellRequest& request) override;
-  std::string ReadFileStart(const std::string& path, std::size_t max_bytes) override;
+  std::string ReadFileBytes(const std::string& path, std::size_t max_bytes, ReadBound bound) override;
   void ReplaceWholeFile(const std::string& path, std::string_view bytes) override;
   void ShowMessageBox(const std::string& title, const std::string& text, int style) override;
   double TimeOfDaySeconds() override { return time_of_day(); }
