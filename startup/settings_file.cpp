@@ -14,6 +14,16 @@ constexpr std::size_t kSettingsReadLimit = 4096;
 
 std::string SettingsPath(Services& services) { return services.OwnFilePath(kSettingsFileName); }
 
+// A delay of a moment counts as the shortest one the dialog accepts, so that no hand-edited
+// file makes the display flicker; 0 keeps its meaning, no items after the intro.
+FieldValue SafeDelay(FieldValue delay) {
+  const std::optional<double> seconds = NumericValueOf(delay);
+  if (seconds && *seconds > 0 && *seconds < kShortestDelaySeconds) {
+    return static_cast<double>(kShortestDelaySeconds);
+  }
+  return delay;
+}
+
 }  // namespace
 
 void ReadSettings(SharedState& state, Services& services) {
@@ -22,7 +32,7 @@ void ReadSettings(SharedState& state, Services& services) {
     TextReader reader(start);
     state.JokeStyle = reader.ReadField();
     state.MedicalSetting = reader.ReadField();
-    state.DelaySeconds = reader.ReadField();
+    state.DelaySeconds = SafeDelay(reader.ReadField());
     // The third field may run on past what was read.
     if (start.size() == kSettingsReadLimit && reader.AtEnd()) Fail(failure_code::kInputPastEndOfFile);
   } catch (...) {
