@@ -15,10 +15,10 @@
 
 #include "app/program.h"
 #include "platform/posix/data_paths.h"
-#include "platform/x11/saver_options.h"
 #include "platform/x11/x11_services.h"
 #include "platform/x11/x11_window_system.h"
 #include "startup/joke_database.h"
+#include "startup/saver_options.h"
 #include "startup/settings_file.h"
 #include "ui/handler_guard.h"
 
@@ -63,12 +63,7 @@ Window ChosenWindow(Display* display, const SaverOptions& options) {
   if (options.target == DrawingTarget::kGivenWindow) {
     window = options.window_id;
   } else if (options.target == DrawingTarget::kRootWindow) {
-    window = DefaultRootWindow(display);
-    if (const char* host = std::getenv("XSCREENSAVER_WINDOW"); host != nullptr && host[0] != '\0') {
-      const std::optional<unsigned long> id = ParseWindowId(host);
-      if (!id) Stop(std::string("XSCREENSAVER_WINDOW names no window: \"") + host + "\"", 1);
-      window = *id;
-    }
+    window = options.window_id != 0 ? options.window_id : DefaultRootWindow(display);
   }
   if (window == None) return None;
   XWindowAttributes attributes;
@@ -92,7 +87,7 @@ bool FileExists(const std::string& path) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  const ParsedOptions parsed = ParseSaverOptions(std::vector<std::string>(argv + 1, argv + argc));
+  const ParsedOptions parsed = ParseSaverOptions(std::vector<std::string>(argv + 1, argv + argc), std::getenv("XSCREENSAVER_WINDOW"));
   switch (parsed.verdict) {
     case SaverCommand::kHelp: std::fputs(SaverUsage().c_str(), stdout); return 0;
     case SaverCommand::kVersion: std::printf("zorbel %s\n", kAppVersion); return 0;
