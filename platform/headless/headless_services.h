@@ -50,6 +50,7 @@ class HeadlessServices : public Services {
   std::string ReadFileStart(const std::string& path, std::size_t max_bytes) override;
   void ReplaceWholeFile(const std::string& path, std::string_view bytes) override;
   void ShowMessageBox(const std::string& title, const std::string& text, int style) override;
+  void Diagnose(const std::string& line) override { diagnostics.push_back(line); }
   double TimeOfDaySeconds() override { return time_of_day(); }
   [[noreturn]] void EndProgram(int status) override;
 
@@ -59,6 +60,7 @@ class HeadlessServices : public Services {
   // What a user would have seen, in order.
   std::vector<MessageBoxRecord> message_boxes;
   std::vector<ShellRequest> shell_requests;
+  std::vector<std::string> diagnostics;
   // Boxes and opened addresses in the order they came: "box: TITLE", "open: FILE".
   std::vector<std::string> sequence;
   // Runs while a box is up, as a user would look at the screen behind it.

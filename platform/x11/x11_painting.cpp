@@ -76,7 +76,7 @@ void X11WindowSystem::Paint(LiveForm& form) {
 void X11WindowSystem::PaintLabel(LiveForm& form, const LiveControl& label, const PixelBox& box,
                                  const XRectangle& clip) {
   if (label.text.empty()) return;
-  XftFont& font = fonts_.Font(label.font);
+  XftFont& font = fonts_.Font(Drawn(label.font));
   const XftColor& color = form.colors->Of(label.text_color.value_or(kSystemTextColor));
   XRectangle clip_copy = clip;
   XftDrawSetClipRectangles(form.draw, 0, 0, &clip_copy, 1);
