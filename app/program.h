@@ -23,12 +23,13 @@ int DisplayTimerInterval(const FieldValue& delay_seconds);
 
 class Program {
  public:
-  Program(Services& services, WindowSystem& windows);
+  Program(Services& services, WindowSystem& windows, FailureNet& failure_net);
 
   void Main();
 
   Services& services;
   WindowSystem& windows;
+  FailureNet& failure_net;
   SharedState state;
   Chance chance;
   FormSlot<Form1> form1;
@@ -45,7 +46,7 @@ class Program {
   // The display timer's interval for the delay; a delay from the settings file it cannot
   // take is named, with its place in the file, among the diagnostics before it fails.
   int DisplayInterval();
-  UiContext ui() { return UiContext{windows, services}; }
+  UiContext ui() { return UiContext{windows, services, failure_net}; }
 
   int display_interval_ = 0;
 };

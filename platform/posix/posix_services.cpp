@@ -12,6 +12,8 @@
 #include <ctime>
 #include <vector>
 
+#include "platform/posix/code_page_1252.h"
+#include "platform/posix/letter_case.h"
 #include "platform/posix/posix_files.h"
 
 extern char** environ;
@@ -68,6 +70,10 @@ std::string PosixServices::ReadFileStart(const std::string& path, std::size_t ma
 void PosixServices::ReplaceWholeFile(const std::string& path, std::string_view bytes) {
   ReplaceNativeFile(path, bytes);
 }
+
+std::string PosixServices::AnsiToUtf8(std::string_view bytes) { return Cp1252ToUtf8(bytes); }
+
+std::string PosixServices::FoldCase(std::string_view utf8) { return FoldCaseUtf8(utf8); }
 
 void PosixServices::ShowMessageBox(const std::string&, const std::string& text, int) {
   std::fwrite(text.data(), 1, text.size(), stderr);

@@ -29,6 +29,9 @@ class PosixServices : public Services {
   void OpenWithShell(const ShellRequest& request) override;
   std::string ReadFileStart(const std::string& path, std::size_t max_bytes) override;
   void ReplaceWholeFile(const std::string& path, std::string_view bytes) override;
+  std::string AnsiToUtf8(std::string_view bytes) override;
+  std::string AnsiCodePageName() override { return "code page 1252"; }
+  std::string FoldCase(std::string_view utf8) override;
   // The text on stderr.
   void ShowMessageBox(const std::string& title, const std::string& text, int style) override;
   double TimeOfDaySeconds() override;

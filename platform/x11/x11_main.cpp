@@ -19,7 +19,7 @@
 #include "startup/joke_database.h"
 #include "startup/saver_options.h"
 #include "startup/settings_file.h"
-#include "ui/handler_guard.h"
+#include "ui/failure_net.h"
 
 namespace {
 
@@ -86,9 +86,10 @@ int main(int argc, char** argv) {
   };
   X11WindowSystem windows(display, host_window);
   X11Services services(windows, end, std::move(own_files));
+  FailureNet failure_net(services);
   // The program is built inside the net: it may run out of memory before the first handler.
-  RunGuarded(services, [&] {
-    Program program(services, windows);
+  failure_net.RunGuarded([&] {
+    Program program(services, windows, failure_net);
     program.settings_override = parsed.options.settings;
     program.Main();
     windows.Run();

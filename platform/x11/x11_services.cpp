@@ -3,7 +3,7 @@
 
 #include <cstdio>
 
-#include "platform/x11/cp1252.h"
+#include "platform/x11/terminal_report.h"
 
 X11Services::X11Services(X11WindowSystem& windows, X11ProcessEnd& end, std::map<std::string, std::string> own_files)
     : PosixServices(std::move(own_files)), windows_(windows), end_(end) {}
