@@ -32,7 +32,7 @@ start_virtual_display() {
   while [ -e "/tmp/.X$number-lock" ] || [ -e "/tmp/.X11-unix/X$number" ]; do
     number=$((number + 1))
   done
-  Xvfb ":$number" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+  Xvfb ":$number" -screen 0 "${VIRTUAL_SCREEN:-1024x768x24}" -nolisten tcp >/dev/null 2>&1 &
   VIRTUAL_DISPLAY_PID=$!
   export DISPLAY=":$number"
   for tries in $(seq 100); do

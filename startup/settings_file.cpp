@@ -52,6 +52,27 @@ void ReadSettings(SharedState& state, Services& services) {
   }
 }
 
+std::string DelayProblem(Services& services, const FieldValue& delay, const Failure& failure) {
+  const std::string path = SettingsPath(services);
+  std::string place = path;
+  try {
+    TextReader reader(WithoutUtf8Mark(services.ReadFileStart(path, kSettingsReadLimit)));
+    reader.ReadField();
+    reader.ReadField();
+    place += ":" + std::to_string(reader.line_number());
+  } catch (...) {
+    FailureInFlight();  // the file has gone since: its name alone
+  }
+  const std::string allowed = " (the options dialog writes " + std::to_string(kShortestDelaySeconds) + " to " +
+                              std::to_string(kLongestDelaySeconds) + " seconds)";
+  if (const auto* text = std::get_if<std::string>(&delay); text != nullptr && failure.code == failure_code::kTypeMismatch) {
+    return place + ": the delay \"" + *text + "\" is not a number" + allowed;
+  }
+  const auto* seconds = std::get_if<double>(&delay);
+  const std::string shown = seconds != nullptr ? ShortestDecimal(*seconds) : "\"" + std::get<std::string>(delay) + "\"";
+  return place + ": the delay " + shown + " is outside the 0 to 65.535 seconds the display timer holds" + allowed;
+}
+
 void ApplySettingsOverride(SharedState& state, const SettingsOverride& given) {
   if (given.JokeStyle) state.JokeStyle = *given.JokeStyle;
   if (given.MedicalSetting) state.MedicalSetting = *given.MedicalSetting;

@@ -82,6 +82,9 @@ class Services {
   virtual void ReplaceWholeFile(const std::string& path, std::string_view bytes) = 0;
   // A modal box with an OK button only; its result is never needed.
   virtual void ShowMessageBox(const std::string& title, const std::string& text, int style) = 0;
+  // One line for whoever reads the program's diagnostics, where the platform has such a
+  // place (a terminal, a host's log); Windows has none.
+  virtual void Diagnose(const std::string&) {}
   // The time of day in seconds since midnight, as finely as the clock tells it.
   virtual double TimeOfDaySeconds() = 0;
   // Ends the program at once with `status`: no further handler runs, no window's close
