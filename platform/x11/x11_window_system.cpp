@@ -223,7 +223,9 @@ std::vector<TwipRect> X11WindowSystem::MonitorAreas(FormHandle handle) {
 }
 
 void X11WindowSystem::SetControlText(FormHandle form, int control, const std::string& text) {
-  ControlAt(form, control).text = text;
+  // A label keeps only what it lays out: a huge joke is not copied again for the window.
+  LiveControl& live = ControlAt(form, control);
+  live.text = live.kind == ControlKind::kLabel ? std::string(LaidOutPart(text)) : text;
   Invalidate(form);
 }
 

@@ -12,7 +12,7 @@ deb=$1 version=$2 saver=$3 checker=$4 source_dir=$5
 strip_options=("${@:6}")
 deb_init
 
-[ -f "$deb" ] || deb_fail "no $deb: make it with cmake --build --preset linux --target package"
+[ -f "$deb" ] || deb_fail "no $deb: make it with the build's package target"
 for program in "$saver" "$checker"; do
   [ "$deb" -nt "$program" ] || deb_fail "$deb is older than $program: make the package again"
 done
