@@ -71,8 +71,11 @@ expect_in_report 'long.txt:3: warning: a text line of 1001 characters'
 # A console of its own: the report stays until a key is pressed.
 wine start /wait ZorbelCheck.exe editor.txt >/dev/null 2>&1 &
 started=$!
-sleep 6
-kill -0 "$started" 2>/dev/null || e2e_fail "the console window closed without a key"
+console_shown() { e2e_probe list | cut -f4 | grep -qi 'ZorbelCheck'; }
+checker_ended() { ! kill -0 "$started" 2>/dev/null; }
+e2e_until 20 console_shown || e2e_fail "no console window: $(e2e_probe list)"
+# The report takes a moment to print; a checker that did not wait would end within it.
+e2e_until 2 checker_ended && e2e_fail "the console window closed without a key"
 e2e_screenshot checker-console
 xdotool key space
 for tries in $(seq 50); do kill -0 "$started" 2>/dev/null || break; sleep 0.2; done
