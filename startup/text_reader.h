@@ -4,12 +4,17 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "startup/field_value.h"
 
 // The number of a line in a file, counted from 1: as wide as a file's size, so that no count
 // of line ends overflows it.
 using LineNumber = std::size_t;
+
+// The line ends among text[first, last): each LF, and each CR that no LF follows in the
+// whole text.
+LineNumber LineEndsBetween(std::string_view text, std::size_t first, std::size_t last);
 
 class TextReader {
  public:

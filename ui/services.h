@@ -1,5 +1,6 @@
 // The process services the program needs from its platform: command line, instance lock,
-// program directory, cursor, shell, files, message boxes, the clock and ending at once. The headless
+// program directory, cursor, shell, files, the system's code page and letter case, message
+// boxes, the clock and ending at once. The headless
 // platform keeps them in memory (files excepted); the Win32 platform calls Windows.
 #pragma once
 
@@ -31,6 +32,10 @@ inline constexpr int kExclamation = 48;
 inline constexpr int kInformation = 64;
 }  // namespace message_box_style
 
+// How far a file is read: its start up to a number of bytes, or the whole of it, which a
+// longer file cannot be.
+enum class ReadBound { kStopThere, kRefuseLonger };
+
 // Paths are UTF-8 text, whatever the code page of the texts the program shows and reads:
 // the platform opens a file of any name and any length by it.
 class Services {
@@ -51,10 +56,27 @@ class Services {
   // The cursor's display counter, as the Windows call keeps it; returns the new count.
   virtual int ShowCursor(bool show) = 0;
   virtual void OpenWithShell(const ShellRequest& request) = 0;
-  // The file's first `max_bytes` bytes, fewer only when the file is shorter; throws a
-  // Failure with the code the file system's answer maps to.
-  virtual std::string ReadFileStart(const std::string& path, std::size_t max_bytes) = 0;
-  std::string ReadWholeFile(const std::string& path) { return ReadFileStart(path, SIZE_MAX); }
+  // At most `max_bytes` of the file: the start of a longer one (kStopThere), or none of it
+  // (kRefuseLonger: failure 70). Only a regular file is read: anything else (a folder, a
+  // device, a pipe) is refused at once, never waited on, as a file without read access is
+  // (failure 70). Throws a Failure with the code the file system's answer maps to.
+  virtual std::string ReadFileBytes(const std::string& path, std::size_t max_bytes, ReadBound bound) = 0;
+  // The file's first `max_bytes` bytes, fewer only when the file is shorter.
+  std::string ReadFileStart(const std::string& path, std::size_t max_bytes) {
+    return ReadFileBytes(path, max_bytes, ReadBound::kStopThere);
+  }
+  // The whole file, which may be no longer than `size_limit`.
+  std::string ReadWholeFile(const std::string& path, std::size_t size_limit) {
+    return ReadFileBytes(path, size_limit, ReadBound::kRefuseLonger);
+  }
+  // Text in the system's single-byte ("ANSI") code page as UTF-8: how a joke file that is
+  // neither UTF-8 nor UTF-16 is read.
+  virtual std::string AnsiToUtf8(std::string_view bytes) = 0;
+  // That code page as a person knows it: "code page 1252".
+  virtual std::string AnsiCodePageName() = 0;
+  // UTF-8 text with each letter in one case by the system's own rules, so that texts that
+  // differ only in capitals (Greek's final sigma included) become the same.
+  virtual std::string FoldCase(std::string_view utf8) = 0;
   // Writes a complete new file beside the old one and only then puts it in its place, so
   // that a failure leaves the old file as it was. Throws a Failure.
   virtual void ReplaceWholeFile(const std::string& path, std::string_view bytes) = 0;

@@ -1,10 +1,12 @@
-// One set of process services for the procedures' net; it never takes the instance lock,
-// so it is free to exist beside the program's own.
+// The failure net of the procedures and of the program they run, on a set of process
+// services of its own; these never take the instance lock, so they are free to exist beside
+// the program's.
 #include "platform/win32/win32_proc_net.h"
 
 #include "platform/win32/win32_services.h"
 
-Services& ProcNetServices() {
+FailureNet& ProcFailureNet() {
   static Win32Services services;
-  return services;
+  static FailureNet failure_net(services);
+  return failure_net;
 }

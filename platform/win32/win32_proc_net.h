@@ -6,18 +6,18 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include "ui/handler_guard.h"
-#include "ui/services.h"
+#include "ui/failure_net.h"
 
-// The services the net shows its box with and ends the program through.
-Services& ProcNetServices();
+// The program's one failure net, which the procedures share with the handlers they call: a
+// failure escaping a procedure while the handlers' box is up shows no second box.
+FailureNet& ProcFailureNet();
 
 template <WNDPROC Procedure>
 LRESULT CALLBACK Netted(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
   try {
     return Procedure(window, message, wparam, lparam);
   } catch (...) {
-    EndOnEscapedException(ProcNetServices());
+    ProcFailureNet().EndOnEscapedException();
   }
   return 0;
 }
@@ -28,7 +28,7 @@ LRESULT CALLBACK NettedSubclass(HWND window, UINT message, WPARAM wparam, LPARAM
   try {
     return Procedure(window, message, wparam, lparam, subclass, data);
   } catch (...) {
-    EndOnEscapedException(ProcNetServices());
+    ProcFailureNet().EndOnEscapedException();
   }
   return 0;
 }

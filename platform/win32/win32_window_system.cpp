@@ -158,12 +158,6 @@ std::string Win32WindowSystem::ReadControlText(FormHandle form, int control) {
   return text;
 }
 
-void Win32WindowSystem::HideForm(FormHandle handle) {
-  Win32Form& form = FormAt(handle);
-  RemoveCovers(form);
-  ShowWindow(form.window, SW_HIDE);
-}
-
 TwipSize Win32WindowSystem::ClientSize(FormHandle handle) {
   RECT client;
   GetClientRect(FormAt(handle).window, &client);

@@ -24,7 +24,6 @@ class Win32WindowSystem : public WindowSystem {
   void DestroyForm(FormHandle form) override;
   void ShowForm(FormHandle form) override;
   void ShowModal(FormHandle form, FormHandle owner) override;
-  void HideForm(FormHandle form) override;
   void SetFormCaption(FormHandle form, const std::string& caption) override;
   void SetFocus(FormHandle form, int control) override;
   TwipSize ClientSize(FormHandle form) override;

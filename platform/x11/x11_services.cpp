@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "platform/posix/posix_files.h"
-#include "platform/x11/cp1252.h"
+#include "platform/x11/terminal_report.h"
 
 extern char** environ;
 
@@ -44,8 +44,8 @@ void X11Services::OpenWithShell(const ShellRequest& request) {
   posix_spawnp(&child, opener.c_str(), nullptr, nullptr, arguments.data(), environ);
 }
 
-std::string X11Services::ReadFileStart(const std::string& path, std::size_t max_bytes) {
-  return ReadNativeFileStart(path, max_bytes);
+std::string X11Services::ReadFileBytes(const std::string& path, std::size_t max_bytes, ReadBound bound) {
+  return ReadNativeFile(path, max_bytes, bound);
 }
 
 void X11Services::ReplaceWholeFile(const std::string& path, std::string_view bytes) {

@@ -18,9 +18,9 @@ namespace {
 class MemorylessServices : public HeadlessServices {
  public:
   using HeadlessServices::HeadlessServices;
-  std::string ReadFileStart(const std::string& path, std::size_t max_bytes) override {
+  std::string ReadFileBytes(const std::string& path, std::size_t max_bytes, ReadBound bound) override {
     if (path.ends_with(kJokeDatabaseFileName)) throw std::bad_alloc();
-    return HeadlessServices::ReadFileStart(path, max_bytes);
+    return HeadlessServices::ReadFileBytes(path, max_bytes, bound);
   }
 };
 
@@ -37,7 +37,8 @@ MessageBoxRecord OnlyBoxOf(const std::string& arguments, const std::string& fold
   HeadlessMachine machine;
   TheServices services{machine, arguments, folder};
   TheWindows windows;
-  Program program(services, windows);
+  FailureNet failure_net(services);
+  Program program(services, windows, failure_net);
   RunHeadless([&] { program.Main(); });
   EXPECT_TRUE(services.ended);
   EXPECT_EQ(services.ended_with, exit_status::kFailed);
