@@ -8,11 +8,20 @@
 
 namespace {
 
+constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
+
 // The three lines the options dialog writes take a few dozen bytes; a file whose three fields
 // do not end within this much is no settings file, and no more of it is read.
 constexpr std::size_t kSettingsReadLimit = 4096;
 
 std::string SettingsPath(Services& services) { return services.OwnFilePath(kSettingsFileName); }
+
+// The file as the program writes it, ASCII; a UTF-8 mark some editors put before it is no
+// part of the first word.
+std::string WithoutUtf8Mark(std::string bytes) {
+  if (bytes.starts_with(kUtf8Mark)) bytes.erase(0, kUtf8Mark.size());
+  return bytes;
+}
 
 // A delay of a moment counts as the shortest one the dialog accepts, so that no hand-edited
 // file makes the display flicker; 0 keeps its meaning, no items after the intro.
@@ -29,7 +38,7 @@ FieldValue SafeDelay(FieldValue delay) {
 void ReadSettings(SharedState& state, Services& services) {
   try {
     const std::string start = services.ReadFileStart(SettingsPath(services), kSettingsReadLimit);
-    TextReader reader(start);
+    TextReader reader(WithoutUtf8Mark(start));
     state.JokeStyle = reader.ReadField();
     state.MedicalSetting = reader.ReadField();
     state.DelaySeconds = SafeDelay(reader.ReadField());

@@ -1,16 +1,13 @@
 // Drawing a form: its background, then each shown control in creation order (later ones lie
 // above), picture boxes filled, labels with their lines laid out as Windows lays them out,
 // all into an off-screen pixmap that is then copied to the window in one piece.
-#include "platform/x11/cp1252.h"
 #include "platform/x11/text_layout.h"
+#include "platform/x11/x11_canvas.h"
 #include "platform/x11/x11_live_form.h"
 #include "platform/x11/x11_window_system.h"
 
 namespace {
 
-// Bytes of a line drawn at a time, so that a line far wider than the window costs only
-// what shows of it.
-constexpr std::size_t kDrawPiece = 4096;
 // What Windows paints where a design gives no colour.
 constexpr Color kSystemWindowColor{255, 255, 255};
 constexpr Color kSystemTextColor{0, 0, 0};
@@ -43,18 +40,12 @@ X11WindowSystem::PixelBox X11WindowSystem::BoxOf(const LiveForm& form, int contr
 void X11WindowSystem::Paint(LiveForm& form) {
   form.dirty = false;
   if (form.width <= 0 || form.height <= 0) return;
-  if (form.buffer == None || form.buffer_width != form.width || form.buffer_height != form.height) {
-    if (form.draw != nullptr) XftDrawDestroy(form.draw);
-    if (form.buffer != None) XFreePixmap(display_, form.buffer);
-    form.buffer = XCreatePixmap(display_, form.window, static_cast<unsigned>(form.width),
-                                static_cast<unsigned>(form.height), static_cast<unsigned>(form.depth));
-    form.draw = XftDrawCreate(display_, form.buffer, form.visual, form.colormap);
-    form.buffer_width = form.width;
-    form.buffer_height = form.height;
+  if (form.canvas == nullptr || form.canvas->width() != form.width || form.canvas->height() != form.height) {
+    form.canvas.reset();
+    form.canvas = std::make_unique<PixmapCanvas>(display_, form.window, form.visual, form.depth, form.width, form.height);
   }
-  XftDrawSetClip(form.draw, nullptr);
-  XftDrawRect(form.draw, &form.colors->Of(form.back_color.value_or(kSystemWindowColor)), 0, 0,
-              static_cast<unsigned>(form.width), static_cast<unsigned>(form.height));
+  PixmapCanvas& canvas = *form.canvas;
+  canvas.Fill(form.back_color.value_or(kSystemWindowColor), 0, 0, form.width, form.height);
   for (std::size_t i = 0; i < form.controls.size(); ++i) {
     const LiveControl& control = form.controls[i];
     if (control.kind == ControlKind::kTimer || !Shown(form, static_cast<int>(i))) continue;
@@ -62,58 +53,42 @@ void X11WindowSystem::Paint(LiveForm& form) {
     const PixelBox box = BoxOf(form, static_cast<int>(i), &clip);
     if (clip.width == 0 || clip.height == 0) continue;
     const bool opaque = control.kind != ControlKind::kLabel || !control.transparent;
-    if (opaque) {
-      XftDrawRect(form.draw, &form.colors->Of(control.back_color.value_or(kSystemWindowColor)), clip.x,
-                  clip.y, clip.width, clip.height);
-    }
-    if (control.kind == ControlKind::kLabel) PaintLabel(form, control, box, clip);
+    if (opaque) canvas.Fill(control.back_color.value_or(kSystemWindowColor), clip.x, clip.y, clip.width, clip.height);
+    if (control.kind == ControlKind::kLabel) PaintLabel(canvas, control, box, clip);
   }
-  GC copy = DefaultGC(display_, screen_);
-  XCopyArea(display_, form.buffer, form.window, copy, 0, 0, static_cast<unsigned>(form.width),
-            static_cast<unsigned>(form.height), 0, 0);
+  canvas.CopyTo(form.window);
 }
 
-void X11WindowSystem::PaintLabel(LiveForm& form, const LiveControl& label, const PixelBox& box,
+void X11WindowSystem::PaintLabel(PixmapCanvas& canvas, const LiveControl& label, const PixelBox& box,
                                  const XRectangle& clip) {
   if (label.text.empty()) return;
-  XftFont& font = fonts_.Font(label.font);
-  const XftColor& color = form.colors->Of(label.text_color.value_or(kSystemTextColor));
-  XRectangle clip_copy = clip;
-  XftDrawSetClipRectangles(form.draw, 0, 0, &clip_copy, 1);
-  const auto measure = [&](std::string_view piece) {
-    return static_cast<int>(std::min<long long>(fonts_.LineWidth(font, Cp1252ToUtf8(piece)), INT_MAX));
-  };
-  const int line_height = XftFonts::LineHeight(font);
-  const std::string shown = WithoutPrefixMarks(label.text);
+  cairo_t* cairo = canvas.cairo();
+  cairo_save(cairo);
+  cairo_rectangle(cairo, clip.x, clip.y, clip.width, clip.height);
+  cairo_clip(cairo);
+  canvas.UseColor(label.text_color.value_or(kSystemTextColor));
+  const auto measure = [&](std::string_view piece) { return fonts_.Line(label.font, piece).width(); };
+  const std::string shown = WithoutPrefixMarks(LaidOutPart(label.text));
   const long long clip_bottom = clip.y + clip.height;
   const long long clip_right = clip.x + clip.width;
   long long top = box.top;
   for (const std::string_view line : SplitLines(shown)) {
     if (top >= clip_bottom) break;
-    // Whole lines above the visible part cost nothing more than counting them.
     const std::vector<std::string_view> pieces =
-        label.auto_size || top + line_height <= clip.y ? std::vector<std::string_view>{line}
-                                                        : WrapLine(line, static_cast<int>(box.width), measure);
+        label.auto_size ? std::vector<std::string_view>{line} : WrapLine(line, static_cast<int>(box.width), measure);
     for (const std::string_view piece : pieces) {
       if (top >= clip_bottom) break;
-      if (top + line_height > clip.y) {
-        long long left = box.left;
-        if (label.alignment != TextAlignment::kLeft) {
-          const long long spare = box.width - measure(piece);
-          left += label.alignment == TextAlignment::kCenter ? spare / 2 : spare;
-        }
-        for (std::size_t at = 0; at < piece.size() && left < clip_right; at += kDrawPiece) {
-          const std::string utf8 = Cp1252ToUtf8(piece.substr(at, kDrawPiece));
-          const long long width = fonts_.LineWidth(font, utf8);
-          if (left + width > clip.x) {
-            XftDrawStringUtf8(form.draw, &color, &font, static_cast<int>(left), static_cast<int>(top + font.ascent),
-                              reinterpret_cast<const FcChar8*>(utf8.data()), static_cast<int>(utf8.size()));
-          }
-          left += width;
-        }
+      const LaidOutLine laid_out = fonts_.Line(label.font, piece);
+      long long left = box.left;
+      if (label.alignment != TextAlignment::kLeft) {
+        const long long spare = box.width - laid_out.width();
+        left += label.alignment == TextAlignment::kCenter ? spare / 2 : spare;
       }
-      top += line_height;
+      if (top + laid_out.height() > clip.y && left < clip_right && left + laid_out.width() > clip.x) {
+        laid_out.Draw(cairo, left, top);
+      }
+      top += laid_out.height();
     }
   }
-  XftDrawSetClip(form.draw, nullptr);
+  cairo_restore(cairo);
 }

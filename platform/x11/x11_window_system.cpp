@@ -1,4 +1,4 @@
-// Forms as X11 windows: their life, their controls' state, text measured with Xft, timers
+// Forms as X11 windows: their life, their controls' state, text measured with Pango, timers
 // due on the steady clock, and the one loop that waits for events and timers.
 #include "platform/x11/x11_window_system.h"
 #include "platform/x11/x11_live_form.h"
@@ -14,7 +14,6 @@
 #include <cstdlib>
 #include <stdexcept>
 
-#include "platform/x11/cp1252.h"
 #include "platform/x11/text_layout.h"
 
 namespace {
@@ -31,14 +30,13 @@ double DotsPerInch(Display* display) {
   return dpi >= 24 && dpi <= 960 ? dpi : 96;
 }
 
-// The window's title for the window manager: the caption's bytes in UTF-8, and as Latin-1
-// for managers that read only the old property.
+// The window's title for the window manager: the caption, which is UTF-8, and the same
+// bytes for managers that read only the old property (the program's captions are ASCII).
 void NameWindow(Display* display, Window window, const std::string& caption) {
   XStoreName(display, window, caption.c_str());
-  const std::string utf8 = Cp1252ToUtf8(caption);
   XChangeProperty(display, window, XInternAtom(display, "_NET_WM_NAME", False),
                   XInternAtom(display, "UTF8_STRING", False), 8, PropModeReplace,
-                  reinterpret_cast<const unsigned char*>(utf8.data()), static_cast<int>(utf8.size()));
+                  reinterpret_cast<const unsigned char*>(caption.data()), static_cast<int>(caption.size()));
 }
 }  // namespace
 
@@ -91,14 +89,12 @@ FormHandle X11WindowSystem::CreateForm(const FormDesign& design, FormEventSink& 
   } else {
     form->window = CreateOwnWindow(design);
     form->visual = DefaultVisual(display_, screen_);
-    form->colormap = DefaultColormap(display_, screen_);
     form->depth = DefaultDepth(display_, screen_);
     XWindowAttributes attributes;
     XGetWindowAttributes(display_, form->window, &attributes);
     form->width = attributes.width;
     form->height = attributes.height;
   }
-  form->colors = std::make_unique<XftColors>(display_, form->visual, form->colormap);
   const FormHandle handle = next_handle_++;
   forms_.emplace(handle, std::move(form));
   return handle;
@@ -108,7 +104,6 @@ void X11WindowSystem::AdoptHostWindow(LiveForm& form) {
   XWindowAttributes attributes;
   if (!XGetWindowAttributes(display_, form.window, &attributes)) throw std::runtime_error("no such window");
   form.visual = attributes.visual;
-  form.colormap = attributes.colormap;
   form.depth = attributes.depth;
   XSelectInput(display_, form.window, attributes.your_event_mask | kHostWindowEvents);
   // The size is read once the window reports its changes: a host that resizes it in between
@@ -160,9 +155,7 @@ void X11WindowSystem::DestroyForm(FormHandle handle) {
   const auto found = forms_.find(handle);
   if (found == forms_.end()) throw std::logic_error("no such form");
   LiveForm& form = *found->second;
-  if (form.draw != nullptr) XftDrawDestroy(form.draw);
-  if (form.buffer != None) XFreePixmap(display_, form.buffer);
-  form.colors.reset();
+  form.canvas.reset();
   if (form.own_window) {
     XDestroyWindow(display_, form.window);
   } else {
@@ -230,7 +223,9 @@ std::vector<TwipRect> X11WindowSystem::MonitorAreas(FormHandle handle) {
 }
 
 void X11WindowSystem::SetControlText(FormHandle form, int control, const std::string& text) {
-  ControlAt(form, control).text = text;
+  // A label keeps only what it lays out: a huge joke is not copied again for the window.
+  LiveControl& live = ControlAt(form, control);
+  live.text = live.kind == ControlKind::kLabel ? std::string(LaidOutPart(text)) : text;
   Invalidate(form);
 }
 
@@ -268,13 +263,15 @@ std::string X11WindowSystem::ReadControlText(FormHandle form, int control) {
   return ControlAt(form, control).text;
 }
 
-TwipSize X11WindowSystem::MeasureText(const FontSpec& font_spec, const std::string& text) {
-  XftFont& font = fonts_.Font(font_spec);
-  const std::string shown = WithoutPrefixMarks(text);
-  const std::vector<std::string_view> lines = SplitLines(shown);
+TwipSize X11WindowSystem::MeasureText(const FontSpec& font, const std::string& text) {
+  const std::string shown = WithoutPrefixMarks(LaidOutPart(text));
   long long widest = 0;
-  for (const std::string_view line : lines) widest = std::max(widest, fonts_.LineWidth(font, Cp1252ToUtf8(line)));
-  const long long height = static_cast<long long>(lines.size()) * XftFonts::LineHeight(font);
+  long long height = 0;
+  for (const std::string_view line : SplitLines(shown)) {
+    const LaidOutLine laid_out = fonts_.Line(font, line);
+    widest = std::max<long long>(widest, laid_out.width());
+    height += laid_out.height();
+  }
   return {ToTwips(widest), ToTwips(height)};
 }
 

@@ -15,6 +15,8 @@
 #include "platform/x11/x11_fonts.h"
 #include "ui/window_system.h"
 
+class PixmapCanvas;
+
 class X11WindowSystem : public WindowSystem {
  public:
   // `host_window`: the window a host gave the program to draw on, which the first form takes
@@ -75,7 +77,7 @@ class X11WindowSystem : public WindowSystem {
   void FireDueTimers();
   int MillisecondsToNextTimer() const;
   void Paint(LiveForm& form);
-  void PaintLabel(LiveForm& form, const LiveControl& label, const PixelBox& box, const XRectangle& clip);
+  void PaintLabel(PixmapCanvas& canvas, const LiveControl& label, const PixelBox& box, const XRectangle& clip);
 
   // A control's place in its form's window; `clip`: the part of it the window and its
   // containers show.
@@ -90,7 +92,7 @@ class X11WindowSystem : public WindowSystem {
   Window host_window_;
   bool host_window_taken_ = false;
   double dots_per_inch_;
-  XftFonts fonts_;
+  PangoFonts fonts_;
   Atom wm_protocols_;
   Atom wm_delete_window_;
   Cursor blank_cursor_ = None;

@@ -36,18 +36,19 @@ std::vector<std::string> FileNamesOnCommandLine() {
 }
 
 // A console shows the report's letters, names in any script included; a file or a pipe
-// gets its bytes as they are.
-void Write(const std::string& report) {
+// gets its bytes as they are. False when the report could not be written whole.
+bool Write(const std::string& report) {
   HANDLE out = GetStdHandle(STD_OUTPUT_HANDLE);
   DWORD mode = 0;
   if (!GetConsoleMode(out, &mode)) {
     std::cout << report;
     std::cout.flush();
-    return;
+    return static_cast<bool>(std::cout);
   }
   const std::wstring shown = ConsoleText(report);
   DWORD written = 0;
-  WriteConsoleW(out, shown.data(), static_cast<DWORD>(shown.size()), &written, nullptr);
+  return WriteConsoleW(out, shown.data(), static_cast<DWORD>(shown.size()), &written, nullptr) &&
+         written == shown.size();
 }
 
 }  // namespace
@@ -55,8 +56,8 @@ void Write(const std::string& report) {
 int main() {
   Win32Services services;
   std::ostringstream report;
-  const int status = RunCheckCommand(FileNamesOnCommandLine(), services, report);
-  Write(report.str());
+  const int verdict = RunCheckCommand(FileNamesOnCommandLine(), services, report);
+  const int status = Write(report.str()) ? verdict : kReportNotWritten;
   if (OwnConsoleWindow()) {
     std::cout << "Press any key to close this window." << std::endl;
     _getch();
