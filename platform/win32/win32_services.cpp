@@ -129,10 +129,13 @@ void Win32Services::ReplaceWholeFile(const std::string& path, std::string_view b
     const bool complete = WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()),
                                     &written, nullptr) &&
                           written == bytes.size() && FlushFileBuffers(file.get());
-    const DWORD error = GetLastError();
-    if (!file.Close() || !complete) {
+    // Each error is taken before the next call: cleaning up sets errors of its own.
+    const DWORD write_error = GetLastError();
+    const bool closed = file.Close();
+    const DWORD close_error = GetLastError();
+    if (!complete || !closed) {
       DeleteFileW(temporary.c_str());
-      FailForError(complete ? GetLastError() : error);
+      FailForError(complete ? close_error : write_error);
     }
   }
   if (!MoveFileExW(temporary.c_str(), target.c_str(),
