@@ -1,10 +1,8 @@
-// One set of process services for the procedures' net; it never takes the instance lock,
-// so it is free to exist beside the program's own.
+// The procedures' net finds the program's services through the window's form.
 #include "platform/win32/win32_proc_net.h"
 
-#include "platform/win32/win32_services.h"
-
-Services& ProcNetServices() {
-  static Win32Services services;
-  return services;
+void EndOnEscapedExceptionIn(HWND window) {
+  const auto* form = reinterpret_cast<const Win32Form*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+  if (form == nullptr) ExitProcess(exit_status::kFailed);
+  EndOnEscapedException(*form->services);
 }

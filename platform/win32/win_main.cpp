@@ -13,7 +13,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   // The toolkit and the program are built inside the net too: either may run out of
   // memory or be refused a window before the first handler runs.
   RunGuarded(services, [&] {
-    Win32WindowSystem windows;
+    Win32WindowSystem windows(services);
     Program program(services, windows);
     program.Main();
     exit_code = RunMessageLoop();
