@@ -1,5 +1,22 @@
-// Prefix marks, line breaks and word wrapping for labels, independent of any font.
+// The laid-out part, prefix marks, line breaks and word wrapping for labels, independent of
+// any font.
 #include "platform/x11/text_layout.h"
+
+std::string_view LaidOutPart(std::string_view text) {
+  if (text.size() > kMostLaidOutBytes) {
+    std::size_t end = kMostLaidOutBytes;
+    while (end > 0 && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80) --end;
+    text = text.substr(0, end);
+  }
+  std::size_t lines = 1;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] != '\r' && text[i] != '\n') continue;
+    if (lines == kMostLaidOutLines) return text.substr(0, i);
+    if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+    ++lines;
+  }
+  return text;
+}
 
 std::string WithoutPrefixMarks(std::string_view text) {
   std::string shown;

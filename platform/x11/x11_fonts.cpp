@@ -1,51 +1,71 @@
-// Opening fonts by family name, pixel size and weight, measuring lines with them, and the
-// colours text and backgrounds are drawn in.
+// Laying out lines with Pango on the screen's Xft font map, drawing them, and the colours
+// text and backgrounds are drawn in.
 #include "platform/x11/x11_fonts.h"
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 #include <stdexcept>
+#include <string>
 
 namespace {
 
+// After the face asked for, the sans face Windows' own faces are measured against: the old
+// dialog face has no metric-compatible face of its own. Pango adds the fallbacks for other
+// scripts after these.
 constexpr const char* kFallbackFamily = "Liberation Sans";
 
-// Xft takes a length in int; longer lines are measured in pieces.
-constexpr std::size_t kMeasurePiece = 1 << 20;
+// Pango places glyphs in int units of 1/1024 pixel; a place further out cannot be drawn.
+constexpr long long kFarthestPixel = INT_MAX / PANGO_SCALE / 2;
 
-// The end of a piece of at most `limit` bytes that does not split a UTF-8 character.
-std::size_t PieceEnd(std::string_view text, std::size_t limit) {
-  if (text.size() <= limit) return text.size();
-  std::size_t end = limit;
-  while (end > 0 && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80) --end;
-  return end;
+int ToPangoUnits(long long pixels) {
+  return static_cast<int>(std::clamp(pixels, -kFarthestPixel, kFarthestPixel) * PANGO_SCALE);
 }
 
 }  // namespace
 
-XftFonts::XftFonts(Display* display, int screen, double dots_per_inch)
-    : display_(display), screen_(screen), dots_per_inch_(dots_per_inch) {}
-
-XftFonts::~XftFonts() {
-  for (auto& [key, font] : fonts_) XftFontClose(display_, font);
+LaidOutLine::LaidOutLine(PangoLayout* layout) : layout_(layout) {
+  PangoRectangle logical{};
+  pango_layout_get_pixel_extents(layout, nullptr, &logical);
+  left_offset_ = logical.x;
+  width_ = logical.width;
+  height_ = logical.height;
 }
 
-XftFont& XftFonts::Font(const FontSpec& wanted) {
-  // Windows sizes a font by its character height: points at the screen's dots per inch.
-  const int pixels = std::max(1, static_cast<int>(std::lround(wanted.size_points * dots_per_inch_ / 72)));
-  const auto key = std::make_tuple(wanted.name, pixels, wanted.bold);
-  if (const auto found = fonts_.find(key); found != fonts_.end()) return *found->second;
-  // After the face asked for, the sans face Windows' own faces are measured against: the
-  // old dialog face has no metric-compatible face of its own.
-  XftFont* font = XftFontOpen(display_, screen_, XFT_FAMILY, XftTypeString, wanted.name.c_str(),
-                              XFT_FAMILY, XftTypeString, kFallbackFamily,
-                              XFT_PIXEL_SIZE, XftTypeDouble, static_cast<double>(pixels),
-                              XFT_WEIGHT, XftTypeInteger, wanted.bold ? XFT_WEIGHT_BOLD : XFT_WEIGHT_MEDIUM,
-                              nullptr);
-  if (font == nullptr) font = XftFontOpenName(display_, screen_, "sans");
-  if (font == nullptr) throw std::runtime_error("no font");
-  fonts_.emplace(key, font);
-  return *font;
+void LaidOutLine::Draw(XftDraw* draw, const XftColor& color, long long left, long long top) const {
+  XftColor foreground = color;
+  pango_xft_render_layout(draw, &foreground, layout_.get(), ToPangoUnits(left - left_offset_), ToPangoUnits(top));
+}
+
+PangoFonts::PangoFonts(Display* display, int screen, double dots_per_inch)
+    : context_(pango_font_map_create_context(pango_xft_get_font_map(display, screen))),
+      dots_per_inch_(dots_per_inch) {
+  if (context_ == nullptr) throw std::runtime_error("no fonts");
+}
+
+PangoFonts::~PangoFonts() { g_object_unref(context_); }
+
+LaidOutLine PangoFonts::Line(const FontSpec& font, std::string_view utf8) {
+  PangoFontDescription* description = pango_font_description_new();
+  pango_font_description_set_family(description, (font.name + "," + kFallbackFamily).c_str());
+  // Windows sizes a font by its character height: points at the screen's dots per inch, in
+  // whole pixels.
+  const long pixels = std::max(1L, std::lround(font.size_points * dots_per_inch_ / 72));
+  pango_font_description_set_absolute_size(description, static_cast<double>(pixels) * PANGO_SCALE);
+  pango_font_description_set_weight(description, font.bold ? PANGO_WEIGHT_BOLD : PANGO_WEIGHT_NORMAL);
+  PangoLayout* layout = pango_layout_new(context_);
+  pango_layout_set_font_description(layout, description);
+  pango_font_description_free(description);
+  // Bytes that are not UTF-8 show as replacement characters rather than stopping the line.
+  const auto length = static_cast<gssize>(utf8.size());
+  if (g_utf8_validate(utf8.data(), length, nullptr)) {
+    pango_layout_set_text(layout, utf8.data(), static_cast<int>(length));
+  } else {
+    gchar* valid = g_utf8_make_valid(utf8.data(), length);
+    pango_layout_set_text(layout, valid, -1);
+    g_free(valid);
+  }
+  return LaidOutLine(layout);
 }
 
 XftColors::~XftColors() {
@@ -61,17 +81,4 @@ const XftColor& XftColors::Of(const Color& color) {
   XftColor allocated{};
   XftColorAllocValue(display_, visual_, colormap_, &wanted, &allocated);
   return colors_.emplace(key, allocated).first->second;
-}
-
-long long XftFonts::LineWidth(XftFont& font, std::string_view utf8) {
-  long long width = 0;
-  while (!utf8.empty()) {
-    const std::size_t end = PieceEnd(utf8, kMeasurePiece);
-    XGlyphInfo extents{};
-    XftTextExtentsUtf8(display_, &font, reinterpret_cast<const FcChar8*>(utf8.data()),
-                       static_cast<int>(end), &extents);
-    width += extents.xOff;
-    utf8.remove_prefix(end);
-  }
-  return width;
 }

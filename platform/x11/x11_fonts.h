@@ -1,37 +1,52 @@
-// Faces through fontconfig and Xft: a design's face is asked for by its Windows name, which
-// fontconfig resolves to the metric-compatible face installed. Fonts and colours are kept
-// for the run, as the display tick asks for the same few again and again.
+// Text through Pango on Xft: a design's face is asked for by its Windows name, which
+// fontconfig resolves to the metric-compatible face installed; characters that face lacks
+// come from any other font that has them, shaped (joined Arabic, placed marks) and in
+// their own direction. Lines are measured and drawn from the same layout.
 #pragma once
 
 #include <X11/Xft/Xft.h>
+#include <pango/pangoxft.h>
 
 #include <map>
-#include <string>
+#include <memory>
 #include <string_view>
 #include <tuple>
 
 #include "ui/design.h"
 
-class XftFonts {
+// One line of text laid out: its logical size in pixels, and its drawing.
+class LaidOutLine {
  public:
-  // `dots_per_inch` turns points into pixels.
-  XftFonts(Display* display, int screen, double dots_per_inch);
-  ~XftFonts();
-  XftFonts(const XftFonts&) = delete;
-  XftFonts& operator=(const XftFonts&) = delete;
-
-  // The font for a design's face, size and weight; throws when not even a fallback opens.
-  XftFont& Font(const FontSpec& wanted);
-  // The advance of a UTF-8 line in pixels.
-  long long LineWidth(XftFont& font, std::string_view utf8);
-  // The height of one line: ascent and descent, as Windows counts a line.
-  static int LineHeight(const XftFont& font) { return font.ascent + font.descent; }
+  explicit LaidOutLine(PangoLayout* layout);
+  int width() const { return width_; }
+  int height() const { return height_; }
+  // Draws the line with the left of its logical box at `left` and its top at `top`.
+  void Draw(XftDraw* draw, const XftColor& color, long long left, long long top) const;
 
  private:
-  Display* display_;
-  int screen_;
+  struct Unref {
+    void operator()(PangoLayout* layout) const { g_object_unref(layout); }
+  };
+  std::unique_ptr<PangoLayout, Unref> layout_;
+  int left_offset_ = 0;
+  int width_ = 0;
+  int height_ = 0;
+};
+
+class PangoFonts {
+ public:
+  // `dots_per_inch` turns points into pixels.
+  PangoFonts(Display* display, int screen, double dots_per_inch);
+  ~PangoFonts();
+  PangoFonts(const PangoFonts&) = delete;
+  PangoFonts& operator=(const PangoFonts&) = delete;
+
+  // A line of UTF-8 (no line breaks) laid out in the design's face, size and weight.
+  LaidOutLine Line(const FontSpec& font, std::string_view utf8);
+
+ private:
+  PangoContext* context_;
   double dots_per_inch_;
-  std::map<std::tuple<std::string, int, bool>, XftFont*> fonts_;
 };
 
 // The colours drawn into windows of one visual and colour map.

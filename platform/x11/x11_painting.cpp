@@ -1,16 +1,12 @@
 // Drawing a form: its background, then each shown control in creation order (later ones lie
 // above), picture boxes filled, labels with their lines laid out as Windows lays them out,
 // all into an off-screen pixmap that is then copied to the window in one piece.
-#include "platform/x11/cp1252.h"
 #include "platform/x11/text_layout.h"
 #include "platform/x11/x11_live_form.h"
 #include "platform/x11/x11_window_system.h"
 
 namespace {
 
-// Bytes of a line drawn at a time, so that a line far wider than the window costs only
-// what shows of it.
-constexpr std::size_t kDrawPiece = 4096;
 // What Windows paints where a design gives no colour.
 constexpr Color kSystemWindowColor{255, 255, 255};
 constexpr Color kSystemTextColor{0, 0, 0};
@@ -76,43 +72,30 @@ void X11WindowSystem::Paint(LiveForm& form) {
 void X11WindowSystem::PaintLabel(LiveForm& form, const LiveControl& label, const PixelBox& box,
                                  const XRectangle& clip) {
   if (label.text.empty()) return;
-  XftFont& font = fonts_.Font(label.font);
   const XftColor& color = form.colors->Of(label.text_color.value_or(kSystemTextColor));
   XRectangle clip_copy = clip;
   XftDrawSetClipRectangles(form.draw, 0, 0, &clip_copy, 1);
-  const auto measure = [&](std::string_view piece) {
-    return static_cast<int>(std::min<long long>(fonts_.LineWidth(font, Cp1252ToUtf8(piece)), INT_MAX));
-  };
-  const int line_height = XftFonts::LineHeight(font);
-  const std::string shown = WithoutPrefixMarks(label.text);
+  const auto measure = [&](std::string_view piece) { return fonts_.Line(label.font, piece).width(); };
+  const std::string shown = WithoutPrefixMarks(LaidOutPart(label.text));
   const long long clip_bottom = clip.y + clip.height;
   const long long clip_right = clip.x + clip.width;
   long long top = box.top;
   for (const std::string_view line : SplitLines(shown)) {
     if (top >= clip_bottom) break;
-    // Whole lines above the visible part cost nothing more than counting them.
     const std::vector<std::string_view> pieces =
-        label.auto_size || top + line_height <= clip.y ? std::vector<std::string_view>{line}
-                                                        : WrapLine(line, static_cast<int>(box.width), measure);
+        label.auto_size ? std::vector<std::string_view>{line} : WrapLine(line, static_cast<int>(box.width), measure);
     for (const std::string_view piece : pieces) {
       if (top >= clip_bottom) break;
-      if (top + line_height > clip.y) {
-        long long left = box.left;
-        if (label.alignment != TextAlignment::kLeft) {
-          const long long spare = box.width - measure(piece);
-          left += label.alignment == TextAlignment::kCenter ? spare / 2 : spare;
-        }
-        for (std::size_t at = 0; at < piece.size() && left < clip_right; at += kDrawPiece) {
-          const std::string utf8 = Cp1252ToUtf8(piece.substr(at, kDrawPiece));
-          const long long width = fonts_.LineWidth(font, utf8);
-          if (left + width > clip.x) {
-            XftDrawStringUtf8(form.draw, &color, &font, static_cast<int>(left), static_cast<int>(top + font.ascent),
-                              reinterpret_cast<const FcChar8*>(utf8.data()), static_cast<int>(utf8.size()));
-          }
-          left += width;
-        }
+      const LaidOutLine laid_out = fonts_.Line(label.font, piece);
+      long long left = box.left;
+      if (label.alignment != TextAlignment::kLeft) {
+        const long long spare = box.width - laid_out.width();
+        left += label.alignment == TextAlignment::kCenter ? spare / 2 : spare;
       }
-      top += line_height;
+      if (top + laid_out.height() > clip.y && left < clip_right && left + laid_out.width() > clip.x) {
+        laid_out.Draw(form.draw, color, left, top);
+      }
+      top += laid_out.height();
     }
   }
   XftDrawSetClip(form.draw, nullptr);

@@ -1,4 +1,4 @@
-// Forms as X11 windows: their life, their controls' state, text measured with Xft, timers
+// Forms as X11 windows: their life, their controls' state, text measured with Pango, timers
 // due on the steady clock, and the one loop that waits for events and timers.
 #include "platform/x11/x11_window_system.h"
 #include "platform/x11/x11_live_form.h"
@@ -14,7 +14,6 @@
 #include <cstdlib>
 #include <stdexcept>
 
-#include "platform/x11/cp1252.h"
 #include "platform/x11/text_layout.h"
 
 namespace {
@@ -31,14 +30,13 @@ double DotsPerInch(Display* display) {
   return dpi >= 24 && dpi <= 960 ? dpi : 96;
 }
 
-// The window's title for the window manager: the caption's bytes in UTF-8, and as Latin-1
-// for managers that read only the old property.
+// The window's title for the window manager: the caption, which is UTF-8, and the same
+// bytes for managers that read only the old property (the program's captions are ASCII).
 void NameWindow(Display* display, Window window, const std::string& caption) {
   XStoreName(display, window, caption.c_str());
-  const std::string utf8 = Cp1252ToUtf8(caption);
   XChangeProperty(display, window, XInternAtom(display, "_NET_WM_NAME", False),
                   XInternAtom(display, "UTF8_STRING", False), 8, PropModeReplace,
-                  reinterpret_cast<const unsigned char*>(utf8.data()), static_cast<int>(utf8.size()));
+                  reinterpret_cast<const unsigned char*>(caption.data()), static_cast<int>(caption.size()));
 }
 }  // namespace
 
@@ -274,13 +272,15 @@ std::string X11WindowSystem::ReadControlText(FormHandle form, int control) {
   return ControlAt(form, control).text;
 }
 
-TwipSize X11WindowSystem::MeasureText(const FontSpec& font_spec, const std::string& text) {
-  XftFont& font = fonts_.Font(font_spec);
-  const std::string shown = WithoutPrefixMarks(text);
-  const std::vector<std::string_view> lines = SplitLines(shown);
+TwipSize X11WindowSystem::MeasureText(const FontSpec& font, const std::string& text) {
+  const std::string shown = WithoutPrefixMarks(LaidOutPart(text));
   long long widest = 0;
-  for (const std::string_view line : lines) widest = std::max(widest, fonts_.LineWidth(font, Cp1252ToUtf8(line)));
-  const long long height = static_cast<long long>(lines.size()) * XftFonts::LineHeight(font);
+  long long height = 0;
+  for (const std::string_view line : SplitLines(shown)) {
+    const LaidOutLine laid_out = fonts_.Line(font, line);
+    widest = std::max<long long>(widest, laid_out.width());
+    height += laid_out.height();
+  }
   return {ToTwips(widest), ToTwips(height)};
 }
 

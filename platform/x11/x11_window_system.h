@@ -91,7 +91,7 @@ class X11WindowSystem : public WindowSystem {
   Window host_window_;
   bool host_window_taken_ = false;
   double dots_per_inch_;
-  XftFonts fonts_;
+  PangoFonts fonts_;
   Atom wm_protocols_;
   Atom wm_delete_window_;
   Cursor blank_cursor_ = None;

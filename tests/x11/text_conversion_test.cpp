@@ -1,5 +1,6 @@
 // The Linux saver's text: code page 1252 bytes to UTF-8 for drawing and for stderr, and
-// the layout rules its labels share with Windows' static controls.
+// the layout rules its labels share with Windows' static controls, and how much of a text
+// they lay out.
 #include <gtest/gtest.h>
 
 #include "platform/x11/cp1252.h"
@@ -37,6 +38,20 @@ TEST(TextLayout, AnAmpersandShowsTheCharacterAfterIt) {
   EXPECT_EQ(WithoutPrefixMarks("Salt && pepper"), "Salt & pepper");
   EXPECT_EQ(WithoutPrefixMarks("&Options"), "Options");
   EXPECT_EQ(WithoutPrefixMarks("a&&&b&"), "a&b");
+}
+
+TEST(TextLayout, AHugeTextIsLaidOutOnlyAsFarAsBothLimits) {
+  EXPECT_EQ(LaidOutPart("short\r\njoke"), "short\r\njoke");
+  // Two-byte letters after one byte: the byte limit falls inside a letter, which goes whole.
+  std::string accents = "a";
+  while (accents.size() < 2 * kMostLaidOutBytes) accents += "\u00E9";
+  EXPECT_EQ(LaidOutPart(accents), std::string_view(accents).substr(0, kMostLaidOutBytes - 1));
+  // Short lines: the line limit comes first, and the part ends before a break.
+  std::string lines;
+  for (std::size_t i = 0; i < 2 * kMostLaidOutLines; ++i) lines += "x\r\n";
+  const std::string_view part = LaidOutPart(lines);
+  EXPECT_EQ(SplitLines(part).size(), kMostLaidOutLines);
+  EXPECT_EQ(part.back(), 'x');
 }
 
 TEST(TextLayout, WrappingBreaksBetweenWordsWithinTheWidth) {

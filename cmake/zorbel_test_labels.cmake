@@ -1,0 +1,25 @@
+# Every test carries one label that says what it needs, so that one tier can run alone
+# (ctest -L unit, or the "quick" test preset):
+#   unit  the headless platform and other display-free checks, seconds in all
+#   x11   the Linux saver on a virtual display
+#   deb   the Debian package and the saver under the hosts it is made for
+#   wine  the real Zorbel.scr and its tools under Wine
+#   fuzz  the fuzz targets
+# The test "every_test_labelled" fails for a test that has none.
+set(ZORBEL_TEST_KINDS unit x11 deb wine fuzz)
+
+# zorbel_label_tests(KIND TEST...): gives the tests, already added, the label KIND.
+function(zorbel_label_tests kind)
+  if(NOT kind IN_LIST ZORBEL_TEST_KINDS)
+    message(FATAL_ERROR "Test kind \"${kind}\" is none of: ${ZORBEL_TEST_KINDS}")
+  endif()
+  set_property(TEST ${ARGN} APPEND PROPERTY LABELS ${kind})
+endfunction()
+
+# zorbel_gtest_suite(TARGET KIND): the GoogleTest cases of TARGET as tests labelled KIND.
+function(zorbel_gtest_suite target kind)
+  if(NOT kind IN_LIST ZORBEL_TEST_KINDS)
+    message(FATAL_ERROR "Test kind \"${kind}\" is none of: ${ZORBEL_TEST_KINDS}")
+  endif()
+  gtest_discover_tests(${target} PROPERTIES LABELS ${kind})
+endfunction()
