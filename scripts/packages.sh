@@ -6,6 +6,7 @@ ZORBEL_PACKAGES=(
   g++-mingw-w64-x86-64-posix
   wine wine64 nsis
   xvfb xdotool x11-utils imagemagick fonts-liberation2
+  tesseract-ocr tesseract-ocr-fra tesseract-ocr-ell tesseract-ocr-rus
   pkg-config libx11-dev libxft-dev libfontconfig-dev libxrandr-dev
   dpkg-dev lintian libxml2-utils desktop-file-utils man-db xscreensaver procps
   mate-screensaver dbus-daemon libglib2.0-bin
