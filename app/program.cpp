@@ -6,7 +6,7 @@
 #include "startup/numbers.h"
 #include "startup/settings_file.h"
 #include "startup/startup_report.h"
-#include "ui/failure_net.h"
+#include "ui/failure_in_flight.h"
 #include "ui/timer_interval.h"
 
 int DisplayTimerInterval(const FieldValue& delay_seconds) {
@@ -15,8 +15,8 @@ int DisplayTimerInterval(const FieldValue& delay_seconds) {
   return CheckedTimerInterval(*seconds * 1000);
 }
 
-Program::Program(Services& services, WindowSystem& windows)
-    : services(services), windows(windows), chance([&services] { return services.TimeOfDaySeconds(); }),
+Program::Program(Services& services, WindowSystem& windows, FailureNet& failure_net)
+    : services(services), windows(windows), failure_net(failure_net), chance([&services] { return services.TimeOfDaySeconds(); }),
       form1([this] {
         return std::make_unique<Form1>(ui(), state, chance,
                                        display_interval_);

@@ -23,12 +23,13 @@ int DisplayTimerInterval(const FieldValue& delay_seconds);
 
 class Program {
  public:
-  Program(Services& services, WindowSystem& windows);
+  Program(Services& services, WindowSystem& windows, FailureNet& failure_net);
 
   void Main();
 
   Services& services;
   WindowSystem& windows;
+  FailureNet& failure_net;
   SharedState state;
   Chance chance;
   FormSlot<Form1> form1;
@@ -42,7 +43,7 @@ class Program {
   void RunConfigurationMode();
   void RunSaverMode();
   void ReportStartupFailure(const Failure& failure);
-  UiContext ui() { return UiContext{windows, services}; }
+  UiContext ui() { return UiContext{windows, services, failure_net}; }
 
   int display_interval_ = 0;
 };

@@ -37,7 +37,8 @@ void TimeTicks(const char* shape, std::size_t line_length) {
   HeadlessMachine machine;
   HeadlessServices services(machine, "/s", folder);
   HeadlessWindowSystem windows;
-  Program program(services, windows);
+  FailureNet failure_net(services);
+  Program program(services, windows, failure_net);
   RunHeadless([&] { program.Main(); });
   std::filesystem::remove_all(folder);
   if (services.ended) {

@@ -12,7 +12,8 @@ int main(int argc, char** argv) {
   HeadlessMachine machine;
   HeadlessServices services(machine, "/s", data_folder);
   HeadlessWindowSystem windows;
-  Program program(services, windows);
+  FailureNet failure_net(services);
+  Program program(services, windows, failure_net);
   RunHeadless([&] { program.Main(); });
   if (windows.program_ended()) {
     std::fprintf(stderr, "no joke database in %s\n", data_folder);

@@ -1,10 +1,10 @@
-/* The baseline the Linux saver's figures are measured beside: a bare Xlib and Xft program
- * with one full-screen window that draws one line of yellow text on black and then only
- * waits for events. */
-#include <X11/Xft/Xft.h>
+/* The baseline the Linux saver's figures are measured beside: a bare Xlib program with one
+ * full-screen window that draws one line of yellow text on black with Pango and cairo, as
+ * the saver draws its labels, and then only waits for events. */
 #include <X11/Xlib.h>
+#include <cairo-xlib.h>
+#include <pango/pangocairo.h>
 #include <stdio.h>
-#include <string.h>
 
 int main(void) {
   Display *display = XOpenDisplay(NULL);
@@ -13,24 +13,26 @@ int main(void) {
     return 1;
   }
   const int screen = DefaultScreen(display);
-  Window window = XCreateSimpleWindow(display, RootWindow(display, screen), 0, 0,
-                                      DisplayWidth(display, screen), DisplayHeight(display, screen), 0,
+  const int width = DisplayWidth(display, screen);
+  const int height = DisplayHeight(display, screen);
+  Window window = XCreateSimpleWindow(display, RootWindow(display, screen), 0, 0, width, height, 0,
                                       BlackPixel(display, screen), BlackPixel(display, screen));
   XSelectInput(display, window, ExposureMask);
   XMapWindow(display, window);
-  Visual *visual = DefaultVisual(display, screen);
-  Colormap colormap = DefaultColormap(display, screen);
-  XftFont *font = XftFontOpenName(display, screen, "Times New Roman:bold:pixelsize=16");
-  XftDraw *draw = XftDrawCreate(display, window, visual, colormap);
-  XRenderColor yellow = {0xFFFF, 0xFFFF, 0, 0xFFFF};
-  XftColor colour;
-  XftColorAllocValue(display, visual, colormap, &yellow, &colour);
-  const char *text = "Tarnwick Entertainment Company proudly presents";
+  cairo_surface_t *surface = cairo_xlib_surface_create(display, window, DefaultVisual(display, screen), width, height);
+  cairo_t *cairo = cairo_create(surface);
+  PangoLayout *layout = pango_cairo_create_layout(cairo);
+  PangoFontDescription *font = pango_font_description_from_string("Times New Roman Bold 16px");
+  pango_layout_set_font_description(layout, font);
+  pango_layout_set_text(layout, "Tarnwick Entertainment Company proudly presents", -1);
   for (;;) {
     XEvent event;
     XNextEvent(display, &event);
     if (event.type == Expose && event.xexpose.count == 0) {
-      XftDrawStringUtf8(draw, &colour, font, 288, 113, (const FcChar8 *)text, (int)strlen(text));
+      cairo_set_source_rgb(cairo, 1, 1, 0);
+      cairo_move_to(cairo, 288, 98);
+      pango_cairo_show_layout(cairo, layout);
+      cairo_surface_flush(surface);
       XFlush(display);
     }
   }

@@ -1,19 +1,27 @@
 #!/bin/bash
-# The Linux saver's figures, measured in one run on a virtual display beside a bare Xlib and
-# Xft program that draws one line of text: the time from start to the first frame on the
-# screen (median of five starts each, alternating), then both running side by side for
-# MEASURE_SECONDS (60 unless set), with zorbel -window -delay 2: the CPU each used in that
-# time and its resident memory at the start and the end.
-# Usage: bench/x11_figures.sh (after cmake --build --preset linux)
+# The Linux saver's figures, measured in one run on a virtual display beside a bare program
+# that draws one line of text with the same library: the time from start to the first frame
+# on the screen (median of five starts each, alternating), then all running side by side
+# for MEASURE_SECONDS (60 unless set), zorbel -window -delay 2 on the mixed-script jokes of
+# bench/mixed_script_jokes.txt: the CPU each used in that time and its resident memory at
+# the start and the end. Then the package's size and the installed size of the fonts it
+# recommends. A folder holding zorbel, x11_bare_text and the .deb of an earlier build is
+# measured in the same run, beside this one.
+# Usage: bench/x11_figures.sh [EARLIER_BUILD_FOLDER] (after cmake --build --preset linux
+#        --target zorbel x11_bare_text x11_probe package)
 set -u
 cd "$(dirname "$0")/.."
 source scripts/wine_env.sh
 BUILD=build/linux
-ZORBEL=("$BUILD/zorbel" -window -delay 2 -jokes "$PWD/data/jokes.txt")
-BARE=("$BUILD/bench/x11_bare_text")
 PROBE=$BUILD/tests/x11_probe
+JOKES=$PWD/bench/mixed_script_jokes.txt
 SECONDS_MEASURED=${MEASURE_SECONDS:-60}
-for program in "${ZORBEL[0]}" "${BARE[0]}" "$PROBE"; do
+# Each measured build: a name, its saver and its bare program.
+names=(now) savers=("$BUILD/zorbel") bares=("$BUILD/bench/x11_bare_text") packages=("$BUILD")
+if [ $# -gt 0 ]; then
+  names+=(earlier) savers+=("$1/zorbel") bares+=("$1/x11_bare_text") packages+=("$1")
+fi
+for program in "${savers[@]}" "${bares[@]}" "$PROBE"; do
   [ -x "$program" ] || { echo "missing $program: build the linux preset first" >&2; exit 1; }
 done
 start_virtual_display || exit 1
@@ -22,33 +30,55 @@ trap 'kill "${pids[@]}" 2>/dev/null; stop_virtual_display' EXIT
 
 median() { sort -n | awk '{ a[NR] = $1 } END { print a[int((NR + 1) / 2)] }'; }
 # Both draw yellow text first: the intro's heading, the bare program's one line.
-zorbel_first=() bare_first=()
+declare -A first
 for run in 1 2 3 4 5; do
-  zorbel_first+=("$("$PROBE" first-frame 255 255 0 "${ZORBEL[@]}")")
-  bare_first+=("$("$PROBE" first-frame 255 255 0 "${BARE[@]}")")
+  for i in "${!names[@]}"; do
+    first[saver$i]+="$("$PROBE" first-frame 255 255 0 "${savers[$i]}" -window -delay 2 -jokes "$JOKES") "
+    first[bare$i]+="$("$PROBE" first-frame 255 255 0 "${bares[$i]}") "
+  done
 done
-echo "Start to first frame (median of 5): zorbel $(printf '%s\n' "${zorbel_first[@]}" | median) ms," \
-  "bare Xlib+Xft program $(printf '%s\n' "${bare_first[@]}" | median) ms" \
-  "(zorbel: ${zorbel_first[*]}; bare: ${bare_first[*]})"
+for i in "${!names[@]}"; do
+  echo "${names[$i]}: start to first frame (median of 5): zorbel $(printf '%s\n' ${first[saver$i]} | median) ms," \
+    "bare program $(printf '%s\n' ${first[bare$i]} | median) ms (zorbel: ${first[saver$i]}; bare: ${first[bare$i]})"
+done
 
 # cpu_ns PID: the time it has run on a processor so far, in nanoseconds (finer than the
 # clock ticks of /proc/PID/stat); rss_kb PID: its resident memory.
 cpu_ns() { awk '{ print $1 }' "/proc/$1/schedstat"; }
 rss_kb() { awk '/^VmRSS:/ { print $2 }' "/proc/$1/status"; }
-"${BARE[@]}" &
-pids+=($!)
-bare=$!
-"${ZORBEL[@]}" &
-pids+=($!)
-zorbel=$!
+measured=() labels=()
+for i in "${!names[@]}"; do
+  "${bares[$i]}" &
+  pids+=($!) measured+=($!) labels+=("${names[$i]} bare program")
+  "${savers[$i]}" -window -delay 2 -jokes "$JOKES" &
+  pids+=($!) measured+=($!) labels+=("${names[$i]} zorbel -window -delay 2")
+done
 sleep 1
-zorbel_rss_start=$(rss_kb "$zorbel") bare_rss_start=$(rss_kb "$bare")
-zorbel_ns=$(cpu_ns "$zorbel") bare_ns=$(cpu_ns "$bare")
+declare -A rss_start ns_start
+for pid in "${measured[@]}"; do
+  rss_start[$pid]=$(rss_kb "$pid") ns_start[$pid]=$(cpu_ns "$pid")
+done
 sleep "$SECONDS_MEASURED"
-kill -0 "$zorbel" || { echo "zorbel ended during the measurement" >&2; exit 1; }
 percent() { awk -v ns="$1" -v s="$SECONDS_MEASURED" 'BEGIN { printf "%.4f", 100 * ns / 1e9 / s }'; }
-zorbel_used=$(( $(cpu_ns "$zorbel") - zorbel_ns )) bare_used=$(( $(cpu_ns "$bare") - bare_ns ))
-echo "CPU over $SECONDS_MEASURED s: zorbel -window -delay 2 $(percent "$zorbel_used")% of a core" \
-  "($((zorbel_used / 1000000)) ms), bare program $(percent "$bare_used")% ($((bare_used / 1000000)) ms)"
-echo "Resident memory at 1 s and at $((SECONDS_MEASURED + 1)) s: zorbel ${zorbel_rss_start} kB -> $(rss_kb "$zorbel") kB," \
-  "bare program ${bare_rss_start} kB -> $(rss_kb "$bare") kB"
+for i in "${!measured[@]}"; do
+  pid=${measured[$i]}
+  kill -0 "$pid" || { echo "${labels[$i]} ended during the measurement" >&2; exit 1; }
+  used=$(( $(cpu_ns "$pid") - ns_start[$pid] ))
+  echo "${labels[$i]}: CPU over $SECONDS_MEASURED s $(percent "$used")% of a core ($((used / 1000000)) ms)," \
+    "resident memory at 1 s ${rss_start[$pid]} kB, at $((SECONDS_MEASURED + 1)) s $(rss_kb "$pid") kB"
+done
+
+# The package: its file, what it says it takes installed, and the fonts it recommends.
+for i in "${!names[@]}"; do
+  deb=$(ls "${packages[$i]}"/zorbel_*.deb 2>/dev/null | head -n 1)
+  [ -n "$deb" ] || { echo "${names[$i]}: no package in ${packages[$i]}"; continue; }
+  recommended=$(dpkg-deb -f "$deb" Recommends | tr ',|' '\n\n' | awk '/^ *fonts-/ { print $1 }')
+  fonts_kb=0
+  for font in $recommended; do
+    size=$(apt-cache show --no-all-versions "$font" | awk '/^Installed-Size:/ { print $2 }')
+    fonts_kb=$((fonts_kb + size))
+  done
+  echo "${names[$i]}: package $(stat -c %s "$deb") bytes, installed $(dpkg-deb -f "$deb" Installed-Size) kB;" \
+    "depends: $(dpkg-deb -f "$deb" Depends);" \
+    "recommended fonts: $(echo ${recommended:-none}), ${fonts_kb} kB installed together"
+done

@@ -6,7 +6,7 @@
 
 #include "checker/joke_file_check.h"
 #include "startup/joke_database.h"
-#include "ui/failure_net.h"
+#include "ui/failure_in_flight.h"
 
 int RunCheckCommand(const std::vector<std::string>& files, Services& services, std::ostream& out) {
   std::vector<std::string> to_check = files;
@@ -15,7 +15,7 @@ int RunCheckCommand(const std::vector<std::string>& files, Services& services, s
   for (const std::string& file : to_check) {
     CheckResult result;
     try {
-      result = CheckJokeBytes(services.ReadWholeFile(file));
+      result = CheckJokeBytes(services.ReadWholeFile(file), services);
     } catch (...) {
       // A file the system will not give, or one larger than memory, as the saver would see it.
       const Failure failure = FailureInFlight();
@@ -24,5 +24,6 @@ int RunCheckCommand(const std::vector<std::string>& files, Services& services, s
     out << FormatReport(file, result);
     status = std::max(status, result.status());
   }
-  return status;
+  out.flush();
+  return out ? status : kReportNotWritten;
 }

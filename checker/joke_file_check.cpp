@@ -1,11 +1,11 @@
-// Checking one joke database: the saver's reader with a watcher, the byte checks, and the
+// Checking one joke database: the saver's decoding and reader with a watcher, and the
 // report in the form editors and terminals understand.
 #include "checker/joke_file_check.h"
 
 #include <algorithm>
 #include <optional>
 
-#include "checker/encoding_check.h"
+#include "checker/encoding_findings.h"
 #include "checker/record_watcher.h"
 #include "checker/shown_field.h"
 #include "startup/joke_database.h"
@@ -15,19 +15,16 @@ namespace {
 
 constexpr const char* kOnlyPromotions = "the saver would show only promotional messages";
 
-// The one finding for a UTF-16 file: an error when the saver refuses it, as it does any
-// such file with a record in it, since no line ever reads as "</joke>"; otherwise a
-// warning, as the saver starts but finds no entries.
-CheckFinding Utf16Finding(const ByteOrderMark& mark, const std::optional<Failure>& stopped) {
-  std::string message = WhatTheFileIs(mark) +
-                        ": the saver reads single-byte text, where every other byte of this file is 0 and nothing "
-                        "reads as meant; save it as ANSI text";
+// The one finding for a file that is not text: an error when the saver refuses it,
+// otherwise a warning, with what the saver makes of it.
+CheckFinding NotTextFinding(const NotText& not_text, const std::optional<Failure>& stopped, bool no_entries) {
+  std::string message = not_text.reason;
   if (stopped) {
     message += " (the saver stops with code " + std::to_string(stopped->code) + ": " + stopped->description + ")";
-  } else {
+  } else if (no_entries) {
     message += std::string(": as it is, the saver finds no entries, and ") + kOnlyPromotions;
   }
-  return {1, stopped.has_value(), message};
+  return {not_text.line, stopped.has_value(), message};
 }
 
 std::string Counted(int count, const char* one, const char* many) {
@@ -42,16 +39,19 @@ int CheckResult::errors() const {
 
 int CheckResult::warnings() const { return static_cast<int>(findings.size()) - errors(); }
 
-CheckResult CheckJokeBytes(const std::string& bytes) {
+CheckResult CheckJokeBytes(const std::string& bytes, Services& services) {
   CheckResult result;
+  const DecodedText decoded = DecodeJokeFile(bytes, services);
+  result.encoding = EncodingName(decoded.encoding, services);
+  const NotText not_text = WhyNotText(bytes, decoded);
   SharedState state;
   ResetEntryLists(state);
-  RecordWatcher watcher;
+  RecordWatcher watcher(services);
   std::optional<Failure> stopped;
   try {
-    ReadJokeDatabase(bytes, state, watcher);
+    ReadJokeDatabase(decoded.text, state, watcher);
   } catch (const Failure& failure) {
-    watcher.findings.push_back(watcher.ErrorFor(failure.code, failure.description, bytes));
+    watcher.findings.push_back(watcher.ErrorFor(failure.code, failure.description, decoded.text));
     stopped = failure;
   }
   result.refused = stopped.has_value();
@@ -61,23 +61,14 @@ CheckResult CheckJokeBytes(const std::string& bytes) {
   result.version = ShownField(state.JokesVersion);
   result.compatible = ShownField(state.JokesCompatible);
 
-  const ByteOrderMark* mark = ByteOrderMarkOf(bytes);
-  if (mark != nullptr && mark->utf16) {
-    // Read byte by byte, every other byte is 0: findings line by line would only say so
-    // thousands of times over.
-    result.findings = {Utf16Finding(*mark, stopped)};
-    result.version = result.compatible = "(unread)";
+  const bool no_entries = !result.refused && result.clean + result.rude + result.medical == 0;
+  if (!not_text.reason.empty()) {
+    // Findings line by line would only say the same thousands of times over.
+    result.findings = {NotTextFinding(not_text, stopped, no_entries)};
     return result;
   }
-  if (mark != nullptr) {
-    result.findings.push_back({1, false,
-                               WhatTheFileIs(*mark) +
-                                   ": the saver reads single-byte text, so the mark joins the header's first field "
-                                   "and letters beyond plain ASCII show as odd characters (save the file as ANSI text)"});
-  }
-  if (!result.refused && result.clean + result.rude + result.medical == 0) {
-    result.findings.push_back({0, false, std::string("no entries: ") + kOnlyPromotions});
-  }
+  if (no_entries) result.findings.push_back({0, false, std::string("no entries: ") + kOnlyPromotions});
+  for (CheckFinding& warning : DecodingWarnings(decoded, services)) result.findings.push_back(std::move(warning));
   result.findings.insert(result.findings.end(), watcher.findings.begin(), watcher.findings.end());
   std::stable_sort(result.findings.begin(), result.findings.end(),
                    [](const CheckFinding& a, const CheckFinding& b) { return a.line < b.line; });
@@ -94,7 +85,8 @@ CheckResult CannotRead(int code, const std::string& description) {
   return result;
 }
 
-std::string FormatReport(const std::string& file_name, const CheckResult& result) {
+std::string FormatReport(const std::string& name, const CheckResult& result) {
+  const std::string file_name = ShownName(name);
   std::string report;
   for (const CheckFinding& finding : result.findings) {
     const std::string place = finding.line > 0 ? file_name + ":" + std::to_string(finding.line) : file_name;
@@ -102,7 +94,8 @@ std::string FormatReport(const std::string& file_name, const CheckResult& result
   }
   report += file_name + ": " + std::to_string(result.clean) + " clean, " + std::to_string(result.rude) +
             " rude, " + std::to_string(result.medical) + " medical; version " + result.version +
-            ", compatible " + result.compatible + "; " + Counted(result.errors(), "error", "errors") + ", " +
+            ", compatible " + result.compatible + "; " +
+            (result.encoding.empty() ? "" : "read as " + result.encoding + "; ") + Counted(result.errors(), "error", "errors") + ", " +
             Counted(result.warnings(), "warning", "warnings") +
             (result.refused ? "; the saver would refuse this file" : "") + "\n";
   return report;

@@ -4,9 +4,12 @@
 
 #include <string>
 
+#include "ui/services.h"
+
 // The last line of a text as the saver stores it (lines joined by CR LF).
 std::string LastLine(const std::string& text);
 
-// The line's ASCII letters and digits in lower case, and its bytes beyond ASCII as they
-// are; blanks, punctuation and control characters dropped.
-std::string PunchlineKey(const std::string& line);
+// The line with its letters folded to one case by the system's rules, in any script, and
+// without blanks, punctuation and control characters (ASCII's, Latin-1's, the general
+// punctuation block's and the CJK one's).
+std::string PunchlineKey(const std::string& line, Services& services);

@@ -9,7 +9,7 @@
 inline constexpr int kReadingCharactersPerSecond = 15;
 
 // The characters a reader goes through in a text as the saver stores it (lines joined by
-// CR LF): every line's bytes, and one for each break between two lines.
+// CR LF), counted by their reader's width, and one for each break between two lines.
 std::size_t ReadingLength(const std::string& text);
 
 // The whole seconds a text of that length needs: the length over the reading speed,

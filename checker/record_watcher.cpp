@@ -4,7 +4,8 @@
 #include <algorithm>
 #include <cctype>
 
-#include "checker/byte_check.h"
+#include "checker/character_check.h"
+#include "checker/character_width.h"
 #include "checker/punchline.h"
 #include "checker/reading_time.h"
 #include "checker/shown_field.h"
@@ -12,11 +13,17 @@
 #include "startup/numbers.h"
 #include "startup/settings_vocabulary.h"
 #include "ui/failure.h"
+#include "ui/timer_interval.h"
 
 namespace {
 
 // Longer lines come out in type shrunk far below reading size to fit the screen's width.
 constexpr std::size_t kLongestTextLine = 1000;
+
+// The longest an entry stays on screen: the display timer's longest interval.
+constexpr double kLongestShowingSeconds = kMaxTimerInterval / 1000.0;
+// The most extra seconds worth giving an entry, in whole seconds, on top of the default delay.
+constexpr int kMostUsefulExtraSeconds = kMaxTimerInterval / 1000 - kDefaultDelaySeconds;
 
 std::string Trimmed(const std::string& text) {
   const auto blank = [](char c) { return c == ' ' || c == '\t'; };
@@ -58,13 +65,13 @@ std::string ExtraSecondsWarning(const FieldValue& extra) {
   return "the extra seconds " + ShownField(extra) + " are not a number: the joke gets no extra time";
 }
 
-// True when the rest of the file from `line` on holds nothing but blanks and line ends.
-bool OnlyBlankLinesFrom(const std::string& bytes, LineNumber line) {
+// True when the rest of the text from `line` on holds nothing but blanks and line ends.
+bool OnlyBlankLinesFrom(const std::string& text, LineNumber line) {
   LineNumber current = 1;
-  for (std::size_t at = 0; at < bytes.size(); ++at) {
-    const char c = bytes[at];
+  for (std::size_t at = 0; at < text.size(); ++at) {
+    const char c = text[at];
     if (current >= line && c != ' ' && c != '\t' && c != '\r' && c != '\n') return false;
-    if (c == '\n' || (c == '\r' && (at + 1 >= bytes.size() || bytes[at + 1] != '\n'))) ++current;
+    if (c == '\n' || (c == '\r' && (at + 1 >= text.size() || text[at + 1] != '\n'))) ++current;
   }
   return true;
 }
@@ -92,14 +99,14 @@ void RecordWatcher::FieldsRead(const FieldValue& kind, const FieldValue& extra_s
 }
 
 void RecordWatcher::TextLineRead(LineNumber line, const std::string& text) {
-  if (std::string warning = ByteWarning(text); !warning.empty()) Warn(line, std::move(warning));
-  if (text.size() > kLongestTextLine) {
-    Warn(line, "a text line of " + std::to_string(text.size()) +
+  if (std::string warning = CharacterWarning(text); !warning.empty()) Warn(line, std::move(warning));
+  if (const std::size_t length = ReaderLength(text); length > kLongestTextLine) {
+    Warn(line, "a text line of " + std::to_string(length) +
                    " characters: the saver shrinks its type until the line fits the screen's width, far too small to "
                    "read (keep lines to " + std::to_string(kLongestTextLine) + " characters)");
   }
   if (Lowered(Trimmed(text)) == kRecordTerminator) {
-    Warn(line, "\"" + text + "\" is not exactly \"" + kRecordTerminator +
+    Warn(line, Quoted(text) + " is not exactly \"" + kRecordTerminator +
                    "\": it becomes joke text and the record runs on to the next exact one");
   }
 }
@@ -123,23 +130,32 @@ void RecordWatcher::CheckReadingTime(const std::string& text) {
   if (!record_extra_seconds_) return;  // unreadable or negative: warned about already
   const std::size_t length = ReadingLength(text);
   const int needed = SecondsToRead(length);
-  const double given = kDefaultDelaySeconds + *record_extra_seconds_;
+  const double given = std::min(kDefaultDelaySeconds + *record_extra_seconds_, kLongestShowingSeconds);
   if (needed <= given) return;
+  const bool timer_full = given == kLongestShowingSeconds;
+  std::string message = "the text needs " + std::to_string(needed) + " seconds to read (" + std::to_string(length) +
+                        " characters at " + std::to_string(kReadingCharactersPerSecond) +
+                        " characters a second) but gets " + ShortestDecimal(given) + " (the default delay of " +
+                        std::to_string(kDefaultDelaySeconds) + " plus " + ShortestDecimal(*record_extra_seconds_) +
+                        " extra" + (timer_full ? ", as far as the saver's timer reaches" : "") + ")";
   const int extra = ExtraSecondsToRead(length);
-  Warn(record_line_, "the text needs " + std::to_string(needed) + " seconds to read (" + std::to_string(length) +
-                         " characters at " + std::to_string(kReadingCharactersPerSecond) +
-                         " characters a second) but gets " + ShortestDecimal(given) + " (the default delay of " +
-                         std::to_string(kDefaultDelaySeconds) + " plus " + ShortestDecimal(*record_extra_seconds_) +
-                         " extra): give it " + std::to_string(extra) + (extra == 1 ? " extra second" : " extra seconds"));
+  if (extra <= kMostUsefulExtraSeconds) {
+    message += ": give it " + std::to_string(extra) + (extra == 1 ? " extra second" : " extra seconds");
+  } else {
+    const int readable = (kDefaultDelaySeconds + kMostUsefulExtraSeconds) * kReadingCharactersPerSecond;
+    message += ": the saver's timer holds at most " + std::to_string(kMostUsefulExtraSeconds) +
+               " extra seconds, so shorten it to " + std::to_string(readable) + " characters and give it those";
+  }
+  Warn(record_line_, std::move(message));
 }
 
 void RecordWatcher::CheckPunchline(const std::string& text) {
   const std::string punchline = LastLine(text);
-  const std::string key = PunchlineKey(punchline);
+  const std::string key = PunchlineKey(punchline, services_);
   if (key.empty()) return;  // nothing to tell one punchline from another
   const auto [seen, first] = first_line_of_punchline_.emplace(key, record_line_);
   if (!first) {
-    Warn(record_line_, "the punchline \"" + punchline + "\" is that of the entry on line " +
+    Warn(record_line_, "the punchline " + Quoted(punchline) + " is that of the entry on line " +
                            std::to_string(seen->second) + " (capitals, blanks and punctuation aside)");
   }
 }
@@ -147,7 +163,7 @@ void RecordWatcher::CheckPunchline(const std::string& text) {
 void RecordWatcher::ReadingStopped(LineNumber line) { stopped_line_ = line; }
 
 CheckFinding RecordWatcher::ErrorFor(int code, const std::string& description,
-                                     const std::string& bytes) const {
+                                     const std::string& text) const {
   const std::string saver_stops = " (the saver stops with code " + std::to_string(code) + ": " + description + ")";
   if (code == failure_code::kSubscriptOutOfRange) {
     return {record_line_, true,
@@ -160,7 +176,7 @@ CheckFinding RecordWatcher::ErrorFor(int code, const std::string& description,
       return {stopped_line_, true,
               "the file ends before the header's three fields (name, version, compatibility)" + saver_stops};
     case Stage::kFields:
-      if (OnlyBlankLinesFrom(bytes, record_line_)) {
+      if (OnlyBlankLinesFrom(text, record_line_)) {
         return {record_line_, true,
                 std::string("nothing may follow the last \"") + kRecordTerminator +
                     "\" line, not even a blank line" + saver_stops};
@@ -169,7 +185,7 @@ CheckFinding RecordWatcher::ErrorFor(int code, const std::string& description,
               "the file ends inside a record's fields: expected its kind, extra seconds and a third field" +
                   saver_stops};
     case Stage::kText: {
-      const bool last_line_ended = !bytes.empty() && (bytes.back() == '\n' || bytes.back() == '\r');
+      const bool last_line_ended = !text.empty() && (text.back() == '\n' || text.back() == '\r');
       const LineNumber last_line = stopped_line_ - (last_line_ended ? 1 : 0);
       return {record_line_, true,
               std::string("this record has no \"") + kRecordTerminator + "\" line: the file ends at line " +

@@ -13,6 +13,9 @@
 
 class RecordWatcher : public JokeDatabaseListener {
  public:
+  // The services fold letter case for comparing punchlines.
+  explicit RecordWatcher(Services& services) : services_(services) {}
+
   void HeaderRead(const FieldValue& version, const FieldValue& compatible) override;
   void RecordBegins(LineNumber line) override;
   void FieldsRead(const FieldValue& kind, const FieldValue& extra_seconds) override;
@@ -20,8 +23,9 @@ class RecordWatcher : public JokeDatabaseListener {
   void RecordEnds(LineNumber line, const std::string& text) override;
   void ReadingStopped(LineNumber line) override;
 
-  // The error for the failure that stopped the reading, placed where it applies.
-  CheckFinding ErrorFor(int code, const std::string& description, const std::string& bytes) const;
+  // The error for the failure that stopped the reading, placed where it applies; `text` is
+  // what the reader read.
+  CheckFinding ErrorFor(int code, const std::string& description, const std::string& text) const;
 
   std::vector<CheckFinding> findings;
 
@@ -32,6 +36,7 @@ class RecordWatcher : public JokeDatabaseListener {
   void CheckReadingTime(const std::string& text);
   void CheckPunchline(const std::string& text);
 
+  Services& services_;
   Stage stage_ = Stage::kHeader;
   LineNumber record_line_ = 0;
   LineNumber stopped_line_ = 0;

@@ -5,9 +5,9 @@ ZORBEL_PACKAGES=(
   cmake make g++ libgtest-dev clang libclang-rt-14-dev
   g++-mingw-w64-x86-64-posix
   wine wine64 nsis
-  xvfb xdotool x11-utils imagemagick fonts-liberation2
-  tesseract-ocr tesseract-ocr-fra tesseract-ocr-ell tesseract-ocr-rus
-  pkg-config libx11-dev libxft-dev libfontconfig-dev libxrandr-dev
+  xvfb xdotool x11-utils imagemagick fonts-liberation2 fonts-dejavu-core fonts-droid-fallback
+  tesseract-ocr tesseract-ocr-fra tesseract-ocr-rus tesseract-ocr-ell tesseract-ocr-jpn tesseract-ocr-ara
+  pkg-config libx11-dev libpango1.0-dev libcairo2-dev libxrandr-dev
   dpkg-dev lintian libxml2-utils desktop-file-utils man-db xscreensaver procps
   mate-screensaver dbus-daemon libglib2.0-bin
 )

@@ -1,17 +1,30 @@
 // The two readers of the joke database and the shared-state lists they fill.
 #include "startup/joke_database.h"
 
+#include "startup/joke_file_encoding.h"
 #include "startup/text_reader.h"
 #include "ui/failure.h"
 
 namespace {
 
 // How much of the file the header reader takes first; it takes more only while the three
-// fields may run on past what it has.
+// fields may run on past what it has, or while their letters could read otherwise in the
+// whole file.
 constexpr std::size_t kHeaderFirstRead = 4096;
 
 std::string DatabasePath(Services& services) {
   return services.OwnFilePath(kJokeDatabaseFileName);
+}
+
+// A field that reads the same whether the file turns out to be UTF-8 or ANSI: field ends are
+// ASCII in both, so only letters beyond ASCII inside a field could differ.
+bool ReadsTheSameInAnyCodePage(const FieldValue& field) {
+  const std::string* text = std::get_if<std::string>(&field);
+  if (text == nullptr) return true;
+  for (const char c : *text) {
+    if (static_cast<unsigned char>(c) >= 0x80) return false;
+  }
+  return true;
 }
 
 void ReadHeaderFields(TextReader& reader, SharedState& state) {
@@ -72,12 +85,13 @@ void ReadRecords(TextReader& reader, SharedState& state, JokeDatabaseListener* l
 void ReadJokeHeader(SharedState& state, Services& services) {
   const std::string path = DatabasePath(services);
   for (std::size_t wanted = kHeaderFirstRead;; wanted *= 16) {
-    std::string start = services.ReadFileStart(path, wanted);
+    const std::string start = services.ReadFileStart(path, wanted);
     const bool whole_file = start.size() < wanted;
-    TextReader reader(std::move(start));
+    TextReader reader(DecodeJokeFile(start, services).text);
     if (whole_file) return ReadHeaderFields(reader, state);
     // Fields read from a part of the file are final only when the end of the third one
-    // lies before the end of the part: up to there the part is the file.
+    // lies before the end of the part: up to there the part is the file. Without a mark,
+    // whether the file is UTF-8 depends on all of it, which a field of ASCII does not.
     SharedState header;
     try {
       ReadHeaderFields(reader, header);
@@ -85,6 +99,10 @@ void ReadJokeHeader(SharedState& state, Services& services) {
       continue;
     }
     if (reader.AtEnd()) continue;
+    if (EncodingByMark(start) == TextEncoding::kUtf8 &&
+        !(ReadsTheSameInAnyCodePage(header.JokesVersion) && ReadsTheSameInAnyCodePage(header.JokesCompatible))) {
+      continue;
+    }
     state.JokesVersion = std::move(header.JokesVersion);
     state.JokesCompatible = std::move(header.JokesCompatible);
     return;
@@ -99,12 +117,12 @@ const char* RecordKindName(const FieldValue& kind) {
 }
 
 void LoadJokeDatabase(SharedState& state, Services& services) {
-  TextReader reader(services.ReadWholeFile(DatabasePath(services)));
+  TextReader reader(DecodeJokeFile(services.ReadWholeFile(DatabasePath(services)), services).text);
   ReadRecords(reader, state, nullptr);
 }
 
-void ReadJokeDatabase(std::string bytes, SharedState& state, JokeDatabaseListener& listener) {
-  TextReader reader(std::move(bytes));
+void ReadJokeDatabase(std::string text, SharedState& state, JokeDatabaseListener& listener) {
+  TextReader reader(std::move(text));
   try {
     ReadRecords(reader, state, &listener);
   } catch (const Failure&) {

@@ -1,5 +1,6 @@
 // The joke database beside the program: a three-field header, then records of clean
-// jokes, rude jokes and medical-terminology entries, each ended by a "</joke>" line.
+// jokes, rude jokes and medical-terminology entries, each ended by a "</joke>" line. The
+// readers take the file's bytes through DecodeJokeFile, so every text they store is UTF-8.
 #pragma once
 
 #include <string>
@@ -29,6 +30,7 @@ void ReadJokeHeader(SharedState& state, Services& services);
 // file system reported.
 void LoadJokeDatabase(SharedState& state, Services& services);
 
-// The same reading over a database's bytes, for the checker: `state` is filled as above
-// (reset it first) and `listener` hears every step, and where reading stopped on a failure.
-void ReadJokeDatabase(std::string bytes, SharedState& state, JokeDatabaseListener& listener);
+// The same reading over a database's text as DecodeJokeFile gives it, for the checker:
+// `state` is filled as above (reset it first) and `listener` hears every step, and where
+// reading stopped on a failure.
+void ReadJokeDatabase(std::string text, SharedState& state, JokeDatabaseListener& listener);

@@ -4,15 +4,26 @@
 #include "startup/numbers.h"
 #include "startup/settings_vocabulary.h"
 #include "startup/text_reader.h"
-#include "ui/failure_net.h"
+#include "ui/failure_in_flight.h"
 
 namespace {
+
+constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
+
 std::string SettingsPath(Services& services) { return services.OwnFilePath(kSettingsFileName); }
+
+// The file as the program writes it, ASCII; a UTF-8 mark some editors put before it is no
+// part of the first word.
+std::string WithoutUtf8Mark(std::string bytes) {
+  if (bytes.starts_with(kUtf8Mark)) bytes.erase(0, kUtf8Mark.size());
+  return bytes;
+}
+
 }  // namespace
 
 void ReadSettings(SharedState& state, Services& services) {
   try {
-    TextReader reader(services.ReadWholeFile(SettingsPath(services)));
+    TextReader reader(WithoutUtf8Mark(services.ReadWholeFile(SettingsPath(services))));
     state.JokeStyle = reader.ReadField();
     state.MedicalSetting = reader.ReadField();
     state.DelaySeconds = reader.ReadField();

@@ -62,17 +62,23 @@ std::string TextReader::ReadLine() {
   return line;
 }
 
+LineNumber LineEndsBetween(std::string_view text, std::size_t first, std::size_t last) {
+  const char* const begin = text.data() + first;
+  const char* const end = text.data() + last;
+  auto ends = static_cast<LineNumber>(std::count(begin, end, '\n'));
+  // A CR ends a line of its own unless the LF of a CR LF follows it.
+  for (const char* cr = begin; (cr = static_cast<const char*>(std::memchr(cr, '\r', end - cr))) != nullptr; ++cr) {
+    const bool lf_follows = cr + 1 < text.data() + text.size() && cr[1] == '\n';
+    if (!lf_follows) ++ends;
+  }
+  return ends;
+}
+
 LineNumber TextReader::line_number() const {
   const std::size_t end = std::min(position_, bytes_.size());
-  if (counted_to_ >= end) return lines_ended_ + 1;
-  const char* const first = bytes_.data() + counted_to_;
-  const char* const last = bytes_.data() + end;
-  lines_ended_ += static_cast<LineNumber>(std::count(first, last, '\n'));
-  // A CR ends a line of its own unless the LF of a CR LF follows it.
-  for (const char* cr = first; (cr = static_cast<const char*>(std::memchr(cr, '\r', last - cr))) != nullptr; ++cr) {
-    const bool lf_follows = cr + 1 < bytes_.data() + bytes_.size() && cr[1] == '\n';
-    if (!lf_follows) ++lines_ended_;
+  if (counted_to_ < end) {
+    lines_ended_ += LineEndsBetween(bytes_, counted_to_, end);
+    counted_to_ = end;
   }
-  counted_to_ = end;
   return lines_ended_ + 1;
 }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "startup/field_value.h"
 
@@ -11,9 +12,16 @@
 // of line ends overflows it.
 using LineNumber = std::size_t;
 
+// The line ends among text[first, last): each LF, and each CR that no LF follows in the
+// whole text.
+LineNumber LineEndsBetween(std::string_view text, std::size_t first, std::size_t last);
+
 class TextReader {
  public:
-  explicit TextReader(std::string bytes) : bytes_(std::move(bytes)) {}
+  // FIRST_LINE is the number the bytes' first line gets: 1 for a whole file; a text that
+  // continues another starts further on.
+  explicit TextReader(std::string bytes, LineNumber first_line = 1)
+      : bytes_(std::move(bytes)), lines_ended_(first_line - 1) {}
 
   bool AtEnd() const { return position_ >= bytes_.size(); }
 
@@ -38,6 +46,6 @@ class TextReader {
   std::size_t position_ = 0;
   // Line ends counted so far, up to `counted_to_`: a reader that asks after every record
   // counts each byte once.
-  mutable LineNumber lines_ended_ = 0;
+  mutable LineNumber lines_ended_;
   mutable std::size_t counted_to_ = 0;
 };

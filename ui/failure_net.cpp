@@ -1,24 +1,29 @@
-// The translation of foreign exceptions into the program's failure codes.
+// Turns an escaped exception into the run-time error box and the end of the program.
 #include "ui/failure_net.h"
 
-#include <new>
-#include <system_error>
+#include "ui/failure_in_flight.h"
 
-Failure FailureInFlight() {
-  using namespace failure_code;
+void FailureNet::RunGuarded(const std::function<void()>& handler) {
   try {
-    throw;
-  } catch (const ProgramEnding&) {
-    throw;
-  } catch (const Failure& failure) {
-    return failure;
-  } catch (const std::bad_alloc&) {
-    return MakeFailure(kOutOfMemory);
-  } catch (const std::system_error& error) {
-    // Windows refuses a window mostly for want of memory or of its own handles.
-    const bool memory = error.code() == std::errc::not_enough_memory;
-    return MakeFailure(memory ? kOutOfMemory : kCannotLoadObject);
+    handler();
   } catch (...) {
-    return MakeFailure(kInternalError);
+    EndOnEscapedException();
   }
+}
+
+void FailureNet::EndOnEscapedException() {
+  if (!box_up_) {
+    box_up_ = true;
+    try {
+      const Failure failure = FailureInFlight();
+      services_.ShowMessageBox(kProgramName, RuntimeErrorText(failure), message_box_style::kOkOnly);
+    } catch (const ProgramEnding&) {
+      box_up_ = false;
+      throw;
+    } catch (...) {
+      // Out of memory again while building the box: ending silently beats escaping.
+    }
+    box_up_ = false;
+  }
+  services_.EndProgram(exit_status::kFailed);
 }

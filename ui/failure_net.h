@@ -1,16 +1,30 @@
-// The one net every failure ends in: whatever a handler or start-up throws becomes a
-// Failure with a classic run-time code, so the user always gets a box with a code and a
-// description instead of a program that silently vanishes.
+// The net under every handler after start-up: whatever escapes a handler ends the program
+// after one box naming its code and description. The platform makes one for the run and
+// hands it to every form through their context.
 #pragma once
 
-#include "ui/failure.h"
+#include <functional>
 
-// Thrown by EndProgram on a platform that cannot stop the process on the spot (the
-// in-memory one); every net lets it pass so that it reaches the platform's own catch.
-struct ProgramEnding {};
+#include "ui/services.h"
 
-// Called inside a catch block: the exception in flight as the failure it stands for. A
-// Failure is itself; running out of memory is 7; a system resource refused is 7 when the
-// system says it lacks memory, else 361; any other exception is 51. A ProgramEnding in
-// flight is thrown on.
-Failure FailureInFlight();
+class FailureNet {
+ public:
+  explicit FailureNet(Services& services) : services_(services) {}
+  FailureNet(const FailureNet&) = delete;
+  FailureNet& operator=(const FailureNet&) = delete;
+
+  void RunGuarded(const std::function<void()>& handler);
+
+  // Called inside a catch block: shows the run-time error box for the exception in flight
+  // and ends the program with a failed exit status. If even the box cannot be shown, the
+  // program still ends. It does not come back: ending the program stops the process, or,
+  // where the platform cannot stop it on the spot, throws.
+  void EndOnEscapedException();
+
+ private:
+  Services& services_;
+  // True while the run-time error box is up. Windows keeps delivering timer ticks to the
+  // program's windows under a message box; a failure escaping one of those must end the
+  // program instead of stacking a second box on the first.
+  bool box_up_ = false;
+};

@@ -4,7 +4,6 @@
 #include <stdexcept>
 
 #include "ui/dialog_keys.h"
-#include "ui/handler_guard.h"
 
 namespace {
 
@@ -23,25 +22,21 @@ std::unique_ptr<Control> MakeControl(WindowSystem& windows, FormHandle form, int
 }  // namespace
 
 Form::Form(const FormDesign& design, UiContext context)
-    : context_(context), design_(design), handle_(context.windows.CreateForm(design, *this)) {
+    : context_(context), design_(design), window_(context.windows, design, *this) {
   for (std::size_t i = 0; i < design.controls.size(); ++i) {
     controls_.push_back(
-        MakeControl(context.windows, handle_, static_cast<int>(i), design.controls[i]));
+        MakeControl(context.windows, window_.handle(), static_cast<int>(i), design.controls[i]));
   }
-}
-
-Form::~Form() {
-  if (loaded_) context_.windows.DestroyForm(handle_);
 }
 
 void Form::Show() {
   BeginShowing();
-  context_.windows.ShowForm(handle_);
+  context_.windows.ShowForm(window_.handle());
 }
 
 void Form::ShowModal(Form& owner) {
   BeginShowing();
-  context_.windows.ShowModal(handle_, owner.handle_);
+  context_.windows.ShowModal(window_.handle(), owner.window_.handle());
 }
 
 // A form coming into view has the focus on its first stop; one in view keeps where it is.
@@ -50,19 +45,14 @@ void Form::BeginShowing() {
   visible_ = true;
 }
 
-void Form::SetCaption(const std::string& caption) { context_.windows.SetFormCaption(handle_, caption); }
+void Form::SetCaption(const std::string& caption) { context_.windows.SetFormCaption(window_.handle(), caption); }
 
 void Form::Unload() {
   if (!loaded_) return;
   loaded_ = false;
   visible_ = false;
-  context_.windows.DestroyForm(handle_);
+  window_.Destroy();
   if (unload_listener_) unload_listener_();
-}
-
-void Form::Hide() {
-  visible_ = false;
-  context_.windows.HideForm(handle_);
 }
 
 void Form::HandleEvent(const UiEvent& event) {
@@ -72,7 +62,7 @@ void Form::HandleEvent(const UiEvent& event) {
     int& running;
     ~Leave() { --running; }
   } leave{handlers_running_};
-  RunGuarded(context_.services, [&] {
+  context_.failure_net.RunGuarded([&] {
     if (event.kind == EventKind::kMouseDown || event.kind == EventKind::kMouseUp ||
         event.kind == EventKind::kMouseLost) {
       if (const std::optional<UiEvent> click = clicks_.Track(event)) HandleEvent(*click);
@@ -145,12 +135,12 @@ void Form::HandleFocusArrived(int control) {
 }
 
 void Form::HandleActivated() {
-  if (loaded_ && focused_ != UiEvent::kFormItself) context_.windows.SetFocus(handle_, focused_);
+  if (loaded_ && focused_ != UiEvent::kFormItself) context_.windows.SetFocus(window_.handle(), focused_);
 }
 
 void Form::MoveFocus(int control) {
   focused_ = control;
-  context_.windows.SetFocus(handle_, control);
+  context_.windows.SetFocus(window_.handle(), control);
 }
 
 std::vector<FocusFacts> Form::FocusFactsNow() const {

@@ -15,7 +15,9 @@
 
 #include "ui/click_tracker.h"
 #include "ui/controls.h"
+#include "ui/failure_net.h"
 #include "ui/focus_order.h"
+#include "ui/form_window.h"
 #include "ui/services.h"
 #include "ui/window_system.h"
 
@@ -44,19 +46,18 @@ struct HandlerBinding {
 struct UiContext {
   WindowSystem& windows;
   Services& services;
+  FailureNet& failure_net;
 };
 
 class Form : public FormEventSink {
  public:
   Form(const FormDesign& design, UiContext context);
-  ~Form() override;
   Form(const Form&) = delete;
   Form& operator=(const Form&) = delete;
 
   void Show();
   // Shows the form over `owner`, which takes no input until this form is unloaded.
   void ShowModal(Form& owner);
-  void Hide();
   bool visible() const { return visible_; }
   void SetCaption(const std::string& caption);
   // Closes the window and discards its controls; the object stays, inert, until its owner
@@ -65,9 +66,9 @@ class Form : public FormEventSink {
   bool loaded() const { return loaded_; }
   void SetUnloadListener(std::function<void()> listener) { unload_listener_ = std::move(listener); }
   // The client area: the whole screen for a maximised borderless form.
-  TwipSize ClientSize() const { return context_.windows.ClientSize(handle_); }
+  TwipSize ClientSize() const { return context_.windows.ClientSize(window_.handle()); }
   // The client area's parts, one per monitor it spans.
-  std::vector<TwipRect> MonitorAreas() const { return context_.windows.MonitorAreas(handle_); }
+  std::vector<TwipRect> MonitorAreas() const { return context_.windows.MonitorAreas(window_.handle()); }
 
   void HandleEvent(const UiEvent& event) override;
   // True while one of the form's handlers runs: the form must outlive it.
@@ -113,7 +114,7 @@ class Form : public FormEventSink {
 
   const FormDesign design_;
 
-  FormHandle handle_;
+  FormWindow window_;
   std::vector<std::unique_ptr<Control>> controls_;
   std::map<std::pair<int, EventKind>, Handler> handlers_;
   bool visible_ = false;

@@ -1,5 +1,6 @@
 // The process services the program needs from its platform: command line, instance lock,
-// program directory, cursor, shell, files, message boxes, the clock and ending at once. The headless
+// program directory, cursor, shell, files, the system's code page and letter case, message
+// boxes, the clock and ending at once. The headless
 // platform keeps them in memory (files excepted); the Win32 platform calls Windows.
 #pragma once
 
@@ -55,6 +56,14 @@ class Services {
   // Failure with the code the file system's answer maps to.
   virtual std::string ReadFileStart(const std::string& path, std::size_t max_bytes) = 0;
   std::string ReadWholeFile(const std::string& path) { return ReadFileStart(path, SIZE_MAX); }
+  // Text in the system's single-byte ("ANSI") code page as UTF-8: how a joke file that is
+  // neither UTF-8 nor UTF-16 is read.
+  virtual std::string AnsiToUtf8(std::string_view bytes) = 0;
+  // That code page as a person knows it: "code page 1252".
+  virtual std::string AnsiCodePageName() = 0;
+  // UTF-8 text with each letter in one case by the system's own rules, so that texts that
+  // differ only in capitals (Greek's final sigma included) become the same.
+  virtual std::string FoldCase(std::string_view utf8) = 0;
   // Writes a complete new file beside the old one and only then puts it in its place, so
   // that a failure leaves the old file as it was. Throws a Failure.
   virtual void ReplaceWholeFile(const std::string& path, std::string_view bytes) = 0;

@@ -71,7 +71,6 @@ class WindowSystem {
   virtual void ShowForm(FormHandle form) = 0;
   // Shows the form over `owner`, which takes no input until the form is destroyed.
   virtual void ShowModal(FormHandle form, FormHandle owner) = 0;
-  virtual void HideForm(FormHandle form) = 0;
   virtual void SetFormCaption(FormHandle form, const std::string& caption) = 0;
   // Gives the keyboard focus to a control of the form, or to the window itself (kFormItself).
   virtual void SetFocus(FormHandle form, int control) = 0;

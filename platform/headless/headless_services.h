@@ -1,6 +1,7 @@
 // In-memory process services for running the program in tests: a scripted command line,
 // an instance lock shared by every program on the same machine object, a recorded cursor,
-// shell and message boxes, and the real file system under a native folder.
+// shell and message boxes, the real file system under a native folder, and code page 1252
+// and the C library's letter case as on Linux.
 #pragma once
 
 #include <functional>
@@ -8,7 +9,9 @@
 #include <string>
 #include <vector>
 
-#include "ui/failure_net.h"
+#include "platform/posix/code_page_1252.h"
+#include "platform/posix/letter_case.h"
+#include "ui/failure_in_flight.h"
 #include "ui/services.h"
 
 // Thrown by EndProgram to unwind out of whatever runs; RunHeadless catches it.
@@ -49,6 +52,9 @@ class HeadlessServices : public Services {
   void OpenWithShell(const ShellRequest& request) override;
   std::string ReadFileStart(const std::string& path, std::size_t max_bytes) override;
   void ReplaceWholeFile(const std::string& path, std::string_view bytes) override;
+  std::string AnsiToUtf8(std::string_view bytes) override { return Cp1252ToUtf8(bytes); }
+  std::string AnsiCodePageName() override { return "code page 1252"; }
+  std::string FoldCase(std::string_view utf8) override { return FoldCaseUtf8(utf8); }
   void ShowMessageBox(const std::string& title, const std::string& text, int style) override;
   double TimeOfDaySeconds() override { return time_of_day(); }
   [[noreturn]] void EndProgram(int status) override;

@@ -146,11 +146,6 @@ void HeadlessWindowSystem::SetFormCaption(FormHandle form, const std::string& ca
   Note(FormAt(form).design.name, "caption " + Quoted(caption));
 }
 
-void HeadlessWindowSystem::HideForm(FormHandle form) {
-  FormAt(form).shown = false;
-  Note(FormAt(form).design.name, "hidden");
-}
-
 TwipSize HeadlessWindowSystem::ClientSize(FormHandle form) {
   const FormDesign& design = FormAt(form).design;
   if (design.maximized) return screen_;

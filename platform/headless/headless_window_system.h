@@ -48,7 +48,6 @@ class HeadlessWindowSystem : public WindowSystem, public MessageBoxWatcher {
   void DestroyForm(FormHandle form) override;
   void ShowForm(FormHandle form) override;
   void ShowModal(FormHandle form, FormHandle owner) override;
-  void HideForm(FormHandle form) override;
   void SetFormCaption(FormHandle form, const std::string& caption) override;
   void SetFocus(FormHandle form, int control) override;
   TwipSize ClientSize(FormHandle form) override;

@@ -1,14 +1,15 @@
 // The last net of the window procedures: Windows cannot carry a C++ exception back through
 // its own frames, so whatever a procedure lets escape becomes the run-time error box and
-// the end of the program right there, through the program's own services, which the form
-// the window serves carries.
+// the end of the program right there. It is the program's one failure net, which the form
+// the window serves carries: a failure escaping a procedure while the handlers' box is up
+// shows no second box.
 #pragma once
 
 #include <windows.h>
 #include <commctrl.h>
 
 #include "platform/win32/win32_live_form.h"
-#include "ui/handler_guard.h"
+#include "ui/failure_net.h"
 
 // For a window of the toolkit's own classes, which keep their form from their creation on.
 // A window that has no form yet ran no handler of ours; the process then ends with the
@@ -32,7 +33,7 @@ LRESULT CALLBACK NettedSubclass(HWND window, UINT message, WPARAM wparam, LPARAM
   try {
     return Procedure(window, message, wparam, lparam, subclass, data);
   } catch (...) {
-    EndOnEscapedException(*reinterpret_cast<Win32Form*>(data)->services);
+    reinterpret_cast<Win32Form*>(data)->failure_net->EndOnEscapedException();
   }
   return 0;
 }

@@ -21,6 +21,10 @@ class Win32Services : public Services {
   void OpenWithShell(const ShellRequest& request) override;
   std::string ReadFileStart(const std::string& path, std::size_t max_bytes) override;
   void ReplaceWholeFile(const std::string& path, std::string_view bytes) override;
+  // In win32_code_page.cpp.
+  std::string AnsiToUtf8(std::string_view bytes) override;
+  std::string AnsiCodePageName() override;
+  std::string FoldCase(std::string_view utf8) override;
   void ShowMessageBox(const std::string& title, const std::string& text, int style) override;
   double TimeOfDaySeconds() override;
   [[noreturn]] void EndProgram(int status) override;

@@ -39,8 +39,8 @@ bool AnyFormAlive() {
 
 }  // namespace
 
-Win32WindowSystem::Win32WindowSystem(Services& services)
-    : services_(services), instance_(GetModuleHandleW(nullptr)) {
+Win32WindowSystem::Win32WindowSystem(FailureNet& failure_net)
+    : failure_net_(failure_net), instance_(GetModuleHandleW(nullptr)) {
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};
   InitCommonControlsEx(&controls);
   RegisterWindowClasses(instance_);
@@ -57,7 +57,7 @@ FormHandle Win32WindowSystem::CreateForm(const FormDesign& design, FormEventSink
   auto form = std::make_unique<Win32Form>();
   form->sink = &sink;
   form->gdi = &gdi_;
-  form->services = &services_;
+  form->failure_net = &failure_net_;
   form->back_color = design.back_color;
   form->role = design.role;
   form->controls.resize(design.controls.size());
@@ -157,12 +157,6 @@ std::string Win32WindowSystem::ReadControlText(FormHandle form, int control) {
   std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
   text.resize(static_cast<std::size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
   return Utf8Of(text);
-}
-
-void Win32WindowSystem::HideForm(FormHandle handle) {
-  Win32Form& form = FormAt(handle);
-  RemoveCovers(form);
-  ShowWindow(form.window, SW_HIDE);
 }
 
 TwipSize Win32WindowSystem::ClientSize(FormHandle handle) {

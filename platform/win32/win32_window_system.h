@@ -16,8 +16,8 @@
 
 class Win32WindowSystem : public WindowSystem {
  public:
-  // Failures escaping a window procedure end the program through `services`.
-  explicit Win32WindowSystem(Services& services);
+  // Failures escaping a window procedure end the program through `failure_net`.
+  explicit Win32WindowSystem(FailureNet& failure_net);
   ~Win32WindowSystem() override;
   Win32WindowSystem(const Win32WindowSystem&) = delete;
   Win32WindowSystem& operator=(const Win32WindowSystem&) = delete;
@@ -26,7 +26,6 @@ class Win32WindowSystem : public WindowSystem {
   void DestroyForm(FormHandle form) override;
   void ShowForm(FormHandle form) override;
   void ShowModal(FormHandle form, FormHandle owner) override;
-  void HideForm(FormHandle form) override;
   void SetFormCaption(FormHandle form, const std::string& caption) override;
   void SetFocus(FormHandle form, int control) override;
   TwipSize ClientSize(FormHandle form) override;
@@ -52,7 +51,7 @@ class Win32WindowSystem : public WindowSystem {
   void AddFrameOutline(HWND frame, const ControlDesign& control);
   void AddTooltip(Win32Form& form, HWND control, const std::string& text);
 
-  Services& services_;
+  FailureNet& failure_net_;
   HINSTANCE instance_;
   GdiCache gdi_;
   FormHandle next_handle_ = 1;

@@ -5,16 +5,17 @@
 #include "platform/win32/win32_services.h"
 #include "platform/win32/win32_window_system.h"
 #include "app/program.h"
-#include "ui/handler_guard.h"
+#include "ui/failure_net.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   Win32Services services;
+  FailureNet failure_net(services);
   int exit_code = 0;
   // The toolkit and the program are built inside the net too: either may run out of
   // memory or be refused a window before the first handler runs.
-  RunGuarded(services, [&] {
-    Win32WindowSystem windows(services);
-    Program program(services, windows);
+  failure_net.RunGuarded([&] {
+    Win32WindowSystem windows(failure_net);
+    Program program(services, windows, failure_net);
     program.Main();
     exit_code = RunMessageLoop();
   });

@@ -1,9 +1,9 @@
-// Laying out lines with Pango on the screen's Xft font map, drawing them, and the colours
-// text and backgrounds are drawn in.
+// Laying out lines with Pango on a fontconfig font map of cairo's, and drawing them.
 #include "platform/x11/x11_fonts.h"
 
+#include <cairo-xlib.h>
+
 #include <algorithm>
-#include <climits>
 #include <cmath>
 #include <stdexcept>
 #include <string>
@@ -15,12 +15,8 @@ namespace {
 // scripts after these.
 constexpr const char* kFallbackFamily = "Liberation Sans";
 
-// Pango places glyphs in int units of 1/1024 pixel; a place further out cannot be drawn.
-constexpr long long kFarthestPixel = INT_MAX / PANGO_SCALE / 2;
-
-int ToPangoUnits(long long pixels) {
-  return static_cast<int>(std::clamp(pixels, -kFarthestPixel, kFarthestPixel) * PANGO_SCALE);
-}
+// Cairo holds places in 24.8 fixed point; a place further out cannot be drawn.
+constexpr long long kFarthestPixel = 1 << 22;
 
 }  // namespace
 
@@ -32,18 +28,31 @@ LaidOutLine::LaidOutLine(PangoLayout* layout) : layout_(layout) {
   height_ = logical.height;
 }
 
-void LaidOutLine::Draw(XftDraw* draw, const XftColor& color, long long left, long long top) const {
-  XftColor foreground = color;
-  pango_xft_render_layout(draw, &foreground, layout_.get(), ToPangoUnits(left - left_offset_), ToPangoUnits(top));
+void LaidOutLine::Draw(cairo_t* cairo, long long left, long long top) const {
+  cairo_move_to(cairo, static_cast<double>(std::clamp(left - left_offset_, -kFarthestPixel, kFarthestPixel)),
+                static_cast<double>(std::clamp(top, -kFarthestPixel, kFarthestPixel)));
+  pango_cairo_show_layout(cairo, layout_.get());
 }
 
 PangoFonts::PangoFonts(Display* display, int screen, double dots_per_inch)
-    : context_(pango_font_map_create_context(pango_xft_get_font_map(display, screen))),
+    : font_map_(pango_cairo_font_map_new()),
+      context_(pango_font_map_create_context(font_map_)),
       dots_per_inch_(dots_per_inch) {
   if (context_ == nullptr) throw std::runtime_error("no fonts");
+  // The screen's Xft settings, as cairo reads them for a surface on it.
+  cairo_surface_t* probe = cairo_xlib_surface_create(display, RootWindow(display, screen),
+                                                     DefaultVisual(display, screen), 1, 1);
+  cairo_font_options_t* options = cairo_font_options_create();
+  cairo_surface_get_font_options(probe, options);
+  pango_cairo_context_set_font_options(context_, options);
+  cairo_font_options_destroy(options);
+  cairo_surface_destroy(probe);
 }
 
-PangoFonts::~PangoFonts() { g_object_unref(context_); }
+PangoFonts::~PangoFonts() {
+  g_object_unref(context_);
+  g_object_unref(font_map_);
+}
 
 LaidOutLine PangoFonts::Line(const FontSpec& font, std::string_view utf8) {
   PangoFontDescription* description = pango_font_description_new();
@@ -66,19 +75,4 @@ LaidOutLine PangoFonts::Line(const FontSpec& font, std::string_view utf8) {
     g_free(valid);
   }
   return LaidOutLine(layout);
-}
-
-XftColors::~XftColors() {
-  for (auto& [key, color] : colors_) XftColorFree(display_, visual_, colormap_, &color);
-}
-
-const XftColor& XftColors::Of(const Color& color) {
-  const auto key = std::make_tuple(int{color.red}, int{color.green}, int{color.blue});
-  if (const auto found = colors_.find(key); found != colors_.end()) return found->second;
-  const XRenderColor wanted{static_cast<unsigned short>(color.red * 257),
-                            static_cast<unsigned short>(color.green * 257),
-                            static_cast<unsigned short>(color.blue * 257), 0xFFFF};
-  XftColor allocated{};
-  XftColorAllocValue(display_, visual_, colormap_, &wanted, &allocated);
-  return colors_.emplace(key, allocated).first->second;
 }

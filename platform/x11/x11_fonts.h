@@ -1,16 +1,14 @@
-// Text through Pango on Xft: a design's face is asked for by its Windows name, which
+// Text through Pango and cairo: a design's face is asked for by its Windows name, which
 // fontconfig resolves to the metric-compatible face installed; characters that face lacks
 // come from any other font that has them, shaped (joined Arabic, placed marks) and in
 // their own direction. Lines are measured and drawn from the same layout.
 #pragma once
 
-#include <X11/Xft/Xft.h>
-#include <pango/pangoxft.h>
+#include <X11/Xlib.h>
+#include <pango/pangocairo.h>
 
-#include <map>
 #include <memory>
 #include <string_view>
-#include <tuple>
 
 #include "ui/design.h"
 
@@ -20,8 +18,9 @@ class LaidOutLine {
   explicit LaidOutLine(PangoLayout* layout);
   int width() const { return width_; }
   int height() const { return height_; }
-  // Draws the line with the left of its logical box at `left` and its top at `top`.
-  void Draw(XftDraw* draw, const XftColor& color, long long left, long long top) const;
+  // Draws the line in the context's colour with the left of its logical box at `left` and
+  // its top at `top`.
+  void Draw(cairo_t* cairo, long long left, long long top) const;
 
  private:
   struct Unref {
@@ -35,7 +34,8 @@ class LaidOutLine {
 
 class PangoFonts {
  public:
-  // `dots_per_inch` turns points into pixels.
+  // Rendered as the screen's settings ask (antialiasing, hinting); `dots_per_inch` turns
+  // points into pixels.
   PangoFonts(Display* display, int screen, double dots_per_inch);
   ~PangoFonts();
   PangoFonts(const PangoFonts&) = delete;
@@ -45,24 +45,7 @@ class PangoFonts {
   LaidOutLine Line(const FontSpec& font, std::string_view utf8);
 
  private:
+  PangoFontMap* font_map_;
   PangoContext* context_;
   double dots_per_inch_;
-};
-
-// The colours drawn into windows of one visual and colour map.
-class XftColors {
- public:
-  XftColors(Display* display, Visual* visual, Colormap colormap)
-      : display_(display), visual_(visual), colormap_(colormap) {}
-  ~XftColors();
-  XftColors(const XftColors&) = delete;
-  XftColors& operator=(const XftColors&) = delete;
-
-  const XftColor& Of(const Color& color);
-
- private:
-  Display* display_;
-  Visual* visual_;
-  Colormap colormap_;
-  std::map<std::tuple<int, int, int>, XftColor> colors_;
 };

@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/x11/x11_fonts.h"
+#include "platform/x11/x11_canvas.h"
 #include "platform/x11/x11_window_system.h"
 
 struct X11WindowSystem::LiveControl {
@@ -38,7 +38,6 @@ struct X11WindowSystem::LiveForm {
   Window window = None;
   bool own_window = true;
   Visual* visual = nullptr;
-  Colormap colormap = None;
   int depth = 0;
   int width = 0;
   int height = 0;
@@ -51,11 +50,8 @@ struct X11WindowSystem::LiveForm {
   int pointer_x = INT_MIN;
   int pointer_y = INT_MIN;
   int pressed_control = UiEvent::kFormItself;
-  Pixmap buffer = None;
-  int buffer_width = 0;
-  int buffer_height = 0;
-  XftDraw* draw = nullptr;
-  std::unique_ptr<XftColors> colors;
+  // What the window shows, drawn off screen; made again when the window's size changes.
+  std::unique_ptr<PixmapCanvas> canvas;
 };
 
 // A size clamped to what an X rectangle holds.

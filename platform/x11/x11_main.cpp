@@ -20,7 +20,7 @@
 #include "platform/x11/x11_window_system.h"
 #include "startup/joke_database.h"
 #include "startup/settings_file.h"
-#include "ui/handler_guard.h"
+#include "ui/failure_net.h"
 
 namespace {
 
@@ -115,9 +115,10 @@ int main(int argc, char** argv) {
   };
   X11WindowSystem windows(display, host_window);
   X11Services services(windows, std::move(own_files));
+  FailureNet failure_net(services);
   // The program is built inside the net: it may run out of memory before the first handler.
-  RunGuarded(services, [&] {
-    Program program(services, windows);
+  failure_net.RunGuarded([&] {
+    Program program(services, windows, failure_net);
     program.settings_override = parsed.options.settings;
     program.Main();
     windows.Run();

@@ -2,6 +2,7 @@
 // above), picture boxes filled, labels with their lines laid out as Windows lays them out,
 // all into an off-screen pixmap that is then copied to the window in one piece.
 #include "platform/x11/text_layout.h"
+#include "platform/x11/x11_canvas.h"
 #include "platform/x11/x11_live_form.h"
 #include "platform/x11/x11_window_system.h"
 
@@ -39,18 +40,12 @@ X11WindowSystem::PixelBox X11WindowSystem::BoxOf(const LiveForm& form, int contr
 void X11WindowSystem::Paint(LiveForm& form) {
   form.dirty = false;
   if (form.width <= 0 || form.height <= 0) return;
-  if (form.buffer == None || form.buffer_width != form.width || form.buffer_height != form.height) {
-    if (form.draw != nullptr) XftDrawDestroy(form.draw);
-    if (form.buffer != None) XFreePixmap(display_, form.buffer);
-    form.buffer = XCreatePixmap(display_, form.window, static_cast<unsigned>(form.width),
-                                static_cast<unsigned>(form.height), static_cast<unsigned>(form.depth));
-    form.draw = XftDrawCreate(display_, form.buffer, form.visual, form.colormap);
-    form.buffer_width = form.width;
-    form.buffer_height = form.height;
+  if (form.canvas == nullptr || form.canvas->width() != form.width || form.canvas->height() != form.height) {
+    form.canvas.reset();
+    form.canvas = std::make_unique<PixmapCanvas>(display_, form.window, form.visual, form.depth, form.width, form.height);
   }
-  XftDrawSetClip(form.draw, nullptr);
-  XftDrawRect(form.draw, &form.colors->Of(form.back_color.value_or(kSystemWindowColor)), 0, 0,
-              static_cast<unsigned>(form.width), static_cast<unsigned>(form.height));
+  PixmapCanvas& canvas = *form.canvas;
+  canvas.Fill(form.back_color.value_or(kSystemWindowColor), 0, 0, form.width, form.height);
   for (std::size_t i = 0; i < form.controls.size(); ++i) {
     const LiveControl& control = form.controls[i];
     if (control.kind == ControlKind::kTimer || !Shown(form, static_cast<int>(i))) continue;
@@ -58,23 +53,20 @@ void X11WindowSystem::Paint(LiveForm& form) {
     const PixelBox box = BoxOf(form, static_cast<int>(i), &clip);
     if (clip.width == 0 || clip.height == 0) continue;
     const bool opaque = control.kind != ControlKind::kLabel || !control.transparent;
-    if (opaque) {
-      XftDrawRect(form.draw, &form.colors->Of(control.back_color.value_or(kSystemWindowColor)), clip.x,
-                  clip.y, clip.width, clip.height);
-    }
-    if (control.kind == ControlKind::kLabel) PaintLabel(form, control, box, clip);
+    if (opaque) canvas.Fill(control.back_color.value_or(kSystemWindowColor), clip.x, clip.y, clip.width, clip.height);
+    if (control.kind == ControlKind::kLabel) PaintLabel(canvas, control, box, clip);
   }
-  GC copy = DefaultGC(display_, screen_);
-  XCopyArea(display_, form.buffer, form.window, copy, 0, 0, static_cast<unsigned>(form.width),
-            static_cast<unsigned>(form.height), 0, 0);
+  canvas.CopyTo(form.window);
 }
 
-void X11WindowSystem::PaintLabel(LiveForm& form, const LiveControl& label, const PixelBox& box,
+void X11WindowSystem::PaintLabel(PixmapCanvas& canvas, const LiveControl& label, const PixelBox& box,
                                  const XRectangle& clip) {
   if (label.text.empty()) return;
-  const XftColor& color = form.colors->Of(label.text_color.value_or(kSystemTextColor));
-  XRectangle clip_copy = clip;
-  XftDrawSetClipRectangles(form.draw, 0, 0, &clip_copy, 1);
+  cairo_t* cairo = canvas.cairo();
+  cairo_save(cairo);
+  cairo_rectangle(cairo, clip.x, clip.y, clip.width, clip.height);
+  cairo_clip(cairo);
+  canvas.UseColor(label.text_color.value_or(kSystemTextColor));
   const auto measure = [&](std::string_view piece) { return fonts_.Line(label.font, piece).width(); };
   const std::string shown = WithoutPrefixMarks(LaidOutPart(label.text));
   const long long clip_bottom = clip.y + clip.height;
@@ -93,10 +85,10 @@ void X11WindowSystem::PaintLabel(LiveForm& form, const LiveControl& label, const
         left += label.alignment == TextAlignment::kCenter ? spare / 2 : spare;
       }
       if (top + laid_out.height() > clip.y && left < clip_right && left + laid_out.width() > clip.x) {
-        laid_out.Draw(form.draw, color, left, top);
+        laid_out.Draw(cairo, left, top);
       }
       top += laid_out.height();
     }
   }
-  XftDrawSetClip(form.draw, nullptr);
+  cairo_restore(cairo);
 }

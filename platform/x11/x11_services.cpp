@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "platform/posix/posix_files.h"
-#include "platform/x11/cp1252.h"
+#include "platform/x11/terminal_report.h"
 
 extern char** environ;
 

@@ -6,6 +6,8 @@
 #include <map>
 #include <string>
 
+#include "platform/posix/code_page_1252.h"
+#include "platform/posix/letter_case.h"
 #include "platform/x11/x11_window_system.h"
 #include "ui/services.h"
 
@@ -26,6 +28,9 @@ class X11Services : public Services {
   void OpenWithShell(const ShellRequest& request) override;
   std::string ReadFileStart(const std::string& path, std::size_t max_bytes) override;
   void ReplaceWholeFile(const std::string& path, std::string_view bytes) override;
+  std::string AnsiToUtf8(std::string_view bytes) override { return Cp1252ToUtf8(bytes); }
+  std::string AnsiCodePageName() override { return "code page 1252"; }
+  std::string FoldCase(std::string_view utf8) override { return FoldCaseUtf8(utf8); }
   void ShowMessageBox(const std::string& title, const std::string& text, int style) override;
   double TimeOfDaySeconds() override;
   // At once, with the status the program gives.

@@ -89,14 +89,12 @@ FormHandle X11WindowSystem::CreateForm(const FormDesign& design, FormEventSink& 
   } else {
     form->window = CreateOwnWindow(design);
     form->visual = DefaultVisual(display_, screen_);
-    form->colormap = DefaultColormap(display_, screen_);
     form->depth = DefaultDepth(display_, screen_);
     XWindowAttributes attributes;
     XGetWindowAttributes(display_, form->window, &attributes);
     form->width = attributes.width;
     form->height = attributes.height;
   }
-  form->colors = std::make_unique<XftColors>(display_, form->visual, form->colormap);
   const FormHandle handle = next_handle_++;
   forms_.emplace(handle, std::move(form));
   return handle;
@@ -106,7 +104,6 @@ void X11WindowSystem::AdoptHostWindow(LiveForm& form) {
   XWindowAttributes attributes;
   if (!XGetWindowAttributes(display_, form.window, &attributes)) throw std::runtime_error("no such window");
   form.visual = attributes.visual;
-  form.colormap = attributes.colormap;
   form.depth = attributes.depth;
   XSelectInput(display_, form.window, attributes.your_event_mask | kHostWindowEvents);
   // The size is read once the window reports its changes: a host that resizes it in between
@@ -158,9 +155,7 @@ void X11WindowSystem::DestroyForm(FormHandle handle) {
   const auto found = forms_.find(handle);
   if (found == forms_.end()) throw std::logic_error("no such form");
   LiveForm& form = *found->second;
-  if (form.draw != nullptr) XftDrawDestroy(form.draw);
-  if (form.buffer != None) XFreePixmap(display_, form.buffer);
-  form.colors.reset();
+  form.canvas.reset();
   if (form.own_window) {
     XDestroyWindow(display_, form.window);
   } else {
@@ -186,12 +181,6 @@ void X11WindowSystem::ShowForm(FormHandle handle) {
 
 // Nothing of the saver opens a modal window; a form shown over another is shown all the same.
 void X11WindowSystem::ShowModal(FormHandle handle, FormHandle) { ShowForm(handle); }
-
-void X11WindowSystem::HideForm(FormHandle handle) {
-  LiveForm& form = FormAt(handle);
-  form.shown = false;
-  if (form.own_window) XUnmapWindow(display_, form.window);
-}
 
 void X11WindowSystem::SetFormCaption(FormHandle handle, const std::string& caption) {
   LiveForm& form = FormAt(handle);
@@ -234,7 +223,9 @@ std::vector<TwipRect> X11WindowSystem::MonitorAreas(FormHandle handle) {
 }
 
 void X11WindowSystem::SetControlText(FormHandle form, int control, const std::string& text) {
-  ControlAt(form, control).text = text;
+  // A label keeps only what it lays out: a huge joke is not copied again for the window.
+  LiveControl& live = ControlAt(form, control);
+  live.text = live.kind == ControlKind::kLabel ? std::string(LaidOutPart(text)) : text;
   Invalidate(form);
 }
 

@@ -15,6 +15,8 @@
 #include "platform/x11/x11_fonts.h"
 #include "ui/window_system.h"
 
+class PixmapCanvas;
+
 class X11WindowSystem : public WindowSystem {
  public:
   // `host_window`: the window a host gave the program to draw on, which the first form takes
@@ -29,7 +31,6 @@ class X11WindowSystem : public WindowSystem {
   void DestroyForm(FormHandle form) override;
   void ShowForm(FormHandle form) override;
   void ShowModal(FormHandle form, FormHandle owner) override;
-  void HideForm(FormHandle form) override;
   void SetFormCaption(FormHandle form, const std::string& caption) override;
   void SetFocus(FormHandle form, int control) override;
   TwipSize ClientSize(FormHandle form) override;
@@ -76,7 +77,7 @@ class X11WindowSystem : public WindowSystem {
   void FireDueTimers();
   int MillisecondsToNextTimer() const;
   void Paint(LiveForm& form);
-  void PaintLabel(LiveForm& form, const LiveControl& label, const PixelBox& box, const XRectangle& clip);
+  void PaintLabel(PixmapCanvas& canvas, const LiveControl& label, const PixelBox& box, const XRectangle& clip);
 
   // A control's place in its form's window; `clip`: the part of it the window and its
   // containers show.

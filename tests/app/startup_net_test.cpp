@@ -37,7 +37,8 @@ MessageBoxRecord OnlyBoxOf(const std::string& arguments, const std::string& fold
   HeadlessMachine machine;
   TheServices services{machine, arguments, folder};
   TheWindows windows;
-  Program program(services, windows);
+  FailureNet failure_net(services);
+  Program program(services, windows, failure_net);
   RunHeadless([&] { program.Main(); });
   EXPECT_TRUE(services.ended);
   EXPECT_EQ(services.ended_with, exit_status::kFailed);

@@ -1,9 +1,9 @@
 #!/bin/bash
 # The package as dpkg and lintian see it: its control fields (the version by Debian's rule
-# for a pre-release, the libraries the programs link and the faces the saver asks for),
-# every file at its place with its mode and owner, the programs just built and stripped,
-# the checker finding the saver's joke file, manual pages and changelog that read, the
-# shipped jokes, a valid MATE entry, no lintian error or warning.
+# for a pre-release, the libraries the programs link, the faces the saver asks for, fonts
+# for other scripts), every file at its place with its mode and owner, the programs just
+# built and stripped, the checker finding the saver's joke file, manual pages and changelog
+# that read, the shipped jokes, a valid MATE entry, no lintian error or warning.
 #
 # deb_contents_test.sh PACKAGE VERSION SAVER CHECKER SOURCE_DIR STRIP_OPTION...
 set -u
@@ -12,7 +12,7 @@ deb=$1 version=$2 saver=$3 checker=$4 source_dir=$5
 strip_options=("${@:6}")
 deb_init
 
-[ -f "$deb" ] || deb_fail "no $deb: make it with cmake --build --preset linux --target package"
+[ -f "$deb" ] || deb_fail "no $deb: make it with the build's package target"
 for program in "$saver" "$checker"; do
   [ "$deb" -nt "$program" ] || deb_fail "$deb is older than $program: make the package again"
 done
@@ -39,6 +39,17 @@ for program in "$root"/usr/bin/* "$root"/usr/libexec/xscreensaver/*; do
   done
 done
 echo "ok: depends on $depends"
+
+# The fonts it depends on or recommends have, between them, the letters of the scripts
+# beyond Latin that jokes are most often written in.
+fonts=$( { sed 's/ *([^)]*)//g; s/, */\n/g' <<<"$depends"; field Recommends | sed 's/, */\n/g'; } | grep '^fonts-')
+faces=$(for font in $fonts; do dpkg -L "$font" | grep -E '\.(ttf|otf|ttc)$'; done)
+[ -n "$faces" ] || deb_fail "none of $(echo $fonts) is installed here"
+for sample in "0627 Arabic" "05D0 Hebrew" "03B1 Greek" "0436 Cyrillic" "4E2D Han" "3042 kana" "AC00 Hangul"; do
+  set -- $sample
+  fc-list ":charset=$1" file | sed 's/: *$//' | grep -qxF "$faces" || deb_fail "no face of $(echo $fonts) has $2 (U+$1)"
+done
+echo "ok: $(echo $fonts) have Arabic, Hebrew, Greek, Cyrillic, Han, kana and Hangul"
 
 # Each file with its mode and owner; every folder root's and 755.
 listing=$(dpkg-deb -c "$deb") || deb_fail "dpkg-deb cannot list $deb"

@@ -27,7 +27,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   HeadlessMachine machine;
   MemoryFileServices services(machine, "/s", kJokeDatabaseFileName, bytes);
   HeadlessWindowSystem windows;
-  Program program(services, windows);
+  FailureNet failure_net(services);
+  Program program(services, windows, failure_net);
   RunHeadless([&] { program.Main(); });
   if (services.ended) return 0;  // a database that does not load
   SetStyle(program.state, data[0]);

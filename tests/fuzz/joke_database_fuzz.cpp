@@ -1,5 +1,6 @@
-// Any bytes as the joke database: either they load, with at most 500 entries per category,
-// each list one slot longer than its count and slot 0 empty, or the load fails with 62 or 9.
+// Any bytes as the joke database, through the decoding rule: either they load, with at most
+// 500 entries per category, each list one slot longer than its count and slot 0 empty, or
+// the load fails with 62 or 9.
 // The header reader agrees with the loader on the header of every file. The checker agrees
 // with the loader on whether the file is refused and on the counts, names at most one error,
 // and places every finding on a line of the file, but for the one that it gives no entries.
@@ -20,8 +21,8 @@ void CheckCategory(const EntryList& list) {
   FUZZ_CHECK(list.texts[0].empty() && IsEmpty(list.extra_seconds[0]));
 }
 
-void CheckTheChecker(const std::string& bytes, bool refused, const SharedState& loaded) {
-  const CheckResult result = CheckJokeBytes(bytes);
+void CheckTheChecker(const std::string& bytes, bool refused, const SharedState& loaded, Services& services) {
+  const CheckResult result = CheckJokeBytes(bytes, services);
   FUZZ_CHECK(result.refused == refused);
   FUZZ_CHECK(result.errors() == (refused ? 1 : 0));
   FUZZ_CHECK(result.status() == (refused ? 2 : result.warnings() > 0 ? 1 : 0));
@@ -66,6 +67,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK(header.JokesVersion == loaded.JokesVersion);
     FUZZ_CHECK(header.JokesCompatible == loaded.JokesCompatible);
   }
-  CheckTheChecker(bytes, load_code != 0, loaded);
+  CheckTheChecker(bytes, load_code != 0, loaded, services);
   return 0;
 }

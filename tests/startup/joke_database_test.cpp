@@ -12,6 +12,8 @@
 
 namespace {
 
+using namespace std::string_literals;
+
 constexpr const char* kHeader = "\"Test database\",3,4\r\n";
 
 std::string Record(const std::string& kind, const std::string& text, const std::string& extra = "0") {
@@ -122,6 +124,51 @@ TEST_F(JokeDatabaseTest, FileSystemAnswersBecomeTheirCodes) {
 
   std::filesystem::create_directory(folder.File("jokes.txt"));
   EXPECT_EQ(LoadFromFolder(), 70) << "a folder opened as a file: access denied, as on Windows";
+}
+
+std::string Utf16LittleEndian(const std::string& ascii) {
+  std::string bytes = "\xFF\xFE";
+  for (const char c : ascii) bytes.append({c, '\0'});
+  return bytes;
+}
+
+TEST_F(JokeDatabaseTest, EachEncodingGivesTheSameEntries) {
+  const std::string database = "\"Jokes\",3,4\r\nclean,2,0\r\n\r\nKnock knock\r\n\r\nWho\r\n</joke>\r\nrude,0,0\r\nr\r\n</joke>";
+  for (const std::string& bytes : {database, "\xEF\xBB\xBF" + database, Utf16LittleEndian(database)}) {
+    ASSERT_EQ(Load(bytes), 0);
+    EXPECT_EQ(state.JokesVersion, FieldValue(3.0));
+    EXPECT_EQ(state.clean.texts, (std::vector<std::string>{"", "Knock knock\r\n\r\nWho"}));
+    EXPECT_EQ(state.clean.extra_seconds[1], FieldValue(2.0));
+    EXPECT_EQ(state.rude.texts, (std::vector<std::string>{"", "r"}));
+  }
+}
+
+TEST_F(JokeDatabaseTest, AnAnsiFileKeepsItsEntriesLetterForLetter) {
+  ASSERT_EQ(Load("\"Blagues\",1,1\r\nclean,0,0\r\nCaf\xE9 cr\xE8me \x93" "d\xE9j\xE0 vu\x94\r\n</joke>\r\n"
+                 "medical,0,0\r\nna\xEFve \x80 5\r\n</joke>"),
+            0);
+  EXPECT_EQ(state.clean.texts[1], "Caf\u00E9 cr\u00E8me \u201Cd\u00E9j\u00E0 vu\u201D");
+  EXPECT_EQ(state.medical.texts[1], "na\u00EFve \u20AC 5");
+}
+
+TEST_F(JokeDatabaseTest, TheHeaderReaderReadsTheFileAsTheLoaderDoes) {
+  // The header's letters are UTF-8 in its first part, but a byte far behind makes the
+  // whole file ANSI; a header of plain ASCII needs no more than the first part.
+  const std::string header = "\"Z\",\"v\xC3\xA9\",2\r\n";
+  const std::string records = "clean,0,0\r\n" + std::string(100000, 'x') + "\r\n</joke>\r\nclean,0,0\r\n\xE9\r\n</joke>";
+  for (const std::string& first : {header, std::string("\"Z\",1,2\r\n")}) {
+    folder.Write("jokes.txt", first + records);
+    SharedState header_only;
+    ASSERT_EQ(FailureCodeOf([&] { ReadJokeHeader(header_only, services); }), 0);
+    ASSERT_EQ(Load(first + records), 0);
+    EXPECT_EQ(header_only.JokesVersion, state.JokesVersion);
+    EXPECT_EQ(header_only.JokesCompatible, state.JokesCompatible);
+  }
+  EXPECT_EQ(state.JokesVersion, FieldValue(1.0));
+  folder.Write("jokes.txt", header + records);
+  SharedState header_only;
+  ReadJokeHeader(header_only, services);
+  EXPECT_EQ(header_only.JokesVersion, FieldValue("v\u00C3\u00A9"s));
 }
 
 }  // namespace

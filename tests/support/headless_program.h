@@ -18,18 +18,19 @@ struct HeadlessPlatform {
     services.box_watcher = &windows;  // a message box takes the activation while it is up
   }
 
-  UiContext ui() { return UiContext{windows, services}; }
+  UiContext ui() { return UiContext{windows, services, failure_net}; }
 
   HeadlessMachine own_machine;
   HeadlessServices services;
   HeadlessWindowSystem windows;
+  FailureNet failure_net{services};
 };
 
 // The whole program on the platform; RunMain starts it as Windows would.
 struct HeadlessProgram : HeadlessPlatform {
   HeadlessProgram(const std::string& arguments, const std::string& folder,
                   HeadlessMachine* machine = nullptr)
-      : HeadlessPlatform(arguments, folder, machine), program(services, windows) {}
+      : HeadlessPlatform(arguments, folder, machine), program(services, windows, failure_net) {}
 
   void RunMain() { RunHeadless([this] { program.Main(); }); }
 

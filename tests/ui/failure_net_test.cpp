@@ -9,9 +9,9 @@
 
 #include "tests/support/headless_program.h"
 #include "ui/design_builders.h"
+#include "ui/failure_in_flight.h"
 #include "ui/failure_net.h"
 #include "ui/form.h"
-#include "ui/handler_guard.h"
 
 namespace {
 
@@ -83,9 +83,10 @@ TEST_F(HandlerNetTest, EveryExceptionEndsInTheRunTimeErrorBoxAndTheEnd) {
 TEST_F(HandlerNetTest, AHandlerEndingTheProgramShowsNoBox) {
   HeadlessMachine machine;
   HeadlessServices services{machine, "/s", "."};
+  FailureNet net{services};
   bool went_on = false;
   RunHeadless([&] {
-    RunGuarded(services, [&] { services.EndProgram(exit_status::kSucceeded); });
+    net.RunGuarded([&] { services.EndProgram(exit_status::kSucceeded); });
     went_on = true;
   });
   EXPECT_FALSE(went_on);
@@ -102,10 +103,11 @@ class BoxlessServices : public HeadlessServices {
 TEST_F(HandlerNetTest, TheProgramEndsEvenWhenTheBoxCannotBeShown) {
   HeadlessMachine machine;
   BoxlessServices services{machine, "/s", "."};
+  FailureNet net{services};
   bool escaped = false;
   RunHeadless([&] {
     try {
-      RunGuarded(services, [] { throw std::bad_alloc(); });
+      net.RunGuarded([] { throw std::bad_alloc(); });
     } catch (const std::bad_alloc&) {
       escaped = true;
     }
@@ -117,16 +119,21 @@ TEST_F(HandlerNetTest, TheProgramEndsEvenWhenTheBoxCannotBeShown) {
 TEST_F(HandlerNetTest, AFailureWhileTheBoxIsUpEndsTheProgramWithoutASecondBox) {
   HeadlessMachine machine;
   HeadlessServices services{machine, "/s", "."};
+  HeadlessServices other_program{machine, "/c", "."};
+  FailureNet net{services};
+  FailureNet other_net{other_program};
   services.while_box_shows = [&](const MessageBoxRecord&) {
-    RunGuarded(services, [] { throw std::logic_error("a tick under the box"); });
+    RunHeadless([&] { other_net.RunGuarded([] { Fail(9); }); });
+    net.RunGuarded([] { throw std::logic_error("a tick under the box"); });
   };
-  RunHeadless([&] { RunGuarded(services, [] { throw std::bad_alloc(); }); });
+  RunHeadless([&] { net.RunGuarded([] { throw std::bad_alloc(); }); });
   EXPECT_TRUE(services.ended);
   ASSERT_EQ(services.message_boxes.size(), 1u);
   EXPECT_EQ(services.message_boxes[0].text, "Run-time error '7':\r\n\r\nOut of memory");
+  EXPECT_EQ(other_program.message_boxes.size(), 1u) << "another program's net shows its own box";
 
   services.while_box_shows = nullptr;
-  RunHeadless([&] { RunGuarded(services, [] { Fail(9); }); });
+  RunHeadless([&] { net.RunGuarded([] { Fail(9); }); });
   EXPECT_EQ(services.message_boxes.size(), 2u) << "a later failure shows its box again";
 }
 

@@ -3,6 +3,8 @@
 // first use and afresh after an unload, is the setup windows' to show.)
 #include <gtest/gtest.h>
 
+#include <new>
+
 #include "tests/support/failure_matchers.h"
 #include "tests/support/headless_program.h"
 #include "ui/design_builders.h"
@@ -136,6 +138,22 @@ TEST(FormSlot, AFormUnloadedByItsOwnHandlerLivesUntilTheHandlerReturns) {
   EXPECT_EQ(*destroyed, 0);
   slot.Get();
   EXPECT_EQ(*destroyed, 1) << "freed at the next use, once its handler has returned";
+}
+
+// A toolkit that runs out of memory measuring a label's text, as a control is being built.
+class MeasureFailingWindows : public HeadlessWindowSystem {
+ public:
+  TwipSize MeasureText(const FontSpec&, const std::string&) override { throw std::bad_alloc(); }
+};
+
+TEST(FormLifetime, AFormWhoseControlCannotBeBuiltLeavesNoWindowBehind) {
+  HeadlessMachine machine;
+  HeadlessServices services{machine, "/s", "."};
+  MeasureFailingWindows windows;
+  FailureNet net{services};
+  EXPECT_THROW(TestForm{(UiContext{windows, services, net})}, std::bad_alloc);
+  EXPECT_EQ(windows.FindForm("Test"), nullptr) << "no window left whose events go nowhere";
+  windows.Advance(5000);  // the timer built before the label ticks for no one
 }
 
 TEST(HandlerTable, AMisspeltControlOrAnEventTheControlNeverRaisesFailsWhenTheFormIsBuilt) {

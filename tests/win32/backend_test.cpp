@@ -1,7 +1,7 @@
 // The Win32 backend's own checks, run under Wine: text crossing between UTF-8 and the wide
 // functions, labels and captions holding letters of any script, fonts Windows refuses, a
 // message loop that Windows fails, and (with the argument "net", as the process's last act)
-// the procedures' net ending the program through the program's own services.
+// the procedures' net ending the program through the program's own failure net.
 #include <windows.h>
 
 #include <cstdio>
@@ -118,7 +118,8 @@ BOOL WINAPI FailingMessageSource(LPMSG, HWND, UINT, UINT) { return -1; }
 
 void CheckWindows() {
   RecordingServices services;
-  Win32WindowSystem windows(services);
+  FailureNet failure_net(services);
+  Win32WindowSystem windows(failure_net);
   Sink sink;
   const FormHandle form = windows.CreateForm(OneLabelForm(), sink);
   windows.SetFormCaption(form, "Зорбель");
@@ -145,7 +146,8 @@ void CheckWindows() {
 // Does not return: the net ends the process.
 void RunNet() {
   RecordingServices services;
-  Win32WindowSystem windows(services);
+  FailureNet failure_net(services);
+  Win32WindowSystem windows(failure_net);
   Sink sink;
   sink.on_event = [](const UiEvent& event) {
     if (event.kind == EventKind::kTimer) throw std::runtime_error("escaped from a handler");

@@ -1,27 +1,16 @@
-// The Linux saver's text: code page 1252 bytes to UTF-8 for drawing and for stderr, and
-// the layout rules its labels share with Windows' static controls, and how much of a text
-// they lay out.
+// The Linux saver's text: reports for stderr, the layout rules its labels share with
+// Windows' static controls, and how much of a text they lay out.
 #include <gtest/gtest.h>
 
-#include "platform/x11/cp1252.h"
+#include "platform/x11/terminal_report.h"
 #include "platform/x11/text_layout.h"
 
 namespace {
 
-TEST(Cp1252ToUtf8, AsciiStaysAndEveryOtherByteBecomesItsCharacter) {
-  EXPECT_EQ(Cp1252ToUtf8("A zorbel, 100% sure.\r\n"), "A zorbel, 100% sure.\r\n");
-  EXPECT_EQ(Cp1252ToUtf8(std::string("\0x", 2)), std::string("\0x", 2));
-  EXPECT_EQ(Cp1252ToUtf8("\x80 \x85 \x93quoted\x94 \x96 \x99 \x9F"),
-            "\u20AC \u2026 \u201Cquoted\u201D \u2013 \u2122 \u0178");
-  EXPECT_EQ(Cp1252ToUtf8("caf\xE9 na\xEFve \xA0\xFF"), "caf\u00E9 na\u00EFve \u00A0\u00FF");
-  // The five bytes the code page leaves unassigned keep their numbers, as Windows maps them.
-  EXPECT_EQ(Cp1252ToUtf8("\x81\x8D\x8F\x90\x9D"), "\u0081\u008D\u008F\u0090\u009D");
-}
-
-TEST(ReportForTerminal, LinesEndInLineFeedsAndTheTextIsUtf8) {
+TEST(ReportForTerminal, LinesEndInLineFeedsAndTheUtf8TextStays) {
   EXPECT_EQ(ReportForTerminal("D'oh!\r\nThe Jokes database is corrupted. "), "D'oh!\nThe Jokes database is corrupted. \n");
   EXPECT_EQ(ReportForTerminal("Error source: Zorbel\r\n"), "Error source: Zorbel\n");
-  EXPECT_EQ(ReportForTerminal("caf\xE9"), "caf\u00E9\n");
+  EXPECT_EQ(ReportForTerminal("/home/z\u00E9/jokes.txt"), "/home/z\u00E9/jokes.txt\n");
   EXPECT_EQ(ReportForTerminal(""), "\n");
 }
 

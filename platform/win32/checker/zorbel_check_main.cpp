@@ -11,7 +11,6 @@
 #include <shellapi.h>
 
 #include <algorithm>
-#include <cstdio>
 #include <iostream>
 #include <sstream>
 #include <string>
@@ -22,9 +21,6 @@
 #include "platform/win32/win32_wide_text.h"
 
 namespace {
-
-// The status of a file the checker could not read.
-constexpr int kUnwrittenReportStatus = 2;
 
 // True when no other program shares this console, as when Explorer started us.
 bool OwnConsoleWindow() {
@@ -72,9 +68,8 @@ bool Write(const std::string& report) {
 int main() {
   Win32Services services;
   std::ostringstream report;
-  int status = RunCheckCommand(FileNamesOnCommandLine(), services, report);
-  // A report that did not reach its reader is no verdict: the run counts as an error.
-  if (!Write(report.str())) status = std::max(status, kUnwrittenReportStatus);
+  const int verdict = RunCheckCommand(FileNamesOnCommandLine(), services, report);
+  const int status = Write(report.str()) ? verdict : kReportNotWritten;
   if (OwnConsoleWindow()) {
     std::cout << "Press any key to close this window." << std::endl;
     _getch();

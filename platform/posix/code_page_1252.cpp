@@ -1,8 +1,10 @@
 // Code page 1252 to UTF-8: ASCII and Latin-1 keep their numbers; 0x80 to 0x9F hold the
 // typographic characters Windows put there.
-#include "platform/x11/cp1252.h"
+#include "platform/posix/code_page_1252.h"
 
 #include <cstdint>
+
+#include "startup/utf8.h"
 
 namespace {
 
@@ -14,19 +16,6 @@ constexpr std::uint16_t kHighControls[32] = {
     0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178,
 };
 
-void AppendUtf8(std::string& out, std::uint32_t code) {
-  if (code < 0x80) {
-    out += static_cast<char>(code);
-  } else if (code < 0x800) {
-    out += static_cast<char>(0xC0 | (code >> 6));
-    out += static_cast<char>(0x80 | (code & 0x3F));
-  } else {
-    out += static_cast<char>(0xE0 | (code >> 12));
-    out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (code & 0x3F));
-  }
-}
-
 }  // namespace
 
 std::string Cp1252ToUtf8(std::string_view bytes) {
@@ -34,19 +23,9 @@ std::string Cp1252ToUtf8(std::string_view bytes) {
   out.reserve(bytes.size());
   for (const char c : bytes) {
     const auto byte = static_cast<unsigned char>(c);
-    std::uint32_t code = byte;
+    char32_t code = byte;
     if (byte >= 0x80 && byte < 0xA0 && kHighControls[byte - 0x80] != 0) code = kHighControls[byte - 0x80];
     AppendUtf8(out, code);
   }
   return out;
-}
-
-std::string ReportForTerminal(std::string_view text) {
-  std::string lines;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') continue;
-    lines += text[i];
-  }
-  if (lines.empty() || lines.back() != '\n') lines += '\n';
-  return Cp1252ToUtf8(lines);
 }

@@ -1,0 +1,35 @@
+// The off-screen picture a form is drawn into and then copied to its window in one piece:
+// a pixmap of the window's size, depth and visual, with a cairo context drawing on it.
+#pragma once
+
+#include <X11/Xlib.h>
+#include <cairo-xlib.h>
+
+#include "ui/design.h"
+
+class PixmapCanvas {
+ public:
+  PixmapCanvas(Display* display, Window window, Visual* visual, int depth, int width, int height);
+  ~PixmapCanvas();
+  PixmapCanvas(const PixmapCanvas&) = delete;
+  PixmapCanvas& operator=(const PixmapCanvas&) = delete;
+
+  int width() const { return width_; }
+  int height() const { return height_; }
+  cairo_t* cairo() const { return cairo_; }
+
+  // Fills a rectangle, clipped to whatever clip is set.
+  void Fill(const Color& color, int left, int top, int width, int height);
+  // Makes `color` the colour of what is drawn next.
+  void UseColor(const Color& color);
+  // Shows the picture in `window`, which it was made for.
+  void CopyTo(Window window);
+
+ private:
+  Display* display_;
+  Pixmap pixmap_;
+  int width_;
+  int height_;
+  cairo_surface_t* surface_;
+  cairo_t* cairo_;
+};
