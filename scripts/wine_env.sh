@@ -10,9 +10,17 @@ VIRTUAL_DISPLAY_PID=
 
 # Windows' own faces are missing under Wine; the metric-compatible Liberation faces stand in.
 WINE_FONT_REPLACEMENTS=("Times New Roman=Liberation Serif" "Arial=Liberation Sans" "MS Sans Serif=Liberation Sans")
+# Windows links other faces to its own for the letters they lack (Chinese, Japanese,
+# Korean); under Wine the faces and their stand-ins get the same from the Noto CJK faces,
+# where installed. (Wine 8 draws the linked letters in the regular weight only: bold ones
+# show as boxes or not at all.)
+WINE_FONT_LINKS=("Arial=NotoSansCJK-Regular.ttc,Noto Sans CJK JP"
+                 "Liberation Sans=NotoSansCJK-Regular.ttc,Noto Sans CJK JP"
+                 "Times New Roman=NotoSerifCJK-Regular.ttc,Noto Serif CJK JP"
+                 "Liberation Serif=NotoSerifCJK-Regular.ttc,Noto Serif CJK JP")
 
 prepare_wine_prefix() {
-  [ -f "$WINEPREFIX/.zorbel-fonts" ] && return 0
+  [ -f "$WINEPREFIX/.zorbel-fonts-linked" ] && return 0
   mkdir -p "$WINEPREFIX"
   echo "Preparing the Wine prefix $WINEPREFIX (once)"
   wineboot --init >/dev/null 2>&1
@@ -21,8 +29,13 @@ prepare_wine_prefix() {
     wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "${replacement%%=*}" /t REG_SZ \
       /d "${replacement#*=}" /f >/dev/null 2>&1
   done
+  local link
+  for link in "${WINE_FONT_LINKS[@]}"; do
+    wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink' \
+      /v "${link%%=*}" /t REG_MULTI_SZ /d "${link#*=}" /f >/dev/null 2>&1
+  done
   wineserver --wait
-  touch "$WINEPREFIX/.zorbel-fonts"
+  touch "$WINEPREFIX/.zorbel-fonts-linked"
 }
 
 # use_own_wine_prefix NAME: from here on Wine runs in a prefix of NAME's own beside the

@@ -6,16 +6,9 @@
 #include <string>
 
 #include "platform/win32/win32_services.h"
+#include "platform/win32/win32_wide_text.h"
 
 namespace {
-
-std::string Utf8OfWide(const std::wstring& wide) {
-  if (wide.empty()) return {};
-  const int size = WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0, nullptr, nullptr);
-  std::string utf8(static_cast<std::size_t>(size > 0 ? size : 0), '\0');
-  WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), utf8.data(), size, nullptr, nullptr);
-  return utf8;
-}
 
 std::wstring WideOfCodePage(UINT code_page, std::string_view bytes) {
   if (bytes.empty()) return {};
@@ -39,11 +32,11 @@ std::wstring Mapped(const std::wstring& text, DWORD flags) {
 
 }  // namespace
 
-std::string Win32Services::AnsiToUtf8(std::string_view bytes) { return Utf8OfWide(WideOfCodePage(CP_ACP, bytes)); }
+std::string Win32Services::AnsiToUtf8(std::string_view bytes) { return Utf8Of(WideOfCodePage(CP_ACP, bytes)); }
 
 std::string Win32Services::AnsiCodePageName() { return "code page " + std::to_string(GetACP()); }
 
 std::string Win32Services::FoldCase(std::string_view utf8) {
   // Upper case first, then lower, so that Greek's final sigma meets the other small sigma.
-  return Utf8OfWide(Mapped(Mapped(WideOfCodePage(CP_UTF8, utf8), LCMAP_UPPERCASE), LCMAP_LOWERCASE));
+  return Utf8Of(Mapped(Mapped(WideOf(utf8), LCMAP_UPPERCASE), LCMAP_LOWERCASE));
 }

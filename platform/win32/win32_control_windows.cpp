@@ -5,6 +5,7 @@
 #include <commctrl.h>
 
 #include "platform/win32/win32_window_procs.h"
+#include "platform/win32/win32_wide_text.h"
 #include "platform/win32/win32_window_styles.h"
 #include "ui/focus_order.h"
 
@@ -12,23 +13,23 @@ namespace {
 
 // The window class and styles a control is built with.
 struct WindowKind {
-  const char* class_name;
+  const wchar_t* class_name;
   DWORD style;
   DWORD ex_style;
 };
 
 WindowKind WindowKindOf(const ControlDesign& control) {
   switch (control.kind) {
-    case ControlKind::kLabel: return {"STATIC", SS_NOTIFY | AlignmentStyle(control.alignment), 0};
+    case ControlKind::kLabel: return {L"STATIC", SS_NOTIFY | AlignmentStyle(control.alignment), 0};
     case ControlKind::kPictureBox:
     case ControlKind::kFrame: return {kPictureBoxClass, 0, WS_EX_CONTROLPARENT};
-    case ControlKind::kCommandButton: return {"BUTTON", BS_PUSHBUTTON | BS_MULTILINE | WS_TABSTOP, 0};
-    case ControlKind::kOptionButton: return {"BUTTON", BS_RADIOBUTTON | BS_MULTILINE | WS_TABSTOP, 0};
-    case ControlKind::kCheckBox: return {"BUTTON", BS_CHECKBOX | BS_MULTILINE | WS_TABSTOP, 0};
-    case ControlKind::kTextBox: return {"EDIT", ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE};
+    case ControlKind::kCommandButton: return {L"BUTTON", BS_PUSHBUTTON | BS_MULTILINE | WS_TABSTOP, 0};
+    case ControlKind::kOptionButton: return {L"BUTTON", BS_RADIOBUTTON | BS_MULTILINE | WS_TABSTOP, 0};
+    case ControlKind::kCheckBox: return {L"BUTTON", BS_CHECKBOX | BS_MULTILINE | WS_TABSTOP, 0};
+    case ControlKind::kTextBox: return {L"EDIT", ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE};
     case ControlKind::kTimer: break;
   }
-  return {"STATIC", 0, 0};
+  return {L"STATIC", 0, 0};
 }
 
 // The index of the picture box or frame named `name` among the controls before `before`,
@@ -70,17 +71,17 @@ void Win32WindowSystem::CreateControls(const FormDesign& design, Win32Form& form
     // A frame's outline covers all of it, so the frame must fill what lies beneath.
     const DWORD clip = control.kind == ControlKind::kFrame ? WS_CLIPCHILDREN : 0;
     const DWORD style = (kChildStyle & ~clip) | kind.style | (control.visible ? WS_VISIBLE : 0);
-    HWND window = CreateWindowExA(
-        kind.ex_style, kind.class_name, control.caption.c_str(), style,
+    HWND window = CreateWindowExW(
+        kind.ex_style, kind.class_name, WideOf(control.caption).c_str(), style,
         gdi_.ToPixels(control.bounds.left), gdi_.ToPixels(control.bounds.top),
         gdi_.ToPixels(control.bounds.width), gdi_.ToPixels(control.bounds.height), parent,
         reinterpret_cast<HMENU>(static_cast<INT_PTR>(i + kFirstControlId)), instance_, &form);
     if (window == nullptr) FailWindowCreation();
     live.window = window;
-    SendMessageA(window, WM_SETFONT, reinterpret_cast<WPARAM>(gdi_.Font(control.font)), FALSE);
+    SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(gdi_.Font(control.font)), FALSE);
     if (control.kind == ControlKind::kLabel) WatchLabelInput(window, form);
     if (control.kind == ControlKind::kFrame) AddFrameOutline(window, control);
-    if (control.checked) SendMessageA(window, BM_SETCHECK, BST_CHECKED, 0);
+    if (control.checked) SendMessageW(window, BM_SETCHECK, BST_CHECKED, 0);
     if (control.cancel) form.cancel_control = static_cast<int>(i);
     if (TakesFocus(control.kind)) WatchFocus(window, form);
     if (!control.tooltip.empty()) AddTooltip(form, window, control.tooltip);
@@ -93,26 +94,27 @@ void Win32WindowSystem::CreateControls(const FormDesign& design, Win32Form& form
 void Win32WindowSystem::AddFrameOutline(HWND frame, const ControlDesign& control) {
   RECT area;
   GetClientRect(frame, &area);
-  HWND outline = CreateWindowExA(0, "BUTTON", control.caption.c_str(),
+  HWND outline = CreateWindowExW(0, L"BUTTON", WideOf(control.caption).c_str(),
                                  WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | BS_GROUPBOX, 0, 0,
                                  area.right, area.bottom, frame, nullptr, instance_, nullptr);
   if (outline == nullptr) FailWindowCreation();
-  SendMessageA(outline, WM_SETFONT, reinterpret_cast<WPARAM>(gdi_.Font(control.font)), FALSE);
+  SendMessageW(outline, WM_SETFONT, reinterpret_cast<WPARAM>(gdi_.Font(control.font)), FALSE);
 }
 
 void Win32WindowSystem::AddTooltip(Win32Form& form, HWND control, const std::string& text) {
   if (form.tooltips == nullptr) {
-    form.tooltips = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr,
+    form.tooltips = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
                                     WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
                                     CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, form.window,
                                     nullptr, instance_, nullptr);
     if (form.tooltips == nullptr) return;
   }
-  TOOLINFOA tool{};
+  std::wstring wide = WideOf(text);
+  TOOLINFOW tool{};
   tool.cbSize = sizeof tool;
   tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
   tool.hwnd = form.window;
   tool.uId = reinterpret_cast<UINT_PTR>(control);
-  tool.lpszText = const_cast<char*>(text.c_str());
-  SendMessageA(form.tooltips, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+  tool.lpszText = wide.data();
+  SendMessageW(form.tooltips, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
 }

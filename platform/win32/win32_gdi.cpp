@@ -6,6 +6,8 @@
 #include <cmath>
 #include <limits>
 
+#include "platform/win32/win32_wide_text.h"
+
 namespace {
 
 int ScreenDpi() {
@@ -23,7 +25,7 @@ COLORREF ColorRefOr(const std::optional<Color>& color, int system_index) {
   return color ? ColorRefOf(*color) : GetSysColor(system_index);
 }
 
-GdiCache::GdiCache() : dpi_(ScreenDpi()) {}
+GdiCache::GdiCache(FontMaker make_font) : make_font_(make_font), dpi_(ScreenDpi()) {}
 
 int GdiCache::ToTwips(int pixels) const {
   const long long twips = std::llround(pixels * 1440.0 / dpi_);
@@ -40,11 +42,19 @@ HFONT GdiCache::Font(const FontSpec& font) {
   const auto key = std::make_tuple(font.name, font.size_points, font.bold, font.underline);
   const auto found = fonts_.find(key);
   if (found != fonts_.end()) return found->second;
-  const int height = -static_cast<int>(std::lround(font.size_points * dpi_ / 72.0));
-  HFONT made = CreateFontA(height, 0, 0, 0, font.bold ? FW_BOLD : FW_NORMAL, FALSE,
-                           font.underline ? TRUE : FALSE, FALSE, DEFAULT_CHARSET,
-                           OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                           DEFAULT_PITCH | FF_DONTCARE, font.name.c_str());
+  LOGFONTW wanted{};
+  wanted.lfHeight = -static_cast<int>(std::lround(font.size_points * dpi_ / 72.0));
+  wanted.lfWeight = font.bold ? FW_BOLD : FW_NORMAL;
+  wanted.lfUnderline = font.underline ? TRUE : FALSE;
+  wanted.lfCharSet = DEFAULT_CHARSET;
+  wanted.lfOutPrecision = OUT_DEFAULT_PRECIS;
+  wanted.lfClipPrecision = CLIP_DEFAULT_PRECIS;
+  wanted.lfQuality = DEFAULT_QUALITY;
+  wanted.lfPitchAndFamily = DEFAULT_PITCH | FF_DONTCARE;
+  const std::wstring face = WideOf(font.name).substr(0, LF_FACESIZE - 1);
+  std::copy(face.begin(), face.end(), wanted.lfFaceName);
+  HFONT made = make_font_(&wanted);
+  if (made == nullptr) return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
   fonts_.emplace(key, made);
   return made;
 }
@@ -53,6 +63,6 @@ HBRUSH GdiCache::Brush(COLORREF color) {
   const auto found = brushes_.find(color);
   if (found != brushes_.end()) return found->second;
   HBRUSH made = CreateSolidBrush(color);
-  brushes_.emplace(color, made);
+  if (made != nullptr) brushes_.emplace(color, made);
   return made;
 }

@@ -16,9 +16,12 @@ COLORREF ColorRefOf(const Color& color);
 // The colour, or the system colour `system_index` (a COLOR_... value) when there is none.
 COLORREF ColorRefOr(const std::optional<Color>& color, int system_index);
 
+// How a font is made: Windows' own call, or a test's stand-in.
+using FontMaker = HFONT(WINAPI*)(const LOGFONTW*);
+
 class GdiCache {
  public:
-  GdiCache();
+  explicit GdiCache(FontMaker make_font = CreateFontIndirectW);
   ~GdiCache();
   GdiCache(const GdiCache&) = delete;
   GdiCache& operator=(const GdiCache&) = delete;
@@ -28,10 +31,16 @@ class GdiCache {
   // Saturated, not MulDiv's -1: a label of a huge text may measure more twips than an int holds.
   int ToTwips(int pixels) const;
 
+  // The font asked for by its face name, in the default character set, so that Windows
+  // links in the faces that hold the letters this one lacks. When Windows cannot make it
+  // (it is short of GDI objects), the system's GUI font stands in and is not kept: the
+  // next ask tries again.
   HFONT Font(const FontSpec& font);
+  // Null when Windows cannot make it, and then asked for again the next time.
   HBRUSH Brush(COLORREF color);
 
  private:
+  FontMaker make_font_;
   int dpi_;
   std::map<std::tuple<std::string, double, bool, bool>, HFONT> fonts_;
   std::map<COLORREF, HBRUSH> brushes_;

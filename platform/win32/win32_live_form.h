@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "platform/win32/win32_gdi.h"
+#include "ui/failure_net.h"
 #include "ui/window_system.h"
 
 // Child-window ids of controls: the design index plus this, clear of the dialog manager's
@@ -27,6 +28,7 @@ struct Win32Control {
 struct Win32Form {
   FormEventSink* sink = nullptr;  // cleared before the window goes, so no event follows
   GdiCache* gdi = nullptr;
+  FailureNet* failure_net = nullptr;  // the program's: a failure escaping a procedure ends there
   HWND window = nullptr;
   std::optional<Color> back_color;  // none: the system's window colour
   FormRole role;

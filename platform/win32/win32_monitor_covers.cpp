@@ -11,7 +11,7 @@ namespace {
 BOOL CALLBACK CollectOtherMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM found) {
   MONITORINFO info{};
   info.cbSize = sizeof info;
-  if (GetMonitorInfoA(monitor, &info) && !(info.dwFlags & MONITORINFOF_PRIMARY)) {
+  if (GetMonitorInfoW(monitor, &info) && !(info.dwFlags & MONITORINFOF_PRIMARY)) {
     reinterpret_cast<std::vector<RECT>*>(found)->push_back(info.rcMonitor);
   }
   return TRUE;
@@ -23,7 +23,7 @@ void CoverOtherMonitors(Win32Form& form, HINSTANCE instance) {
   std::vector<RECT> monitors;
   EnumDisplayMonitors(nullptr, nullptr, CollectOtherMonitor, reinterpret_cast<LPARAM>(&monitors));
   for (const RECT& area : monitors) {
-    HWND cover = CreateWindowExA(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, kCoverClass, "", WS_POPUP,
+    HWND cover = CreateWindowExW(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, kCoverClass, L"", WS_POPUP,
                                  area.left, area.top, area.right - area.left,
                                  area.bottom - area.top, form.window, nullptr, instance, &form);
     if (cover == nullptr) continue;

@@ -1,12 +1,8 @@
-// The failure net of the procedures and of the program they run, on a set of process
-// services of its own; these never take the instance lock, so they are free to exist beside
-// the program's.
+// The procedures' net finds the program's failure net through the window's form.
 #include "platform/win32/win32_proc_net.h"
 
-#include "platform/win32/win32_services.h"
-
-FailureNet& ProcFailureNet() {
-  static Win32Services services;
-  static FailureNet failure_net(services);
-  return failure_net;
+void EndOnEscapedExceptionIn(HWND window) {
+  const auto* form = reinterpret_cast<const Win32Form*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+  if (form == nullptr) ExitProcess(exit_status::kFailed);
+  form->failure_net->EndOnEscapedException();
 }

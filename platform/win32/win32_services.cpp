@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/win32/win32_paths.h"
+#include "platform/win32/win32_wide_text.h"
 #include "ui/bounded_read.h"
 #include "ui/command_line.h"
 #include "ui/failure.h"
@@ -61,7 +62,7 @@ Win32Services::~Win32Services() {
   if (instance_mutex_ != nullptr) CloseHandle(instance_mutex_);
 }
 
-std::string Win32Services::ArgumentText() { return ArgumentTextOf(GetCommandLineA()); }
+std::string Win32Services::ArgumentText() { return ArgumentTextOf(Utf8Of(GetCommandLineW())); }
 
 bool Win32Services::AcquireSingleInstance() {
   instance_mutex_ = CreateMutexA(nullptr, FALSE, kInstanceMutexName);
@@ -83,13 +84,13 @@ std::string Win32Services::ProgramDirectory() {
 
 int Win32Services::ShowCursor(bool show) { return ::ShowCursor(show ? TRUE : FALSE); }
 
-// The address and its words are text in the code page; the folder is a path, wide. A folder
-// too long for the shell's current folder is left out: the address opens all the same.
+// A folder too long for the shell's current folder is left out: the address opens all the
+// same.
 void Win32Services::OpenWithShell(const ShellRequest& request) {
   const std::wstring directory = WideOf(request.directory);
   ShellExecuteW(reinterpret_cast<HWND>(static_cast<INT_PTR>(request.owner_window)),
-                CodePageWide(request.verb).c_str(), CodePageWide(request.file).c_str(),
-                CodePageWide(request.parameters).c_str(),
+                WideOf(request.verb).c_str(), WideOf(request.file).c_str(),
+                WideOf(request.parameters).c_str(),
                 directory.size() < MAX_PATH - 1 ? directory.c_str() : nullptr, request.show_command);
 }
 
@@ -148,7 +149,8 @@ void Win32Services::ReplaceWholeFile(const std::string& path, std::string_view b
 
 void Win32Services::ShowMessageBox(const std::string& title, const std::string& text, int style) {
   // Owned by the active window, so the box is modal over the window the user works in.
-  MessageBoxA(GetActiveWindow(), text.c_str(), title.c_str(), static_cast<UINT>(style) | MB_OK);
+  MessageBoxW(GetActiveWindow(), WideOf(text).c_str(), WideOf(title).c_str(),
+              static_cast<UINT>(style) | MB_OK);
 }
 
 double Win32Services::TimeOfDaySeconds() {

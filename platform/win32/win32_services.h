@@ -1,6 +1,6 @@
 // The process services on Windows: the command line, a named mutex as instance lock, the
-// module's folder, ShowCursor, ShellExecuteW, files by wide paths, MessageBoxA and the
-// local time. Paths are UTF-8 text here, as above the backend.
+// module's folder, ShowCursor, ShellExecuteW, files by wide paths, MessageBoxW and the
+// local time. Paths and texts are UTF-8 here, as above the backend.
 #pragma once
 
 #include <windows.h>

@@ -5,7 +5,7 @@
 
 #include <commctrl.h>
 
-#include <cstring>
+#include <cwchar>
 
 #include "platform/win32/win32_input_events.h"
 #include "platform/win32/win32_proc_net.h"
@@ -13,14 +13,14 @@
 namespace {
 
 Win32Form* FormOf(HWND window) {
-  return reinterpret_cast<Win32Form*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+  return reinterpret_cast<Win32Form*>(GetWindowLongPtrW(window, GWLP_USERDATA));
 }
 
 // Form, picture box and cover windows keep their form from the creation parameter.
 void KeepCreationForm(HWND window, UINT message, LPARAM lparam) {
   if (message != WM_NCCREATE) return;
-  const auto* creation = reinterpret_cast<const CREATESTRUCTA*>(lparam);
-  SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(creation->lpCreateParams));
+  const auto* creation = reinterpret_cast<const CREATESTRUCTW*>(lparam);
+  SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(creation->lpCreateParams));
 }
 
 // The design index of a control's window (its child id is the index plus kFirstControlId); -1 for a
@@ -107,7 +107,7 @@ bool HandleContainerMessage(Win32Form& form, HWND window, UINT message, WPARAM w
 LRESULT CALLBACK FormProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
   KeepCreationForm(window, message, lparam);
   Win32Form* form = FormOf(window);
-  if (form == nullptr) return DefWindowProcA(window, message, wparam, lparam);
+  if (form == nullptr) return DefWindowProcW(window, message, wparam, lparam);
   LRESULT result = 0;
   if (HandleContainerMessage(*form, window, message, wparam, lparam, result)) return result;
   switch (message) {
@@ -124,7 +124,7 @@ LRESULT CALLBACK FormProc(HWND window, UINT message, WPARAM wparam, LPARAM lpara
       return 0;
     // Windows puts the focus on the window itself; the form then says where it belongs.
     case WM_ACTIVATE: {
-      const LRESULT activated = DefWindowProcA(window, message, wparam, lparam);
+      const LRESULT activated = DefWindowProcW(window, message, wparam, lparam);
       if (LOWORD(wparam) != WA_INACTIVE && HIWORD(wparam) == 0 && form->sink != nullptr) {
         form->sink->HandleActivated();
       }
@@ -141,28 +141,28 @@ LRESULT CALLBACK FormProc(HWND window, UINT message, WPARAM wparam, LPARAM lpara
   if (IsSystemKeyMessage(message)) {
     // The program may have destroyed the form on this key.
     if (keeps_system_keys || !IsWindow(window)) return 0;
-    return DefWindowProcA(window, message, wparam, lparam);
+    return DefWindowProcW(window, message, wparam, lparam);
   }
   if (key) return 0;
-  return DefWindowProcA(window, message, wparam, lparam);
+  return DefWindowProcW(window, message, wparam, lparam);
 }
 
 LRESULT CALLBACK PictureBoxProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
   KeepCreationForm(window, message, lparam);
   Win32Form* form = FormOf(window);
   const int control = form == nullptr ? -1 : ControlIndexOf(*form, window);
-  if (control < 0) return DefWindowProcA(window, message, wparam, lparam);
+  if (control < 0) return DefWindowProcW(window, message, wparam, lparam);
   LRESULT result = 0;
   if (HandleContainerMessage(*form, window, message, wparam, lparam, result)) return result;
   if (HandleMouseInput(*form, control, window, PointOf(lparam), message, wparam)) return 0;
-  return DefWindowProcA(window, message, wparam, lparam);
+  return DefWindowProcW(window, message, wparam, lparam);
 }
 
 // Input on a cover is input on the form's background, at the same place on the screen.
 LRESULT CALLBACK CoverProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
   KeepCreationForm(window, message, lparam);
   Win32Form* form = FormOf(window);
-  if (form == nullptr) return DefWindowProcA(window, message, wparam, lparam);
+  if (form == nullptr) return DefWindowProcW(window, message, wparam, lparam);
   if (message == WM_CLOSE) return 0;
   if (message >= WM_MOUSEFIRST && message <= WM_MOUSELAST) {
     POINT point = PointOf(lparam);
@@ -170,7 +170,7 @@ LRESULT CALLBACK CoverProc(HWND window, UINT message, WPARAM wparam, LPARAM lpar
     if (HandleMouseInput(*form, UiEvent::kFormItself, form->window, point, message, wparam)) return 0;
   }
   if (HandleKeyInput(*form, message, wparam) || IsSystemKeyMessage(message)) return 0;
-  return DefWindowProcA(window, message, wparam, lparam);
+  return DefWindowProcW(window, message, wparam, lparam);
 }
 
 LRESULT CALLBACK LabelProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam,
@@ -205,18 +205,23 @@ LRESULT CALLBACK FocusProc(HWND window, UINT message, WPARAM wparam, LPARAM lpar
   return result;
 }
 
-void RegisterClassOf(HINSTANCE instance, const char* name, WNDPROC procedure, HBRUSH background) {
-  WNDCLASSEXA window_class{};
+void RegisterClassOf(HINSTANCE instance, const wchar_t* name, WNDPROC procedure, HBRUSH background) {
+  WNDCLASSEXW window_class{};
   window_class.cbSize = sizeof window_class;
   window_class.lpfnWndProc = procedure;
   window_class.hInstance = instance;
   window_class.hCursor = LoadCursor(nullptr, IDC_ARROW);
   window_class.hbrBackground = background;
   window_class.lpszClassName = name;
-  RegisterClassExA(&window_class);
+  RegisterClassExW(&window_class);
 }
 
 }  // namespace
+
+bool IsFormWindow(HWND window) {
+  wchar_t name[64];
+  return GetClassNameW(window, name, 64) > 0 && std::wcscmp(name, kFormClass) == 0;
+}
 
 void RegisterWindowClasses(HINSTANCE instance) {
   RegisterClassOf(instance, kFormClass, Netted<FormProc>, nullptr);
@@ -238,10 +243,7 @@ bool OfferFocusKey(const MSG& message) {
     return false;
   }
   HWND root = GetAncestor(message.hwnd, GA_ROOT);
-  char name[64];
-  if (root == nullptr || GetClassNameA(root, name, sizeof name) == 0 || std::strcmp(name, kFormClass) != 0) {
-    return false;
-  }
+  if (root == nullptr || !IsFormWindow(root)) return false;
   Win32Form* form = FormOf(root);
   if (form == nullptr || form->sink == nullptr) return false;
   const int focused = ControlIndexOf(*form, GetFocus());

@@ -7,11 +7,15 @@
 
 #include "platform/win32/win32_live_form.h"
 
-inline constexpr const char* kFormClass = "ZorbelForm";
-inline constexpr const char* kPictureBoxClass = "ZorbelPictureBox";
-inline constexpr const char* kCoverClass = "ZorbelCover";
+inline constexpr const wchar_t* kFormClass = L"ZorbelForm";
+inline constexpr const wchar_t* kPictureBoxClass = L"ZorbelPictureBox";
+inline constexpr const wchar_t* kCoverClass = L"ZorbelCover";
 
-// Form, picture box and cover windows take their Win32Form as the creation parameter.
+// True for a window of the toolkit's form class.
+bool IsFormWindow(HWND window);
+
+// Form, picture box and cover windows take their Win32Form as the creation parameter. The
+// classes are Unicode, so every window of the toolkit holds and shows its text wide.
 void RegisterWindowClasses(HINSTANCE instance);
 
 // Makes a STATIC window of the form report its mouse input as input on its control.

@@ -16,9 +16,9 @@ inline constexpr DWORD kChildStyle = WS_CHILD | WS_CLIPSIBLINGS | WS_CLIPCHILDRE
   const DWORD error = GetLastError();
   if (error == ERROR_NOT_ENOUGH_MEMORY || error == ERROR_OUTOFMEMORY ||
       error == ERROR_NO_SYSTEM_RESOURCES || error == ERROR_NOT_ENOUGH_QUOTA) {
-    throw std::system_error(std::make_error_code(std::errc::not_enough_memory), "CreateWindowExA");
+    throw std::system_error(std::make_error_code(std::errc::not_enough_memory), "CreateWindowExW");
   }
-  throw std::system_error(static_cast<int>(error), std::system_category(), "CreateWindowExA");
+  throw std::system_error(static_cast<int>(error), std::system_category(), "CreateWindowExW");
 }
 
 inline DWORD AlignmentStyle(TextAlignment alignment) {

@@ -4,12 +4,12 @@
 
 #include <commctrl.h>
 
-#include <cstring>
 #include <stdexcept>
 
 #include "platform/win32/win32_monitor_covers.h"
 #include "platform/win32/win32_window_styles.h"
 #include "platform/win32/win32_window_procs.h"
+#include "platform/win32/win32_wide_text.h"
 
 namespace {
 
@@ -24,8 +24,7 @@ DWORD FrameStyle(BorderStyle border) {
 }
 
 BOOL CALLBACK NoteForm(HWND window, LPARAM found) {
-  char name[64];
-  if (GetClassNameA(window, name, sizeof name) > 0 && std::strcmp(name, kFormClass) == 0) {
+  if (IsFormWindow(window)) {
     *reinterpret_cast<bool*>(found) = true;
     return FALSE;
   }
@@ -40,7 +39,8 @@ bool AnyFormAlive() {
 
 }  // namespace
 
-Win32WindowSystem::Win32WindowSystem() : instance_(GetModuleHandleA(nullptr)) {
+Win32WindowSystem::Win32WindowSystem(FailureNet& failure_net)
+    : failure_net_(failure_net), instance_(GetModuleHandleW(nullptr)) {
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};
   InitCommonControlsEx(&controls);
   RegisterWindowClasses(instance_);
@@ -57,6 +57,7 @@ FormHandle Win32WindowSystem::CreateForm(const FormDesign& design, FormEventSink
   auto form = std::make_unique<Win32Form>();
   form->sink = &sink;
   form->gdi = &gdi_;
+  form->failure_net = &failure_net_;
   form->back_color = design.back_color;
   form->role = design.role;
   form->controls.resize(design.controls.size());
@@ -91,7 +92,7 @@ HWND Win32WindowSystem::CreateFormWindow(const FormDesign& design, Win32Form& fo
     area.right = area.left + width;
     area.bottom = area.top + height;
   }
-  HWND window = CreateWindowExA(ex_style, kFormClass, design.caption.c_str(), style, area.left,
+  HWND window = CreateWindowExW(ex_style, kFormClass, WideOf(design.caption).c_str(), style, area.left,
                                 area.top, area.right - area.left, area.bottom - area.top,
                                 nullptr, nullptr, instance_, &form);
   if (window == nullptr) FailWindowCreation();
@@ -130,13 +131,13 @@ void Win32WindowSystem::ShowForm(FormHandle handle) {
 void Win32WindowSystem::ShowModal(FormHandle handle, FormHandle owner) {
   Win32Form& form = FormAt(handle);
   form.modal_owner = FormAt(owner).window;
-  SetWindowLongPtrA(form.window, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(form.modal_owner));
+  SetWindowLongPtrW(form.window, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(form.modal_owner));
   EnableWindow(form.modal_owner, FALSE);
   ShowForm(handle);
 }
 
 void Win32WindowSystem::SetFormCaption(FormHandle handle, const std::string& caption) {
-  SetWindowTextA(FormAt(handle).window, caption.c_str());
+  SetWindowTextW(FormAt(handle).window, WideOf(caption).c_str());
 }
 
 void Win32WindowSystem::SetFocus(FormHandle handle, int control) {
@@ -147,15 +148,15 @@ void Win32WindowSystem::SetFocus(FormHandle handle, int control) {
 
 void Win32WindowSystem::SetControlChecked(FormHandle form, int control, bool checked) {
   HWND window = WindowOf(form, control);
-  if (window != nullptr) SendMessageA(window, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+  if (window != nullptr) SendMessageW(window, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
 }
 
 std::string Win32WindowSystem::ReadControlText(FormHandle form, int control) {
   HWND window = WindowOf(form, control);
   if (window == nullptr) return "";
-  std::string text(static_cast<std::size_t>(GetWindowTextLengthA(window)) + 1, '\0');
-  text.resize(static_cast<std::size_t>(GetWindowTextA(window, text.data(), static_cast<int>(text.size()))));
-  return text;
+  std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+  text.resize(static_cast<std::size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+  return Utf8Of(text);
 }
 
 TwipSize Win32WindowSystem::ClientSize(FormHandle handle) {
@@ -167,7 +168,7 @@ TwipSize Win32WindowSystem::ClientSize(FormHandle handle) {
 void Win32WindowSystem::SetControlText(FormHandle form, int control, const std::string& text) {
   HWND window = WindowOf(form, control);
   if (window == nullptr) return;
-  SetWindowTextA(window, text.c_str());
+  SetWindowTextW(window, WideOf(text).c_str());
   InvalidateRect(window, nullptr, TRUE);
 }
 
@@ -181,15 +182,15 @@ void Win32WindowSystem::SetControlTextColor(FormHandle form, int control,
 void Win32WindowSystem::SetControlFont(FormHandle form, int control, const FontSpec& font) {
   HWND window = LabelWindow(form, control);
   if (window == nullptr) return;
-  SendMessageA(window, WM_SETFONT, reinterpret_cast<WPARAM>(gdi_.Font(font)), TRUE);
+  SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(gdi_.Font(font)), TRUE);
   InvalidateRect(window, nullptr, TRUE);
 }
 
 void Win32WindowSystem::SetControlAlignment(FormHandle form, int control, TextAlignment alignment) {
   HWND window = LabelWindow(form, control);
   if (window == nullptr) return;
-  const LONG_PTR style = GetWindowLongPtrA(window, GWL_STYLE);
-  SetWindowLongPtrA(window, GWL_STYLE, (style & ~LONG_PTR{SS_TYPEMASK}) | AlignmentStyle(alignment));
+  const LONG_PTR style = GetWindowLongPtrW(window, GWL_STYLE);
+  SetWindowLongPtrW(window, GWL_STYLE, (style & ~LONG_PTR{SS_TYPEMASK}) | AlignmentStyle(alignment));
   InvalidateRect(window, nullptr, TRUE);
 }
 
@@ -210,12 +211,13 @@ TwipSize Win32WindowSystem::MeasureText(const FontSpec& font, const std::string&
   HDC screen = GetDC(nullptr);
   HGDIOBJ previous = SelectObject(screen, gdi_.Font(font));
   RECT area{0, 0, 0, 0};
-  if (text.empty()) {
-    TEXTMETRICA metrics;
-    GetTextMetricsA(screen, &metrics);
+  const std::wstring wide = WideOf(text);
+  if (wide.empty()) {
+    TEXTMETRICW metrics;
+    GetTextMetricsW(screen, &metrics);
     area.bottom = metrics.tmHeight;
   } else {
-    DrawTextA(screen, text.data(), static_cast<int>(text.size()), &area,
+    DrawTextW(screen, wide.data(), static_cast<int>(wide.size()), &area,
               DT_CALCRECT | DT_LEFT | DT_EXPANDTABS);
   }
   SelectObject(screen, previous);
@@ -248,18 +250,18 @@ HWND Win32WindowSystem::LabelWindow(FormHandle form, int control) {
   return live.kind == ControlKind::kLabel ? live.window : nullptr;
 }
 
-int RunMessageLoop() {
+int RunMessageLoop(MessageSource next_message) {
   if (!AnyFormAlive()) return 0;
   MSG message;
   BOOL got;
-  while ((got = GetMessageA(&message, nullptr, 0, 0)) > 0) {
+  while ((got = next_message(&message, nullptr, 0, 0)) > 0) {
     HWND root = message.hwnd != nullptr ? GetAncestor(message.hwnd, GA_ROOT) : nullptr;
-    if (root != nullptr && (GetWindowLongPtrA(root, GWL_EXSTYLE) & WS_EX_CONTROLPARENT) != 0 &&
-        (OfferFocusKey(message) || IsDialogMessageA(root, &message))) {
+    if (root != nullptr && (GetWindowLongPtrW(root, GWL_EXSTYLE) & WS_EX_CONTROLPARENT) != 0 &&
+        (OfferFocusKey(message) || IsDialogMessageW(root, &message))) {
       continue;
     }
     TranslateMessage(&message);
-    DispatchMessageA(&message);
+    DispatchMessageW(&message);
   }
-  return got == 0 ? static_cast<int>(message.wParam) : 0;
+  return got == 0 ? static_cast<int>(message.wParam) : exit_status::kFailed;
 }

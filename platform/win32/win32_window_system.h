@@ -11,11 +11,13 @@
 
 #include "platform/win32/win32_gdi.h"
 #include "platform/win32/win32_live_form.h"
+#include "ui/services.h"
 #include "ui/window_system.h"
 
 class Win32WindowSystem : public WindowSystem {
  public:
-  Win32WindowSystem();
+  // Failures escaping a window procedure end the program through `failure_net`.
+  explicit Win32WindowSystem(FailureNet& failure_net);
   ~Win32WindowSystem() override;
   Win32WindowSystem(const Win32WindowSystem&) = delete;
   Win32WindowSystem& operator=(const Win32WindowSystem&) = delete;
@@ -49,12 +51,17 @@ class Win32WindowSystem : public WindowSystem {
   void AddFrameOutline(HWND frame, const ControlDesign& control);
   void AddTooltip(Win32Form& form, HWND control, const std::string& text);
 
+  FailureNet& failure_net_;
   HINSTANCE instance_;
   GdiCache gdi_;
   FormHandle next_handle_ = 1;
   std::map<FormHandle, std::unique_ptr<Win32Form>> forms_;
 };
 
+// How the loop takes its next message: Windows' own call, or a test's stand-in.
+using MessageSource = BOOL(WINAPI*)(LPMSG, HWND, UINT, UINT);
+
 // Dispatches messages until WM_QUIT and returns its exit code. The toolkit posts WM_QUIT
 // when its last form is destroyed; a start-up that left no form at all ends it at once.
-int RunMessageLoop();
+// Should Windows fail to give a message, the loop ends with the failed exit status.
+int RunMessageLoop(MessageSource next_message = GetMessageW);

@@ -2,19 +2,19 @@
 // program's start-up and then waits in the message loop until its last form is gone.
 #include <windows.h>
 
-#include "platform/win32/win32_proc_net.h"
 #include "platform/win32/win32_services.h"
 #include "platform/win32/win32_window_system.h"
 #include "app/program.h"
+#include "ui/failure_net.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   Win32Services services;
+  FailureNet failure_net(services);
   int exit_code = 0;
   // The toolkit and the program are built inside the net too: either may run out of
   // memory or be refused a window before the first handler runs.
-  FailureNet& failure_net = ProcFailureNet();
   failure_net.RunGuarded([&] {
-    Win32WindowSystem windows;
+    Win32WindowSystem windows(failure_net);
     Program program(services, windows, failure_net);
     program.Main();
     exit_code = RunMessageLoop();

@@ -26,8 +26,8 @@
  *   winprobe resources EXE_NAME      the process's private bytes, working set, GDI and USER
  *                                    object counts (as the system reports them) and windows
  *
- * Texts are printed with CR, LF, tab and backslash escaped as \r, \n, \t and \\, one item
- * per line, so that shell tests compare them exactly. */
+ * Texts are printed as UTF-8, with CR, LF, tab and backslash escaped as \r, \n, \t and \\,
+ * one item per line, so that shell tests compare them exactly. */
 #define COBJMACROS
 #include <windows.h>
 #include <shlobj.h>
@@ -53,11 +53,16 @@ static void PrintEscaped(const char* text) {
   }
 }
 
+/* The window's text as UTF-8, read wide, so that letters of any script come through. */
 static void TextOf(HWND window, char* text) {
-  text[0] = '\0';
-  SendMessageTimeoutA(window, WM_GETTEXT, TEXT_CAPACITY, (LPARAM)text, SMTO_ABORTIFHUNG, 2000,
+  WCHAR wide[TEXT_CAPACITY];
+  wide[0] = L'\0';
+  SendMessageTimeoutW(window, WM_GETTEXT, TEXT_CAPACITY, (LPARAM)wide, SMTO_ABORTIFHUNG, 2000,
                       NULL);
-  text[TEXT_CAPACITY - 1] = '\0';
+  wide[TEXT_CAPACITY - 1] = L'\0';
+  if (WideCharToMultiByte(CP_UTF8, 0, wide, -1, text, TEXT_CAPACITY, NULL, NULL) == 0) {
+    text[TEXT_CAPACITY - 1] = '\0';
+  }
 }
 
 static void PrintWindowLine(const char* prefix, HWND window) {

@@ -1,22 +1,24 @@
 // ZorbelCheck.exe: the joke-file checker as a Windows console program. It takes its file
-// names wide, so any name opens, and passes them on as UTF-8 like every path. Started by
-// dropping a file on it, it has a console window of its own, which would close with the
-// report unread; then it waits for a key first.
+// names wide, so any name opens, and passes them on as UTF-8 like every path. Its report,
+// UTF-8 like all the program's text, reaches a console wide, so that names and jokes in
+// any script show as written, and a file or a pipe as UTF-8 bytes: the one encoding that
+// holds every letter, which Notepad and other editors open as written, and the same bytes
+// the Linux checker writes. Started by dropping a file on it, it has a console window of
+// its own, which would close with the report unread; then it waits for a key first.
 #include <windows.h>
 
 #include <conio.h>
 #include <shellapi.h>
 
-#include <cstdio>
+#include <algorithm>
 #include <iostream>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "checker/check_command.h"
-#include "platform/win32/checker/console_text.h"
-#include "platform/win32/win32_paths.h"
 #include "platform/win32/win32_services.h"
+#include "platform/win32/win32_wide_text.h"
 
 namespace {
 
@@ -35,20 +37,30 @@ std::vector<std::string> FileNamesOnCommandLine() {
   return names;
 }
 
-// A console shows the report's letters, names in any script included; a file or a pipe
-// gets its bytes as they are. False when the report could not be written whole.
+// Written in pieces that older consoles take whole, none ending inside a surrogate pair.
+bool WriteToConsole(HANDLE console, const std::wstring& text) {
+  constexpr std::size_t kPiece = 8192;
+  for (std::size_t at = 0; at < text.size();) {
+    std::size_t length = std::min(kPiece, text.size() - at);
+    if (at + length < text.size() && IS_HIGH_SURROGATE(text[at + length - 1])) --length;
+    DWORD written = 0;
+    if (!WriteConsoleW(console, text.data() + at, static_cast<DWORD>(length), &written, nullptr) ||
+        written == 0) {
+      return false;
+    }
+    at += written;
+  }
+  return true;
+}
+
+// False when the report could not be written whole.
 bool Write(const std::string& report) {
   HANDLE out = GetStdHandle(STD_OUTPUT_HANDLE);
   DWORD mode = 0;
-  if (!GetConsoleMode(out, &mode)) {
-    std::cout << report;
-    std::cout.flush();
-    return static_cast<bool>(std::cout);
-  }
-  const std::wstring shown = ConsoleText(report);
-  DWORD written = 0;
-  return WriteConsoleW(out, shown.data(), static_cast<DWORD>(shown.size()), &written, nullptr) &&
-         written == shown.size();
+  if (GetConsoleMode(out, &mode)) return WriteToConsole(out, WideOf(report));
+  std::cout << report;
+  std::cout.flush();
+  return static_cast<bool>(std::cout);
 }
 
 }  // namespace
