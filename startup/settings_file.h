@@ -11,7 +11,9 @@
 inline constexpr const char* kSettingsFileName = "\\Qorv.ini";
 
 // Fills JokeStyle, MedicalSetting and DelaySeconds from the file, or all three with the
-// defaults ("clean", "medicalno", 7) on any failure. Never fails.
+// defaults ("clean", "medicalno", 7) on any failure. Reads no further than the three
+// fields, within a few kilobytes. A delay above 0 and below the shortest the options dialog
+// accepts counts as that shortest one. Never fails.
 void ReadSettings(SharedState& state, Services& services);
 
 // What is wrong with the delay the settings file gave when the display timer refused it

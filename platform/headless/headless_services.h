@@ -50,7 +50,7 @@ class HeadlessServices : public Services {
   bool HasSetupScreen() override { return has_setup_screen; }
   int ShowCursor(bool show) override;
   void OpenWithShell(const ShellRequest& request) override;
-  std::string ReadFileStart(const std::string& path, std::size_t max_bytes) override;
+  std::string ReadFileBytes(const std::string& path, std::size_t max_bytes, ReadBound bound) override;
   void ReplaceWholeFile(const std::string& path, std::string_view bytes) override;
   std::string AnsiToUtf8(std::string_view bytes) override { return Cp1252ToUtf8(bytes); }
   std::string AnsiCodePageName() override { return "code page 1252"; }

@@ -63,8 +63,8 @@ void PosixServices::OpenWithShell(const ShellRequest& request) {
   }
 }
 
-std::string PosixServices::ReadFileStart(const std::string& path, std::size_t max_bytes) {
-  return ReadNativeFileStart(path, max_bytes);
+std::string PosixServices::ReadFileBytes(const std::string& path, std::size_t max_bytes, ReadBound bound) {
+  return ReadNativeFile(path, max_bytes, bound);
 }
 
 void PosixServices::ReplaceWholeFile(const std::string& path, std::string_view bytes) {

@@ -27,7 +27,7 @@ class PosixServices : public Services {
   // Started and left to run; the system reaps it when it ends. A program that cannot be
   // started is reported on stderr.
   void OpenWithShell(const ShellRequest& request) override;
-  std::string ReadFileStart(const std::string& path, std::size_t max_bytes) override;
+  std::string ReadFileBytes(const std::string& path, std::size_t max_bytes, ReadBound bound) override;
   void ReplaceWholeFile(const std::string& path, std::string_view bytes) override;
   std::string AnsiToUtf8(std::string_view bytes) override;
   std::string AnsiCodePageName() override { return "code page 1252"; }

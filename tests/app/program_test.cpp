@@ -88,8 +88,9 @@ TEST_F(ProgramTest, SaverModeLoadsEverythingAndPreparesTheInterval) {
   const struct {
     const char* delay_line;
     int interval;
-  } delays[] = {{" 12 ", 12000}, {"\"12\"", 12000}, {"", 0}, {"65.535", 65535},
-                {"0.0125", 12},  {"0.0135", 14},    {"7.5", 7500}};
+  } delays[] = {{" 12 ", 12000}, {"\"12\"", 12000}, {"", 0},       {"0", 0},
+                {"65.535", 65535}, {"7.0125", 7012},  {"2.0135", 2014}, {"2", 2000}, {"0.01", 2000},
+                {"0.0004", 2000},  {"1.9999", 2000}};  // never faster than every 2 seconds
   for (const auto& delay : delays) {
     run.reset();
     folder.Write("Qorv.ini", std::string("rude\r\nmedicalyes\r\n") + delay.delay_line + "\r\n");
