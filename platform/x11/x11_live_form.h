@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "platform/x11/x11_canvas.h"
+#include "platform/x11/x11_owned.h"
 #include "platform/x11/x11_window_system.h"
 
 struct X11WindowSystem::LiveControl {
@@ -52,6 +53,8 @@ struct X11WindowSystem::LiveForm {
   int pressed_control = UiEvent::kFormItself;
   // What the window shows, drawn off screen; made again when the window's size changes.
   std::unique_ptr<PixmapCanvas> canvas;
+  // The window of the program's own, destroyed with the form; none for a host's.
+  OwnedWindow owned_window;
 };
 
 // The message box shown in place of the forms, kept to lay it out again when the window's

@@ -48,7 +48,6 @@ X11WindowSystem::X11WindowSystem(Display* display, Window host_window)
 
 X11WindowSystem::~X11WindowSystem() {
   while (!forms_.empty()) DestroyForm(forms_.begin()->first);
-  if (blank_cursor_ != None) XFreeCursor(display_, blank_cursor_);
 }
 
 int X11WindowSystem::ToPixels(long long twips) const {
@@ -133,7 +132,8 @@ FormHandle X11WindowSystem::CreateForm(const FormDesign& design, FormEventSink& 
     form->own_window = false;
     AdoptHostWindow(*form);
   } else {
-    form->window = CreateOwnWindow(design);
+    form->owned_window = OwnedWindow(display_, CreateOwnWindow(design));
+    form->window = form->owned_window.get();
     form->visual = DefaultVisual(display_, screen_);
     form->depth = DefaultDepth(display_, screen_);
     XWindowAttributes attributes;
@@ -202,13 +202,10 @@ void X11WindowSystem::DestroyForm(FormHandle handle) {
   const auto found = forms_.find(handle);
   if (found == forms_.end()) throw std::logic_error("no such form");
   LiveForm& form = *found->second;
-  form.canvas.reset();
-  if (form.own_window) {
-    XDestroyWindow(display_, form.window);
-  } else {
+  if (!form.own_window) {
     XSelectInput(display_, form.window, NoEventMask);
+    host_window_taken_ = false;
   }
-  if (!form.own_window) host_window_taken_ = false;
   forms_.erase(found);
 }
 
@@ -220,7 +217,7 @@ void X11WindowSystem::ShowForm(FormHandle handle) {
   XQueryPointer(display_, form.window, &root_back, &child, &form.pointer_x, &form.pointer_y,
                 &window_x, &window_y, &mask);
   if (form.own_window) {
-    if (pointer_hidden_ && blank_cursor_ != None) XDefineCursor(display_, form.window, blank_cursor_);
+    if (pointer_hidden_ && blank_cursor_.get() != None) XDefineCursor(display_, form.window, blank_cursor_.get());
     XMapRaised(display_, form.window);
   }
   form.shown = true;
@@ -331,17 +328,16 @@ void X11WindowSystem::SetTimer(FormHandle form, int control, int interval_ms) {
 
 void X11WindowSystem::SetPointerHidden(bool hidden) {
   pointer_hidden_ = hidden;
-  if (hidden && blank_cursor_ == None) {
+  if (hidden && blank_cursor_.get() == None) {
     const Window root = RootWindow(display_, screen_);
     const char empty[1] = {0};
-    const Pixmap bitmap = XCreateBitmapFromData(display_, root, empty, 1, 1);
+    const OwnedPixmap bitmap(display_, XCreateBitmapFromData(display_, root, empty, 1, 1));
     XColor black{};
-    blank_cursor_ = XCreatePixmapCursor(display_, bitmap, bitmap, &black, &black, 0, 0);
-    XFreePixmap(display_, bitmap);
+    blank_cursor_ = OwnedCursor(display_, XCreatePixmapCursor(display_, bitmap.get(), bitmap.get(), &black, &black, 0, 0));
   }
   for (auto& [handle, form] : forms_) {
     if (!form->own_window) continue;
-    if (hidden) XDefineCursor(display_, form->window, blank_cursor_);
+    if (hidden) XDefineCursor(display_, form->window, blank_cursor_.get());
     else XUndefineCursor(display_, form->window);
   }
 }

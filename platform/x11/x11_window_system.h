@@ -25,6 +25,7 @@
 #include <vector>
 
 #include "platform/x11/x11_fonts.h"
+#include "platform/x11/x11_owned.h"
 #include "ui/window_system.h"
 
 class PixmapCanvas;
@@ -121,7 +122,7 @@ class X11WindowSystem : public WindowSystem {
   PangoFonts fonts_;
   Atom wm_protocols_;
   Atom wm_delete_window_;
-  Cursor blank_cursor_ = None;
+  OwnedCursor blank_cursor_;
   bool pointer_hidden_ = false;
   bool running_ = true;
   FormHandle next_handle_ = 1;
