@@ -21,7 +21,7 @@ for run in $(seq "$runs"); do
   nfailed=$(wc -w <<<"$failed")
   first_failures=$((first_failures + retried + nfailed))
   echo "run $run: status $status, $((SECONDS - began)) s wall," \
-    "$(awk '{print $1 + $2}' build/windows/wine-stage-cpu.txt) s CPU, load before $load;" \
+    "$(tail -n 1 build/windows/wine-stage-cpu.txt | awk '{print $1 + $2}') s CPU, load before $load;" \
     "failed: ${failed:-none}; passed on a second attempt: $retried"
   [ -s "$retries" ] && sed 's/^/    /' "$retries"
 done

@@ -48,7 +48,7 @@ chown -R "$user:" "$home"
 as_user() { runuser -u "$user" -- env DISPLAY="$DISPLAY" HOME="$home" "$@"; }
 as_user xscreensaver --no-splash --verbose >"$DEB_SCRATCH/xscreensaver.log" 2>&1 &
 deb_on_exit 'as_user xscreensaver-command -exit >/dev/null 2>&1'
-for _ in $(seq 50); do as_user xscreensaver-command -time >/dev/null 2>&1 && break; sleep 0.2; done
+for _ in $(seq 150); do as_user xscreensaver-command -time >/dev/null 2>&1 && break; sleep 0.2; done
 as_user xscreensaver-command -time >/dev/null 2>&1 || deb_fail "xscreensaver did not start: $(tail -5 "$DEB_SCRATCH/xscreensaver.log")"
 echo "ok: xscreensaver runs as $user"
 

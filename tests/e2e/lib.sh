@@ -152,9 +152,15 @@ e2e_click_on() {
   xdotool mousemove "$E2E_X" "$E2E_Y" click 1
 }
 
-# e2e_screenshot NAME: saves the whole display as NAME.png among the artifacts, once two
-# captures in a row are the same (or after ten), so that it shows the windows painted.
+# e2e_screenshot NAME: saves the whole display as NAME.png among the artifacts, at once.
 e2e_screenshot() {
+  local file="$E2E_ARTIFACTS/$1.png"
+  import -window root "$file" && echo "screenshot: $file"
+}
+
+# e2e_settled_screenshot NAME: the same once two captures in a row are equal (or after ten),
+# so that it shows windows just opened painted.
+e2e_settled_screenshot() {
   local file="$E2E_ARTIFACTS/$1.png" tries
   import -window root -define png:exclude-chunks=date,time "png:$file" || return 1
   for tries in $(seq 10); do
@@ -198,11 +204,15 @@ e2e_until() {
 # e2e_mark: remembers now as the moment that e2e_sleep_until counts from.
 e2e_mark() { E2E_MARK=$(date +%s.%N); }
 
-# e2e_sleep_until SECONDS: sleeps until SECONDS after the last e2e_mark.
+# e2e_sleep_until SECONDS: sleeps until SECONDS after the last e2e_mark. Reached more than
+# half a second late (a machine too busy for the timing), the test fails saying so.
 e2e_sleep_until() {
   local left
-  left=$(awk -v mark="$E2E_MARK" -v at="$1" -v now="$(date +%s.%N)" 'BEGIN { d = mark + at - now; print (d > 0 ? d : 0) }')
-  sleep "$left"
+  left=$(awk -v mark="$E2E_MARK" -v at="$1" -v now="$(date +%s.%N)" 'BEGIN { printf "%.2f", mark + at - now }')
+  awk -v left="$left" 'BEGIN { exit !(left < -0.5) }' &&
+    e2e_fail "the step due at $1 s came ${left#-} s late: the machine is too busy for this timing"
+  awk -v left="$left" 'BEGIN { exit !(left > 0) }' && sleep "$left"
+  return 0
 }
 
 # e2e_running: true while the started program runs.

@@ -60,7 +60,7 @@ run_saver() {
 # a link opens its page.
 run_setup() {
   e2e_open_options "$1"
-  [ "$3" = shot ] && e2e_screenshot "paths-setup-$2"
+  [ "$3" = shot ] && e2e_settled_screenshot "paths-setup-$2"
   e2e_probe click "$E2E_OPTIONS" "&OK"
   e2e_probe gone "$E2E_OPTIONS" 15 || e2e_fail "$2: OK failed: $(e2e_probe list)"
   e2e_expect_eq "$2: Qorv.ini written by OK" "$(printf 'clean\r\nmedicalno\r\n 30 \r\n' | od -c)" \
