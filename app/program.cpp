@@ -52,7 +52,7 @@ void Program::RunSaverMode() {
   ResetEntryLists(state);
   try {
     LoadJokeDatabase(state, services);
-    display_interval_ = DisplayTimerInterval(state.DelaySeconds);
+    display_interval_ = DisplayInterval();
     Form1& saver = form1.Get();
     saver.Timer1.SetInterval(display_interval_);
     saver.Label1.SetAlignment(TextAlignment::kCenter);
@@ -60,6 +60,16 @@ void Program::RunSaverMode() {
     saver.Show();
   } catch (...) {
     ReportStartupFailure(FailureInFlight());
+  }
+}
+
+int Program::DisplayInterval() {
+  try {
+    return DisplayTimerInterval(state.DelaySeconds);
+  } catch (...) {
+    const Failure failure = FailureInFlight();
+    if (!settings_override.DelaySeconds) services.Diagnose(DelayProblem(services, state.DelaySeconds, failure));
+    throw failure;
   }
 }
 

@@ -43,6 +43,9 @@ class Program {
   void RunConfigurationMode();
   void RunSaverMode();
   void ReportStartupFailure(const Failure& failure);
+  // The display timer's interval for the delay; a delay from the settings file it cannot
+  // take is named, with its place in the file, among the diagnostics before it fails.
+  int DisplayInterval();
   UiContext ui() { return UiContext{windows, services, failure_net}; }
 
   int display_interval_ = 0;

@@ -2,9 +2,9 @@
 # The Linux saver's figures, measured in one run on a virtual display beside a bare program
 # that draws one line of text with the same library: the time from start to the first frame
 # on the screen (median of five starts each, alternating), then all running side by side
-# for MEASURE_SECONDS (60 unless set), zorbel -window -delay 2 on the mixed-script jokes of
-# bench/mixed_script_jokes.txt: the CPU each used in that time and its resident memory at
-# the start and the end. Then the package's size and the installed size of the fonts it
+# for MEASURE_SECONDS (60 unless set), zorbel -window -delay 2 on the jokes of MEASURE_JOKES
+# (the mixed-script bench/mixed_script_jokes.txt unless set): the CPU each used in that time
+# and its resident memory at the start and the end. Then the package's size and the installed size of the fonts it
 # recommends. A folder holding zorbel, x11_bare_text and the .deb of an earlier build is
 # measured in the same run, beside this one.
 # Usage: bench/x11_figures.sh [EARLIER_BUILD_FOLDER] (after cmake --build --preset linux
@@ -14,7 +14,7 @@ cd "$(dirname "$0")/.."
 source scripts/wine_env.sh
 BUILD=build/linux
 PROBE=$BUILD/tests/x11_probe
-JOKES=$PWD/bench/mixed_script_jokes.txt
+JOKES=$(realpath "${MEASURE_JOKES:-bench/mixed_script_jokes.txt}")
 SECONDS_MEASURED=${MEASURE_SECONDS:-60}
 # Each measured build: a name, its saver and its bare program.
 names=(now) savers=("$BUILD/zorbel") bares=("$BUILD/bench/x11_bare_text") packages=("$BUILD")

@@ -15,7 +15,7 @@ int RunCheckCommand(const std::vector<std::string>& files, Services& services, s
   for (const std::string& file : to_check) {
     CheckResult result;
     try {
-      result = CheckJokeBytes(services.ReadWholeFile(file), services);
+      result = CheckJokeBytes(services.ReadWholeFile(file, kLargestJokeDatabase), services);
     } catch (...) {
       // A file the system will not give, or one larger than memory, as the saver would see it.
       const Failure failure = FailureInFlight();

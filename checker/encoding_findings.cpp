@@ -27,9 +27,9 @@ NotText WhyNotText(std::string_view bytes, const DecodedText& decoded) {
   const std::size_t most = std::max(even, odd);
   if (!utf16 && most >= 2 && most * 4 >= bytes.size() / 2 && std::min(even, odd) * 8 <= most) {
     return {1, std::string("the file looks like UTF-16 ") + (odd > even ? "little" : "big") +
-                   "-endian text saved without its byte-order mark (every other byte is 0): the saver cannot tell "
-                   "it from single-byte text and nothing in it reads as meant; save it as UTF-16 with its mark "
-                   "(\"Unicode\") or as UTF-8"};
+                   "-endian text saved without its byte-order mark (its zero bytes fall on every other byte): the saver "
+                   "cannot tell it from single-byte text and nothing in it reads as meant; save it as UTF-16 with "
+                   "its mark (\"Unicode\") or as UTF-8"};
   }
   const std::size_t zeros = static_cast<std::size_t>(std::count(decoded.text.begin(), decoded.text.end(), '\0'));
   if (zeros >= kZeroBytesOfABinaryFile) {

@@ -55,9 +55,9 @@ int IntervalAfterJoke(int current_interval, const FieldValue& extra_seconds, int
   const std::optional<double> extra = NumericValueOf(extra_seconds);
   if (!extra || *extra == 0) return delay_interval;
   const double interval = std::nearbyint(current_interval + 1000 * *extra);
-  // Negative extra time that would bring the interval to nothing means no extra time: a
-  // burst of items a millisecond apart helps nobody, and 0 would stop the timer.
-  if (interval < 1) return delay_interval;
+  // Negative extra time that would bring the interval under the shortest delay means no
+  // extra time: the display never changes faster than that, and 0 would stop the timer.
+  if (interval < 1000.0 * kShortestDelaySeconds) return delay_interval;
   return static_cast<int>(std::min(interval, static_cast<double>(kMaxTimerInterval)));
 }
 

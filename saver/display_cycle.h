@@ -28,7 +28,7 @@ DisplayItem ChooseDisplayItem(const SharedState& state, Chance& chance,
 
 // The interval after a joke with these extra seconds: the current one plus 1000 x extra,
 // at most 65,535 ms; no extra time (0, empty, or a text that is not wholly a number), or a
-// sum below 1 ms, gives the delay interval.
+// sum below the shortest delay (2 s), gives the delay interval.
 int IntervalAfterJoke(int current_interval, const FieldValue& extra_seconds, int delay_interval);
 
 // The colours a joke may come in: the standard palette's entries 7 to 13.

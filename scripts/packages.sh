@@ -27,7 +27,8 @@ ensure_packages() {
   "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}"
 }
 
-# Builds one preset (see CMakePresets.json) in its folder under build/.
+# build_preset NAME [CMAKE_OPTION...]: configures one preset (see CMakePresets.json) in its
+# folder under build/, with the options given, and builds it.
 build_preset() {
-  cmake --preset "$1" >/dev/null && cmake --build --preset "$1" -j "$(nproc)"
+  cmake --preset "$@" >/dev/null && cmake --build --preset "$1" -j "$(nproc)"
 }

@@ -38,21 +38,70 @@ prepare_wine_prefix() {
   touch "$WINEPREFIX/.zorbel-fonts-linked"
 }
 
+# use_own_wine_prefix NAME: from here on Wine runs in a prefix of NAME's own beside the
+# project's prefix, made once as a copy of that one, so that suites run side by side each
+# with a Wine server of its own.
+use_own_wine_prefix() {
+  local shared=$WINEPREFIX own="${WINEPREFIX%/*}/$1/wine"
+  if [ ! -f "$own/.zorbel-fonts" ]; then
+    # One suite at a time prepares the shared prefix; the copy goes in under its final name
+    # only once complete.
+    (flock 9 && prepare_wine_prefix) 9>"${shared%/*}/.prepare.lock"
+    rm -rf "$own.partial"
+    mkdir -p "${own%/*}"
+    copy_wine_prefix "$shared" "$own.partial" && rm -rf "$own" && mv "$own.partial" "$own"
+  fi
+  export WINEPREFIX=$own
+}
+
+# copy_wine_prefix FROM TO: a copy of a prefix that is not in use. Its hundreds of megabytes
+# of Windows files, which Wine only reads, are linked where both are on one file system;
+# the files at its top (the registry among them) and the .ini files, which Wine writes, are
+# copied.
+copy_wine_prefix() {
+  if cp -al "$1" "$2" 2>/dev/null; then
+    local file
+    while IFS= read -r -d '' file; do
+      cp --remove-destination "$1/${file#"$2"/}" "$file" || return 1
+    done < <(find "$2" -maxdepth 1 -type f -print0; find "$2/drive_c/windows" -maxdepth 1 -iname '*.ini' -print0)
+  else
+    rm -rf "$2"
+    cp -a "$1" "$2"
+  fi
+}
+
 # Starts Xvfb (1024 x 768, 24 bits) on the first free display number from
 # ZORBEL_DISPLAY_BASE (90 unless set), exports DISPLAY and waits until the display answers.
+# A number another program took at the same moment is passed over.
 start_virtual_display() {
   local number=${ZORBEL_DISPLAY_BASE:-90} tries
-  while [ -e "/tmp/.X$number-lock" ] || [ -e "/tmp/.X11-unix/X$number" ]; do
+  for tries in $(seq 20); do
+    while [ -e "/tmp/.X$number-lock" ] || [ -e "/tmp/.X11-unix/X$number" ]; do
+      number=$((number + 1))
+    done
+    Xvfb ":$number" -screen 0 "${VIRTUAL_SCREEN:-1024x768x24}" -nolisten tcp >/dev/null 2>&1 &
+    VIRTUAL_DISPLAY_PID=$!
+    export DISPLAY=":$number"
+    if wait_for_own_display "$number"; then return 0; fi
+    kill "$VIRTUAL_DISPLAY_PID" 2>/dev/null
     number=$((number + 1))
   done
-  Xvfb ":$number" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-  VIRTUAL_DISPLAY_PID=$!
-  export DISPLAY=":$number"
+  echo "Xvfb did not start on $DISPLAY" >&2
+  return 1
+}
+
+# wait_for_own_display NUMBER: true once the display answers and its lock file names the
+# Xvfb just started; false if that Xvfb ended or 10 s passed.
+wait_for_own_display() {
+  local tries
   for tries in $(seq 100); do
-    xdpyinfo >/dev/null 2>&1 && return 0
+    kill -0 "$VIRTUAL_DISPLAY_PID" 2>/dev/null || return 1
+    if [ "$(tr -d ' ' 2>/dev/null <"/tmp/.X$1-lock")" = "$VIRTUAL_DISPLAY_PID" ] &&
+       xdpyinfo >/dev/null 2>&1; then
+      return 0
+    fi
     sleep 0.1
   done
-  echo "Xvfb did not start on $DISPLAY" >&2
   return 1
 }
 

@@ -2,7 +2,7 @@
 #include "setup/form2.h"
 
 #include "setup/form2_design.h"
-#include "setup/options_check.h"
+#include "startup/settings_check.h"
 #include "setup/setup_texts.h"
 #include "startup/numbers.h"
 #include "startup/settings_file.h"

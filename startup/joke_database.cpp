@@ -82,11 +82,15 @@ void ReadRecords(TextReader& reader, SharedState& state, JokeDatabaseListener* l
 
 }  // namespace
 
+// A header that runs on past the largest database is read as the saver reads the file: whole,
+// or refused for its size.
 void ReadJokeHeader(SharedState& state, Services& services) {
   const std::string path = DatabasePath(services);
   for (std::size_t wanted = kHeaderFirstRead;; wanted *= 16) {
-    const std::string start = services.ReadFileStart(path, wanted);
-    const bool whole_file = start.size() < wanted;
+    const bool past_largest = wanted > kLargestJokeDatabase;
+    const std::string start = past_largest ? services.ReadWholeFile(path, kLargestJokeDatabase)
+                                           : services.ReadFileStart(path, wanted);
+    const bool whole_file = past_largest || start.size() < wanted;
     TextReader reader(DecodeJokeFile(start, services).text);
     if (whole_file) return ReadHeaderFields(reader, state);
     // Fields read from a part of the file are final only when the end of the third one
@@ -117,7 +121,7 @@ const char* RecordKindName(const FieldValue& kind) {
 }
 
 void LoadJokeDatabase(SharedState& state, Services& services) {
-  TextReader reader(DecodeJokeFile(services.ReadWholeFile(DatabasePath(services)), services).text);
+  TextReader reader(DecodeJokeFile(services.ReadWholeFile(DatabasePath(services), kLargestJokeDatabase), services).text);
   ReadRecords(reader, state, nullptr);
 }
 

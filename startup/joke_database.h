@@ -3,6 +3,7 @@
 // readers take the file's bytes through DecodeJokeFile, so every text they store is UTF-8.
 #pragma once
 
+#include <cstddef>
 #include <string>
 
 #include "startup/joke_database_listener.h"
@@ -10,6 +11,9 @@
 #include "ui/services.h"
 
 inline constexpr const char* kJokeDatabaseFileName = "\\jokes.txt";
+// The largest joke database read: far beyond any collection of 1,500 entries, yet a file
+// without end, or one made to exhaust memory, is refused as a file that cannot be read.
+inline constexpr std::size_t kLargestJokeDatabase = std::size_t{256} << 20;
 
 // The three kinds of record, as a record's first field names them.
 inline constexpr const char* kCleanKind = "clean";
@@ -26,8 +30,8 @@ void ReadJokeHeader(SharedState& state, Services& services);
 
 // Reads the whole file into the entry lists, which the caller has reset, and the header
 // into JokesVersion and JokesCompatible; shrinks each list to slots 0 to its count.
-// Throws a Failure: 62 for a cut file, 9 for a 501st entry of a category, or what the
-// file system reported.
+// Throws a Failure: 62 for a cut file, 9 for a 501st entry of a category, 70 for a file
+// larger than the largest database, or what the file system reported.
 void LoadJokeDatabase(SharedState& state, Services& services);
 
 // The same reading over a database's text as DecodeJokeFile gives it, for the checker:

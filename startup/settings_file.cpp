@@ -10,6 +10,10 @@ namespace {
 
 constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
 
+// The three lines the options dialog writes take a few dozen bytes; a file whose three fields
+// do not end within this much is no settings file, and no more of it is read.
+constexpr std::size_t kSettingsReadLimit = 4096;
+
 std::string SettingsPath(Services& services) { return services.OwnFilePath(kSettingsFileName); }
 
 // The file as the program writes it, ASCII; a UTF-8 mark some editors put before it is no
@@ -19,20 +23,54 @@ std::string WithoutUtf8Mark(std::string bytes) {
   return bytes;
 }
 
+// A delay of a moment counts as the shortest one the dialog accepts, so that no hand-edited
+// file makes the display flicker; 0 keeps its meaning, no items after the intro.
+FieldValue SafeDelay(FieldValue delay) {
+  const std::optional<double> seconds = NumericValueOf(delay);
+  if (seconds && *seconds > 0 && *seconds < kShortestDelaySeconds) {
+    return static_cast<double>(kShortestDelaySeconds);
+  }
+  return delay;
+}
+
 }  // namespace
 
 void ReadSettings(SharedState& state, Services& services) {
   try {
-    TextReader reader(WithoutUtf8Mark(services.ReadWholeFile(SettingsPath(services))));
+    const std::string start = services.ReadFileStart(SettingsPath(services), kSettingsReadLimit);
+    TextReader reader(WithoutUtf8Mark(start));
     state.JokeStyle = reader.ReadField();
     state.MedicalSetting = reader.ReadField();
-    state.DelaySeconds = reader.ReadField();
+    state.DelaySeconds = SafeDelay(reader.ReadField());
+    // The third field may run on past what was read.
+    if (start.size() == kSettingsReadLimit && reader.AtEnd()) Fail(failure_code::kInputPastEndOfFile);
   } catch (...) {
     FailureInFlight();  // lets the end of the program pass; anything else means the defaults
     state.DelaySeconds = static_cast<double>(kDefaultDelaySeconds);
     state.JokeStyle = std::string(kDefaultJokeStyle);
     state.MedicalSetting = std::string(kDefaultMedicalSetting);
   }
+}
+
+std::string DelayProblem(Services& services, const FieldValue& delay, const Failure& failure) {
+  const std::string path = SettingsPath(services);
+  std::string place = path;
+  try {
+    TextReader reader(WithoutUtf8Mark(services.ReadFileStart(path, kSettingsReadLimit)));
+    reader.ReadField();
+    reader.ReadField();
+    place += ":" + std::to_string(reader.line_number());
+  } catch (...) {
+    FailureInFlight();  // the file has gone since: its name alone
+  }
+  const std::string allowed = " (the options dialog writes " + std::to_string(kShortestDelaySeconds) + " to " +
+                              std::to_string(kLongestDelaySeconds) + " seconds)";
+  if (const auto* text = std::get_if<std::string>(&delay); text != nullptr && failure.code == failure_code::kTypeMismatch) {
+    return place + ": the delay \"" + *text + "\" is not a number" + allowed;
+  }
+  const auto* seconds = std::get_if<double>(&delay);
+  const std::string shown = seconds != nullptr ? ShortestDecimal(*seconds) : "\"" + std::get<std::string>(delay) + "\"";
+  return place + ": the delay " + shown + " is outside the 0 to 65.535 seconds the display timer holds" + allowed;
 }
 
 void ApplySettingsOverride(SharedState& state, const SettingsOverride& given) {

@@ -5,13 +5,20 @@
 #include <string>
 
 #include "startup/shared_state.h"
+#include "ui/failure.h"
 #include "ui/services.h"
 
 inline constexpr const char* kSettingsFileName = "\\Qorv.ini";
 
 // Fills JokeStyle, MedicalSetting and DelaySeconds from the file, or all three with the
-// defaults ("clean", "medicalno", 7) on any failure. Never fails.
+// defaults ("clean", "medicalno", 7) on any failure. Reads no further than the three
+// fields, within a few kilobytes. A delay above 0 and below the shortest the options dialog
+// accepts counts as that shortest one. Never fails.
 void ReadSettings(SharedState& state, Services& services);
+
+// What is wrong with the delay the settings file gave when the display timer refused it
+// with `failure`: the file, the delay's line and the value, as one line.
+std::string DelayProblem(Services& services, const FieldValue& delay, const Failure& failure);
 
 // Settings given on a command line, each taking the place of the file's where present.
 struct SettingsOverride {

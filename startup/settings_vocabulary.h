@@ -16,6 +16,7 @@ inline constexpr const char* kDefaultJokeStyle = settings_word::kClean;
 inline constexpr const char* kDefaultMedicalSetting = settings_word::kMedicalNo;
 inline constexpr int kDefaultDelaySeconds = 7;
 
-// The options dialog accepts delays from the shortest to the longest, both included.
+// The options dialog accepts delays from the shortest to the longest, both included; the
+// display never changes faster than the shortest, whatever a settings file says.
 inline constexpr int kShortestDelaySeconds = 2;
 inline constexpr int kLongestDelaySeconds = 30;

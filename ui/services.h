@@ -32,6 +32,10 @@ inline constexpr int kExclamation = 48;
 inline constexpr int kInformation = 64;
 }  // namespace message_box_style
 
+// How far a file is read: its start up to a number of bytes, or the whole of it, which a
+// longer file cannot be.
+enum class ReadBound { kStopThere, kRefuseLonger };
+
 // Paths are UTF-8 text, whatever the code page of the texts the program shows and reads:
 // the platform opens a file of any name and any length by it.
 class Services {
@@ -52,10 +56,19 @@ class Services {
   // The cursor's display counter, as the Windows call keeps it; returns the new count.
   virtual int ShowCursor(bool show) = 0;
   virtual void OpenWithShell(const ShellRequest& request) = 0;
-  // The file's first `max_bytes` bytes, fewer only when the file is shorter; throws a
-  // Failure with the code the file system's answer maps to.
-  virtual std::string ReadFileStart(const std::string& path, std::size_t max_bytes) = 0;
-  std::string ReadWholeFile(const std::string& path) { return ReadFileStart(path, SIZE_MAX); }
+  // At most `max_bytes` of the file: the start of a longer one (kStopThere), or none of it
+  // (kRefuseLonger: failure 70). Only a regular file is read: anything else (a folder, a
+  // device, a pipe) is refused at once, never waited on, as a file without read access is
+  // (failure 70). Throws a Failure with the code the file system's answer maps to.
+  virtual std::string ReadFileBytes(const std::string& path, std::size_t max_bytes, ReadBound bound) = 0;
+  // The file's first `max_bytes` bytes, fewer only when the file is shorter.
+  std::string ReadFileStart(const std::string& path, std::size_t max_bytes) {
+    return ReadFileBytes(path, max_bytes, ReadBound::kStopThere);
+  }
+  // The whole file, which may be no longer than `size_limit`.
+  std::string ReadWholeFile(const std::string& path, std::size_t size_limit) {
+    return ReadFileBytes(path, size_limit, ReadBound::kRefuseLonger);
+  }
   // Text in the system's single-byte ("ANSI") code page as UTF-8: how a joke file that is
   // neither UTF-8 nor UTF-16 is read.
   virtual std::string AnsiToUtf8(std::string_view bytes) = 0;
@@ -69,6 +82,9 @@ class Services {
   virtual void ReplaceWholeFile(const std::string& path, std::string_view bytes) = 0;
   // A modal box with an OK button only; its result is never needed.
   virtual void ShowMessageBox(const std::string& title, const std::string& text, int style) = 0;
+  // One line for whoever reads the program's diagnostics, where the platform has such a
+  // place (a terminal, a host's log); Windows has none.
+  virtual void Diagnose(const std::string&) {}
   // The time of day in seconds since midnight, as finely as the clock tells it.
   virtual double TimeOfDaySeconds() = 0;
   // Ends the program at once with `status`: no further handler runs, no window's close

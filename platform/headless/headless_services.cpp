@@ -39,8 +39,8 @@ int HeadlessServices::ShowCursor(bool show) {
   return cursor_count;
 }
 
-std::string HeadlessServices::ReadFileStart(const std::string& path, std::size_t max_bytes) {
-  return ReadNativeFileStart(NativePath(path), max_bytes);
+std::string HeadlessServices::ReadFileBytes(const std::string& path, std::size_t max_bytes, ReadBound bound) {
+  return ReadNativeFile(NativePath(path), max_bytes, bound);
 }
 
 void HeadlessServices::ReplaceWholeFile(const std::string& path, std::string_view bytes) {

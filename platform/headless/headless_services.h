@@ -50,12 +50,13 @@ class HeadlessServices : public Services {
   bool HasSetupScreen() override { return has_setup_screen; }
   int ShowCursor(bool show) override;
   void OpenWithShell(const ShellRequest& request) override;
-  std::string ReadFileStart(const std::string& path, std::size_t max_bytes) override;
+  std::string ReadFileBytes(const std::string& path, std::size_t max_bytes, ReadBound bound) override;
   void ReplaceWholeFile(const std::string& path, std::string_view bytes) override;
   std::string AnsiToUtf8(std::string_view bytes) override { return Cp1252ToUtf8(bytes); }
   std::string AnsiCodePageName() override { return "code page 1252"; }
   std::string FoldCase(std::string_view utf8) override { return FoldCaseUtf8(utf8); }
   void ShowMessageBox(const std::string& title, const std::string& text, int style) override;
+  void Diagnose(const std::string& line) override { diagnostics.push_back(line); }
   double TimeOfDaySeconds() override { return time_of_day(); }
   [[noreturn]] void EndProgram(int status) override;
 
@@ -65,6 +66,7 @@ class HeadlessServices : public Services {
   // What a user would have seen, in order.
   std::vector<MessageBoxRecord> message_boxes;
   std::vector<ShellRequest> shell_requests;
+  std::vector<std::string> diagnostics;
   // Boxes and opened addresses in the order they came: "box: TITLE", "open: FILE".
   std::vector<std::string> sequence;
   // Runs while a box is up, as a user would look at the screen behind it.

@@ -1,15 +1,37 @@
 // POSIX file reading and replacement, with errno mapped to the program's failure codes.
 #include "platform/posix/posix_files.h"
 
-#include <algorithm>
 #include <cerrno>
+#include <cstdint>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "ui/bounded_read.h"
 #include "ui/failure.h"
 
 namespace {
+
+// A file descriptor, closed when the scope ends, whatever ends it.
+class Descriptor {
+ public:
+  explicit Descriptor(int descriptor) : descriptor_(descriptor) {}
+  Descriptor(const Descriptor&) = delete;
+  Descriptor& operator=(const Descriptor&) = delete;
+  ~Descriptor() { Close(); }
+  int get() const { return descriptor_; }
+  bool valid() const { return descriptor_ >= 0; }
+  // False when the system reports a failure, such as a write it could not complete.
+  bool Close() {
+    if (!valid()) return true;
+    const bool closed = close(descriptor_) == 0;
+    descriptor_ = -1;
+    return closed;
+  }
+
+ private:
+  int descriptor_;
+};
 
 bool DirectoryExists(const std::string& path) {
   struct stat info {};
@@ -58,25 +80,23 @@ void CheckName(const std::string& path) {
 
 }  // namespace
 
-std::string ReadNativeFileStart(const std::string& native, std::size_t max_bytes) {
+// Opened without waiting, as a pipe without a writer would have the program wait for one;
+// only then is it known to be a regular file, the one kind of file with an end.
+std::string ReadNativeFile(const std::string& native, std::size_t max_bytes, ReadBound bound) {
   CheckName(native);
-  const int descriptor = open(native.c_str(), O_RDONLY);
-  if (descriptor < 0) FailForErrno(errno, native);
-  std::string bytes;
-  char buffer[65536];
-  while (bytes.size() < max_bytes) {
-    const ssize_t got = read(descriptor, buffer, std::min(sizeof buffer, max_bytes - bytes.size()));
-    if (got < 0) {
-      if (errno == EINTR) continue;
-      const int error = errno;
-      close(descriptor);
-      FailForErrno(error, native);
-    }
-    if (got == 0) break;
-    bytes.append(buffer, static_cast<std::size_t>(got));
-  }
-  close(descriptor);
-  return bytes;
+  const Descriptor file(open(native.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+  if (!file.valid()) FailForErrno(errno, native);
+  struct stat info {};
+  if (fstat(file.get(), &info) != 0) FailForErrno(errno, native);
+  if (!S_ISREG(info.st_mode)) Fail(failure_code::kPermissionDenied);  // as a folder is refused
+  return ReadWithinBound(static_cast<std::uintmax_t>(info.st_size), max_bytes, bound,
+                         [&](char* buffer, std::size_t wanted) {
+                           for (;;) {
+                             const ssize_t got = read(file.get(), buffer, wanted);
+                             if (got >= 0) return static_cast<std::size_t>(got);
+                             if (errno != EINTR) FailForErrno(errno, native);
+                           }
+                         });
 }
 
 // A file without any write permission is refused before anything is written, even where
@@ -89,17 +109,17 @@ void ReplaceNativeFile(const std::string& native, std::string_view bytes) {
     Fail(failure_code::kPermissionDenied);
   }
   const std::string temporary = native + ".new";
-  const int descriptor = open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-  if (descriptor < 0) FailForErrno(errno, temporary);
+  Descriptor file(open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644));
+  if (!file.valid()) FailForErrno(errno, temporary);
   try {
-    WriteAll(descriptor, bytes, temporary);
-    if (fsync(descriptor) != 0) FailForErrno(errno, temporary);
-  } catch (const Failure&) {
-    close(descriptor);
+    WriteAll(file.get(), bytes, temporary);
+    if (fsync(file.get()) != 0) FailForErrno(errno, temporary);
+  } catch (...) {
+    file.Close();
     unlink(temporary.c_str());
     throw;
   }
-  if (close(descriptor) != 0 || rename(temporary.c_str(), native.c_str()) != 0) {
+  if (!file.Close() || rename(temporary.c_str(), native.c_str()) != 0) {
     const int error = errno;
     unlink(temporary.c_str());
     FailForErrno(error, native);

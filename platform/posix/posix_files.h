@@ -6,8 +6,11 @@
 #include <string>
 #include <string_view>
 
-// The first `max_bytes` bytes of the file at the native `path`. Throws a Failure.
-std::string ReadNativeFileStart(const std::string& path, std::size_t max_bytes);
+#include "ui/services.h"
+
+// At most `max_bytes` of the regular file at the native `path`, within `bound`, as
+// Services::ReadFileBytes reads. Throws a Failure.
+std::string ReadNativeFile(const std::string& path, std::size_t max_bytes, ReadBound bound);
 
 // Writes `path`.new, syncs it and renames it over `path`; a failure leaves the old file as it
 // was and is thrown.

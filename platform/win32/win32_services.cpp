@@ -4,11 +4,11 @@
 
 #include <shellapi.h>
 
-#include <algorithm>
 #include <vector>
 
 #include "platform/win32/win32_paths.h"
 #include "platform/win32/win32_wide_text.h"
+#include "ui/bounded_read.h"
 #include "ui/command_line.h"
 #include "ui/failure.h"
 
@@ -94,20 +94,23 @@ void Win32Services::OpenWithShell(const ShellRequest& request) {
                 directory.size() < MAX_PATH - 1 ? directory.c_str() : nullptr, request.show_command);
 }
 
-std::string Win32Services::ReadFileStart(const std::string& path, std::size_t max_bytes) {
+// Only a file on a disk has an end: a device (CON, a printer port) or a pipe is refused as a
+// folder is, before anything is read from it.
+std::string Win32Services::ReadFileBytes(const std::string& path, std::size_t max_bytes, ReadBound bound) {
   FileHandle file(CreateFileW(FileSystemPath(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
                               OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file.valid()) FailForError(GetLastError());
-  std::string bytes;
-  char buffer[65536];
-  while (bytes.size() < max_bytes) {
-    const DWORD wanted = static_cast<DWORD>(std::min(sizeof buffer, max_bytes - bytes.size()));
-    DWORD got = 0;
-    if (!ReadFile(file.get(), buffer, wanted, &got, nullptr)) FailForError(GetLastError());
-    if (got == 0) break;
-    bytes.append(buffer, got);
-  }
-  return bytes;
+  if (GetFileType(file.get()) != FILE_TYPE_DISK) Fail(failure_code::kPermissionDenied);
+  LARGE_INTEGER size;
+  if (!GetFileSizeEx(file.get(), &size)) FailForError(GetLastError());
+  return ReadWithinBound(static_cast<std::uintmax_t>(size.QuadPart), max_bytes, bound,
+                         [&](char* buffer, std::size_t wanted) {
+                           DWORD got = 0;
+                           if (!ReadFile(file.get(), buffer, static_cast<DWORD>(wanted), &got, nullptr)) {
+                             FailForError(GetLastError());
+                           }
+                           return static_cast<std::size_t>(got);
+                         });
 }
 
 // A read-only file is refused before anything is written: Windows would refuse to replace
@@ -127,10 +130,13 @@ void Win32Services::ReplaceWholeFile(const std::string& path, std::string_view b
     const bool complete = WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()),
                                     &written, nullptr) &&
                           written == bytes.size() && FlushFileBuffers(file.get());
-    const DWORD error = GetLastError();
-    if (!file.Close() || !complete) {
+    // Each error is taken before the next call: cleaning up sets errors of its own.
+    const DWORD write_error = GetLastError();
+    const bool closed = file.Close();
+    const DWORD close_error = GetLastError();
+    if (!complete || !closed) {
       DeleteFileW(temporary.c_str());
-      FailForError(complete ? GetLastError() : error);
+      FailForError(complete ? close_error : write_error);
     }
   }
   if (!MoveFileExW(temporary.c_str(), target.c_str(),

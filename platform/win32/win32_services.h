@@ -19,7 +19,7 @@ class Win32Services : public Services {
   std::string ProgramDirectory() override;
   int ShowCursor(bool show) override;
   void OpenWithShell(const ShellRequest& request) override;
-  std::string ReadFileStart(const std::string& path, std::size_t max_bytes) override;
+  std::string ReadFileBytes(const std::string& path, std::size_t max_bytes, ReadBound bound) override;
   void ReplaceWholeFile(const std::string& path, std::string_view bytes) override;
   // In win32_code_page.cpp.
   std::string AnsiToUtf8(std::string_view bytes) override;

@@ -54,6 +54,14 @@ struct X11WindowSystem::LiveForm {
   std::unique_ptr<PixmapCanvas> canvas;
 };
 
+// The message box shown in place of the forms, kept to lay it out again when the window's
+// size changes.
+struct X11WindowSystem::Report {
+  std::string title;
+  std::string text;
+  int style = 0;
+};
+
 // A size clamped to what an X rectangle holds.
 inline unsigned short ClampSize(long long value) { return static_cast<unsigned short>(std::clamp<long long>(value, 0, USHRT_MAX)); }
 

@@ -67,7 +67,7 @@ void X11WindowSystem::PaintLabel(PixmapCanvas& canvas, const LiveControl& label,
   cairo_rectangle(cairo, clip.x, clip.y, clip.width, clip.height);
   cairo_clip(cairo);
   canvas.UseColor(label.text_color.value_or(kSystemTextColor));
-  const auto measure = [&](std::string_view piece) { return fonts_.Line(label.font, piece).width(); };
+  const auto measure = [&](std::string_view piece) { return fonts_.Line(Drawn(label.font), piece).width(); };
   const std::string shown = WithoutPrefixMarks(LaidOutPart(label.text));
   const long long clip_bottom = clip.y + clip.height;
   const long long clip_right = clip.x + clip.width;
@@ -78,7 +78,7 @@ void X11WindowSystem::PaintLabel(PixmapCanvas& canvas, const LiveControl& label,
         label.auto_size ? std::vector<std::string_view>{line} : WrapLine(line, static_cast<int>(box.width), measure);
     for (const std::string_view piece : pieces) {
       if (top >= clip_bottom) break;
-      const LaidOutLine laid_out = fonts_.Line(label.font, piece);
+      const LaidOutLine laid_out = fonts_.Line(Drawn(label.font), piece);
       long long left = box.left;
       if (label.alignment != TextAlignment::kLeft) {
         const long long spare = box.width - laid_out.width();

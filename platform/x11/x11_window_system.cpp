@@ -52,17 +52,55 @@ X11WindowSystem::~X11WindowSystem() {
 }
 
 int X11WindowSystem::ToPixels(long long twips) const {
-  return static_cast<int>(std::clamp<long long>(std::llround(twips * dots_per_inch_ / 1440), INT_MIN, INT_MAX));
+  const double pixels = std::round(twips * dots_per_inch_ * design_scale_ / 1440);
+  return static_cast<int>(std::clamp<double>(pixels, INT_MIN, INT_MAX));
 }
 
 int X11WindowSystem::ToTwips(long long pixels) const {
-  return static_cast<int>(std::clamp<long long>(std::llround(pixels * 1440 / dots_per_inch_), INT_MIN, INT_MAX));
+  const double twips = std::round(pixels * 1440 / (dots_per_inch_ * design_scale_));
+  return static_cast<int>(std::clamp<double>(twips, INT_MIN, INT_MAX));
 }
 
-FormHandle X11WindowSystem::CreateForm(const FormDesign& design, FormEventSink& sink) {
-  auto form = std::make_unique<LiveForm>();
-  form->sink = &sink;
-  form->back_color = design.back_color;
+FontSpec X11WindowSystem::Drawn(const FontSpec& font) const {
+  FontSpec drawn = font;
+  drawn.size_points *= design_scale_;
+  return drawn;
+}
+
+void X11WindowSystem::FitDesignTo(const LiveForm& form) {
+  design_scale_ = 1;
+  if (form.own_window || form.width <= 0 || form.height <= 0) return;
+  // The monitor that holds the window's middle, else the whole screen.
+  long long monitor_width = DisplayWidth(display_, screen_);
+  long long monitor_height = DisplayHeight(display_, screen_);
+  const Window root = RootWindow(display_, screen_);
+  int left = 0;
+  int top = 0;
+  Window child;
+  XTranslateCoordinates(display_, form.window, root, 0, 0, &left, &top, &child);
+  const long long middle_x = left + form.width / 2;
+  const long long middle_y = top + form.height / 2;
+  int event_base = 0;
+  int error_base = 0;
+  if (XRRQueryExtension(display_, &event_base, &error_base)) {
+    int count = 0;
+    XRRMonitorInfo* monitors = XRRGetMonitors(display_, root, True, &count);
+    for (int i = 0; monitors != nullptr && i < count; ++i) {
+      const XRRMonitorInfo& monitor = monitors[i];
+      if (middle_x >= monitor.x && middle_x < monitor.x + monitor.width && middle_y >= monitor.y &&
+          middle_y < monitor.y + monitor.height) {
+        monitor_width = monitor.width;
+        monitor_height = monitor.height;
+      }
+    }
+    if (monitors != nullptr) XRRFreeMonitors(monitors);
+  }
+  design_scale_ = std::min({1.0, static_cast<double>(form.width) / static_cast<double>(monitor_width),
+                            static_cast<double>(form.height) / static_cast<double>(monitor_height)});
+}
+
+std::vector<X11WindowSystem::LiveControl> X11WindowSystem::LiveControlsOf(const FormDesign& design) const {
+  std::vector<LiveControl> controls;
   for (const ControlDesign& control : design.controls) {
     LiveControl live;
     live.kind = control.kind;
@@ -79,8 +117,16 @@ FormHandle X11WindowSystem::CreateForm(const FormDesign& design, FormEventSink& 
     for (std::size_t i = 0; i < design.controls.size(); ++i) {
       if (!control.parent.empty() && design.controls[i].name == control.parent) live.container = static_cast<int>(i);
     }
-    form->controls.push_back(live);
+    controls.push_back(live);
   }
+  return controls;
+}
+
+FormHandle X11WindowSystem::CreateForm(const FormDesign& design, FormEventSink& sink) {
+  auto form = std::make_unique<LiveForm>();
+  form->sink = &sink;
+  form->back_color = design.back_color;
+  form->controls = LiveControlsOf(design);
   if (host_window_ != None && !host_window_taken_) {
     host_window_taken_ = true;
     form->window = host_window_;
@@ -111,6 +157,7 @@ void X11WindowSystem::AdoptHostWindow(LiveForm& form) {
   if (!XGetWindowAttributes(display_, form.window, &attributes)) throw std::runtime_error("no such window");
   form.width = attributes.width;
   form.height = attributes.height;
+  FitDesignTo(form);
 }
 
 Window X11WindowSystem::CreateOwnWindow(const FormDesign& design) {
@@ -161,6 +208,7 @@ void X11WindowSystem::DestroyForm(FormHandle handle) {
   } else {
     XSelectInput(display_, form.window, NoEventMask);
   }
+  if (!form.own_window) host_window_taken_ = false;
   forms_.erase(found);
 }
 
@@ -268,7 +316,7 @@ TwipSize X11WindowSystem::MeasureText(const FontSpec& font, const std::string& t
   long long widest = 0;
   long long height = 0;
   for (const std::string_view line : SplitLines(shown)) {
-    const LaidOutLine laid_out = fonts_.Line(font, line);
+    const LaidOutLine laid_out = fonts_.Line(Drawn(font), line);
     widest = std::max<long long>(widest, laid_out.width());
     height += laid_out.height();
   }
@@ -351,6 +399,8 @@ void X11WindowSystem::Dispatch(XEvent& event) {
         form.width = event.xconfigure.width;
         form.height = event.xconfigure.height;
         form.dirty = true;
+        FitDesignTo(form);
+        if (report_ != nullptr) LayOutReport(form);
       }
       return;
     case MapNotify:

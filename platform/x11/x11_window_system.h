@@ -2,6 +2,18 @@
 // or the one a host gave it), drawn whole into an off-screen pixmap from its controls'
 // state and copied to the screen; timers and X events are served by one loop that sleeps in
 // poll() until the next timer is due or an event arrives.
+//
+// Of the toolkit it implements what the saver's window uses: forms shown and destroyed,
+// captions, labels (text, colour, face, alignment, size to text, wrapping), picture boxes,
+// visibility, timers, text measuring, the monitors a form covers, keys, clicks and pointer
+// moves, and a message box drawn on the saver's window. It does not implement the dialogs
+// of the setup screen, which this platform does not have: command buttons, frames, option
+// buttons, check boxes and text boxes are kept as state but not drawn and take no input,
+// a modal form is shown as any other, and the focus stays with the window itself.
+//
+// Designs are drawn at the X server's Xft.dpi (96 when unset). On a host's window smaller
+// than its monitor, as in a preview, the whole design is drawn smaller by the same factor,
+// so that what fits the screen fits the window.
 #pragma once
 
 #include <X11/Xlib.h>
@@ -58,6 +70,12 @@ class X11WindowSystem : public WindowSystem {
   // program's own, or the host's window is destroyed.
   void Run();
 
+  // In place of every form: a message box as Windows draws a plain one, with the title,
+  // text and icon of message box `style`, on the host's window or a whole-screen window of
+  // the program's own, made smaller when it does not fit. Returns when a key or a click in
+  // the program's own window closes it, or the host's window is destroyed.
+  void ShowReport(const std::string& title, const std::string& text, int style);
+
  private:
   using Clock = std::chrono::steady_clock;
   struct LiveControl;
@@ -69,6 +87,13 @@ class X11WindowSystem : public WindowSystem {
   void Invalidate(FormHandle form);
   Window CreateOwnWindow(const FormDesign& design);
   void AdoptHostWindow(LiveForm& form);
+  std::vector<LiveControl> LiveControlsOf(const FormDesign& design) const;
+  // A host's window takes the design at the size its monitor would show it, shrunk by the
+  // window's share of that monitor; the program's own windows at full size.
+  void FitDesignTo(const LiveForm& form);
+  // The face at the size the design is drawn at.
+  FontSpec Drawn(const FontSpec& font) const;
+  void LayOutReport(LiveForm& form);
 
   void Dispatch(XEvent& event);
   void HandleInput(FormHandle handle, XEvent& event);
@@ -92,6 +117,7 @@ class X11WindowSystem : public WindowSystem {
   Window host_window_;
   bool host_window_taken_ = false;
   double dots_per_inch_;
+  double design_scale_ = 1;
   PangoFonts fonts_;
   Atom wm_protocols_;
   Atom wm_delete_window_;
@@ -99,5 +125,8 @@ class X11WindowSystem : public WindowSystem {
   bool pointer_hidden_ = false;
   bool running_ = true;
   FormHandle next_handle_ = 1;
+  class ReportSink;
+  struct Report;
+  std::unique_ptr<Report> report_;
   std::map<FormHandle, std::unique_ptr<LiveForm>> forms_;
 };

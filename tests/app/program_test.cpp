@@ -2,6 +2,7 @@
 // display interval prepared in saver mode.
 #include "app/program.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include "startup/startup_report.h"
@@ -87,8 +88,9 @@ TEST_F(ProgramTest, SaverModeLoadsEverythingAndPreparesTheInterval) {
   const struct {
     const char* delay_line;
     int interval;
-  } delays[] = {{" 12 ", 12000}, {"\"12\"", 12000}, {"", 0}, {"65.535", 65535},
-                {"0.0125", 12},  {"0.0135", 14},    {"7.5", 7500}};
+  } delays[] = {{" 12 ", 12000}, {"\"12\"", 12000}, {"", 0},       {"0", 0},
+                {"65.535", 65535}, {"7.0125", 7012},  {"2.0135", 2014}, {"2", 2000}, {"0.01", 2000},
+                {"0.0004", 2000},  {"1.9999", 2000}};  // never faster than every 2 seconds
   for (const auto& delay : delays) {
     run.reset();
     folder.Write("Qorv.ini", std::string("rude\r\nmedicalyes\r\n") + delay.delay_line + "\r\n");
@@ -148,6 +150,30 @@ TEST_F(ProgramTest, EachFailureSelectsItsReport) {
   for (int i = 0; i < 501; ++i) many += "medical,0,0\r\nterm\r\n</joke>\r\n";
   folder.Write("jokes.txt", many);
   EXPECT_EQ(ReportOf("/s"), GenericReport(9, "Subscript out of range"));
+}
+
+// Where a platform keeps diagnostics, a delay in the settings file that stops the saver is
+// named there with its line; nothing else is.
+TEST_F(ProgramTest, ADelayTheTimerRefusesIsNamedWithItsLine) {
+  folder.Write("jokes.txt", kJokes);
+  const auto diagnostics = [&](const std::string& settings) {
+    folder.Write("Qorv.ini", settings);
+    return Start("/s")->services.diagnostics;
+  };
+  using testing::ElementsAre;
+  using testing::EndsWith;
+  EXPECT_THAT(diagnostics("clean\r\nmedicalno\r\nseven\r\n"),
+              ElementsAre(EndsWith("Qorv.ini:3: the delay \"seven\" is not a number (the options dialog writes 2 to 30 seconds)")));
+  EXPECT_THAT(diagnostics("clean,medicalno,1000\r\n"),
+              ElementsAre(EndsWith("Qorv.ini:1: the delay 1000 is outside the 0 to 65.535 seconds the display timer "
+                                   "holds (the options dialog writes 2 to 30 seconds)")));
+  EXPECT_THAT(diagnostics("clean\r\n\r\n\"-5\"\r\n"), ElementsAre(EndsWith("Qorv.ini:3: the delay \"-5\" is outside the 0 to "
+                                                                            "65.535 seconds the display timer holds (the "
+                                                                            "options dialog writes 2 to 30 seconds)")));
+  EXPECT_THAT(diagnostics("clean\r\nmedicalno\r\n 12 \r\n"), ElementsAre());
+  EXPECT_THAT(diagnostics("two\r\nlines\r\n"), ElementsAre()) << "the defaults";
+  folder.Write("jokes.txt", "\"db\",2\r\n");
+  EXPECT_THAT(diagnostics("clean\r\nmedicalno\r\n 12 \r\n"), ElementsAre()) << "not the settings file's doing";
 }
 
 }  // namespace

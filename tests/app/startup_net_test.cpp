@@ -18,9 +18,9 @@ namespace {
 class MemorylessServices : public HeadlessServices {
  public:
   using HeadlessServices::HeadlessServices;
-  std::string ReadFileStart(const std::string& path, std::size_t max_bytes) override {
+  std::string ReadFileBytes(const std::string& path, std::size_t max_bytes, ReadBound bound) override {
     if (path.ends_with(kJokeDatabaseFileName)) throw std::bad_alloc();
-    return HeadlessServices::ReadFileStart(path, max_bytes);
+    return HeadlessServices::ReadFileBytes(path, max_bytes, bound);
   }
 };
 

@@ -55,6 +55,7 @@ echo "ok: $(echo $fonts) have Arabic, Hebrew, Greek, Cyrillic, Han, kana and Han
 listing=$(dpkg-deb -c "$deb") || deb_fail "dpkg-deb cannot list $deb"
 files=$(awk '$1 !~ /^d/ { print $1, $2, $6 }' <<<"$listing" | sort)
 expected="-rw-r--r-- root/root ./usr/share/applications/screensavers/zorbel.desktop
+-rw-r--r-- root/root ./usr/share/doc/zorbel/README.Debian
 -rw-r--r-- root/root ./usr/share/doc/zorbel/changelog.gz
 -rw-r--r-- root/root ./usr/share/doc/zorbel/copyright
 -rw-r--r-- root/root ./usr/share/man/man1/zorbel-check.1.gz
@@ -95,6 +96,25 @@ for page in man6/zorbel.6.gz man1/zorbel-check.1.gz; do
   warnings=$(LC_ALL=C.UTF-8 man --warnings -l "$root/usr/share/man/$page" 2>&1 >/dev/null)
   deb_expect_eq "$page reads without warnings" "" "$warnings"
 done
+# Every option the saver's --help lists is in its manual page, and each page and program
+# write the version one way.
+zcat "$root/usr/share/man/man6/zorbel.6.gz" | sed 's/\\-/-/g; s/\\f[BIRP]//g' >"$DEB_SCRATCH/zorbel.6"
+for option in $("$saver" --help | sed -n 's/^  \(-[-a-z]*\).*/\1/p'); do
+  [ "$option" = -h ] || grep -q -- "$option" "$DEB_SCRATCH/zorbel.6" || deb_fail "zorbel(6) does not name $option"
+done
+echo "ok: zorbel(6) names every option of --help"
+program_version=$("$packaged_saver" --version | cut -d' ' -f2)
+deb_expect_eq "the checker's version" "zorbel-check $program_version" "$("$packaged_checker" --version)"
+for page in man6/zorbel.6.gz man1/zorbel-check.1.gz; do
+  zcat "$root/usr/share/man/$page" | grep -q "^\.TH .* \"Zorbel $program_version\"" ||
+    deb_fail "$page does not give the version $program_version"
+done
+echo "ok: programs and manual pages give the version $program_version"
+readme="$root/usr/share/doc/zorbel/README.Debian"
+for topic in 'programs:' 'org.mate.screensaver' 'Wayland' 'apt remove zorbel' '/usr/libexec/xscreensaver/zorbel --help'; do
+  grep -qF "$topic" "$readme" || deb_fail "README.Debian does not tell of $topic"
+done
+echo "ok: README.Debian is in the package"
 zcat "$root/usr/share/doc/zorbel/changelog.gz" >"$DEB_SCRATCH/changelog"
 deb_expect_eq "changelog's version" "$version" "$(dpkg-parsechangelog -l "$DEB_SCRATCH/changelog" -S Version)"
 

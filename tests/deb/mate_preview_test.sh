@@ -1,7 +1,7 @@
 #!/bin/bash
 # The saver in MATE's Screensaver Preferences, found through the package's own desktop entry
 # (its Exec pointed at a copy of the built program): choosing it starts it on the preview
-# pane's window, which shows the intro and then items that fit the pane. The pane is resized
+# pane's window, which shows the whole intro, made smaller, and then items that fit the pane. The pane is resized
 # while the saver starts; a saver that kept the size it first read would lay its items out
 # for a wider pane and cut nearly every one off at the right edge.
 #
@@ -62,11 +62,26 @@ dbus-run-session -- bash -c '
   echo "ok: the preferences list the saver and run it on the preview window $window"
   # Every half second for 16 s: the intro (its panel, drawn at its place for a whole
   # screen, fills much of the pane and may run off it), then items every 2 s, which must fit.
-  items=0 cut=0
+  items=0 cut=0 intro=
   for frame in $(seq -w 32); do
     sleep 0.5
     shot=$HOME/frame.png
     import -window "$window" "$shot" || deb_fail "no screenshot of the preview"
+    # The intro, drawn smaller as the pane is smaller than the screen: its square panel whole
+    # (as wide as it is high) and within the pane, nothing lit at the pane'"'"'s right edge.
+    panel=$(convert "$shot" -fill white -opaque "rgb(0,0,192)" -fill black +opaque white -format "%[fx:mean]" info:)
+    if [ -z "$intro" ] && awk -v p="$panel" "BEGIN { exit !(p > 0.03) }"; then
+      intro=1
+      cp "$shot" "$artifacts/mate-preview-intro.png"
+      read -r width height panel_width panel_height panel_x panel_y < <(convert "$shot" -fill white \
+        -opaque "rgb(0,0,192)" -fill black +opaque white -format "%w %h " -write info: -trim -format "%w %h %X %Y" info:)
+      echo "screenshot: $artifacts/mate-preview-intro.png (a ${width}x${height} pane, the panel ${panel_width}x${panel_height}$panel_x$panel_y)"
+      [ $((panel_width - panel_height)) -le 2 ] && [ $((panel_height - panel_width)) -le 2 ] &&
+        [ $((panel_x + panel_width)) -lt "$width" ] && [ $((panel_y + panel_height)) -lt "$height" ] ||
+        deb_fail "the intro panel is cut by the pane"
+      edge=$(convert "$shot" -crop "3x$height+$((width - 3))+0" +repage png:- | deb_lit_pixels png:-)
+      [ "$edge" -eq 0 ] || deb_fail "the intro runs off the pane'"'"'s right edge"
+    fi
     lit=$(deb_lit_pixels "$shot")
     [ "$lit" -gt 0 ] && [ "$lit" -lt 20000 ] || continue
     items=$((items + 1))
@@ -76,6 +91,7 @@ dbus-run-session -- bash -c '
       echo "screenshot: $artifacts/mate-preview-$items.png (${width} px wide, $lit pixels lit)"
     [ "$edge" -eq 0 ] || { cut=$((cut + 1)); cp "$shot" "$artifacts/mate-preview-at-edge.png"; }
   done
+  [ -n "$intro" ] || deb_fail "the intro never showed in the preview"
   [ "$items" -ge 6 ] || deb_fail "only $items of 32 looks at the preview showed an item"
   # An item that fits may end at the pane'"'"'s last pixel now and then; one laid out for a
   # wider pane runs off it nearly every time.

@@ -2,7 +2,8 @@
 # The saver under the real XScreenSaver 6, which starts display programs only for an
 # unprivileged user: the test makes one, gives it a ~/.xscreensaver whose list holds the
 # saver with -root alone, and a joke file of its own; -activate blanks the screen and the
-# saver draws on XScreenSaver's window; -deactivate ends the saver. The user, its files and
+# saver draws on XScreenSaver's window; -deactivate ends the saver. Then with the joke file
+# cut short, the saver's report shows on the blanked screen until -deactivate. The user, its files and
 # its processes go at the end. Needs root (status 77, skipped, without it).
 #
 # xscreensaver_host_test.sh SAVER ARTIFACTS
@@ -85,8 +86,29 @@ changed=$(compare -metric AE "$artifacts"/xscreensaver-host-{2,13}s.png null: 2>
 [ "${changed%% *}" -gt 1000 ] || deb_fail "the saver drew nothing new after its intro ($changed pixels changed)"
 echo "ok: $changed pixels changed from the intro to the first joke"
 
-as_user xscreensaver-command -deactivate >/dev/null || deb_fail "xscreensaver-command -deactivate failed"
-for _ in $(seq 50); do [ -z "$(ps -p "$pid" -o pid=)" ] && break; sleep 0.1; done
-[ -z "$(ps -p "$pid" -o pid=)" ] || deb_fail "the saver still runs 5 s after -deactivate"
+# deactivate: XScreenSaver unblanks the screen and the saver $pid has ended within 5 s.
+deactivate() {
+  as_user xscreensaver-command -deactivate >/dev/null || deb_fail "xscreensaver-command -deactivate failed"
+  for _ in $(seq 50); do [ -z "$(ps -p "$pid" -o pid=)" ] && break; sleep 0.1; done
+  [ -z "$(ps -p "$pid" -o pid=)" ] || deb_fail "the saver still runs 5 s after -deactivate"
+}
+deactivate
 echo "ok: -deactivate ended the saver"
+
+# A joke file cut short: the saver's report is on the screen, not only in a log, and stays
+# while the screen is blanked.
+printf '"Zorbel Joke Database",2\r\n' >"$home/.local/share/zorbel/jokes.txt"
+as_user xscreensaver-command -activate >/dev/null || deb_fail "xscreensaver-command -activate failed"
+pid=
+for _ in $(seq 50); do pid=$(saver_pid) && break; sleep 0.2; done
+[ -n "$pid" ] || deb_fail "XScreenSaver started no saver for the broken joke file"
+sleep 3
+shot="$artifacts/xscreensaver-host-report.png"
+import -window root "$shot" || deb_fail "no screenshot"
+white=$(convert "$shot" -fill black +opaque white -fill white -opaque white -format '%[fx:round(mean*w*h)]' info:)
+echo "screenshot: $shot ($white white pixels)"
+[ "$white" -gt 20000 ] || deb_fail "no report on the screen for a broken joke file"
+kill -0 "$pid" 2>/dev/null || deb_fail "the saver did not stay with its report"
+deactivate
+echo "ok: a broken joke file's report showed until -deactivate"
 deb_pass

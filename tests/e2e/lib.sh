@@ -14,19 +14,23 @@ e2e_init() {
   E2E_SCRATCH=$(mktemp -d "${TMPDIR:-/tmp}/zorbel-e2e.XXXXXX")
   E2E_PID=
   trap e2e_cleanup EXIT
+  # Stopped from outside (a time limit), it still cleans up.
+  trap 'exit 1' INT TERM HUP
 
   source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/wine_env.sh"
   if [ -z "${DISPLAY:-}" ]; then
     start_virtual_display || e2e_fail "no virtual display"
   fi
-  prepare_wine_prefix
+  use_own_wine_prefix "e2e-$E2E_NAME"
 }
 
-# e2e_fresh_prefix: from here on the test runs in a new Wine prefix in its scratch folder,
-# prepared as the project's own (the font replacements), which the cleanup removes.
+# e2e_fresh_prefix: from here on the test runs in a new Wine prefix in its scratch folder, a
+# copy of the suite's own, which nothing is ever installed into; the cleanup removes it.
 e2e_fresh_prefix() {
+  wineserver --kill 2>/dev/null
+  wineserver --wait 2>/dev/null
+  copy_wine_prefix "$WINEPREFIX" "$E2E_SCRATCH/wine" || e2e_fail "cannot copy the Wine prefix"
   export WINEPREFIX="$E2E_SCRATCH/wine"
-  prepare_wine_prefix >/dev/null
 }
 
 e2e_cleanup() {
@@ -148,10 +152,18 @@ e2e_click_on() {
   xdotool mousemove "$E2E_X" "$E2E_Y" click 1
 }
 
-# e2e_screenshot NAME: saves the whole display as NAME.png among the artifacts.
+# e2e_screenshot NAME: saves the whole display as NAME.png among the artifacts, once two
+# captures in a row are the same (or after ten), so that it shows the windows painted.
 e2e_screenshot() {
-  local file="$E2E_ARTIFACTS/$1.png"
-  import -window root "$file" && echo "screenshot: $file"
+  local file="$E2E_ARTIFACTS/$1.png" tries
+  import -window root -define png:exclude-chunks=date,time "png:$file" || return 1
+  for tries in $(seq 10); do
+    import -window root -define png:exclude-chunks=date,time "png:$file.next" || break
+    cmp -s "$file" "$file.next" && break
+    mv "$file.next" "$file"
+  done
+  rm -f "$file.next"
+  echo "screenshot: $file"
 }
 
 e2e_fail() {
@@ -170,6 +182,17 @@ e2e_expect_eq() {
 e2e_pass() {
   echo "PASS [$E2E_NAME]"
   exit 0
+}
+
+# e2e_until SECONDS COMMAND...: true as soon as COMMAND succeeds, tried every tenth of a
+# second; false once SECONDS (whole) have passed without.
+e2e_until() {
+  local deadline=$((${EPOCHREALTIME/./} + $1 * 1000000))
+  shift
+  until "$@"; do
+    [ "${EPOCHREALTIME/./}" -ge "$deadline" ] && return 1
+    sleep 0.1
+  done
 }
 
 # e2e_mark: remembers now as the moment that e2e_sleep_until counts from.

@@ -35,16 +35,24 @@ install_into() {
   printf 'clean\r\nmedicalno\r\n 2 \r\n' >"$1/Qorv.ini"
 }
 
+# past_intro: the saver window shows an item (a joke or a message) and no longer the intro.
+past_intro() {
+  local texts
+  texts=$(e2e_texts "$saver" Static)
+  ! grep -qxF "NEW:" <<<"$texts" &&
+    grep -vE '^(The following message only appears|This is the BETA edition)' <<<"$texts" | grep -q .
+}
+
 # run_saver FOLDER NAME: the saver reads its jokes there and shows them past the intro.
 run_saver() {
   e2e_start "$1" /s
   e2e_probe wait "$saver" 20 >/dev/null || e2e_fail "$2: no saver window: $(e2e_probe list)"
-  sleep 7
+  e2e_until 20 past_intro || e2e_fail "$2: no item past the intro: $(e2e_probe list)"
   e2e_probe wait "$report" 0.1 >/dev/null && e2e_fail "$2: the saver reported: $(e2e_probe texts "$report")"
   e2e_running || e2e_fail "$2: the saver ended"
   [ "$3" = shot ] && e2e_screenshot "paths-saver-$2"
   xdotool key space
-  e2e_wait_exit 5 || e2e_fail "$2: the saver did not end on a key"
+  e2e_wait_exit 20 || e2e_fail "$2: the saver did not end on a key"
   echo "ok: $2: the saver shows its jokes"
 }
 
@@ -52,7 +60,7 @@ run_saver() {
 # a link opens its page.
 run_setup() {
   e2e_open_options "$1"
-  [ "$3" = shot ] && sleep 1 && e2e_screenshot "paths-setup-$2"
+  [ "$3" = shot ] && e2e_screenshot "paths-setup-$2"
   e2e_probe click "$E2E_OPTIONS" "&OK"
   e2e_probe gone "$E2E_OPTIONS" 15 || e2e_fail "$2: OK failed: $(e2e_probe list)"
   e2e_expect_eq "$2: Qorv.ini written by OK" "$(printf 'clean\r\nmedicalno\r\n 30 \r\n' | od -c)" \
@@ -60,7 +68,7 @@ run_setup() {
   [ -e "$1/Qorv.ini.new" ] && e2e_fail "$2: the temporary file stayed"
   e2e_jokes_page "$2"
   e2e_probe click "$E2E_HUB" "&Return to control panel"
-  e2e_wait_exit 5 || e2e_fail "$2: still running after Return to control panel"
+  e2e_wait_exit 20 || e2e_fail "$2: still running after Return to control panel"
   printf 'clean\r\nmedicalno\r\n 2 \r\n' >"$1/Qorv.ini"
 }
 
@@ -97,13 +105,13 @@ done
 chmod 444 "$cyrillic/Qorv.ini"
 e2e_open_options "$cyrillic"
 e2e_probe click "$E2E_OPTIONS" "&OK"
-e2e_probe wait Zorbel 5 >/dev/null || e2e_fail "read-only: no run-time error box: $(e2e_probe list)"
+e2e_probe wait Zorbel 20 >/dev/null || e2e_fail "read-only: no run-time error box: $(e2e_probe list)"
 box=$(e2e_texts Zorbel Static)
 grep -qF "Run-time error '70':" <<<"$box" || e2e_fail "read-only: not error 70: $box"
 grep -qF "Permission denied" <<<"$box" || e2e_fail "read-only: not permission denied: $box"
 e2e_screenshot paths-read-only-settings
 e2e_probe click Zorbel OK
-e2e_wait_exit 10 || e2e_fail "read-only: still running after the error box"
+e2e_wait_exit 20 || e2e_fail "read-only: still running after the error box"
 [ "$E2E_STATUS" -ne 0 ] || e2e_fail "read-only: the failed run ended with exit status 0"
 e2e_expect_eq "read-only Qorv.ini unchanged" "$(printf 'clean\r\nmedicalno\r\n 2 \r\n' | od -c)" \
   "$(od -c <"$cyrillic/Qorv.ini")"

@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "platform/headless/headless_services.h"
+#include "ui/bounded_read.h"
 #include "ui/failure.h"
 
 class MemoryFileServices : public HeadlessServices {
@@ -18,9 +19,14 @@ class MemoryFileServices : public HeadlessServices {
       : HeadlessServices(machine, arguments, "C:\\fuzz"), file_name_(std::move(file_name)),
         bytes_(bytes) {}
 
-  std::string ReadFileStart(const std::string& path, std::size_t max_bytes) override {
+  std::string ReadFileBytes(const std::string& path, std::size_t max_bytes, ReadBound bound) override {
     if (!path.ends_with(file_name_)) Fail(failure_code::kFileNotFound);
-    return std::string(bytes_.substr(0, max_bytes));
+    std::string_view rest = bytes_;
+    return ReadWithinBound(rest.size(), max_bytes, bound, [&](char* buffer, std::size_t wanted) {
+      const std::size_t got = rest.copy(buffer, wanted);
+      rest.remove_prefix(got);
+      return got;
+    });
   }
 
  private:

@@ -128,8 +128,9 @@ TEST(IntervalAfterJoke, StaysWithinTheTimersRange) {
   EXPECT_EQ(IntervalAfterJoke(7000, 0.0005, 7000), 7000) << "half a millisecond to even";
   EXPECT_EQ(IntervalAfterJoke(7000, 0.0015, 7000), 7002);
   EXPECT_EQ(IntervalAfterJoke(64000, 8.0, 7000), 65535) << "no failure 380";
-  EXPECT_EQ(IntervalAfterJoke(7000, -6.999, 7000), 1);
-  EXPECT_EQ(IntervalAfterJoke(7000, -6.9995, 7000), 7000) << "rounds to 0: no burst, no stop";
+  EXPECT_EQ(IntervalAfterJoke(7000, -5.0, 7000), 2000);
+  EXPECT_EQ(IntervalAfterJoke(7000, -5.001, 7000), 7000) << "never under 2 s: no flicker, no stop";
+  EXPECT_EQ(IntervalAfterJoke(2000, 0.001, 2000), 2001);
   EXPECT_EQ(IntervalAfterJoke(7000, -10.0, 7000), 7000);
   EXPECT_EQ(IntervalAfterJoke(9000, -7.0, 2000), 2000);
   EXPECT_EQ(IntervalAfterJoke(7000, -1e300, 7000), 7000);

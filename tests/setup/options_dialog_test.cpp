@@ -4,7 +4,7 @@
 
 #include <filesystem>
 
-#include "setup/options_check.h"
+#include "startup/settings_check.h"
 
 namespace {
 

@@ -2,6 +2,7 @@
 #include "startup/joke_database.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <filesystem>
 #include <regex>
@@ -169,6 +170,23 @@ TEST_F(JokeDatabaseTest, TheHeaderReaderReadsTheFileAsTheLoaderDoes) {
   SharedState header_only;
   ReadJokeHeader(header_only, services);
   EXPECT_EQ(header_only.JokesVersion, FieldValue("v\u00C3\u00A9"s));
+}
+
+// What cannot be read whole, or without waiting on a writer, is refused as a folder is.
+TEST_F(JokeDatabaseTest, APipeADeviceOrAFileTooLargeForAnyCollectionIsRefused) {
+  const std::string path = folder.File("jokes.txt");
+  ASSERT_EQ(mkfifo(path.c_str(), 0600), 0);
+  EXPECT_EQ(LoadFromFolder(), 70);
+  EXPECT_EQ(FailureCodeOf([&] { ReadJokeHeader(state, services); }), 70);
+  std::filesystem::remove(path);
+  std::filesystem::create_symlink("/dev/zero", path);
+  EXPECT_EQ(LoadFromFolder(), 70);
+  EXPECT_EQ(FailureCodeOf([&] { ReadJokeHeader(state, services); }), 70);
+
+  std::filesystem::remove(path);
+  folder.Write("jokes.txt", std::string(kHeader) + Record("clean", "joke"));
+  std::filesystem::resize_file(path, kLargestJokeDatabase + 1);
+  EXPECT_EQ(LoadFromFolder(), 70);
 }
 
 }  // namespace

@@ -3,25 +3,13 @@
 // cut short is failure 62.
 #include <gtest/gtest.h>
 
-#include "platform/headless/headless_services.h"
 #include "startup/joke_database.h"
 #include "startup/text_reader.h"
+#include "tests/support/counting_services.h"
 #include "tests/support/failure_matchers.h"
 #include "tests/support/temp_folder.h"
 
 namespace {
-
-// Counts the bytes the program takes from files.
-class CountingServices : public HeadlessServices {
- public:
-  using HeadlessServices::HeadlessServices;
-  std::string ReadFileStart(const std::string& path, std::size_t max_bytes) override {
-    std::string bytes = HeadlessServices::ReadFileStart(path, max_bytes);
-    bytes_read += bytes.size();
-    return bytes;
-  }
-  std::size_t bytes_read = 0;
-};
 
 class JokeHeaderTest : public ::testing::Test {
  protected:

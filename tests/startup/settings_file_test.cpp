@@ -2,11 +2,13 @@
 #include "startup/settings_file.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <filesystem>
 #include <new>
 
 #include "platform/headless/headless_services.h"
+#include "tests/support/counting_services.h"
 #include "tests/support/failure_matchers.h"
 #include "tests/support/temp_folder.h"
 
@@ -54,7 +56,7 @@ TEST_F(SettingsFileTest, AnyReadingFailureGivesAllThreeDefaults) {
 
   struct OutOfMemoryServices : HeadlessServices {
     using HeadlessServices::HeadlessServices;
-    std::string ReadFileStart(const std::string&, std::size_t) override { throw std::bad_alloc(); }
+    std::string ReadFileBytes(const std::string&, std::size_t, ReadBound) override { throw std::bad_alloc(); }
   };
   OutOfMemoryServices out_of_memory{machine, "/s", folder.path()};
   SharedState state;
@@ -70,6 +72,25 @@ TEST_F(SettingsFileTest, ValuesAreStoredAsReadAndExtraLinesIgnored) {
   EXPECT_EQ(state.DelaySeconds, FieldValue(20.0));
   folder.Write("Qorv.ini", "clean\r\nmedicalno\r\n\r\n");
   EXPECT_EQ(Read().DelaySeconds, FieldValue()) << "an empty third line is an empty delay";
+}
+
+TEST_F(SettingsFileTest, OnlyTheThreeLinesAreReadAndAPipeOrADeviceGivesTheDefaults) {
+  CountingServices counting{machine, "/s", folder.path()};
+  folder.Write("Qorv.ini", "rude\r\nmedicalyes\r\n 3 \r\n" + std::string(1 << 20, 'x'));
+  SharedState state;
+  ReadSettings(state, counting);
+  EXPECT_EQ(state.DelaySeconds, FieldValue(3.0));
+  EXPECT_LE(counting.bytes_read, 4096u);
+
+  folder.Write("Qorv.ini", "rude\r\nmedicalyes\r\n" + std::string(5000, ' ') + "3\r\n");
+  ExpectDefaults(Read());  // three fields that do not end within what is read
+
+  std::filesystem::remove(folder.File("Qorv.ini"));
+  ASSERT_EQ(mkfifo(folder.File("Qorv.ini").c_str(), 0600), 0);
+  ExpectDefaults(Read());  // at once: nothing writes into the pipe
+  std::filesystem::remove(folder.File("Qorv.ini"));
+  std::filesystem::create_symlink("/dev/zero", folder.File("Qorv.ini"));
+  ExpectDefaults(Read());
 }
 
 TEST_F(SettingsFileTest, FailedWritesAreReportedAndLeaveTheOldFile) {

@@ -3,7 +3,9 @@
 # joke of the test's own, input ignored for the first 3.6 s and ending it after (a key, a
 # click, a real move, not a motion event under a still pointer), the window closed, SIGTERM;
 # the settings and jokes from the user's folders; drawing on a window the test made, by
-# -window-id and by -root with XSCREENSAVER_WINDOW; on two monitors, each item on one.
+# -window-id and by -root with XSCREENSAVER_WINDOW, and the whole intro made smaller in a
+# 320x240 one; a failure's report on its own window and a host's; on two monitors, each item
+# on one; at 3840x2160 with Xft.dpi 192, the design at twice its size.
 # Usage: saver_window_test.sh ZORBEL X11_PROBE ARTIFACT_FOLDER
 set -u
 ZORBEL=$(realpath "$1")
@@ -17,7 +19,7 @@ START=
 source "$(dirname "$0")/../../scripts/wine_env.sh"
 cleanup() {
   [ -n "$PID" ] && kill "$PID" 2>/dev/null
-  [ -n "$HOST_PID" ] && kill "$HOST_PID" 2>/dev/null
+  [ -n "${HOST_PID:-}" ] && kill "$HOST_PID" 2>/dev/null
   stop_virtual_display
   rm -rf "$SCRATCH"
 }
@@ -74,11 +76,12 @@ running() { kill -0 "$PID" 2>/dev/null; }
 own_window() { xdotool search --sync --onlyvisible --name "^Zorbel Joke Screensaver$" | head -n 1; }
 # colour_count WINDOW "R G B" ["X Y WIDTH HEIGHT"]: pixels of exactly that colour.
 colour_count() { "$PROBE" count "$1" $2 ${3:-}; }
-# shows_intro WINDOW: the intro's panel fills the window's pixels before the intro ends
-# at 3.5 s (a busy machine may take a while for the first frame).
+# shows_intro WINDOW [PIXELS]: the intro's panel fills that many of the window's pixels (50000
+# unless given) before the intro ends at 3.5 s (a busy machine may take a while for the first
+# frame).
 shows_intro() {
   while [ $(( $(now_ms) - START )) -lt 3300 ]; do
-    [ "$(colour_count "$1" "$INTRO_PANEL")" -gt 50000 ] && return 0
+    [ "$(colour_count "$1" "$INTRO_PANEL")" -gt "${2:-50000}" ] && return 0
     sleep 0.1
   done
   return 1
@@ -97,20 +100,24 @@ palette_in() {
 }
 
 echo "Bad options end it at once with status 2 and one line naming the option"
-for bad in "-delay 1" "-delay 31" "-delay soon" "-medical" "-window-id nothing" "-jokes" "-bogus"; do
+for bad in "-delay 1" "--delay=31" "-delay soon" "-medical" "-window-id nothing" "-window-id 4294967296" \
+           "-window-id 0x10000050d" "-jokes" "-bogus"; do
   set -- $bad
   "$ZORBEL" $bad >/dev/null 2>"$SCRATCH/err"
   status=$?
   [ "$status" -eq 2 ] || fail "$bad: exit status $status"
-  [ "$(wc -l < "$SCRATCH/err")" -eq 1 ] && grep -q -- "$1" "$SCRATCH/err" || fail "$bad: $(cat "$SCRATCH/err")"
+  name=${1%%=*}
+  [ "$(wc -l < "$SCRATCH/err")" -eq 1 ] && grep -q -- "${name/#--/-}" "$SCRATCH/err" || fail "$bad: $(cat "$SCRATCH/err")"
 done
+for bad in 4294967296 0x10000050d; do
+  XSCREENSAVER_WINDOW=$bad "$ZORBEL" -root >/dev/null 2>"$SCRATCH/err"
+  [ $? -eq 2 ] && grep -q XSCREENSAVER_WINDOW "$SCRATCH/err" || fail "XSCREENSAVER_WINDOW=$bad: $(cat "$SCRATCH/err")"
+done
+# A reader that has gone before the refusal is written leaves the status as it is.
+( sleep 0.3; exec "$ZORBEL" -bogus ) 2>&1 >/dev/null | true
+[ "${PIPESTATUS[0]}" -eq 2 ] || fail "with stderr a closed pipe, -bogus ended with ${PIPESTATUS[0]}"
 "$ZORBEL" -rude -medical -delay 2.5 --help >/dev/null || fail "--help"
 "$ZORBEL" --version | grep -q '^zorbel 4beta1$' || fail "--version"
-
-echo "A missing joke file: the report on stderr and status 1"
-start -window -jokes "$SCRATCH/none.txt"
-ended_with 1 5 || fail "no end on a missing joke file"
-grep -q "^Jokes database could not be found. $" "$SCRATCH/err" || fail "report: $(cat "$SCRATCH/err")"
 
 echo "In its own window: the intro, input ignored until 3.6 s, then a joke of the test's own"
 start -window -delay 2 -jokes "$JOKES"
@@ -181,12 +188,12 @@ echo "On a window the test made: -window-id, and -root with XSCREENSAVER_WINDOW"
 coproc HOST { exec "$PROBE" host 640 480; }
 read -r host <&"${HOST[0]}"
 start -window-id "$host" -jokes "$JOKES"
-shows_intro "$host" || fail "-window-id: no intro on the host window"
+shows_intro "$host" 25000 || fail "-window-id: no intro on the host window"
 import -window "$host" "$ARTIFACTS/x11-window-id.png"
 kill -TERM "$PID"
 ended_with 0 1 || fail "SIGTERM with -window-id"
 XSCREENSAVER_WINDOW=$host start -root -jokes "$JOKES"
-shows_intro "$host" || fail "-root: no intro on XSCREENSAVER_WINDOW"
+shows_intro "$host" 25000 || fail "-root: no intro on XSCREENSAVER_WINDOW"
 # The host owns input in -root mode: a key at 4 s leaves it running.
 at 4
 xdotool key a
@@ -196,6 +203,69 @@ kill -TERM "$PID"
 ended_with 0 1 || fail "SIGTERM with -root"
 "$ZORBEL" -window-id 0x7ffffff >/dev/null 2>"$SCRATCH/err"
 [ $? -eq 1 ] && [ "$(wc -l < "$SCRATCH/err")" -eq 1 ] || fail "a window that does not exist: $(cat "$SCRATCH/err")"
+# end_host: the window the test made goes, and with it its process.
+end_host() { local pid=$HOST_PID; kill "$pid"; wait "$pid" 2>/dev/null; }
+end_host
+coproc HOST { exec "$PROBE" input-only; }
+read -r input_only <&"${HOST[0]}"
+"$ZORBEL" -window-id "$input_only" >/dev/null 2>"$SCRATCH/err"
+[ $? -eq 1 ] && [ "$(wc -l < "$SCRATCH/err")" -eq 1 ] && grep -q "input only" "$SCRATCH/err" ||
+  fail "an InputOnly window: $(cat "$SCRATCH/err")"
+end_host
+
+echo "In a 320x240 window the whole intro shows, smaller, the notices below it too"
+coproc HOST { exec "$PROBE" host 320 240; }
+read -r host <&"${HOST[0]}"
+start -window-id "$host" -jokes "$JOKES"
+# The panel is 11.8 % of a 1024x768 screen, so about 9000 of the window's 76800 pixels.
+shows_intro "$host" 6000 || fail "320x240: too little of the intro panel"
+import -window "$host" "$ARTIFACTS/x11-intro-320x240.png"
+panel=$(colour_count "$host" "$INTRO_PANEL")
+[ "$panel" -lt 12000 ] || fail "320x240: $panel pixels of panel, more than a whole panel made smaller"
+# The notices lie below the panel (from 137 px down), their letters too small for a colour
+# of their own: lit pixels there, none in the last columns.
+lit_in() { convert "$1" -crop "$2" +repage -colorspace gray -threshold 10% -format '%[fx:round(mean*w*h)]' info:; }
+notices=$(lit_in "$ARTIFACTS/x11-intro-320x240.png" 320x100+0+132)
+[ "$notices" -gt 300 ] || fail "320x240: the notices are not in the window ($notices pixels lit)"
+[ "$(lit_in "$ARTIFACTS/x11-intro-320x240.png" 3x240+317+0)" -eq 0 ] || fail "320x240: something runs off the right edge"
+kill -TERM "$PID"
+ended_with 0 1 || fail "SIGTERM in the 320x240 window"
+
+echo "A failure is reported on the window too: in its own window until a key or a click, status 1"
+white_in() { colour_count "$1" "255 255 255"; }
+report_window() { xdotool search --sync --onlyvisible --name "^D'oh! An error occurred$" | head -n 1; }
+start -window -jokes "$SCRATCH/none.txt"
+window=$(report_window)
+sleep 1
+import -window root "$ARTIFACTS/x11-report-window.png"
+[ "$(white_in "$window")" -gt 50000 ] && [ "$(colour_count "$window" "0 120 215")" -gt 500 ] ||
+  fail "no message box on the saver's window"
+running || fail "the report did not stay"
+xdotool key space
+ended_with 1 2 || fail "a key did not close the report"
+grep -q "^Jokes database could not be found. $" "$SCRATCH/err" || fail "report on stderr: $(cat "$SCRATCH/err")"
+start -window -jokes "$SCRATCH/none.txt"
+report_window >/dev/null
+sleep 0.5
+xdotool click 1
+ended_with 1 2 || fail "a click did not close the report"
+
+echo "Under a host the report stays until the host ends the saver, still with status 1; a delay in the"
+echo "settings file that stops it is named with the file and line first"
+mkdir -p "$SCRATCH/bad/zorbel"
+printf 'clean\r\nmedicalno\r\nabc\r\n' > "$SCRATCH/bad/zorbel/Qorv.ini"
+XDG_CONFIG_HOME=$SCRATCH/bad XSCREENSAVER_WINDOW=$host start -root -jokes "$JOKES"
+sleep 1.5
+import -window "$host" "$ARTIFACTS/x11-report-host.png"
+[ "$(white_in "$host")" -gt 20000 ] || fail "no message box on the host's window"
+xdotool key space
+sleep 0.5
+running || fail "under a host, a key ended the report"
+kill -TERM "$PID"
+ended_with 1 1 || fail "SIGTERM during the report"
+head -n 1 "$SCRATCH/err" | grep -qF "zorbel: $SCRATCH/bad/zorbel/Qorv.ini:3: the delay \"abc\" is not a number" ||
+  fail "no line naming the settings file: $(cat "$SCRATCH/err")"
+grep -q "^Error code: 13$" "$SCRATCH/err" || fail "report: $(cat "$SCRATCH/err")"
 
 echo "On two monitors side by side each item stays on one of them"
 "$PROBE" split-monitors >/dev/null || fail "the screen could not be split into two monitors"
@@ -218,5 +288,22 @@ done
 import -window root "$ARTIFACTS/x11-two-monitors.png"
 kill -TERM "$PID"
 ended_with 0 1 || fail "SIGTERM on two monitors"
+
+echo "On a 3840x2160 screen with Xft.dpi 192 the design is drawn at twice the size of 96 dpi"
+stop_virtual_display
+VIRTUAL_SCREEN=3840x2160x24 start_virtual_display || fail "no 3840x2160 virtual display"
+# Set as xrdb -merge sets it, while a client holds the display (the server forgets its root
+# window's properties when the last one leaves).
+coproc HOST { exec "$PROBE" input-only; }
+read -r _ <&"${HOST[0]}"
+xprop -root -format RESOURCE_MANAGER 8s -set RESOURCE_MANAGER $'Xft.dpi:\t192\n' || fail "cannot set Xft.dpi"
+start -window -jokes "$JOKES"
+window=$(own_window)
+# The panel, 4575 twips square, is 610 pixels at 192 dpi: 372100 of them (93025 at 96).
+shows_intro "$window" 300000 || fail "the intro is not drawn at 192 dpi"
+import -window root -resize 25% "$ARTIFACTS/x11-intro-3840x2160-192dpi.png"
+kill -TERM "$PID"
+ended_with 0 1 || fail "SIGTERM at 3840x2160"
+end_host
 
 echo "PASS (screenshots in $ARTIFACTS)"

@@ -1,5 +1,6 @@
 /* What the Linux saver's end-to-end tests and figures need of X beyond xdotool:
  *   x11_probe host WIDTH HEIGHT        maps a window of that size, prints its id, waits to be killed
+ *   x11_probe input-only               makes an InputOnly window, prints its id, waits to be killed
  *   x11_probe close WINDOW             asks the window to close, as a window manager's close box does
  *   x11_probe still-motion WINDOW      a pointer-motion event at the place the pointer already is
  *   x11_probe count WINDOW R G B [X Y WIDTH HEIGHT]
@@ -40,6 +41,18 @@ static int Host(Display *display, int width, int height) {
   do XNextEvent(display, &event); while (event.type != MapNotify);
   printf("0x%lx\n", window);
   fflush(stdout);
+  for (;;) XNextEvent(display, &event);
+  return 0;
+}
+
+static int InputOnlyWindow(Display *display) {
+  XSetWindowAttributes attributes;
+  Window window = XCreateWindow(display, DefaultRootWindow(display), 0, 0, 100, 100, 0, 0, InputOnly,
+                                CopyFromParent, 0, &attributes);
+  XSync(display, False);
+  printf("0x%lx\n", window);
+  fflush(stdout);
+  XEvent event;
   for (;;) XNextEvent(display, &event);
   return 0;
 }
@@ -170,6 +183,7 @@ static int FirstFrame(Display *display, int red, int green, int blue, char **pro
 
 static int Command(Display *display, int argc, char **argv) {
   if (argc >= 4 && strcmp(argv[1], "host") == 0) return Host(display, atoi(argv[2]), atoi(argv[3]));
+  if (argc == 2 && strcmp(argv[1], "input-only") == 0) return InputOnlyWindow(display);
   if (argc == 3 && strcmp(argv[1], "close") == 0) return Close(display, WindowArgument(argv[2]));
   if (argc == 3 && strcmp(argv[1], "still-motion") == 0) return StillMotion(display, WindowArgument(argv[2]));
   if ((argc == 6 || argc == 10) && strcmp(argv[1], "count") == 0) {
