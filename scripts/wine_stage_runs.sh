@@ -17,7 +17,8 @@ for run in $(seq "$runs"); do
     ctest --preset windows >"build/windows/wine-stage-run-$run.log" 2>&1
   status=$?
   failed=$(sed -n 's/^[[:space:]]*[0-9]* - \(.*\) (Failed.*/\1/p' "build/windows/wine-stage-run-$run.log" | tr '\n' ' ')
-  retried=$(wc -l <"$retries" 2>/dev/null || echo 0)
+  retried=0
+  [ -f "$retries" ] && retried=$(wc -l <"$retries")
   nfailed=$(wc -w <<<"$failed")
   first_failures=$((first_failures + retried + nfailed))
   echo "run $run: status $status, $((SECONDS - began)) s wall," \
