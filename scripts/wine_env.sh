@@ -70,16 +70,19 @@ copy_wine_prefix() {
   fi
 }
 
-# Starts Xvfb (1024 x 768, 24 bits) on the first free display number from
-# ZORBEL_DISPLAY_BASE (90 unless set), exports DISPLAY and waits until the display answers.
-# A number another program took at the same moment is passed over.
+# Starts Xvfb (1024 x 768, 24 bits, unless VIRTUAL_SCREEN says otherwise) on the first free
+# display number from ZORBEL_DISPLAY_BASE (90 unless set), exports DISPLAY and waits until
+# the display answers. A number another program took at the same moment is passed over.
+# The server never resets when its last client leaves, so a test that closes one window
+# before it opens the next never meets a display that is busy resetting, and properties put
+# on the root window (Xft.dpi) stay.
 start_virtual_display() {
   local number=${ZORBEL_DISPLAY_BASE:-90} tries
   for tries in $(seq 20); do
     while [ -e "/tmp/.X$number-lock" ] || [ -e "/tmp/.X11-unix/X$number" ]; do
       number=$((number + 1))
     done
-    Xvfb ":$number" -screen 0 "${VIRTUAL_SCREEN:-1024x768x24}" -nolisten tcp >/dev/null 2>&1 &
+    Xvfb ":$number" -screen 0 "${VIRTUAL_SCREEN:-1024x768x24}" -nolisten tcp -noreset >/dev/null 2>&1 &
     VIRTUAL_DISPLAY_PID=$!
     export DISPLAY=":$number"
     if wait_for_own_display "$number"; then return 0; fi
