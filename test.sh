@@ -13,9 +13,10 @@ source scripts/packages.sh
 stage_times=()
 times_file=$(mktemp "${TMPDIR:-/tmp}/zorbel-times.XXXXXX")
 trap 'rm -f "$times_file"' EXIT
-# The processor time, user and system, of every process this shell has waited for.
-children_cpu() {
-  times >"$times_file"
+# The processor time, user and system, of every process this shell has waited for: noted
+# here, in this shell (a subshell would count only its own children), and read back after.
+note_children_cpu() { times >"$times_file"; }
+children_cpu_noted() {
   tail -n 1 "$times_file" | tr 'ms' '  ' | awk '{printf "%.1f", $1 * 60 + $2 + $3 * 60 + $4}'
 }
 # stage NAME COMMAND...: runs the command as a stage of the run and notes its wall time and
@@ -24,11 +25,13 @@ children_cpu() {
 stage() {
   local name=$1 began=$SECONDS cpu status
   shift
-  cpu=$(children_cpu)
+  note_children_cpu
+  cpu=$(children_cpu_noted)
   "$@"
   status=$?
+  note_children_cpu
   stage_times+=("$(printf '  %-30s %5d s wall %7.1f s CPU' "$name" $((SECONDS - began)) \
-    "$(awk -v a="$cpu" -v b="$(children_cpu)" 'BEGIN {print b - a}')")")
+    "$(awk -v a="$cpu" -v b="$(children_cpu_noted)" 'BEGIN {print b - a}')")")
   return $status
 }
 
