@@ -4,11 +4,10 @@
 #include "startup/numbers.h"
 #include "startup/settings_vocabulary.h"
 #include "startup/text_reader.h"
+#include "startup/utf8.h"
 #include "ui/failure_in_flight.h"
 
 namespace {
-
-constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
 
 // The three lines the options dialog writes take a few dozen bytes; a file whose three fields
 // do not end within this much is no settings file, and no more of it is read.

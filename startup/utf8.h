@@ -8,6 +8,8 @@
 #include <string_view>
 
 inline constexpr char32_t kReplacementCharacter = 0xFFFD;
+// The byte-order mark some editors put at the start of a UTF-8 file.
+inline constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
 
 // The sequence that starts at a position: its length and code point when well formed;
 // otherwise the length of the longest start of a sequence that could still have been
