@@ -46,6 +46,10 @@ struct ControlDesign {
   std::optional<Color> text_color;  // none: the system's window-text colour
   std::optional<Color> back_color;  // none: the system's window colour
   bool transparent = false;         // labels: the container shows through
+  // Picture boxes: only the ellipse their bounds hold is filled, the container showing round
+  // it (a disc in a square). A backend whose picture boxes are rectangular windows fills
+  // the whole rectangle; its controls inside clip to the rectangle either way.
+  bool round = false;
   TextAlignment alignment = TextAlignment::kLeft;
   bool auto_size = false;  // labels: the size follows the text, on one line per text line
   bool visible = true;

@@ -1,6 +1,8 @@
 // A pixmap with a cairo context on it, and the copy to the window.
 #include "platform/x11/x11_canvas.h"
 
+#include <numbers>
+
 PixmapCanvas::PixmapCanvas(Display* display, Window window, Visual* visual, int depth, int width, int height)
     : display_(display),
       pixmap_(XCreatePixmap(display, window, static_cast<unsigned>(width), static_cast<unsigned>(height),
@@ -24,6 +26,20 @@ void PixmapCanvas::Fill(const Color& color, int left, int top, int width, int he
   UseColor(color);
   cairo_rectangle(cairo_, left, top, width, height);
   cairo_fill(cairo_);
+}
+
+void PixmapCanvas::FillEllipse(const Color& color, const XRectangle& clip, long long left, long long top,
+                               long long width, long long height) {
+  if (width <= 0 || height <= 0) return;
+  cairo_save(cairo_);
+  cairo_rectangle(cairo_, clip.x, clip.y, clip.width, clip.height);
+  cairo_clip(cairo_);
+  cairo_translate(cairo_, left + width / 2.0, top + height / 2.0);
+  cairo_scale(cairo_, width / 2.0, height / 2.0);
+  cairo_arc(cairo_, 0, 0, 1, 0, 2 * std::numbers::pi);
+  UseColor(color);
+  cairo_fill(cairo_);
+  cairo_restore(cairo_);
 }
 
 void PixmapCanvas::CopyTo(Window window) {

@@ -20,6 +20,9 @@ class PixmapCanvas {
 
   // Fills a rectangle, clipped to whatever clip is set.
   void Fill(const Color& color, int left, int top, int width, int height);
+  // Fills the ellipse a rectangle holds, its edge antialiased, clipped to `clip`.
+  void FillEllipse(const Color& color, const XRectangle& clip, long long left, long long top, long long width,
+                   long long height);
   // Makes `color` the colour of what is drawn next.
   void UseColor(const Color& color);
   // Shows the picture in `window`, which it was made for.

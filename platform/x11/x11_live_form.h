@@ -25,6 +25,7 @@ struct X11WindowSystem::LiveControl {
   std::optional<Color> text_color;
   std::optional<Color> back_color;
   bool transparent = false;
+  bool round = false;
   TextAlignment alignment = TextAlignment::kLeft;
   bool auto_size = false;
   bool visible = true;

@@ -1,6 +1,7 @@
 // Drawing a form: its background, then each shown control in creation order (later ones lie
-// above), picture boxes filled, labels with their lines laid out as Windows lays them out,
-// all into an off-screen pixmap that is then copied to the window in one piece.
+// above), picture boxes filled (round ones as the disc they hold), labels with their lines
+// laid out as Windows lays them out, all into an off-screen pixmap that is then copied to
+// the window in one piece.
 #include "platform/x11/text_layout.h"
 #include "platform/x11/x11_canvas.h"
 #include "platform/x11/x11_live_form.h"
@@ -53,7 +54,12 @@ void X11WindowSystem::Paint(LiveForm& form) {
     const PixelBox box = BoxOf(form, static_cast<int>(i), &clip);
     if (clip.width == 0 || clip.height == 0) continue;
     const bool opaque = control.kind != ControlKind::kLabel || !control.transparent;
-    if (opaque) canvas.Fill(control.back_color.value_or(kSystemWindowColor), clip.x, clip.y, clip.width, clip.height);
+    const Color back = control.back_color.value_or(kSystemWindowColor);
+    if (opaque && control.round && control.kind == ControlKind::kPictureBox) {
+      canvas.FillEllipse(back, clip, box.left, box.top, box.width, box.height);
+    } else if (opaque) {
+      canvas.Fill(back, clip.x, clip.y, clip.width, clip.height);
+    }
     if (control.kind == ControlKind::kLabel) PaintLabel(canvas, control, box, clip);
   }
   canvas.CopyTo(form.window);

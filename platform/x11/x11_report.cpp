@@ -139,6 +139,7 @@ void X11WindowSystem::LayOutReport(LiveForm& form) {
   c.push_back(Panel("Body", "Frame", {kPixel, kPixel + kTitleHeight, inner, body_height}, kWhite));
   if (icon) {
     c.push_back(Panel("Icon", "Body", {kBodyMargin, kBodyMargin, kIconSize, kIconSize}, icon->back));
+    c.back().round = true;
     c.push_back(Label("Mark", "Icon", {0, (kIconSize - ToTwips(fonts_.Line(Drawn(kIconFont), icon->mark).height())) / 2,
                                        kIconSize, kIconSize},
                       icon->mark, kIconFont, icon->mark_color, TextAlignment::kCenter));

@@ -109,6 +109,7 @@ std::vector<X11WindowSystem::LiveControl> X11WindowSystem::LiveControlsOf(const 
     live.text_color = control.text_color;
     live.back_color = control.back_color;
     live.transparent = control.transparent;
+    live.round = control.round;
     live.alignment = control.alignment;
     live.auto_size = control.auto_size;
     live.visible = control.visible;
