@@ -5,63 +5,41 @@
 # stays on the screen.
 # Usage: full_hd_test.sh ZORBEL X11_PROBE ARTIFACT_FOLDER
 set -u
-ZORBEL=$(realpath "$1")
-PROBE=$(realpath "$2")
-ARTIFACTS=$3
-mkdir -p "$ARTIFACTS"
-SCRATCH=$(mktemp -d "${TMPDIR:-/tmp}/zorbel-hd.XXXXXX")
-export HOME=$SCRATCH/home XDG_CONFIG_HOME= XDG_DATA_HOME=
-mkdir -p "$HOME"
-source "$(dirname "$0")/../../scripts/wine_env.sh"
-PID=
-HOLDER=
-cleanup() {
-  [ -n "$PID" ] && kill "$PID" 2>/dev/null
-  [ -n "$HOLDER" ] && kill "$HOLDER" 2>/dev/null
-  stop_virtual_display
-  rm -rf "$SCRATCH"
-}
-trap cleanup EXIT
-trap 'exit 1' INT TERM HUP
-fail() { echo "FAIL: $*" >&2; exit 1; }
+source "$(dirname "$0")/saver_lib.sh" "$@"
 
 # One joke of one line, some 1300 to 1500 pixels long in the smallest size a joke is drawn
 # in (18 points): too wide for 1024 pixels at any size, for 1920 only at the larger ones.
-JOKES=$SCRATCH/jokes.txt
+WIDE=$SCRATCH/wide.txt
 {
   printf '"Wide",2,4\r\nclean,0,0\r\n'
   for word in 1 2 3 4; do printf 'A zorbel walked the whole way. '; done
   printf '\r\n</joke>\r\n'
-} > "$JOKES"
-PALETTE=("192 192 192" "128 128 128" "0 0 255" "0 255 0" "0 255 255" "255 0 0" "255 0 255")
-INTRO_PANEL="0 0 192"
-
-now_ms() { local now=${EPOCHREALTIME/./}; echo $((now / 1000)); }
+} > "$WIDE"
 # screen SIZE [DPI]: a virtual display of that size, Xft.dpi set if DPI is given (while a
 # client holds the display, as the server forgets its root window's properties when the
 # last one leaves), and the saver started on it in its own window.
 screen() {
-  [ -n "$PID" ] && { kill "$PID"; wait "$PID" 2>/dev/null; PID=; }
-  [ -n "$HOLDER" ] && { kill "$HOLDER"; wait "$HOLDER" 2>/dev/null; HOLDER=; }
+  if [ -n "$PID" ]; then
+    kill -TERM "$PID"
+    ended_with 0 1 || fail "SIGTERM"
+  fi
+  [ -n "${HOST_PID:-}" ] && end_host
   stop_virtual_display
   VIRTUAL_SCREEN=$1x24 start_virtual_display || fail "no $1 virtual display"
-  "$PROBE" input-only >/dev/null &
-  HOLDER=$!
+  coproc HOST { exec "$PROBE" input-only; }
+  read -r _ <&"${HOST[0]}"
   if [ -n "${2:-}" ]; then
-    until xprop -root -format RESOURCE_MANAGER 8s -set RESOURCE_MANAGER "Xft.dpi:	$2"$'\n' 2>/dev/null &&
-          xprop -root RESOURCE_MANAGER | grep -q "Xft.dpi"; do sleep 0.1; done
+    xprop -root -format RESOURCE_MANAGER 8s -set RESOURCE_MANAGER "Xft.dpi:	$2"$'\n' || fail "cannot set Xft.dpi"
   fi
-  "$ZORBEL" -window -delay 2 -jokes "$JOKES" 2>"$SCRATCH/err" &
-  PID=$!
-  START=$(now_ms)
-  WINDOW=$(xdotool search --sync --onlyvisible --name "^Zorbel Joke Screensaver$" | head -n 1)
+  start -window -delay 2 -jokes "$WIDE"
+  WINDOW=$(own_window)
 }
 # intro NAME: the intro's panel as it shows (its pixel count and where its colour lies),
 # once it has been drawn; a screenshot in the artifacts.
 intro() {
   local count
   while [ $(( $(now_ms) - START )) -lt 3300 ]; do
-    count=$("$PROBE" count "$WINDOW" $INTRO_PANEL)
+    count=$(colour_count "$WINDOW" "$INTRO_PANEL")
     if [ "$count" -gt 50000 ]; then
       import -window root "$ARTIFACTS/x11-intro-$1.png"
       echo "$count $(convert "$ARTIFACTS/x11-intro-$1.png" -fill black +opaque "rgb(${INTRO_PANEL// /,})" -format '%@' info:)"
@@ -69,7 +47,6 @@ intro() {
     fi
     sleep 0.1
   done
-  cat "$SCRATCH/err" >&2
   fail "$1: no intro panel"
 }
 
@@ -98,9 +75,8 @@ marks=()
 for colour in "${PALETTE[@]}"; do marks+=(-opaque "rgb(${colour// /,})"); done
 joke=
 for tick in 1 2 3 4 5 6; do
-  wait_ms=$(( START + 4500 + 2000 * tick - $(now_ms) ))
-  [ "$wait_ms" -gt 0 ] && sleep "$(printf '%d.%03d' $((wait_ms / 1000)) $((wait_ms % 1000)))"
-  import -window root "$SCRATCH/look.png"
+  at $((4 + 2 * tick)).5
+  look root
   box=$(convert "$SCRATCH/look.png" -fill white "${marks[@]}" -fill black +opaque white -format '%@' info: 2>/dev/null)
   IFS='x+' read -r width height left _ <<<"$box"
   if [ "$width" -gt 1100 ] && [ "$height" -lt 60 ]; then joke=$box; break; fi

@@ -4,33 +4,14 @@
 # saver's own window at the design's size and on a small host window made smaller.
 # Usage: report_icon_test.sh ZORBEL X11_PROBE ARTIFACT_FOLDER
 set -u
-ZORBEL=$(realpath "$1")
-PROBE=$(realpath "$2")
-ARTIFACTS=$3
-mkdir -p "$ARTIFACTS"
-SCRATCH=$(mktemp -d "${TMPDIR:-/tmp}/zorbel-icon.XXXXXX")
-export HOME=$SCRATCH/home XDG_CONFIG_HOME= XDG_DATA_HOME=
-mkdir -p "$HOME"
-source "$(dirname "$0")/../../scripts/wine_env.sh"
-PID=
-HOST_PID=
-cleanup() {
-  [ -n "$PID" ] && kill "$PID" 2>/dev/null
-  [ -n "$HOST_PID" ] && kill "$HOST_PID" 2>/dev/null
-  stop_virtual_display
-  rm -rf "$SCRATCH"
-}
-trap cleanup EXIT
-trap 'exit 1' INT TERM HUP
-fail() { echo "FAIL: $*" >&2; exit 1; }
-start_virtual_display || fail "no virtual display"
+source "$(dirname "$0")/saver_lib.sh" "$@"
 
 ICON="0 120 215"
 # shows_icon WINDOW: the icon's colour is on the window within 5 s.
 shows_icon() {
   local tries
   for tries in $(seq 50); do
-    [ "$("$PROBE" count "$1" $ICON)" -gt 200 ] && return 0
+    [ "$(colour_count "$1" "$ICON")" -gt 200 ] && return 0
     sleep 0.1
   done
   return 1
@@ -91,27 +72,28 @@ check_icon() {
 }
 
 echo "In its own window at 96 dpi the icon is a disc 32 pixels across"
-"$ZORBEL" -window -jokes "$SCRATCH/none.txt" 2>/dev/null &
-PID=$!
+start -window -jokes "$SCRATCH/none.txt"
 window=$(xdotool search --sync --onlyvisible --name "^D'oh! An error occurred$" | head -n 1)
 shows_icon "$window" || fail "no icon on the saver's window"
 import -window "$window" "$ARTIFACTS/x11-report-icon-window.png"
 check_icon "$ARTIFACTS/x11-report-icon-window.png" 32
 full=$(icon_box "$ARTIFACTS/x11-report-icon-window.png")
 full=${full%%x*}
-kill "$PID"
-PID=
+kill -TERM "$PID"
+ended_with 1 1 || fail "SIGTERM during the report"
 
 echo "On a 480x360 host window, the report made smaller, a smaller disc"
 coproc HOST { exec "$PROBE" host 480 360; }
 read -r host <&"${HOST[0]}"
-"$ZORBEL" -window-id "$host" -jokes "$SCRATCH/none.txt" 2>/dev/null &
-PID=$!
+start -window-id "$host" -jokes "$SCRATCH/none.txt"
 shows_icon "$host" || fail "no icon on the host's window"
 import -window "$host" "$ARTIFACTS/x11-report-icon-host.png"
 size=$(icon_box "$ARTIFACTS/x11-report-icon-host.png")
 size=${size%%x*}
 [ "$size" -lt "$full" ] && [ "$size" -gt 10 ] || fail "on the host window the icon is $size pixels across, $full in its own"
 check_icon "$ARTIFACTS/x11-report-icon-host.png" "$size"
+kill -TERM "$PID"
+ended_with 1 1 || fail "SIGTERM during the report on the host window"
+end_host
 
 echo "PASS (screenshots in $ARTIFACTS)"
