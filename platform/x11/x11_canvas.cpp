@@ -13,6 +13,7 @@ PixmapCanvas::PixmapCanvas(Display* display, Window window, Visual* visual, int 
       cairo_(cairo_create(surface_)) {}
 
 PixmapCanvas::~PixmapCanvas() {
+  if (pixmap_cairo_ != nullptr) EndMiniature(1);
   cairo_destroy(cairo_);
   cairo_surface_destroy(surface_);
   XFreePixmap(display_, pixmap_);
@@ -40,6 +41,26 @@ void PixmapCanvas::FillEllipse(const Color& color, const XRectangle& clip, long 
   UseColor(color);
   cairo_fill(cairo_);
   cairo_restore(cairo_);
+}
+
+void PixmapCanvas::BeginMiniature(int width, int height) {
+  pixmap_cairo_ = cairo_;
+  cairo_surface_t* picture = cairo_surface_create_similar_image(surface_, CAIRO_FORMAT_RGB24, width, height);
+  cairo_ = cairo_create(picture);
+  cairo_surface_destroy(picture);  // the context holds it
+}
+
+void PixmapCanvas::EndMiniature(double scale) {
+  cairo_t* pixmap_cairo = pixmap_cairo_;
+  pixmap_cairo_ = nullptr;
+  cairo_save(pixmap_cairo);
+  cairo_scale(pixmap_cairo, scale, scale);
+  cairo_set_source_surface(pixmap_cairo, cairo_get_target(cairo_), 0, 0);
+  cairo_pattern_set_filter(cairo_get_source(pixmap_cairo), CAIRO_FILTER_GOOD);
+  cairo_paint(pixmap_cairo);
+  cairo_restore(pixmap_cairo);
+  cairo_destroy(cairo_);
+  cairo_ = pixmap_cairo;
 }
 
 void PixmapCanvas::CopyTo(Window window) {

@@ -25,6 +25,10 @@ class PixmapCanvas {
                    long long height);
   // Makes `color` the colour of what is drawn next.
   void UseColor(const Color& color);
+  // What is drawn from here on goes into a picture of `width` by `height`, until
+  // EndMiniature draws that picture made smaller by `scale` over the top left of this one.
+  void BeginMiniature(int width, int height);
+  void EndMiniature(double scale);
   // Shows the picture in `window`, which it was made for.
   void CopyTo(Window window);
 
@@ -35,4 +39,5 @@ class PixmapCanvas {
   int height_;
   cairo_surface_t* surface_;
   cairo_t* cairo_;
+  cairo_t* pixmap_cairo_ = nullptr;  // while a miniature is drawn
 };

@@ -65,11 +65,13 @@ int ButtonOf(unsigned int button) {
 }  // namespace
 
 int X11WindowSystem::HitTest(const LiveForm& form, int x, int y) const {
+  const auto design_x = static_cast<int>(DesignPixels(x));
+  const auto design_y = static_cast<int>(DesignPixels(y));
   for (int i = static_cast<int>(form.controls.size()) - 1; i >= 0; --i) {
     if (form.controls[i].kind == ControlKind::kTimer || !Shown(form, i)) continue;
     XRectangle clip;
     BoxOf(form, i, &clip);
-    if (Contains(clip, x, y)) return i;
+    if (Contains(clip, design_x, design_y)) return i;
   }
   return UiEvent::kFormItself;
 }
@@ -106,9 +108,11 @@ void X11WindowSystem::HandleInput(FormHandle handle, XEvent& event) {
         // As a window that keeps the mouse from press to release: the release belongs to
         // the control pressed when it comes within it, else to none.
         ui.kind = EventKind::kMouseUp;
-        XRectangle pressed{0, 0, ClampSize(form.width), ClampSize(form.height)};
+        XRectangle pressed{0, 0, ClampSize(DesignPixels(form.width)), ClampSize(DesignPixels(form.height))};
         if (form.pressed_control >= 0) BoxOf(form, form.pressed_control, &pressed);
-        ui.control = Contains(pressed, button.x, button.y) ? form.pressed_control : UiEvent::kElsewhere;
+        ui.control = Contains(pressed, static_cast<int>(DesignPixels(button.x)), static_cast<int>(DesignPixels(button.y)))
+                         ? form.pressed_control
+                         : UiEvent::kElsewhere;
       }
       break;
     }
@@ -119,8 +123,8 @@ void X11WindowSystem::HandleInput(FormHandle handle, XEvent& event) {
   const int y = event.type == MotionNotify ? event.xmotion.y : event.xbutton.y;
   const int target = ui.control >= 0 ? ui.control : UiEvent::kFormItself;
   const PixelBox origin = target >= 0 ? BoxOf(form, target) : PixelBox{0, 0, 0, 0};
-  ui.x = ToTwips(x - origin.left);
-  ui.y = ToTwips(y - origin.top);
+  ui.x = ToTwips(DesignPixels(x) - origin.left);
+  ui.y = ToTwips(DesignPixels(y) - origin.top);
   Deliver(handle, ui);
 }
 

@@ -1,7 +1,8 @@
 // Drawing a form: its background, then each shown control in creation order (later ones lie
 // above), picture boxes filled (round ones as the disc they hold), labels with their lines
 // laid out as Windows lays them out, all into an off-screen pixmap that is then copied to
-// the window in one piece.
+// the window in one piece. A window that shows the design smaller gets a miniature: laid
+// out at the design's size and drawn scaled down, so that its text wraps as on the screen.
 #include "platform/x11/text_layout.h"
 #include "platform/x11/x11_canvas.h"
 #include "platform/x11/x11_live_form.h"
@@ -26,8 +27,8 @@ X11WindowSystem::PixelBox X11WindowSystem::BoxOf(const LiveForm& form, int contr
   std::vector<int> chain;  // the control and its containers, innermost first
   for (int at = control; at != UiEvent::kFormItself; at = form.controls[at].container) chain.push_back(at);
   // Each level is placed in whole pixels within the one around it, as child windows are.
-  PixelBox box{0, 0, form.width, form.height};
-  XRectangle visible{0, 0, ClampSize(form.width), ClampSize(form.height)};
+  PixelBox box{0, 0, DesignPixels(form.width), DesignPixels(form.height)};
+  XRectangle visible{0, 0, ClampSize(box.width), ClampSize(box.height)};
   for (auto at = chain.rbegin(); at != chain.rend(); ++at) {
     const TwipRect& bounds = form.controls[*at].bounds;
     box = {box.left + ToPixels(bounds.left), box.top + ToPixels(bounds.top), ToPixels(bounds.width),
@@ -47,6 +48,12 @@ void X11WindowSystem::Paint(LiveForm& form) {
   }
   PixmapCanvas& canvas = *form.canvas;
   canvas.Fill(form.back_color.value_or(kSystemWindowColor), 0, 0, form.width, form.height);
+  const bool miniature = design_scale_ < 1;
+  if (miniature) {
+    const PixelBox design = BoxOf(form, UiEvent::kFormItself);
+    canvas.BeginMiniature(ClampSize(design.width), ClampSize(design.height));
+    canvas.Fill(form.back_color.value_or(kSystemWindowColor), 0, 0, ClampSize(design.width), ClampSize(design.height));
+  }
   for (std::size_t i = 0; i < form.controls.size(); ++i) {
     const LiveControl& control = form.controls[i];
     if (control.kind == ControlKind::kTimer || !Shown(form, static_cast<int>(i))) continue;
@@ -62,6 +69,7 @@ void X11WindowSystem::Paint(LiveForm& form) {
     }
     if (control.kind == ControlKind::kLabel) PaintLabel(canvas, control, box, clip);
   }
+  if (miniature) canvas.EndMiniature(design_scale_);
   canvas.CopyTo(form.window);
 }
 
@@ -73,7 +81,7 @@ void X11WindowSystem::PaintLabel(PixmapCanvas& canvas, const LiveControl& label,
   cairo_rectangle(cairo, clip.x, clip.y, clip.width, clip.height);
   cairo_clip(cairo);
   canvas.UseColor(label.text_color.value_or(kSystemTextColor));
-  const auto measure = [&](std::string_view piece) { return fonts_.Line(Drawn(label.font), piece).width(); };
+  const auto measure = [&](std::string_view piece) { return fonts_.Line(label.font, piece).width(); };
   const std::string shown = WithoutPrefixMarks(LaidOutPart(label.text));
   const long long clip_bottom = clip.y + clip.height;
   const long long clip_right = clip.x + clip.width;
@@ -84,7 +92,7 @@ void X11WindowSystem::PaintLabel(PixmapCanvas& canvas, const LiveControl& label,
         label.auto_size ? std::vector<std::string_view>{line} : WrapLine(line, static_cast<int>(box.width), measure);
     for (const std::string_view piece : pieces) {
       if (top >= clip_bottom) break;
-      const LaidOutLine laid_out = fonts_.Line(Drawn(label.font), piece);
+      const LaidOutLine laid_out = fonts_.Line(label.font, piece);
       long long left = box.left;
       if (label.alignment != TextAlignment::kLeft) {
         const long long spare = box.width - laid_out.width();

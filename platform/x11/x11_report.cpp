@@ -85,48 +85,35 @@ void X11WindowSystem::ShowReport(const std::string& title, const std::string& te
 
 void X11WindowSystem::LayOutReport(LiveForm& form) {
   const Report& report = *report_;
-  design_scale_ = 1;
   const int widest = std::clamp(static_cast<int>(ToTwips(form.width) * kTextShareOfWidth), kNarrowestText, kWidestText);
   const std::optional<IconLook> icon = IconOf(report.style);
   const int text_left = kBodyMargin + (icon ? kIconSize + kIconGap : 0);
-  // Laid out at the design's full size, then again smaller until it fits the window with a
-  // margin, keeping its proportions: each time measured in the face drawn, whose lines do
-  // not shrink quite in step with it.
+  // Laid out at the design's full size, then drawn smaller, keeping its proportions, when
+  // it does not fit the window with a margin.
+  const auto measure = [&](std::string_view piece) { return fonts_.Line(kMessageFont, piece).width(); };
+  // The text broken into the lines the box shows, each ended by CR LF, with its prefix
+  // marks doubled: a message box shows every "&".
   std::string lines;
   int longest = 0;
-  int line_height = 0;
-  int text_height = 0;
-  int width = 0;
-  int body_height = 0;
-  int height = 0;
-  for (int attempt = 0; attempt < 4; ++attempt) {
-    const auto measure = [&](std::string_view piece) { return fonts_.Line(Drawn(kMessageFont), piece).width(); };
-    // The text broken into the lines the box shows, each ended by CR LF, with its prefix
-    // marks doubled: a message box shows every "&".
-    lines.clear();
-    longest = 0;
-    int count = 0;
-    for (const std::string_view line : SplitLines(report.text)) {
-      for (const std::string_view piece : WrapLine(line, ToPixels(widest), measure)) {
-        if (count++ > 0) lines += "\r\n";
-        for (const char c : piece) lines += c == '&' ? std::string("&&") : std::string(1, c);
-        longest = std::max(longest, ToTwips(measure(piece)));
-      }
+  int count = 0;
+  for (const std::string_view line : SplitLines(report.text)) {
+    for (const std::string_view piece : WrapLine(line, ToPixels(widest), measure)) {
+      if (count++ > 0) lines += "\r\n";
+      for (const char c : piece) lines += c == '&' ? std::string("&&") : std::string(1, c);
+      longest = std::max(longest, ToTwips(measure(piece)));
     }
-    line_height = ToTwips(fonts_.Line(Drawn(kMessageFont), "Ag").height());
-    text_height = count * line_height;
-    const int caption_width = ToTwips(measure(report.title));
-    width = std::max({text_left + longest + 2 * kBodyMargin, caption_width + 3 * kBodyMargin,
-                      kButtonWidth + 2 * kButtonMargin}) + 2 * kPixel;
-    body_height = std::max(icon ? kIconSize : 0, text_height) + 2 * kBodyMargin;
-    height = kTitleHeight + body_height + kStripHeight + 2 * kPixel;
-    const double fit = std::min(0.95 * form.width / std::max(1, ToPixels(width)),
-                                0.95 * form.height / std::max(1, ToPixels(height)));
-    if (fit >= 1) break;
-    design_scale_ *= fit;
   }
-  const int left = (ToTwips(form.width) - width) / 2;
-  const int top = (ToTwips(form.height) - height) / 2;
+  const int line_height = ToTwips(fonts_.Line(kMessageFont, "Ag").height());
+  const int text_height = count * line_height;
+  const int caption_width = ToTwips(measure(report.title));
+  const int width = std::max({text_left + longest + 2 * kBodyMargin, caption_width + 3 * kBodyMargin,
+                              kButtonWidth + 2 * kButtonMargin}) + 2 * kPixel;
+  const int body_height = std::max(icon ? kIconSize : 0, text_height) + 2 * kBodyMargin;
+  const int height = kTitleHeight + body_height + kStripHeight + 2 * kPixel;
+  design_scale_ = std::min({1.0, 0.95 * form.width / std::max(1, ToPixels(width)),
+                            0.95 * form.height / std::max(1, ToPixels(height))});
+  const int left = (ToTwips(DesignPixels(form.width)) - width) / 2;
+  const int top = (ToTwips(DesignPixels(form.height)) - height) / 2;
 
   FormDesign box;
   std::vector<ControlDesign>& c = box.controls;
@@ -140,7 +127,7 @@ void X11WindowSystem::LayOutReport(LiveForm& form) {
   if (icon) {
     c.push_back(Panel("Icon", "Body", {kBodyMargin, kBodyMargin, kIconSize, kIconSize}, icon->back));
     c.back().round = true;
-    c.push_back(Label("Mark", "Icon", {0, (kIconSize - ToTwips(fonts_.Line(Drawn(kIconFont), icon->mark).height())) / 2,
+    c.push_back(Label("Mark", "Icon", {0, (kIconSize - ToTwips(fonts_.Line(kIconFont, icon->mark).height())) / 2,
                                        kIconSize, kIconSize},
                       icon->mark, kIconFont, icon->mark_color, TextAlignment::kCenter));
   }

@@ -51,19 +51,17 @@ X11WindowSystem::~X11WindowSystem() {
 }
 
 int X11WindowSystem::ToPixels(long long twips) const {
-  const double pixels = std::round(twips * dots_per_inch_ * design_scale_ / 1440);
+  const double pixels = std::round(twips * dots_per_inch_ / 1440);
   return static_cast<int>(std::clamp<double>(pixels, INT_MIN, INT_MAX));
 }
 
 int X11WindowSystem::ToTwips(long long pixels) const {
-  const double twips = std::round(pixels * 1440 / (dots_per_inch_ * design_scale_));
+  const double twips = std::round(pixels * 1440 / dots_per_inch_);
   return static_cast<int>(std::clamp<double>(twips, INT_MIN, INT_MAX));
 }
 
-FontSpec X11WindowSystem::Drawn(const FontSpec& font) const {
-  FontSpec drawn = font;
-  drawn.size_points *= design_scale_;
-  return drawn;
+long long X11WindowSystem::DesignPixels(long long window_pixels) const {
+  return std::llround(static_cast<double>(window_pixels) / design_scale_);
 }
 
 void X11WindowSystem::FitDesignTo(const LiveForm& form) {
@@ -238,7 +236,7 @@ void X11WindowSystem::SetFocus(FormHandle handle, int) { FormAt(handle); }
 
 TwipSize X11WindowSystem::ClientSize(FormHandle handle) {
   const LiveForm& form = FormAt(handle);
-  return {ToTwips(form.width), ToTwips(form.height)};
+  return {ToTwips(DesignPixels(form.width)), ToTwips(DesignPixels(form.height))};
 }
 
 std::vector<TwipRect> X11WindowSystem::MonitorAreas(FormHandle handle) {
@@ -260,7 +258,8 @@ std::vector<TwipRect> X11WindowSystem::MonitorAreas(FormHandle handle) {
                              monitors[i].height};
       const XRectangle part = Intersection(window, monitor);
       if (part.width == 0 || part.height == 0) continue;
-      areas.push_back({ToTwips(part.x), ToTwips(part.y), ToTwips(part.width), ToTwips(part.height)});
+      areas.push_back({ToTwips(DesignPixels(part.x)), ToTwips(DesignPixels(part.y)), ToTwips(DesignPixels(part.width)),
+                       ToTwips(DesignPixels(part.height))});
     }
     if (monitors != nullptr) XRRFreeMonitors(monitors);
   }
@@ -314,7 +313,7 @@ TwipSize X11WindowSystem::MeasureText(const FontSpec& font, const std::string& t
   long long widest = 0;
   long long height = 0;
   for (const std::string_view line : SplitLines(shown)) {
-    const LaidOutLine laid_out = fonts_.Line(Drawn(font), line);
+    const LaidOutLine laid_out = fonts_.Line(font, line);
     widest = std::max<long long>(widest, laid_out.width());
     height += laid_out.height();
   }

@@ -92,8 +92,6 @@ class X11WindowSystem : public WindowSystem {
   // A host's window takes the design at the size its monitor would show it, shrunk by the
   // window's share of that monitor; the program's own windows at full size.
   void FitDesignTo(const LiveForm& form);
-  // The face at the size the design is drawn at.
-  FontSpec Drawn(const FontSpec& font) const;
   void LayOutReport(LiveForm& form);
 
   void Dispatch(XEvent& event);
@@ -110,14 +108,19 @@ class X11WindowSystem : public WindowSystem {
   PixelBox BoxOf(const LiveForm& form, int control, XRectangle* clip = nullptr) const;
   bool Shown(const LiveForm& form, int control) const;
   int HitTest(const LiveForm& form, int x, int y) const;
+  // Twips and pixels at the design's size, which is where forms are laid out, measured and
+  // hit; a window drawn smaller holds more of them than it has pixels.
   int ToPixels(long long twips) const;
   int ToTwips(long long pixels) const;
+  long long DesignPixels(long long window_pixels) const;
 
   Display* display_;
   int screen_;
   Window host_window_;
   bool host_window_taken_ = false;
   double dots_per_inch_;
+  // How much smaller than the design's size the window shows it: the forms are drawn as
+  // a miniature of what the screen would show, text and all, so nothing wraps otherwise.
   double design_scale_ = 1;
   PangoFonts fonts_;
   Atom wm_protocols_;
