@@ -16,40 +16,7 @@ command -v xscreensaver >/dev/null || deb_fail "xscreensaver is not installed"
 mkdir -p "$artifacts"
 deb_display
 
-user="zorbelxss$$"
-home="$DEB_SCRATCH/home"
-useradd --no-create-home --home-dir "$home" --shell /bin/sh "$user" || deb_fail "useradd $user failed"
-deb_on_exit userdel "$user"
-# The user's processes, ended by their ids when the test ends.
-deb_on_exit 'for pid in $(ps -u "$user" -o pid=); do kill "$pid" 2>/dev/null; done; sleep 0.5'
-chmod 755 "$DEB_SCRATCH"
-mkdir -p "$home/.local/share/zorbel"
-cat >"$home/.local/share/zorbel/jokes.txt" <<'JOKES'
-"Zorbel Joke Database",2,4
-clean,0,0
-A zorbel asked the screen saver what it was saving.
-The screen saver said: the day.
-</joke>
-JOKES
-cat >"$home/.xscreensaver" <<SETTINGS
-mode:		one
-selected:	0
-timeout:	0:30:00
-lock:		False
-fade:		False
-unfade:		False
-splash:		False
-dpmsEnabled:	False
-programs:	"Zorbel Joke Screensaver"  $saver -root  \\n\\
-
-SETTINGS
-chown -R "$user:" "$home"
-
-as_user() { runuser -u "$user" -- env DISPLAY="$DISPLAY" HOME="$home" "$@"; }
-as_user xscreensaver --no-splash --verbose >"$DEB_SCRATCH/xscreensaver.log" 2>&1 &
-deb_on_exit 'as_user xscreensaver-command -exit >/dev/null 2>&1'
-for _ in $(seq 150); do as_user xscreensaver-command -time >/dev/null 2>&1 && break; sleep 0.2; done
-as_user xscreensaver-command -time >/dev/null 2>&1 || deb_fail "xscreensaver did not start: $(tail -5 "$DEB_SCRATCH/xscreensaver.log")"
+deb_xscreensaver_user "$saver" "A zorbel asked the screen saver what it was saving."$'\r\n'"The screen saver said: the day."
 echo "ok: xscreensaver runs as $user"
 
 # saver_pid: the saver's process, started by XScreenSaver for the user.
