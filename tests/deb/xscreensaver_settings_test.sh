@@ -56,12 +56,13 @@ preview_pid() {
 # find_text PICTURE WORD: the middle of the first word read as WORD, or holding it, in the
 # picture ("X Y"); each picture is read once.
 find_text() {
-  if [ ! -e "$1.tsv" ]; then
+  local words=$DEB_SCRATCH/$(basename "$1").tsv
+  if [ ! -e "$words" ]; then
     convert "$1" -resize 200% -colorspace gray "$DEB_SCRATCH/read.png"
-    OMP_THREAD_LIMIT=1 tesseract "$DEB_SCRATCH/read.png" - tsv >"$1.tsv" 2>/dev/null
+    OMP_THREAD_LIMIT=1 tesseract "$DEB_SCRATCH/read.png" - tsv >"$words" 2>/dev/null
   fi
   awk -F'\t' -v word="$2" 'index($12, word) { print int(($7 + $9 / 2) / 2), int(($8 + $10 / 2) / 2); found = 1; exit }
-                           END { exit !found }' "$1.tsv"
+                           END { exit !found }' "$words"
 }
 # click_text PICTURE WORD [LEFT TOP]: a click on that word; the picture's place on the screen
 # is LEFT TOP (0 0 unless given).
@@ -114,7 +115,6 @@ open_page() {
   xdotool windowmove "$dialog" 100 100
   sleep 0.5
   import -window "$dialog" "$shot"
-  rm -f "$shot.tsv"
   echo "screenshot: $shot"
 }
 open_page page
