@@ -14,6 +14,7 @@ PixmapCanvas::PixmapCanvas(Display* display, Window window, Visual* visual, int 
 
 PixmapCanvas::~PixmapCanvas() {
   if (pixmap_cairo_ != nullptr) EndMiniature(1);
+  if (miniature_ != nullptr) cairo_surface_destroy(miniature_);
   cairo_destroy(cairo_);
   cairo_surface_destroy(surface_);
   XFreePixmap(display_, pixmap_);
@@ -44,10 +45,14 @@ void PixmapCanvas::FillEllipse(const Color& color, const XRectangle& clip, long 
 }
 
 void PixmapCanvas::BeginMiniature(int width, int height) {
+  // The picture is kept for the next time, which is most often of the same size.
+  if (miniature_ == nullptr || cairo_image_surface_get_width(miniature_) != width ||
+      cairo_image_surface_get_height(miniature_) != height) {
+    if (miniature_ != nullptr) cairo_surface_destroy(miniature_);
+    miniature_ = cairo_surface_create_similar_image(surface_, CAIRO_FORMAT_RGB24, width, height);
+  }
   pixmap_cairo_ = cairo_;
-  cairo_surface_t* picture = cairo_surface_create_similar_image(surface_, CAIRO_FORMAT_RGB24, width, height);
-  cairo_ = cairo_create(picture);
-  cairo_surface_destroy(picture);  // the context holds it
+  cairo_ = cairo_create(miniature_);
 }
 
 void PixmapCanvas::EndMiniature(double scale) {

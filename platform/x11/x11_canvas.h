@@ -39,5 +39,6 @@ class PixmapCanvas {
   int height_;
   cairo_surface_t* surface_;
   cairo_t* cairo_;
+  cairo_surface_t* miniature_ = nullptr;
   cairo_t* pixmap_cairo_ = nullptr;  // while a miniature is drawn
 };
