@@ -100,7 +100,7 @@ void X11WindowSystem::LayOutReport(LiveForm& form) {
   int body_height = 0;
   int height = 0;
   for (int attempt = 0; attempt < 4; ++attempt) {
-    const auto measure = [&](std::string_view piece) { return fonts_.Line(Drawn(kMessageFont), piece).width(); };
+    const auto measure = [&](std::string_view piece) { return fonts_.Line(Drawn(kMessageFont), piece)->width(); };
     // The text broken into the lines the box shows, each ended by CR LF, with its prefix
     // marks doubled: a message box shows every "&".
     lines.clear();
@@ -113,7 +113,7 @@ void X11WindowSystem::LayOutReport(LiveForm& form) {
         longest = std::max(longest, ToTwips(measure(piece)));
       }
     }
-    line_height = ToTwips(fonts_.Line(Drawn(kMessageFont), "Ag").height());
+    line_height = ToTwips(fonts_.Line(Drawn(kMessageFont), "Ag")->height());
     text_height = count * line_height;
     const int caption_width = ToTwips(measure(report.title));
     width = std::max({text_left + longest + 2 * kBodyMargin, caption_width + 3 * kBodyMargin,
@@ -139,7 +139,7 @@ void X11WindowSystem::LayOutReport(LiveForm& form) {
   c.push_back(Panel("Body", "Frame", {kPixel, kPixel + kTitleHeight, inner, body_height}, kWhite));
   if (icon) {
     c.push_back(Panel("Icon", "Body", {kBodyMargin, kBodyMargin, kIconSize, kIconSize}, icon->back));
-    c.push_back(Label("Mark", "Icon", {0, (kIconSize - ToTwips(fonts_.Line(Drawn(kIconFont), icon->mark).height())) / 2,
+    c.push_back(Label("Mark", "Icon", {0, (kIconSize - ToTwips(fonts_.Line(Drawn(kIconFont), icon->mark)->height())) / 2,
                                        kIconSize, kIconSize},
                       icon->mark, kIconFont, icon->mark_color, TextAlignment::kCenter));
   }
