@@ -50,11 +50,6 @@ class PangoFonts {
   // A line of UTF-8 (no line breaks) laid out in the design's face, size and weight.
   std::shared_ptr<const LaidOutLine> Line(const FontSpec& font, std::string_view utf8);
 
-  // The lines kept for laying out again, and their bytes of text: bounded, however many
-  // lines were laid out.
-  std::size_t kept_lines() const { return kept_.size(); }
-  std::size_t kept_bytes() const { return kept_bytes_; }
-
  private:
   struct Kept {
     std::string key;
