@@ -42,9 +42,12 @@ for i in "${!names[@]}"; do
     "bare program $(printf '%s\n' ${first[bare$i]} | median) ms (zorbel: ${first[saver$i]}; bare: ${first[bare$i]})"
 done
 
-# cpu_ns PID: the time it has run on a processor so far, in nanoseconds (finer than the
-# clock ticks of /proc/PID/stat); rss_kb PID: its resident memory.
+# cpu_ns PID: the time its main thread has run on a processor so far, in nanoseconds (finer
+# than the clock ticks of /proc/PID/stat); all_ms PID: the time all its threads have run,
+# those that have ended too (Pango asks fontconfig for fonts in threads of their own), in
+# milliseconds, to the clock tick; rss_kb PID: its resident memory.
 cpu_ns() { awk '{ print $1 }' "/proc/$1/schedstat"; }
+all_ms() { awk -v hz="$(getconf CLK_TCK)" '{ sub(/^.*\) /, ""); print ($12 + $13) * 1000 / hz }' "/proc/$1/stat"; }
 rss_kb() { awk '/^VmRSS:/ { print $2 }' "/proc/$1/status"; }
 measured=() labels=()
 for i in "${!names[@]}"; do
@@ -54,9 +57,9 @@ for i in "${!names[@]}"; do
   pids+=($!) measured+=($!) labels+=("${names[$i]} zorbel -window -delay 2")
 done
 sleep 1
-declare -A rss_start ns_start
+declare -A rss_start ns_start all_start
 for pid in "${measured[@]}"; do
-  rss_start[$pid]=$(rss_kb "$pid") ns_start[$pid]=$(cpu_ns "$pid")
+  rss_start[$pid]=$(rss_kb "$pid") ns_start[$pid]=$(cpu_ns "$pid") all_start[$pid]=$(all_ms "$pid")
 done
 sleep "$SECONDS_MEASURED"
 percent() { awk -v ns="$1" -v s="$SECONDS_MEASURED" 'BEGIN { printf "%.4f", 100 * ns / 1e9 / s }'; }
@@ -64,7 +67,9 @@ for i in "${!measured[@]}"; do
   pid=${measured[$i]}
   kill -0 "$pid" || { echo "${labels[$i]} ended during the measurement" >&2; exit 1; }
   used=$(( $(cpu_ns "$pid") - ns_start[$pid] ))
-  echo "${labels[$i]}: CPU over $SECONDS_MEASURED s $(percent "$used")% of a core ($((used / 1000000)) ms)," \
+  all=$(( $(all_ms "$pid") - all_start[$pid] ))
+  echo "${labels[$i]}: CPU over $SECONDS_MEASURED s $(percent "$used")% of a core ($((used / 1000000)) ms;" \
+    "all threads $(percent "$((all * 1000000))")%, $all ms)," \
     "resident memory at 1 s ${rss_start[$pid]} kB, at $((SECONDS_MEASURED + 1)) s $(rss_kb "$pid") kB"
 done
 

@@ -18,6 +18,11 @@ constexpr const char* kFallbackFamily = "Liberation Sans";
 // Cairo holds places in 24.8 fixed point; a place further out cannot be drawn.
 constexpr long long kFarthestPixel = 1 << 22;
 
+// The lines kept: enough for every line of the saver's labels (its joke, twice over while
+// it shrinks to fit, and its notices' lines), few enough that the fonts they hold stay few.
+constexpr std::size_t kMostKeptLines = 64;
+constexpr std::size_t kMostKeptBytes = 64 * 1024;
+
 }  // namespace
 
 LaidOutLine::LaidOutLine(PangoLayout* layout) : layout_(layout) {
@@ -50,16 +55,43 @@ PangoFonts::PangoFonts(Display* display, int screen, double dots_per_inch)
 }
 
 PangoFonts::~PangoFonts() {
+  kept_by_key_.clear();
+  kept_.clear();
   g_object_unref(context_);
   g_object_unref(font_map_);
 }
 
-LaidOutLine PangoFonts::Line(const FontSpec& font, std::string_view utf8) {
+std::shared_ptr<const LaidOutLine> PangoFonts::Line(const FontSpec& font, std::string_view utf8) {
+  // Windows sizes a font by its character height: points at the screen's dots per inch, in
+  // whole pixels; sizes that round to the same pixels lay out alike.
+  const long pixels = std::max(1L, std::lround(font.size_points * dots_per_inch_ / 72));
+  std::string key = font.name;
+  key += '\0';
+  key += std::to_string(pixels);
+  key += font.bold ? "b" : "n";
+  key += '\0';
+  key += utf8;
+  if (const auto found = kept_by_key_.find(key); found != kept_by_key_.end()) {
+    kept_.splice(kept_.begin(), kept_, found->second);
+    return found->second->line;
+  }
+  auto line = std::make_shared<const LaidOutLine>(LayOut(font, pixels, utf8));
+  // A line longer than the whole store is drawn but not kept.
+  if (key.size() > kMostKeptBytes) return line;
+  kept_bytes_ += key.size();
+  kept_.push_front({std::move(key), line});
+  kept_by_key_.emplace(kept_.front().key, kept_.begin());
+  while (kept_.size() > kMostKeptLines || kept_bytes_ > kMostKeptBytes) {
+    kept_bytes_ -= kept_.back().key.size();
+    kept_by_key_.erase(kept_.back().key);
+    kept_.pop_back();
+  }
+  return line;
+}
+
+LaidOutLine PangoFonts::LayOut(const FontSpec& font, long pixels, std::string_view utf8) {
   PangoFontDescription* description = pango_font_description_new();
   pango_font_description_set_family(description, (font.name + "," + kFallbackFamily).c_str());
-  // Windows sizes a font by its character height: points at the screen's dots per inch, in
-  // whole pixels.
-  const long pixels = std::max(1L, std::lround(font.size_points * dots_per_inch_ / 72));
   pango_font_description_set_absolute_size(description, static_cast<double>(pixels) * PANGO_SCALE);
   pango_font_description_set_weight(description, font.bold ? PANGO_WEIGHT_BOLD : PANGO_WEIGHT_NORMAL);
   PangoLayout* layout = pango_layout_new(context_);

@@ -1,14 +1,20 @@
 // Text through Pango and cairo: a design's face is asked for by its Windows name, which
 // fontconfig resolves to the metric-compatible face installed; characters that face lacks
 // come from any other font that has them, shaped (joined Arabic, placed marks) and in
-// their own direction. Lines are measured and drawn from the same layout.
+// their own direction. Lines are measured and drawn from the same layout, and the lines laid
+// out last are kept, so that a label measured and then drawn, or drawn again unchanged, is
+// laid out once.
 #pragma once
 
 #include <X11/Xlib.h>
 #include <pango/pangocairo.h>
 
+#include <cstddef>
+#include <list>
 #include <memory>
+#include <string>
 #include <string_view>
+#include <unordered_map>
 
 #include "ui/design.h"
 
@@ -42,10 +48,20 @@ class PangoFonts {
   PangoFonts& operator=(const PangoFonts&) = delete;
 
   // A line of UTF-8 (no line breaks) laid out in the design's face, size and weight.
-  LaidOutLine Line(const FontSpec& font, std::string_view utf8);
+  std::shared_ptr<const LaidOutLine> Line(const FontSpec& font, std::string_view utf8);
 
  private:
+  struct Kept {
+    std::string key;
+    std::shared_ptr<const LaidOutLine> line;
+  };
+  LaidOutLine LayOut(const FontSpec& font, long pixels, std::string_view utf8);
+
   PangoFontMap* font_map_;
   PangoContext* context_;
   double dots_per_inch_;
+  // The lines laid out last, the latest first, found by face, pixel size, weight and text.
+  std::list<Kept> kept_;
+  std::unordered_map<std::string_view, std::list<Kept>::iterator> kept_by_key_;
+  std::size_t kept_bytes_ = 0;
 };

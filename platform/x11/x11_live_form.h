@@ -33,6 +33,16 @@ struct X11WindowSystem::LiveControl {
   // Timers: the interval (0: stopped) and when the next tick is due.
   int interval_ms = 0;
   Clock::time_point due;
+  // Labels: the lines last drawn, drawn again while the text, face and width they were laid
+  // out for stay, so that a form repainted for another control's sake lays out nothing.
+  struct Lines {
+    std::string text;
+    FontSpec font;
+    long long wrap_width = 0;  // -1: a label that sizes itself, which is not wrapped
+    long long height = 0;      // of the lines laid out, which end below the clip or at the text's end
+    bool complete = false;
+    std::vector<std::shared_ptr<const LaidOutLine>> pieces;
+  } lines;
 };
 
 struct X11WindowSystem::LiveForm {

@@ -55,7 +55,7 @@ void X11WindowSystem::Paint(LiveForm& form) {
     canvas.Fill(form.back_color.value_or(kSystemWindowColor), 0, 0, ClampSize(design.width), ClampSize(design.height));
   }
   for (std::size_t i = 0; i < form.controls.size(); ++i) {
-    const LiveControl& control = form.controls[i];
+    LiveControl& control = form.controls[i];
     if (control.kind == ControlKind::kTimer || !Shown(form, static_cast<int>(i))) continue;
     XRectangle clip;
     const PixelBox box = BoxOf(form, static_cast<int>(i), &clip);
@@ -73,36 +73,56 @@ void X11WindowSystem::Paint(LiveForm& form) {
   canvas.CopyTo(form.window);
 }
 
-void X11WindowSystem::PaintLabel(PixmapCanvas& canvas, const LiveControl& label, const PixelBox& box,
+void X11WindowSystem::PaintLabel(PixmapCanvas& canvas, LiveControl& label, const PixelBox& box,
                                  const XRectangle& clip) {
   if (label.text.empty()) return;
+  const FontSpec& font = label.font;
+  const long long wrap_width = label.auto_size ? -1 : box.width;
+  const long long clip_bottom = clip.y + clip.height;
+  const long long clip_right = clip.x + clip.width;
+  LiveControl::Lines& lines = label.lines;
+  if (lines.text != label.text || !(lines.font == font) || lines.wrap_width != wrap_width ||
+      (!lines.complete && box.top + lines.height < clip_bottom)) {
+    // Lines below the clip are not laid out: a long text costs only what shows of it.
+    lines.text = label.text;
+    lines.font = font;
+    lines.wrap_width = wrap_width;
+    lines.height = 0;
+    lines.complete = false;
+    lines.pieces.clear();
+    const auto measure = [&](std::string_view piece) { return fonts_.Line(font, piece)->width(); };
+    const std::string shown = WithoutPrefixMarks(LaidOutPart(label.text));
+    const std::vector<std::string_view> text_lines = SplitLines(shown);
+    std::size_t at = 0;
+    for (; at < text_lines.size() && box.top + lines.height < clip_bottom; ++at) {
+      const std::vector<std::string_view> pieces =
+          label.auto_size ? std::vector<std::string_view>{text_lines[at]}
+                          : WrapLine(text_lines[at], static_cast<int>(box.width), measure);
+      for (const std::string_view piece : pieces) {
+        if (box.top + lines.height >= clip_bottom) break;
+        lines.pieces.push_back(fonts_.Line(font, piece));
+        lines.height += lines.pieces.back()->height();
+      }
+    }
+    lines.complete = at == text_lines.size() && box.top + lines.height < clip_bottom;
+  }
   cairo_t* cairo = canvas.cairo();
   cairo_save(cairo);
   cairo_rectangle(cairo, clip.x, clip.y, clip.width, clip.height);
   cairo_clip(cairo);
   canvas.UseColor(label.text_color.value_or(kSystemTextColor));
-  const auto measure = [&](std::string_view piece) { return fonts_.Line(label.font, piece).width(); };
-  const std::string shown = WithoutPrefixMarks(LaidOutPart(label.text));
-  const long long clip_bottom = clip.y + clip.height;
-  const long long clip_right = clip.x + clip.width;
   long long top = box.top;
-  for (const std::string_view line : SplitLines(shown)) {
+  for (const std::shared_ptr<const LaidOutLine>& laid_out : lines.pieces) {
     if (top >= clip_bottom) break;
-    const std::vector<std::string_view> pieces =
-        label.auto_size ? std::vector<std::string_view>{line} : WrapLine(line, static_cast<int>(box.width), measure);
-    for (const std::string_view piece : pieces) {
-      if (top >= clip_bottom) break;
-      const LaidOutLine laid_out = fonts_.Line(label.font, piece);
-      long long left = box.left;
-      if (label.alignment != TextAlignment::kLeft) {
-        const long long spare = box.width - laid_out.width();
-        left += label.alignment == TextAlignment::kCenter ? spare / 2 : spare;
-      }
-      if (top + laid_out.height() > clip.y && left < clip_right && left + laid_out.width() > clip.x) {
-        laid_out.Draw(cairo, left, top);
-      }
-      top += laid_out.height();
+    long long left = box.left;
+    if (label.alignment != TextAlignment::kLeft) {
+      const long long spare = box.width - laid_out->width();
+      left += label.alignment == TextAlignment::kCenter ? spare / 2 : spare;
     }
+    if (top + laid_out->height() > clip.y && left < clip_right && left + laid_out->width() > clip.x) {
+      laid_out->Draw(cairo, left, top);
+    }
+    top += laid_out->height();
   }
   cairo_restore(cairo);
 }

@@ -101,7 +101,7 @@ class X11WindowSystem : public WindowSystem {
   void FireDueTimers();
   int MillisecondsToNextTimer() const;
   void Paint(LiveForm& form);
-  void PaintLabel(PixmapCanvas& canvas, const LiveControl& label, const PixelBox& box, const XRectangle& clip);
+  void PaintLabel(PixmapCanvas& canvas, LiveControl& label, const PixelBox& box, const XRectangle& clip);
 
   // A control's place in its form's window; `clip`: the part of it the window and its
   // containers show.
