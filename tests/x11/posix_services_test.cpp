@@ -14,7 +14,9 @@ namespace {
 TEST(PosixServices, AnOpenerThatCannotStartIsReported) {
   PosixServices services({}, "/nonexistent/zorbel-opener");
   testing::internal::CaptureStderr();
-  services.OpenWithShell({.file = "http://www.example.org/"});
+  ShellRequest request;
+  request.file = "http://www.example.org/";
+  services.OpenWithShell(request);
   const std::string said = testing::internal::GetCapturedStderr();
   EXPECT_NE(said.find("cannot start /nonexistent/zorbel-opener to open http://www.example.org/"), std::string::npos)
       << said;
@@ -23,7 +25,9 @@ TEST(PosixServices, AnOpenerThatCannotStartIsReported) {
 TEST(PosixServices, AnOpenerThatEndedIsReaped) {
   PosixServices services({}, "true");
   testing::internal::CaptureStderr();
-  services.OpenWithShell({.file = "http://www.example.org/"});
+  ShellRequest request;
+  request.file = "http://www.example.org/";
+  services.OpenWithShell(request);
   EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
   // Once it has ended nothing is left to wait for: the system reaped it.
   pid_t waited = 0;
