@@ -78,7 +78,8 @@ E2E_HUB="Welcome to Zorbel Joke Screensaver - Version 4!"
 E2E_OPTIONS="Screen saver"
 
 # e2e_open_hub [FOLDER]: starts configuration mode in FOLDER, or in a fresh folder beside the
-# shipped jokes.txt, closes the beta notice and waits for the hub.
+# shipped jokes.txt, closes the beta notice and waits for the hub. The notice may take Wine
+# over 20 s on a busy machine (it was once seen listed just after such a wait ran out).
 e2e_open_hub() {
   local folder=${1:-}
   if [ -z "$folder" ]; then
@@ -86,7 +87,7 @@ e2e_open_hub() {
     cp "$(dirname "$E2E_PROGRAM")/jokes.txt" "$folder/"
   fi
   e2e_start "$folder" /c
-  e2e_probe wait "Welcome to beta" 20 >/dev/null || e2e_fail "no beta notice: $(e2e_probe list)"
+  e2e_probe wait "Welcome to beta" 45 >/dev/null || e2e_fail "no beta notice: $(e2e_probe list)"
   e2e_probe click "Welcome to beta" OK
   e2e_probe wait "$E2E_HUB" 5 >/dev/null || e2e_fail "no hub: $(e2e_probe list)"
 }
