@@ -53,11 +53,14 @@ changed=$(compare -metric AE "$artifacts"/xscreensaver-host-{2,13}s.png null: 2>
 [ "${changed%% *}" -gt 1000 ] || deb_fail "the saver drew nothing new after its intro ($changed pixels changed)"
 echo "ok: $changed pixels changed from the intro to the first joke"
 
+# running PID: the process is there and has not ended (one that has ended but that its host
+# has not yet waited for, a zombie, counts as ended).
+running() { ps -p "$1" -o stat= | grep -qv '^Z'; }
 # deactivate: XScreenSaver unblanks the screen and the saver $pid has ended within 5 s.
 deactivate() {
   as_user xscreensaver-command -deactivate >/dev/null || deb_fail "xscreensaver-command -deactivate failed"
-  for _ in $(seq 50); do [ -z "$(ps -p "$pid" -o pid=)" ] && break; sleep 0.1; done
-  [ -z "$(ps -p "$pid" -o pid=)" ] || deb_fail "the saver still runs 5 s after -deactivate"
+  for _ in $(seq 50); do running "$pid" || break; sleep 0.1; done
+  ! running "$pid" || deb_fail "the saver still runs 5 s after -deactivate ($(ps -p "$pid" -o stat=,args=))"
 }
 deactivate
 echo "ok: -deactivate ended the saver"
