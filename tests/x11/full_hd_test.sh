@@ -26,8 +26,7 @@ screen() {
   [ -n "${HOST_PID:-}" ] && end_host
   stop_virtual_display
   VIRTUAL_SCREEN=$1x24 start_virtual_display || fail "no $1 virtual display"
-  coproc HOST { exec "$PROBE" input-only; }
-  read -r _ <&"${HOST[0]}"
+  make_host input-only
   if [ -n "${2:-}" ]; then
     xprop -root -format RESOURCE_MANAGER 8s -set RESOURCE_MANAGER "Xft.dpi:	$2"$'\n' || fail "cannot set Xft.dpi"
   fi

@@ -15,8 +15,8 @@ import -window root "$ARTIFACTS/x11-miniature-screen.png"
 kill -TERM "$PID"
 ended_with 0 1 || fail "SIGTERM in its own window"
 
-coproc HOST { exec "$PROBE" host 320 240; }
-read -r host <&"${HOST[0]}"
+make_host host 320 240
+host=$HOST_WINDOW
 start -window-id "$host" -jokes "$JOKES"
 shows_intro "$host" 6000 || fail "no intro on the 320x240 window"
 import -window "$host" "$ARTIFACTS/x11-miniature-320x240.png"

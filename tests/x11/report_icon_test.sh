@@ -83,8 +83,8 @@ kill -TERM "$PID"
 ended_with 1 1 || fail "SIGTERM during the report"
 
 echo "On a 480x360 host window, the report made smaller, a smaller disc"
-coproc HOST { exec "$PROBE" host 480 360; }
-read -r host <&"${HOST[0]}"
+make_host host 480 360
+host=$HOST_WINDOW
 start -window-id "$host" -jokes "$SCRATCH/none.txt"
 shows_icon "$host" || fail "no icon on the host's window"
 import -window "$host" "$ARTIFACTS/x11-report-icon-host.png"

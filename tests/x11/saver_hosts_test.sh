@@ -8,8 +8,8 @@ set -u
 source "$(dirname "$0")/saver_lib.sh" "$@"
 
 echo "On a window the test made: -window-id, and -root with XSCREENSAVER_WINDOW"
-coproc HOST { exec "$PROBE" host 640 480; }
-read -r host <&"${HOST[0]}"
+make_host host 640 480
+host=$HOST_WINDOW
 start -window-id "$host" -jokes "$JOKES"
 shows_intro "$host" 25000 || fail "-window-id: no intro on the host window"
 import -window "$host" "$ARTIFACTS/x11-window-id.png"
@@ -27,16 +27,16 @@ ended_with 0 1 || fail "SIGTERM with -root"
 "$ZORBEL" -window-id 0x7ffffff >/dev/null 2>"$SCRATCH/err"
 [ $? -eq 1 ] && [ "$(wc -l < "$SCRATCH/err")" -eq 1 ] || fail "a window that does not exist: $(cat "$SCRATCH/err")"
 end_host
-coproc HOST { exec "$PROBE" input-only; }
-read -r input_only <&"${HOST[0]}"
+make_host input-only
+input_only=$HOST_WINDOW
 "$ZORBEL" -window-id "$input_only" >/dev/null 2>"$SCRATCH/err"
 [ $? -eq 1 ] && [ "$(wc -l < "$SCRATCH/err")" -eq 1 ] && grep -q "input only" "$SCRATCH/err" ||
   fail "an InputOnly window: $(cat "$SCRATCH/err")"
 end_host
 
 echo "In a 320x240 window the whole intro shows, smaller, the notices below it too"
-coproc HOST { exec "$PROBE" host 320 240; }
-read -r host <&"${HOST[0]}"
+make_host host 320 240
+host=$HOST_WINDOW
 start -window-id "$host" -jokes "$JOKES"
 # The panel is 11.8 % of a 1024x768 screen, so about 9000 of the window's 76800 pixels.
 shows_intro "$host" 6000 || fail "320x240: too little of the intro panel"

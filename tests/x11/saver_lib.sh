@@ -93,5 +93,11 @@ palette_in() {
     -fill "rgb(1,2,3)" "${marks[@]}" -fill black +opaque "rgb(1,2,3)" \
     -format '%[fx:maxima.r > 0]' info:)" = 1 ]
 }
+# make_host PROBE_ARGUMENT...: a window the probe makes and holds ("host WIDTH HEIGHT" or
+# "input-only") until end_host; its id in HOST_WINDOW.
+make_host() {
+  coproc HOST { exec "$PROBE" "$@"; }
+  read -r HOST_WINDOW <&"${HOST[0]}"
+}
 # end_host: the window the test made goes, and with it its process.
 end_host() { local pid=$HOST_PID; kill "$pid"; wait "$pid" 2>/dev/null; }

@@ -32,8 +32,7 @@ stop_virtual_display
 VIRTUAL_SCREEN=3840x2160x24 start_virtual_display || fail "no 3840x2160 virtual display"
 # Set as xrdb -merge sets it, while a client holds the display (the server forgets its root
 # window's properties when the last one leaves).
-coproc HOST { exec "$PROBE" input-only; }
-read -r _ <&"${HOST[0]}"
+make_host input-only
 xprop -root -format RESOURCE_MANAGER 8s -set RESOURCE_MANAGER $'Xft.dpi:\t192\n' || fail "cannot set Xft.dpi"
 start -window -jokes "$JOKES"
 window=$(own_window)
