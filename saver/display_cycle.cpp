@@ -72,14 +72,15 @@ Color PaletteColor(int entry) {
 void StyleAndPlace(Label& label, std::string_view text, const TwipRect& area, Chance& chance) {
   chance.Reseed();
   const int colour = DrawWhole(chance, 7, 7);
-  label.SetText(text);
+  FontSpec font = label.font();
+  font.name = DrawWhole(chance, 1, 10) >= 5 ? "Times New Roman" : "Arial";
+  font.size_points = DrawWhole(chance, 18, 15);
+  font.bold = DrawWhole(chance, 1, 10) > 5;
   label.SetTextColor(PaletteColor(colour));
-  label.SetFontName(DrawWhole(chance, 1, 10) >= 5 ? "Times New Roman" : "Arial");
-  const int size = DrawWhole(chance, 18, 15);
-  label.SetBold(DrawWhole(chance, 1, 10) > 5);
-  label.SetFontSize(size);
-  while (label.width() >= area.width && label.font().size_points > 1) {
-    label.SetFontSize(std::max(1.0, label.font().size_points - 1));
+  label.SetTextAndFont(text, font);
+  while (label.width() >= area.width && font.size_points > 1) {
+    font.size_points = std::max(1.0, font.size_points - 1);
+    label.SetFont(font);
   }
   // In floating point: the label of a huge text may measure up to the largest whole number.
   const int left = Floor(chance.Draw() * (area.width - static_cast<double>(label.width()) + 1));

@@ -40,29 +40,23 @@ void Label::SetTextColor(const Color& color) {
   windows_.SetControlTextColor(form_, index_, color);
 }
 
-void Label::SetFontName(const std::string& name) {
-  font_.name = name;
-  ApplyFont();
+void Label::SetFont(const FontSpec& font) {
+  font_ = font;
+  windows_.SetControlFont(form_, index_, font_);
+  FitToText();
 }
 
-void Label::SetFontSize(double points) {
-  font_.size_points = points;
-  ApplyFont();
-}
-
-void Label::SetBold(bool bold) {
-  font_.bold = bold;
-  ApplyFont();
+void Label::SetTextAndFont(std::string_view text, const FontSpec& font) {
+  text_.assign(text);
+  font_ = font;
+  windows_.SetControlText(form_, index_, text_);
+  windows_.SetControlFont(form_, index_, font_);
+  FitToText();
 }
 
 void Label::SetAlignment(TextAlignment alignment) {
   alignment_ = alignment;
   windows_.SetControlAlignment(form_, index_, alignment);
-}
-
-void Label::ApplyFont() {
-  windows_.SetControlFont(form_, index_, font_);
-  FitToText();
 }
 
 void Label::FitToText() {

@@ -53,15 +53,14 @@ class Label : public Control {
   void SetTextColor(const Color& color);
 
   const FontSpec& font() const { return font_; }
-  void SetFontName(const std::string& name);
-  void SetFontSize(double points);
-  void SetBold(bool bold);
+  void SetFont(const FontSpec& font);
+  // Both at once: a label that sizes itself is measured once, in its new font.
+  void SetTextAndFont(std::string_view text, const FontSpec& font);
 
   TextAlignment alignment() const { return alignment_; }
   void SetAlignment(TextAlignment alignment);
 
  private:
-  void ApplyFont();
   void FitToText();
 
   std::string text_;

@@ -65,9 +65,12 @@ TEST_F(ToolkitTest, SelfSizingLabelsFollowTextAndFontOthersKeepTheirDesignSize) 
   form.Fitted().SetText("wide line\r\nx");
   EXPECT_EQ(form.Fitted().width(), 900) << "the widest line";
   EXPECT_EQ(form.Fitted().height(), 480) << "two lines";
-  form.Fitted().SetBold(true);
+  FontSpec font = form.Fitted().font();
+  font.bold = true;
+  form.Fitted().SetFont(font);
   EXPECT_EQ(form.Fitted().width(), 990);
-  form.Fitted().SetFontSize(20);
+  font.size_points = 20;
+  form.Fitted().SetFont(font);
   EXPECT_EQ(form.Fitted().bounds(), (TwipRect{100, 200, 1980, 960}));
   form.Fitted().SetText("");
   EXPECT_EQ(form.Fitted().width(), 0);
