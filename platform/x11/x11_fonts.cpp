@@ -18,25 +18,42 @@ constexpr const char* kFallbackFamily = "Liberation Sans";
 // Cairo holds places in 24.8 fixed point; a place further out cannot be drawn.
 constexpr long long kFarthestPixel = 1 << 22;
 
-// The lines kept: enough for every line of the saver's labels (its joke, twice over while
-// it shrinks to fit, and its notices' lines), few enough that the fonts they hold stay few.
+// The lines kept: enough for every line of the saver's labels (its joke, in the faces it
+// passes through while it is styled, and its notices' lines), few enough that what they hold
+// stays small.
 constexpr std::size_t kMostKeptLines = 64;
 constexpr std::size_t kMostKeptBytes = 64 * 1024;
 
+// The size every line is laid out at, in pixels. Glyphs are drawn at the size shown, from
+// their outlines; only positions and sizes come from this one.
+constexpr long kReferencePixels = 64;
+constexpr long long kReferenceUnits = kReferencePixels * PANGO_SCALE;
+
+long long Clamped(long long pixel) { return std::clamp(pixel, -kFarthestPixel, kFarthestPixel); }
+
 }  // namespace
 
-LaidOutLine::LaidOutLine(PangoLayout* layout) : layout_(layout) {
+ReferenceLine::ReferenceLine(PangoLayout* layout) : layout_(layout) {
   PangoRectangle logical{};
-  pango_layout_get_pixel_extents(layout, nullptr, &logical);
+  pango_layout_get_extents(layout, nullptr, &logical);
   left_offset_ = logical.x;
   width_ = logical.width;
   height_ = logical.height;
 }
 
+LaidOutLine::LaidOutLine(std::shared_ptr<const ReferenceLine> line, long pixels)
+    : line_(std::move(line)), scale_(static_cast<double>(pixels) / kReferencePixels),
+      // Whole pixels that hold the line: its width rounded up, its height to the nearest.
+      width_(static_cast<int>((line_->width() * static_cast<long long>(pixels) + kReferenceUnits - 1) / kReferenceUnits)),
+      height_(static_cast<int>((line_->height() * static_cast<long long>(pixels) + kReferenceUnits / 2) / kReferenceUnits)) {}
+
 void LaidOutLine::Draw(cairo_t* cairo, long long left, long long top) const {
-  cairo_move_to(cairo, static_cast<double>(std::clamp(left - left_offset_, -kFarthestPixel, kFarthestPixel)),
-                static_cast<double>(std::clamp(top, -kFarthestPixel, kFarthestPixel)));
-  pango_cairo_show_layout(cairo, layout_.get());
+  cairo_save(cairo);
+  cairo_translate(cairo, static_cast<double>(Clamped(left)), static_cast<double>(Clamped(top)));
+  cairo_scale(cairo, scale_, scale_);
+  cairo_move_to(cairo, -static_cast<double>(line_->left_offset()) / PANGO_SCALE, 0);
+  pango_cairo_show_layout(cairo, line_->layout());
+  cairo_restore(cairo);
 }
 
 PangoFonts::PangoFonts(Display* display, int screen, double dots_per_inch)
@@ -61,23 +78,22 @@ PangoFonts::~PangoFonts() {
   g_object_unref(font_map_);
 }
 
-std::shared_ptr<const LaidOutLine> PangoFonts::Line(const FontSpec& font, std::string_view utf8) {
+LaidOutLine PangoFonts::Line(const FontSpec& font, std::string_view utf8) {
   // Windows sizes a font by its character height: points at the screen's dots per inch, in
   // whole pixels; sizes that round to the same pixels lay out alike.
   const long pixels = std::max(1L, std::lround(font.size_points * dots_per_inch_ / 72));
   std::string key = font.name;
   key += '\0';
-  key += std::to_string(pixels);
-  key += font.bold ? "b" : "n";
+  key += font.bold ? 'b' : 'n';
   key += '\0';
   key += utf8;
   if (const auto found = kept_by_key_.find(key); found != kept_by_key_.end()) {
     kept_.splice(kept_.begin(), kept_, found->second);
-    return found->second->line;
+    return LaidOutLine(found->second->line, pixels);
   }
-  auto line = std::make_shared<const LaidOutLine>(LayOut(font, pixels, utf8));
+  std::shared_ptr<const ReferenceLine> line = LayOut(font, utf8);
   // A line longer than the whole store is drawn but not kept.
-  if (key.size() > kMostKeptBytes) return line;
+  if (key.size() > kMostKeptBytes) return LaidOutLine(std::move(line), pixels);
   kept_bytes_ += key.size();
   kept_.push_front({std::move(key), line});
   kept_by_key_.emplace(kept_.front().key, kept_.begin());
@@ -86,13 +102,13 @@ std::shared_ptr<const LaidOutLine> PangoFonts::Line(const FontSpec& font, std::s
     kept_by_key_.erase(kept_.back().key);
     kept_.pop_back();
   }
-  return line;
+  return LaidOutLine(std::move(line), pixels);
 }
 
-LaidOutLine PangoFonts::LayOut(const FontSpec& font, long pixels, std::string_view utf8) {
+std::shared_ptr<const ReferenceLine> PangoFonts::LayOut(const FontSpec& font, std::string_view utf8) {
   PangoFontDescription* description = pango_font_description_new();
   pango_font_description_set_family(description, (font.name + "," + kFallbackFamily).c_str());
-  pango_font_description_set_absolute_size(description, static_cast<double>(pixels) * PANGO_SCALE);
+  pango_font_description_set_absolute_size(description, static_cast<double>(kReferenceUnits));
   pango_font_description_set_weight(description, font.bold ? PANGO_WEIGHT_BOLD : PANGO_WEIGHT_NORMAL);
   PangoLayout* layout = pango_layout_new(context_);
   pango_layout_set_font_description(layout, description);
@@ -106,5 +122,5 @@ LaidOutLine PangoFonts::LayOut(const FontSpec& font, long pixels, std::string_vi
     pango_layout_set_text(layout, valid, -1);
     g_free(valid);
   }
-  return LaidOutLine(layout);
+  return std::make_shared<const ReferenceLine>(layout);
 }

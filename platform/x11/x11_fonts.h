@@ -1,9 +1,12 @@
 // Text through Pango and cairo: a design's face is asked for by its Windows name, which
 // fontconfig resolves to the metric-compatible face installed; characters that face lacks
 // come from any other font that has them, shaped (joined Arabic, placed marks) and in
-// their own direction. Lines are measured and drawn from the same layout, and the lines laid
-// out last are kept, so that a label measured and then drawn, or drawn again unchanged, is
-// laid out once.
+// their own direction.
+//
+// A line is laid out once for each face and weight, at one reference size, and measured and
+// drawn at any other size by scaling: fonts are looked up, and text shaped, for a handful of
+// faces rather than for every size a label passes through. The lines laid out last are kept,
+// so that a label measured and then drawn, or drawn again, or shrunk to fit, is laid out once.
 #pragma once
 
 #include <X11/Xlib.h>
@@ -18,15 +21,15 @@
 
 #include "ui/design.h"
 
-// One line of text laid out: its logical size in pixels, and its drawing.
-class LaidOutLine {
+// One line of text laid out at the reference size.
+class ReferenceLine {
  public:
-  explicit LaidOutLine(PangoLayout* layout);
+  explicit ReferenceLine(PangoLayout* layout);
+  PangoLayout* layout() const { return layout_.get(); }
+  // Its logical box, in Pango units at the reference size.
+  int left_offset() const { return left_offset_; }
   int width() const { return width_; }
   int height() const { return height_; }
-  // Draws the line in the context's colour with the left of its logical box at `left` and
-  // its top at `top`.
-  void Draw(cairo_t* cairo, long long left, long long top) const;
 
  private:
   struct Unref {
@@ -36,6 +39,23 @@ class LaidOutLine {
   int left_offset_ = 0;
   int width_ = 0;
   int height_ = 0;
+};
+
+// One line of text at one pixel size: its logical size in whole pixels, and its drawing.
+class LaidOutLine {
+ public:
+  LaidOutLine(std::shared_ptr<const ReferenceLine> line, long pixels);
+  int width() const { return width_; }
+  int height() const { return height_; }
+  // Draws the line in the context's colour with the left of its logical box at `left` and
+  // its top at `top`.
+  void Draw(cairo_t* cairo, long long left, long long top) const;
+
+ private:
+  std::shared_ptr<const ReferenceLine> line_;
+  double scale_;
+  int width_;
+  int height_;
 };
 
 class PangoFonts {
@@ -48,19 +68,19 @@ class PangoFonts {
   PangoFonts& operator=(const PangoFonts&) = delete;
 
   // A line of UTF-8 (no line breaks) laid out in the design's face, size and weight.
-  std::shared_ptr<const LaidOutLine> Line(const FontSpec& font, std::string_view utf8);
+  LaidOutLine Line(const FontSpec& font, std::string_view utf8);
 
  private:
   struct Kept {
     std::string key;
-    std::shared_ptr<const LaidOutLine> line;
+    std::shared_ptr<const ReferenceLine> line;
   };
-  LaidOutLine LayOut(const FontSpec& font, long pixels, std::string_view utf8);
+  std::shared_ptr<const ReferenceLine> LayOut(const FontSpec& font, std::string_view utf8);
 
   PangoFontMap* font_map_;
   PangoContext* context_;
   double dots_per_inch_;
-  // The lines laid out last, the latest first, found by face, pixel size, weight and text.
+  // The lines laid out last, the latest first, found by face, weight and text.
   std::list<Kept> kept_;
   std::unordered_map<std::string_view, std::list<Kept>::iterator> kept_by_key_;
   std::size_t kept_bytes_ = 0;

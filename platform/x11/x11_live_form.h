@@ -41,7 +41,7 @@ struct X11WindowSystem::LiveControl {
     long long wrap_width = 0;  // -1: a label that sizes itself, which is not wrapped
     long long height = 0;      // of the lines laid out, which end below the clip or at the text's end
     bool complete = false;
-    std::vector<std::shared_ptr<const LaidOutLine>> pieces;
+    std::vector<LaidOutLine> pieces;
   } lines;
 };
 

@@ -90,7 +90,7 @@ void X11WindowSystem::PaintLabel(PixmapCanvas& canvas, LiveControl& label, const
     lines.height = 0;
     lines.complete = false;
     lines.pieces.clear();
-    const auto measure = [&](std::string_view piece) { return fonts_.Line(font, piece)->width(); };
+    const auto measure = [&](std::string_view piece) { return fonts_.Line(font, piece).width(); };
     const std::string shown = WithoutPrefixMarks(LaidOutPart(label.text));
     const std::vector<std::string_view> text_lines = SplitLines(shown);
     std::size_t at = 0;
@@ -101,7 +101,7 @@ void X11WindowSystem::PaintLabel(PixmapCanvas& canvas, LiveControl& label, const
       for (const std::string_view piece : pieces) {
         if (box.top + lines.height >= clip_bottom) break;
         lines.pieces.push_back(fonts_.Line(font, piece));
-        lines.height += lines.pieces.back()->height();
+        lines.height += lines.pieces.back().height();
       }
     }
     lines.complete = at == text_lines.size() && box.top + lines.height < clip_bottom;
@@ -112,17 +112,17 @@ void X11WindowSystem::PaintLabel(PixmapCanvas& canvas, LiveControl& label, const
   cairo_clip(cairo);
   canvas.UseColor(label.text_color.value_or(kSystemTextColor));
   long long top = box.top;
-  for (const std::shared_ptr<const LaidOutLine>& laid_out : lines.pieces) {
+  for (const LaidOutLine& laid_out : lines.pieces) {
     if (top >= clip_bottom) break;
     long long left = box.left;
     if (label.alignment != TextAlignment::kLeft) {
-      const long long spare = box.width - laid_out->width();
+      const long long spare = box.width - laid_out.width();
       left += label.alignment == TextAlignment::kCenter ? spare / 2 : spare;
     }
-    if (top + laid_out->height() > clip.y && left < clip_right && left + laid_out->width() > clip.x) {
-      laid_out->Draw(cairo, left, top);
+    if (top + laid_out.height() > clip.y && left < clip_right && left + laid_out.width() > clip.x) {
+      laid_out.Draw(cairo, left, top);
     }
-    top += laid_out->height();
+    top += laid_out.height();
   }
   cairo_restore(cairo);
 }

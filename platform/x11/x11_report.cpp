@@ -90,7 +90,7 @@ void X11WindowSystem::LayOutReport(LiveForm& form) {
   const int text_left = kBodyMargin + (icon ? kIconSize + kIconGap : 0);
   // Laid out at the design's full size, then drawn smaller, keeping its proportions, when
   // it does not fit the window with a margin.
-  const auto measure = [&](std::string_view piece) { return fonts_.Line(kMessageFont, piece)->width(); };
+  const auto measure = [&](std::string_view piece) { return fonts_.Line(kMessageFont, piece).width(); };
   // The text broken into the lines the box shows, each ended by CR LF, with its prefix
   // marks doubled: a message box shows every "&".
   std::string lines;
@@ -103,7 +103,7 @@ void X11WindowSystem::LayOutReport(LiveForm& form) {
       longest = std::max(longest, ToTwips(measure(piece)));
     }
   }
-  const int line_height = ToTwips(fonts_.Line(kMessageFont, "Ag")->height());
+  const int line_height = ToTwips(fonts_.Line(kMessageFont, "Ag").height());
   const int text_height = count * line_height;
   const int caption_width = ToTwips(measure(report.title));
   const int width = std::max({text_left + longest + 2 * kBodyMargin, caption_width + 3 * kBodyMargin,
@@ -127,7 +127,7 @@ void X11WindowSystem::LayOutReport(LiveForm& form) {
   if (icon) {
     c.push_back(Panel("Icon", "Body", {kBodyMargin, kBodyMargin, kIconSize, kIconSize}, icon->back));
     c.back().round = true;
-    c.push_back(Label("Mark", "Icon", {0, (kIconSize - ToTwips(fonts_.Line(kIconFont, icon->mark)->height())) / 2,
+    c.push_back(Label("Mark", "Icon", {0, (kIconSize - ToTwips(fonts_.Line(kIconFont, icon->mark).height())) / 2,
                                        kIconSize, kIconSize},
                       icon->mark, kIconFont, icon->mark_color, TextAlignment::kCenter));
   }

@@ -313,9 +313,9 @@ TwipSize X11WindowSystem::MeasureText(const FontSpec& font, const std::string& t
   long long widest = 0;
   long long height = 0;
   for (const std::string_view line : SplitLines(shown)) {
-    const std::shared_ptr<const LaidOutLine> laid_out = fonts_.Line(font, line);
-    widest = std::max<long long>(widest, laid_out->width());
-    height += laid_out->height();
+    const LaidOutLine laid_out = fonts_.Line(font, line);
+    widest = std::max<long long>(widest, laid_out.width());
+    height += laid_out.height();
   }
   return {ToTwips(widest), ToTwips(height)};
 }

@@ -39,9 +39,10 @@ check_icon() {
       colour = $2; gsub(/[()]/, "", colour)
       split(colour, rgb, ","); colour = int(rgb[1]) "," int(rgb[2]) "," int(rgb[3])
       pixel[x "," y] = colour
-      # The mark: white well inside the disc, clear of its antialiased rim.
+      # The mark: white well inside the disc, clear of its antialiased rim (where the report
+      # is drawn smaller, its strokes may fall between pixels and come out a shade short of white).
       dx = x - (w - 1) / 2; dy = y - (h - 1) / 2
-      if (colour == "255,255,255" && dx * dx + dy * dy < (w / 2 - 4) ^ 2) {
+      if (rgb[1] >= 240 && rgb[2] >= 240 && rgb[3] >= 240 && dx * dx + dy * dy < (w / 2 - 4) ^ 2) {
         if (!marked || x < mark_left) mark_left = x
         if (!marked || x > mark_right) mark_right = x
         if (!marked || y < mark_top) mark_top = y
