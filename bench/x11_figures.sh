@@ -2,11 +2,12 @@
 # The Linux saver's figures, measured in one run on a virtual display beside a bare program
 # that draws one line of text with the same library: the time from start to the first frame
 # on the screen (median of five starts each, alternating), then all running side by side
-# for MEASURE_SECONDS (60 unless set), zorbel -window -delay 2 on the jokes of MEASURE_JOKES
-# (the mixed-script bench/mixed_script_jokes.txt unless set): the CPU each used in that time
-# and its resident memory at the start and the end. Then the package's size and the installed size of the fonts it
-# recommends. A folder holding zorbel, x11_bare_text and the .deb of an earlier build is
-# measured in the same run, beside this one.
+# for two spans of MEASURE_SECONDS (60 unless set) each, zorbel -window -delay 2 on the jokes
+# of MEASURE_JOKES (the mixed-script bench/mixed_script_jokes.txt unless set): the CPU each
+# used in each span and its resident memory at the start and the end of it. Then the
+# package's size and the installed size of the fonts it recommends. A folder holding
+# zorbel, x11_bare_text and the .deb of an earlier build is measured in the same run, beside
+# this one.
 # Usage: bench/x11_figures.sh [EARLIER_BUILD_FOLDER] (after cmake --build --preset linux
 #        --target zorbel x11_bare_text x11_probe package)
 set -u
@@ -57,20 +58,25 @@ for i in "${!names[@]}"; do
   pids+=($!) measured+=($!) labels+=("${names[$i]} zorbel -window -delay 2")
 done
 sleep 1
+# Two spans one after the other: the first, in which each script's fonts are loaded the
+# first time they are needed, and the next, once most are.
 declare -A rss_start ns_start all_start
-for pid in "${measured[@]}"; do
-  rss_start[$pid]=$(rss_kb "$pid") ns_start[$pid]=$(cpu_ns "$pid") all_start[$pid]=$(all_ms "$pid")
-done
-sleep "$SECONDS_MEASURED"
 percent() { awk -v ns="$1" -v s="$SECONDS_MEASURED" 'BEGIN { printf "%.4f", 100 * ns / 1e9 / s }'; }
-for i in "${!measured[@]}"; do
-  pid=${measured[$i]}
-  kill -0 "$pid" || { echo "${labels[$i]} ended during the measurement" >&2; exit 1; }
-  used=$(( $(cpu_ns "$pid") - ns_start[$pid] ))
-  all=$(( $(all_ms "$pid") - all_start[$pid] ))
-  echo "${labels[$i]}: CPU over $SECONDS_MEASURED s $(percent "$used")% of a core ($((used / 1000000)) ms;" \
-    "all threads $(percent "$((all * 1000000))")%, $all ms)," \
-    "resident memory at 1 s ${rss_start[$pid]} kB, at $((SECONDS_MEASURED + 1)) s $(rss_kb "$pid") kB"
+for span in 1 2; do
+  from=$((1 + (span - 1) * SECONDS_MEASURED))
+  for pid in "${measured[@]}"; do
+    rss_start[$pid]=$(rss_kb "$pid") ns_start[$pid]=$(cpu_ns "$pid") all_start[$pid]=$(all_ms "$pid")
+  done
+  sleep "$SECONDS_MEASURED"
+  for i in "${!measured[@]}"; do
+    pid=${measured[$i]}
+    kill -0 "$pid" || { echo "${labels[$i]} ended during the measurement" >&2; exit 1; }
+    used=$(( $(cpu_ns "$pid") - ns_start[$pid] ))
+    all=$(( $(all_ms "$pid") - all_start[$pid] ))
+    echo "${labels[$i]}: CPU from $from s to $((from + SECONDS_MEASURED)) s $(percent "$used")% of a core" \
+      "($((used / 1000000)) ms; all threads $(percent "$((all * 1000000))")%, $all ms)," \
+      "resident memory at $from s ${rss_start[$pid]} kB, at $((from + SECONDS_MEASURED)) s $(rss_kb "$pid") kB"
+  done
 done
 
 # The package: its file, what it says it takes installed, and the fonts it recommends.
