@@ -7,19 +7,20 @@
 
 namespace {
 
-using namespace design;
-
 ControlDesign PanelLabel(const char* name, const char* text, std::optional<Color> color,
                          TwipRect bounds, const char* face, double points, bool bold,
                          TextAlignment alignment = TextAlignment::kLeft) {
-  return Label(name, "Picture1", bounds, text, Font(face, points, bold), color, alignment);
+  return design::Label(name, "Picture1", bounds, text, design::Font(face, points, bold), color, alignment);
 }
 
 ControlDesign NoticeLabel(const char* name, const std::string& text, Color color, TwipRect bounds) {
-  return Label(name, "", bounds, text, Font("Arial", 9.75, true), color);
+  return design::Label(name, "", bounds, text, design::Font("Arial", 9.75, true), color);
 }
 
 FormDesign BuildForm1Design() {
+  using namespace design;
+  // The builders, not the live controls of the same names.
+  using design::Label, design::Timer;
   FormDesign form = Window("Form1", "Zorbel Joke Screensaver", 8850, 6600, BorderStyle::kNone);
   form.back_color = kBlack;
   form.maximized = true;

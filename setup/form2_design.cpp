@@ -9,15 +9,16 @@
 
 namespace {
 
-using namespace design;
-
 ControlDesign Button(const char* name, TwipRect bounds, const char* caption, const char* tooltip) {
-  ControlDesign button = Control(name, ControlKind::kCommandButton, "", bounds, caption);
+  ControlDesign button = design::Control(name, ControlKind::kCommandButton, "", bounds, caption);
   button.tooltip = tooltip;
   return button;
 }
 
 FormDesign BuildForm2Design() {
+  using namespace design;
+  // The builders, not the live controls of the same names.
+  using design::Control, design::Label;
   const std::string host = endpoints::kMakerWebHost;
   const std::string domain = endpoints::kMakerDomain;
   const FontSpec times_bold = Font("Times New Roman", 26.25, true);

@@ -8,9 +8,10 @@
 
 namespace {
 
-using namespace design;
-
 FormDesign BuildForm3Design() {
+  using namespace design;
+  // The builders, not the live controls of the same names.
+  using design::Control, design::Label;
   const std::string host = endpoints::kMakerWebHost;
   const std::string domain = endpoints::kMakerDomain;
   const FontSpec times9 = Font("Times New Roman", 9, true);

@@ -5,9 +5,10 @@
 
 namespace {
 
-using namespace design;
-
 FormDesign BuildForm4Design() {
+  using namespace design;
+  // The builders, not the live controls of the same names.
+  using design::Control, design::Label;
   FormDesign form = Window("Form4", "MiscWindow", 3555, 4920, BorderStyle::kFixedSingle);
 
   ControlDesign title = Label("Label1", "", {0, 0, 3540, 525}, "", Font("Arial", 14.25),

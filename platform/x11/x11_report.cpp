@@ -12,8 +12,6 @@
 
 namespace {
 
-using namespace design;
-
 // Windows' message face and colours, and its icons' colours and marks.
 const FontSpec kMessageFont{"Segoe UI", 9, false, false};
 const FontSpec kIconFont{"Segoe UI", 18, true, false};
@@ -30,9 +28,9 @@ struct IconLook {
 
 std::optional<IconLook> IconOf(int style) {
   switch (style & 0x70) {
-    case message_box_style::kStop: return IconLook{{232, 17, 35}, kWhite, "X"};
-    case message_box_style::kExclamation: return IconLook{{255, 185, 0}, kBlack, "!"};
-    case message_box_style::kInformation: return IconLook{{0, 120, 215}, kWhite, "i"};
+    case message_box_style::kStop: return IconLook{{232, 17, 35}, design::kWhite, "X"};
+    case message_box_style::kExclamation: return IconLook{{255, 185, 0}, design::kBlack, "!"};
+    case message_box_style::kInformation: return IconLook{{0, 120, 215}, design::kWhite, "i"};
     default: return std::nullopt;
   }
 }
@@ -76,7 +74,7 @@ void X11WindowSystem::ShowReport(const std::string& title, const std::string& te
   ReportSink sink(running_);
   FormDesign window = design::Window("Report", title, 0, 0, BorderStyle::kNone);
   window.maximized = true;
-  window.back_color = kBlack;
+  window.back_color = design::kBlack;
   const FormHandle handle = CreateForm(window, sink);
   LayOutReport(FormAt(handle));
   ShowForm(handle);
@@ -84,6 +82,8 @@ void X11WindowSystem::ShowReport(const std::string& title, const std::string& te
 }
 
 void X11WindowSystem::LayOutReport(LiveForm& form) {
+  using namespace design;
+  using design::Label;  // the builder, not the live control
   const Report& report = *report_;
   const int widest = std::clamp(static_cast<int>(ToTwips(form.width) * kTextShareOfWidth), kNarrowestText, kWidestText);
   const std::optional<IconLook> icon = IconOf(report.style);

@@ -11,10 +11,9 @@
 #include "tests/support/counting_services.h"
 #include "tests/support/failure_matchers.h"
 #include "tests/support/temp_folder.h"
+#include "tests/support/text_field.h"
 
 namespace {
-
-FieldValue Text(const char* text) { return std::string(text); }
 
 class SettingsFileTest : public ::testing::Test {
  protected:

@@ -4,10 +4,9 @@
 #include <gtest/gtest.h>
 
 #include "tests/support/failure_matchers.h"
+#include "tests/support/text_field.h"
 
 namespace {
-
-FieldValue Text(const char* text) { return std::string(text); }
 
 TEST(ReadField, YieldsEmptyNumberOrTextAfterTheirForms) {
   TextReader reader("  clean  ,12, 7.5 ,-3e2,,\"12\",12abc,\"\"\r\n");

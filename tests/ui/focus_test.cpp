@@ -16,6 +16,7 @@ constexpr int kShift = 1, kCtrl = 2, kAlt = 4;
 // 7 Button "Stop", 8 Option C in another frame, 9 that Frame.
 FormDesign Dialog() {
   using namespace design;
+  using design::Control, design::Label;  // the builders, not the live controls
   FormDesign form = Window("Dialog", "Dialog", 4000, 4000, BorderStyle::kSizable);
   auto& c = form.controls;
   c.push_back(Label("Label", "", {}, "&& no key"));
