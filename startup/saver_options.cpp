@@ -162,8 +162,12 @@ std::string SaverUsage() {
       "Shows jokes on the screen until a key, a click or a move of the mouse.\n"
       "\n";
   for (const SaverOptionRow& row : kTable) {
-    std::string left = "  " + std::string(row.name);
-    if (!row.argument.empty()) left += " " + std::string(row.argument);
+    std::string left = "  ";
+    left += row.name;
+    if (!row.argument.empty()) {
+      left += ' ';
+      left += row.argument;
+    }
     left.resize(std::max<std::size_t>(left.size() + 1, 19), ' ');
     usage += left + std::string(row.help) + "\n";
   }
