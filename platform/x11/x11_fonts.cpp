@@ -18,9 +18,8 @@ constexpr const char* kFallbackFamily = "Liberation Sans";
 // Cairo holds places in 24.8 fixed point; a place further out cannot be drawn.
 constexpr long long kFarthestPixel = 1 << 22;
 
-// The lines kept: enough for every line of the saver's labels (its joke, in the faces it
-// passes through while it is styled, and its notices' lines), few enough that what they hold
-// stays small.
+// The lines kept: enough for every line of the saver's labels (its joke's, at every size it
+// shrinks through, and its notices'), few enough that what they hold stays small.
 constexpr std::size_t kMostKeptLines = 64;
 constexpr std::size_t kMostKeptBytes = 64 * 1024;
 
