@@ -6,7 +6,7 @@
 ZORBEL_FONT_PACKAGES=(fonts-liberation2 fonts-dejavu-core fonts-droid-fallback)
 ZORBEL_PACKAGES=(
   "${ZORBEL_FONT_PACKAGES[@]}"
-  cmake make g++ libgtest-dev clang libclang-rt-14-dev
+  cmake make g++ libgtest-dev libgmock-dev clang libclang-rt-14-dev
   g++-mingw-w64-x86-64-posix
   wine wine64 nsis
   xvfb xdotool x11-utils imagemagick
