@@ -10,7 +10,7 @@
 
 int RunCheckCommand(const std::vector<std::string>& files, Services& services, std::ostream& out) {
   std::vector<std::string> to_check = files;
-  if (to_check.empty()) to_check.push_back(services.ProgramDirectory() + kJokeDatabaseFileName);
+  if (to_check.empty()) to_check.push_back(services.OwnFilePlace(OwnFile::kJokes));
   int status = 0;
   for (const std::string& file : to_check) {
     CheckResult result;

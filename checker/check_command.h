@@ -1,5 +1,5 @@
 // The checker as a command: each named joke file checked and reported in turn, or the
-// jokes.txt beside the program when none is named; the exit status is the worst verdict,
+// program's own jokes.txt when none is named; the exit status is the worst verdict,
 // or kReportNotWritten when the report could not be written whole.
 #pragma once
 

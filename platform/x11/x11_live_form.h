@@ -73,7 +73,7 @@ struct X11WindowSystem::LiveForm {
 struct X11WindowSystem::Report {
   std::string title;
   std::string text;
-  int style = 0;
+  MessageBoxKind kind = MessageBoxKind::kPlain;
 };
 
 // A size clamped to what an X rectangle holds.

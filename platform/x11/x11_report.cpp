@@ -26,13 +26,14 @@ struct IconLook {
   const char* mark;
 };
 
-std::optional<IconLook> IconOf(int style) {
-  switch (style & 0x70) {
-    case message_box_style::kStop: return IconLook{{232, 17, 35}, design::kWhite, "X"};
-    case message_box_style::kExclamation: return IconLook{{255, 185, 0}, design::kBlack, "!"};
-    case message_box_style::kInformation: return IconLook{{0, 120, 215}, design::kWhite, "i"};
-    default: return std::nullopt;
+std::optional<IconLook> IconOf(MessageBoxKind kind) {
+  switch (kind) {
+    case MessageBoxKind::kStop: return IconLook{{232, 17, 35}, design::kWhite, "X"};
+    case MessageBoxKind::kExclamation: return IconLook{{255, 185, 0}, design::kBlack, "!"};
+    case MessageBoxKind::kInformation: return IconLook{{0, 120, 215}, design::kWhite, "i"};
+    case MessageBoxKind::kPlain: break;
   }
+  return std::nullopt;
 }
 
 // Lengths in twips at the design's size, 15 to a pixel at 96 dots per inch.
@@ -66,10 +67,10 @@ class X11WindowSystem::ReportSink : public FormEventSink {
   bool& running_;
 };
 
-void X11WindowSystem::ShowReport(const std::string& title, const std::string& text, int style) {
+void X11WindowSystem::ShowReport(const std::string& title, const std::string& text, MessageBoxKind kind) {
   while (!forms_.empty()) DestroyForm(forms_.begin()->first);
   SetPointerHidden(false);
-  report_ = std::make_unique<Report>(Report{title, text, style});
+  report_ = std::make_unique<Report>(Report{title, text, kind});
   running_ = true;
   ReportSink sink(running_);
   FormDesign window = design::Window("Report", title, 0, 0, BorderStyle::kNone);
@@ -86,7 +87,7 @@ void X11WindowSystem::LayOutReport(LiveForm& form) {
   using design::Label;  // the builder, not the live control
   const Report& report = *report_;
   const int widest = std::clamp(static_cast<int>(ToTwips(form.width) * kTextShareOfWidth), kNarrowestText, kWidestText);
-  const std::optional<IconLook> icon = IconOf(report.style);
+  const std::optional<IconLook> icon = IconOf(report.kind);
   const int text_left = kBodyMargin + (icon ? kIconSize + kIconGap : 0);
   // Laid out at the design's full size, then drawn smaller, keeping its proportions, when
   // it does not fit the window with a margin.

@@ -19,7 +19,7 @@ constexpr const char* kHeader = "\"db\",3,4\r\n";
 // The checker as it runs on Linux: code page 1252 and the C library's letter case.
 CheckResult Check(const std::string& bytes) {
   HeadlessMachine machine;
-  HeadlessServices services(machine, "", "");
+  HeadlessServices services(machine, "");
   return CheckJokeBytes(bytes, services);
 }
 

@@ -2,8 +2,6 @@
 // file, it checks the one the Linux saver reads: the user's own, else the collection the
 // package installs. --help and --version answer as Linux tools do; a reader of its report
 // that has gone leaves it the status of a report not written, not a death by SIGPIPE.
-#include <unistd.h>
-
 #include <cstdio>
 #include <cstdlib>
 #include <iostream>
@@ -55,11 +53,7 @@ int main(int argc, char** argv) {
       return 2;
     }
   }
-  if (files.empty()) {
-    files.push_back(JokesFilePath("", std::getenv, [](const std::string& path) {
-      return access(path.c_str(), F_OK) == 0;
-    }));
-  }
+  if (files.empty()) files.push_back(JokesFilePath("", std::getenv));
   PosixServices services;
   return RunCheckCommand(files, services, std::cout);
 }
