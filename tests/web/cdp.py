@@ -213,3 +213,10 @@ class Browser:
         return self.evaluate(
             "(() => { const r = document.querySelector(%s).getBoundingClientRect();"
             " return [r.x + r.width / 2, r.y + r.height / 2]; })()" % json.dumps(selector))
+
+
+def choose_files(browser, selector, paths):
+    """Chooses files in a file input as the visitor's file chooser would."""
+    root = browser.call("DOM.getDocument")["root"]["nodeId"]
+    node = browser.call("DOM.querySelector", nodeId=root, selector=selector)["nodeId"]
+    browser.call("DOM.setFileInputFiles", nodeId=node, files=paths)

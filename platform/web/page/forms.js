@@ -47,7 +47,7 @@ class ZorbelForms {
   }
 
   create(handle, design) {
-    const form = { handle, design, shown: false, owner: 0, timers: new Map(), controls: [] };
+    const form = { handle, design, shown: false, owner: 0, timers: new Map(), intervals: new Map(), controls: [] };
     design.controls.forEach((control, index) => {
       form.controls.push({ ...control, index, container: design.controls.findIndex((c) => c.name === control.parent && control.parent !== "") });
     });
@@ -148,6 +148,7 @@ class ZorbelForms {
     if (!form) return;
     clearInterval(form.timers.get(index));
     form.timers.delete(index);
+    form.intervals.set(index, interval);
     if (interval > 0) {
       form.timers.set(index, setInterval(() => this.program.event(handle, EVENT.timer, index), interval));
     }
