@@ -210,6 +210,7 @@
     startButton.disabled = false;
     settingsButton.disabled = false;
     document.documentElement.dataset.ready = "true";
+    document.dispatchEvent(new Event("zorbel-ready"));
   });
 
   if ("serviceWorker" in navigator && location.protocol !== "file:") {
