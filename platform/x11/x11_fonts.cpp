@@ -55,10 +55,8 @@ void LaidOutLine::Draw(cairo_t* cairo, long long left, long long top) const {
   cairo_restore(cairo);
 }
 
-PangoFonts::PangoFonts(Display* display, int screen, double dots_per_inch)
-    : font_map_(pango_cairo_font_map_new()),
-      context_(pango_font_map_create_context(font_map_)),
-      dots_per_inch_(dots_per_inch) {
+PangoFonts::PangoFonts(Display* display, int screen)
+    : font_map_(pango_cairo_font_map_new()), context_(pango_font_map_create_context(font_map_)) {
   if (context_ == nullptr) throw std::runtime_error("no fonts");
   // The screen's Xft settings, as cairo reads them for a surface on it.
   cairo_surface_t* probe = cairo_xlib_surface_create(display, RootWindow(display, screen),
@@ -77,22 +75,20 @@ PangoFonts::~PangoFonts() {
   g_object_unref(font_map_);
 }
 
-LaidOutLine PangoFonts::Line(const FontSpec& font, std::string_view utf8) {
-  // Windows sizes a font by its character height: points at the screen's dots per inch, in
-  // whole pixels; sizes that round to the same pixels lay out alike.
-  const long pixels = std::max(1L, std::lround(font.size_points * dots_per_inch_ / 72));
-  std::string key = font.name;
+std::shared_ptr<const TextLine> PangoFonts::LayOutLine(const CanvasFont& font, std::string_view utf8) {
+  const long pixels = font.pixels;
+  std::string key = font.face;
   key += '\0';
   key += font.bold ? 'b' : 'n';
   key += '\0';
   key += utf8;
   if (const auto found = kept_by_key_.find(key); found != kept_by_key_.end()) {
     kept_.splice(kept_.begin(), kept_, found->second);
-    return LaidOutLine(found->second->line, pixels);
+    return std::make_shared<const LaidOutLine>(found->second->line, pixels);
   }
   std::shared_ptr<const ReferenceLine> line = LayOut(font, utf8);
   // A line longer than the whole store is drawn but not kept.
-  if (key.size() > kMostKeptBytes) return LaidOutLine(std::move(line), pixels);
+  if (key.size() > kMostKeptBytes) return std::make_shared<const LaidOutLine>(std::move(line), pixels);
   kept_bytes_ += key.size();
   kept_.push_front({std::move(key), line});
   kept_by_key_.emplace(kept_.front().key, kept_.begin());
@@ -101,12 +97,12 @@ LaidOutLine PangoFonts::Line(const FontSpec& font, std::string_view utf8) {
     kept_by_key_.erase(kept_.back().key);
     kept_.pop_back();
   }
-  return LaidOutLine(std::move(line), pixels);
+  return std::make_shared<const LaidOutLine>(std::move(line), pixels);
 }
 
-std::shared_ptr<const ReferenceLine> PangoFonts::LayOut(const FontSpec& font, std::string_view utf8) {
+std::shared_ptr<const ReferenceLine> PangoFonts::LayOut(const CanvasFont& font, std::string_view utf8) {
   PangoFontDescription* description = pango_font_description_new();
-  pango_font_description_set_family(description, (font.name + "," + kFallbackFamily).c_str());
+  pango_font_description_set_family(description, (font.face + "," + kFallbackFamily).c_str());
   pango_font_description_set_absolute_size(description, static_cast<double>(kReferenceUnits));
   pango_font_description_set_weight(description, font.bold ? PANGO_WEIGHT_BOLD : PANGO_WEIGHT_NORMAL);
   PangoLayout* layout = pango_layout_new(context_);
