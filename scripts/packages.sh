@@ -14,6 +14,7 @@ ZORBEL_PACKAGES=(
   pkg-config libx11-dev libpango1.0-dev libcairo2-dev libxrandr-dev libgtk-3-dev
   dpkg-dev lintian libxml2-utils desktop-file-utils man-db xscreensaver procps
   mate-screensaver dbus-daemon libglib2.0-bin
+  emscripten python3-fonttools chromium python3-websocket
 )
 
 ensure_packages() {

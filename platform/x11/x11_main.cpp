@@ -85,7 +85,7 @@ int main(int argc, char** argv) {
   Display* display = XOpenDisplay(nullptr);
   if (display == nullptr) {
     const char* name = std::getenv("DISPLAY");
-    Stop(std::string("cannot open the display \"") + (name != nullptr ? name : "") + "\"", 1);
+    Stop("cannot open the display " + Quoted(name != nullptr ? name : ""), 1);
   }
   X11ProcessEnd end(display);
   const Window host_window = ChosenWindow(display, end, parsed.options);
