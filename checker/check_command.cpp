@@ -89,7 +89,7 @@ int RunCheckCommand(const std::vector<std::string>& arguments, const CheckerHome
       return kUnknownOption;
     case Asked::kCheck: break;
   }
-  if (line.files.empty()) line.files.push_back(services.OwnFilePath(kJokeDatabaseFileName));
+  if (line.files.empty()) line.files.push_back(services.OwnFilePlace(OwnFile::kJokes));
   int status = 0;
   for (const std::string& file : line.files) {
     try {

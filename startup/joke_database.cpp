@@ -12,10 +12,6 @@ namespace {
 // whole file.
 constexpr std::size_t kHeaderFirstRead = 4096;
 
-std::string DatabasePath(Services& services) {
-  return services.OwnFilePath(kJokeDatabaseFileName);
-}
-
 // A field that reads the same whether the file turns out to be UTF-8 or ANSI: field ends are
 // ASCII in both, so only letters beyond ASCII inside a field could differ.
 bool ReadsTheSameInAnyCodePage(const FieldValue& field) {
@@ -85,11 +81,11 @@ void ReadRecords(TextReader& reader, SharedState& state, JokeDatabaseListener* l
 // A header that runs on past the largest database is read as the saver reads the file: whole,
 // or refused for its size.
 void ReadJokeHeader(SharedState& state, Services& services) {
-  const std::string path = DatabasePath(services);
   for (std::size_t wanted = kHeaderFirstRead;; wanted *= 16) {
     const bool past_largest = wanted > kLargestJokeDatabase;
-    const std::string start = past_largest ? services.ReadWholeFile(path, kLargestJokeDatabase)
-                                           : services.ReadFileStart(path, wanted);
+    const std::string start = past_largest
+                                  ? services.ReadOwnFile(OwnFile::kJokes, kLargestJokeDatabase, ReadBound::kRefuseLonger)
+                                  : services.ReadOwnFile(OwnFile::kJokes, wanted, ReadBound::kStopThere);
     const bool whole_file = past_largest || start.size() < wanted;
     TextReader reader(DecodeJokeFile(start, services).text);
     if (whole_file) return ReadHeaderFields(reader, state);
@@ -121,7 +117,8 @@ const char* RecordKindName(const FieldValue& kind) {
 }
 
 void LoadJokeDatabase(SharedState& state, Services& services) {
-  TextReader reader(DecodeJokeFile(services.ReadWholeFile(DatabasePath(services), kLargestJokeDatabase), services).text);
+  const std::string bytes = services.ReadOwnFile(OwnFile::kJokes, kLargestJokeDatabase, ReadBound::kRefuseLonger);
+  TextReader reader(DecodeJokeFile(bytes, services).text);
   ReadRecords(reader, state, nullptr);
 }
 

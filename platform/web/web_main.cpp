@@ -22,8 +22,7 @@ EM_JS(void, web_program_ended, (int status), { Module.zorbelHome.programEnded(st
 namespace {
 
 struct Run {
-  explicit Run(const char* argument_text)
-      : services(argument_text), failure_net(services), program(services, windows, failure_net) {}
+  Run() : failure_net(services), program(services, windows, failure_net) {}
   WebServices services;
   WebWindowSystem windows;
   FailureNet failure_net;
@@ -53,9 +52,17 @@ FormEventSink* SinkOf(int form) { return run ? run->windows.html().SinkOf(form) 
 
 extern "C" {
 
-EMSCRIPTEN_KEEPALIVE void zorbel_run(const char* argument_text) {
-  run = std::make_unique<Run>(argument_text);
-  Guarded([](Run& r) { r.program.Main(); });
+// `mode`: what the visitor chose on the page, "save" (Start) or "configure" (Settings).
+EMSCRIPTEN_KEEPALIVE void zorbel_run(const char* mode) {
+  run = std::make_unique<Run>();
+  const ProgramMode chosen = std::strcmp(mode, "save") == 0        ? ProgramMode::kSave
+                             : std::strcmp(mode, "configure") == 0 ? ProgramMode::kConfigure
+                                                                   : ProgramMode::kNothing;
+  Guarded([chosen](Run& r) { r.program.Main(chosen); });
+}
+
+EMSCRIPTEN_KEEPALIVE void zorbel_box_closed(int box) {
+  Guarded([box](Run& r) { r.services.MessageBoxClosed(box); });
 }
 
 // The page closed the program's last window: the run is over, as a program ends with its
@@ -122,7 +129,7 @@ EMSCRIPTEN_KEEPALIVE void zorbel_drawn_timeout() {
 // The checker's report on the file the page holds under `name`, as a new text the page frees;
 // its verdict (0 fine, 1 warnings, 2 refused) in *verdict.
 EMSCRIPTEN_KEEPALIVE char* zorbel_check(const char* name, int* verdict) {
-  WebServices services("");
+  WebServices services;
   std::ostringstream report;
   std::ostringstream trouble;
   const CheckerHome home{.program_name = "the page's checker", .version = kAppVersion, .default_file = "", .more_help = ""};

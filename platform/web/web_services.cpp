@@ -6,6 +6,7 @@
 
 #include "platform/web/web_bridge.h"
 #include "platform/web/web_program_end.h"
+#include "startup/own_file_names.h"
 #include "ui/failure.h"
 
 // clang-format off
@@ -25,8 +26,10 @@ EM_JS(char*, web_ansi_to_utf8, (const char* bytes, int length), {
 EM_JS(char*, web_fold_case, (const char* text), {
   return Module.zorbelHome.textToScript(UTF8ToString(text).toUpperCase().toLowerCase());
 });
-EM_JS(void, web_show_message_box, (const char* title, const char* text, int style), {
-  Module.zorbelHome.showMessageBox(UTF8ToString(title), UTF8ToString(text), style);
+// `kind`: 0 plain, 1 information, 2 exclamation, 3 stop; the page calls zorbel_box_closed
+// with `box` when the visitor closes it.
+EM_JS(void, web_show_message_box, (const char* title, const char* text, int kind, int box), {
+  Module.zorbelHome.showMessageBox(UTF8ToString(title), UTF8ToString(text), kind, box);
 });
 EM_JS(void, web_diagnose, (const char* line), { Module.zorbelHome.diagnose(UTF8ToString(line)); });
 EM_JS(double, web_time_of_day, (), {
@@ -35,17 +38,11 @@ EM_JS(double, web_time_of_day, (), {
 });
 // clang-format on
 
-std::string WebServices::OwnFilePath(const std::string& name) {
-  return name.starts_with('\\') ? name.substr(1) : name;
-}
+std::string WebServices::OwnFilePlace(OwnFile file) { return OwnFileName(file); }
 
-int WebServices::ShowCursor(bool show) {
-  cursor_count_ += show ? 1 : -1;
-  web_set_pointer_hidden(cursor_count_ < 0 ? 1 : 0);
-  return cursor_count_;
-}
+void WebServices::SetPointerHidden(bool hidden) { web_set_pointer_hidden(hidden ? 1 : 0); }
 
-void WebServices::OpenWithShell(const ShellRequest& request) { web_open_address(request.file.c_str()); }
+void WebServices::OpenAddress(const std::string& address) { web_open_address(address.c_str()); }
 
 std::string WebServices::ReadFileBytes(const std::string& path, std::size_t max_bytes, ReadBound bound) {
   int length = -1;
@@ -68,15 +65,26 @@ std::string WebServices::FoldCase(std::string_view utf8) {
   return TakeScriptText(web_fold_case(text.c_str()));
 }
 
-void WebServices::ReplaceWholeFile(const std::string& path, std::string_view bytes) {
+void WebServices::ReplaceOwnFile(OwnFile file, std::string_view bytes) {
   // The browser refuses to store more (its quota is spent, or storage is turned off).
-  if (web_replace_file(path.c_str(), bytes.data(), static_cast<int>(bytes.size())) == 0) {
+  if (web_replace_file(OwnFileName(file), bytes.data(), static_cast<int>(bytes.size())) == 0) {
     Fail(failure_code::kPermissionDenied);
   }
 }
 
-void WebServices::ShowMessageBox(const std::string& title, const std::string& text, int style) {
-  web_show_message_box(title.c_str(), text.c_str(), style);
+void WebServices::ShowMessageBox(const std::string& title, const std::string& text, MessageBoxKind kind,
+                                 std::function<void()> closed) {
+  const int box = next_box_++;
+  if (closed) waiting_for_boxes_[box] = std::move(closed);
+  web_show_message_box(title.c_str(), text.c_str(), static_cast<int>(kind), box);
+}
+
+void WebServices::MessageBoxClosed(int box) {
+  const auto waiting = waiting_for_boxes_.find(box);
+  if (waiting == waiting_for_boxes_.end()) return;
+  const std::function<void()> then = std::move(waiting->second);
+  waiting_for_boxes_.erase(waiting);
+  then();
 }
 
 void WebServices::Diagnose(const std::string& line) { web_diagnose(line.c_str()); }

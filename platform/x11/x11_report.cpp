@@ -17,10 +17,10 @@ class X11WindowSystem::ReportSink : public FormEventSink {
   bool& running_;
 };
 
-void X11WindowSystem::ShowReport(const std::string& title, const std::string& text, int style) {
+void X11WindowSystem::ShowReport(const std::string& title, const std::string& text, MessageBoxKind kind) {
   DestroyAllForms();
   SetPointerHidden(false);
-  report_ = ReportBox{title, text, style};
+  report_ = ReportBox{title, text, kind};
   running_ = true;
   ReportSink sink(running_);
   FormDesign window = design::Window("Report", title, 0, 0, BorderStyle::kNone);

@@ -44,10 +44,10 @@ class X11WindowSystem : public DrawnWindowSystem {
   void Run();
 
   // In place of every form: a message box as Windows draws a plain one, with the title,
-  // text and icon of message box `style`, on the host's window or a whole-screen window of
+  // text and icon of a message box of `kind`, on the host's window or a whole-screen window of
   // the program's own, made smaller when it does not fit. Returns when a key or a click in
   // the program's own window closes it, or the host's window is destroyed.
-  void ShowReport(const std::string& title, const std::string& text, int style);
+  void ShowReport(const std::string& title, const std::string& text, MessageBoxKind kind);
 
  protected:
   void OpenWindow(FormHandle handle, const FormDesign& design, DrawnForm& form) override;

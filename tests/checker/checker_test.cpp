@@ -21,7 +21,7 @@ constexpr const char* kHeader = "\"db\",3,4\r\n";
 // The checker as it runs on Linux: code page 1252 and the C library's letter case.
 CheckResult Check(const std::string& bytes) {
   HeadlessMachine machine;
-  HeadlessServices services(machine, "", "");
+  HeadlessServices services(machine, "");
   return CheckJokeBytes(bytes, services);
 }
 
@@ -445,7 +445,7 @@ TEST(RunCheckCommand, OutOfMemoryIsOneLineAndAStatusOfItsOwnNotAVerdict) {
   folder.Write("last.txt", std::string(kHeader) + "clean,0,0\r\nLast.\r\n</joke>\r\n");
   folder.Write("huge.txt", std::string(kHeader));
   HeadlessMachine machine;
-  ServicesOutOfMemory services(machine, "", folder.path());
+  ServicesOutOfMemory services(machine, folder.path());
   CheckCommand command(services);
   EXPECT_EQ(command.Run({folder.File("fine.txt"), folder.File("last.txt"), folder.File("fine.txt")}), kOutOfMemory);
   EXPECT_EQ(command.out.str(), folder.File("fine.txt") + ": 1 clean, 0 rude, 0 medical; version 3, compatible 4; "

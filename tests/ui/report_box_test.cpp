@@ -25,9 +25,9 @@ const std::string kLong =
     "or check out our web site at Salt & Vinegar for the latest copy of the jokes and the program itself.";
 
 struct LaidOut {
-  LaidOut(int width, int height, int style, const std::string& text = kLong) : form(Report(), sink, 96) {
+  LaidOut(int width, int height, MessageBoxKind kind, const std::string& text = kLong) : form(Report(), sink, 96) {
     form.SetWindowSize(width, height);
-    LayOutReportBox(form, {"D'oh! An error occurred", text, style}, measurer);
+    LayOutReportBox(form, {"D'oh! An error occurred", text, kind}, measurer);
   }
   static FormDesign Report() {
     FormDesign window = design::Window("Report", "", 0, 0, BorderStyle::kNone);
@@ -47,7 +47,7 @@ struct LaidOut {
 };
 
 TEST(ReportBox, TheTextWrapsWithinEightTenthsOfTheWindowAndShowsEveryAmpersand) {
-  const LaidOut report(1024, 768, message_box_style::kInformation);
+  const LaidOut report(1024, 768, MessageBoxKind::kInformation);
   const std::string& text = report.Text().text;
   const std::vector<std::string_view> lines = SplitLines(text);
   ASSERT_GT(lines.size(), 1u);
@@ -61,26 +61,26 @@ TEST(ReportBox, TheTextWrapsWithinEightTenthsOfTheWindowAndShowsEveryAmpersand) 
 
 TEST(ReportBox, TheIconIsTheStylesDiscAndAPlainBoxHasNone) {
   const auto disc = [](const DrawnControl& c) { return c.kind == ControlKind::kPictureBox && c.round; };
-  const LaidOut information(1024, 768, message_box_style::kInformation);
+  const LaidOut information(1024, 768, MessageBoxKind::kInformation);
   ASSERT_NE(information.Find(disc), nullptr);
   EXPECT_EQ(information.Find(disc)->back_color, (Color{0, 120, 215}));
   EXPECT_NE(information.Find([](const DrawnControl& c) { return c.text == "i"; }), nullptr);
-  const LaidOut stop(1024, 768, message_box_style::kStop);
+  const LaidOut stop(1024, 768, MessageBoxKind::kStop);
   EXPECT_EQ(stop.Find(disc)->back_color, (Color{232, 17, 35}));
-  const LaidOut plain(1024, 768, message_box_style::kOkOnly);
+  const LaidOut plain(1024, 768, MessageBoxKind::kPlain);
   EXPECT_EQ(plain.Find(disc), nullptr);
   // Without the icon the text starts further left.
   EXPECT_LT(plain.Text().bounds.left, information.Text().bounds.left);
 }
 
 TEST(ReportBox, TheBoxIsCentredAndMadeSmallerOnlyWhereItDoesNotFit) {
-  const LaidOut full(1024, 768, message_box_style::kStop);
+  const LaidOut full(1024, 768, MessageBoxKind::kStop);
   const DrawnControl& frame = full.form.controls().front();
   const TwipSize client = full.form.ClientSize();
   EXPECT_EQ(frame.bounds.left, (client.width - frame.bounds.width) / 2);
   EXPECT_EQ(frame.bounds.top, (client.height - frame.bounds.height) / 2);
 
-  const LaidOut small(320, 240, message_box_style::kStop);
+  const LaidOut small(320, 240, MessageBoxKind::kStop);
   ASSERT_LT(small.form.scale(), 1);
   // Drawn smaller, the box takes at most 95 % of the window either way, and touches that
   // margin one way.
@@ -97,9 +97,9 @@ TEST(ReportBox, TheBoxIsCentredAndMadeSmallerOnlyWhereItDoesNotFit) {
 }
 
 TEST(ReportBox, LaidOutAgainForANewSizeItKeepsTheFormsBackground) {
-  LaidOut report(1024, 768, message_box_style::kStop);
+  LaidOut report(1024, 768, MessageBoxKind::kStop);
   report.form.SetWindowSize(320, 240);
-  LayOutReportBox(report.form, {"Title", "Short", message_box_style::kStop}, report.measurer);
+  LayOutReportBox(report.form, {"Title", "Short", MessageBoxKind::kStop}, report.measurer);
   RecordingCanvas canvas;
   report.form.Paint(canvas, report.measurer);
   EXPECT_EQ(canvas.calls.front(), "box (0,0,0) 320x240+0+0");

@@ -25,13 +25,14 @@ struct IconLook {
   const char* mark;
 };
 
-std::optional<IconLook> IconOf(int style) {
-  switch (style & 0x70) {
-    case message_box_style::kStop: return IconLook{{232, 17, 35}, design::kWhite, "X"};
-    case message_box_style::kExclamation: return IconLook{{255, 185, 0}, design::kBlack, "!"};
-    case message_box_style::kInformation: return IconLook{{0, 120, 215}, design::kWhite, "i"};
-    default: return std::nullopt;
+std::optional<IconLook> IconOf(MessageBoxKind kind) {
+  switch (kind) {
+    case MessageBoxKind::kStop: return IconLook{{232, 17, 35}, design::kWhite, "X"};
+    case MessageBoxKind::kExclamation: return IconLook{{255, 185, 0}, design::kBlack, "!"};
+    case MessageBoxKind::kInformation: return IconLook{{0, 120, 215}, design::kWhite, "i"};
+    case MessageBoxKind::kPlain: break;
   }
+  return std::nullopt;
 }
 
 // Lengths in twips at the design's size, 15 to a pixel at 96 dots per inch.
@@ -57,7 +58,7 @@ void LayOutReportBox(DrawnForm& form, const ReportBox& report, TextMeasurer& tex
   using namespace design;
   const int widest =
       std::clamp(static_cast<int>(form.ToTwips(form.window_width()) * kTextShareOfWidth), kNarrowestText, kWidestText);
-  const std::optional<IconLook> icon = IconOf(report.style);
+  const std::optional<IconLook> icon = IconOf(report.kind);
   const int text_left = kBodyMargin + (icon ? kIconSize + kIconGap : 0);
   const CanvasFont message_font = CanvasFontOf(kMessageFont, form.dots_per_inch());
   const auto measure = [&](std::string_view piece) { return text.LayOutLine(message_font, piece)->width(); };

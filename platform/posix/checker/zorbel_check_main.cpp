@@ -2,8 +2,6 @@
 // file, it checks the one the Linux saver reads: the user's own, else the collection the
 // package installs. A reader of its report that has gone leaves it the status of a report
 // not written, not a death by SIGPIPE.
-#include <unistd.h>
-
 #include <cstdlib>
 #include <iostream>
 #include <string>
@@ -21,9 +19,6 @@ int main(int argc, char** argv) {
                          "the one the saver reads: $XDG_DATA_HOME/zorbel/jokes.txt\n"
                          "(~/.local/share/zorbel/jokes.txt) when it exists, else /usr/share/zorbel/jokes.txt",
                          "man zorbel-check tells more."};
-  const std::string jokes = JokesFilePath("", std::getenv, [](const std::string& path) {
-    return access(path.c_str(), F_OK) == 0;
-  });
-  PosixServices services({{kJokeDatabaseFileName, jokes}});
+  PosixServices services({{OwnFile::kJokes, JokesFilePath("", std::getenv)}});
   return RunCheckCommand(std::vector<std::string>(argv + 1, argv + argc), home, services, std::cout, std::cerr);
 }

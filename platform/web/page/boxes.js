@@ -9,10 +9,10 @@ class ZorbelBoxes {
     this.onAllClosed = () => {};
   }
 
-  // `style`: the Windows box style the program asks for (16 stop, 48 exclamation, 64
-  // information; 0 none).
-  show(title, text, style) {
-    const icon = { 16: ["stop", "\u2716"], 48: ["exclamation", "!"], 64: ["information", "i"] }[style & 0x70];
+  // `kind`: the icon the program asks for (1 information, 2 exclamation, 3 stop; 0 none).
+  // `onClose` runs once the visitor has closed the box.
+  show(title, text, kind, onClose = () => {}) {
+    const icon = { 1: ["information", "i"], 2: ["exclamation", "!"], 3: ["stop", "\u2716"] }[kind];
     const box = document.createElement("dialog");
     box.className = "message-box";
     box.setAttribute("aria-label", title);
@@ -45,6 +45,7 @@ class ZorbelBoxes {
       box.close();
       box.remove();
       this.open -= 1;
+      onClose();
       if (this.open === 0) this.onAllClosed();
     };
     ok.addEventListener("click", close);

@@ -11,7 +11,7 @@
   let shippedJokes = null;
   let ownJokes = null;   // {name, bytes}
   let checking = null;   // the bytes the checker is reading now
-  let running = null;    // "/s" or "/c" while a run of the program lasts
+  let running = null;    // "save" or "configure" while a run of the program lasts
   let programEnded = false;
   let wakeLock = null;
 
@@ -102,7 +102,8 @@
     replaceFile(name, bytes) {
       return name === "Qorv.ini" && zorbelStorage.writeSettings(bytes);
     },
-    showMessageBox: (title, text, style) => boxes.show(title, text, style),
+    showMessageBox: (title, text, kind, box) =>
+      boxes.show(title, text, kind, () => { if (running) Module._zorbel_box_closed(box); }),
     diagnose(line) {
       console.info(line);
     },
@@ -117,7 +118,7 @@
     running = mode;
     programEnded = false;
     page.inert = true;
-    if (mode === "/s") page.hidden = true;
+    if (mode === "save") page.hidden = true;
     callText(mode, (pointer) => Module._zorbel_run(pointer));
   };
 
@@ -126,15 +127,15 @@
     // Full screen is the browser's to grant, and only in answer to a gesture like this one.
     document.documentElement.requestFullscreen?.({ navigationUI: "hide" }).catch(() => {});
     navigator.wakeLock?.request("screen").then((lock) => { wakeLock = lock; }, () => {});
-    run("/s");
+    run("save");
   });
   settingsButton.addEventListener("click", () => {
     lastChosen = settingsButton;
-    run("/c");
+    run("configure");
   });
   // Leaving full screen (Esc, as the browser rules) ends the saver at any time.
   document.addEventListener("fullscreenchange", () => {
-    if (!document.fullscreenElement && running === "/s" && !programEnded) {
+    if (!document.fullscreenElement && running === "save" && !programEnded) {
       programEnded = true;
       Module._zorbel_end_run();
       finishRunIfOver();
