@@ -19,10 +19,11 @@ EM_JS(void, web_fill, (int window, int disc, int red, int green, int blue, doubl
                        double height), {
   Module.zorbelHome.canvas.fill(window, disc !== 0, [red, green, blue], left, top, width, height);
 });
-EM_JS(void, web_draw_text, (int window, const char* face, int pixels, int bold, const char* text, int ascent,
+// `box`: the line's width, height and ascent as it was laid out.
+EM_JS(void, web_draw_text, (int window, const char* face, int pixels, int bold, const char* text, const int* box,
                             int red, int green, int blue, double left, double top), {
-  Module.zorbelHome.canvas.drawText(window, UTF8ToString(face), pixels, bold !== 0, UTF8ToString(text), ascent,
-                                    [red, green, blue], left, top);
+  Module.zorbelHome.canvas.drawText(window, UTF8ToString(face), pixels, bold !== 0, UTF8ToString(text),
+                                    HEAP32.subarray(box >> 2, (box >> 2) + 3), [red, green, blue], left, top);
 });
 EM_JS(void, web_push_clip, (int window, double left, double top, double width, double height), {
   Module.zorbelHome.canvas.pushClip(window, left, top, width, height);
@@ -41,22 +42,14 @@ namespace {
 class WebTextLine : public TextLine {
  public:
   WebTextLine(const CanvasFont& font, std::string text) : font(font), text(std::move(text)) {
-    int box[3] = {0, 0, 0};
     web_lay_out_line(font.face.c_str(), font.pixels, font.bold ? 1 : 0, this->text.c_str(), box);
-    width_ = box[0];
-    height_ = box[1];
-    ascent = box[2];
   }
-  int width() const override { return width_; }
-  int height() const override { return height_; }
+  int width() const override { return box[0]; }
+  int height() const override { return box[1]; }
 
   CanvasFont font;
   std::string text;
-  int ascent = 0;
-
- private:
-  int width_ = 0;
-  int height_ = 0;
+  int box[3] = {0, 0, 0};  // width, height and ascent
 };
 
 // The text as the page may take it: UTF-8 throughout, with a NUL shown as the replacement
@@ -89,7 +82,7 @@ void WebCanvas::FillDisc(const Color& color, const PixelBox& bounds) {
 void WebCanvas::DrawLine(const TextLine& line, const Color& color, long long left, long long top) {
   // The toolkit hands back only the lines this home laid out.
   const auto& own = static_cast<const WebTextLine&>(line);
-  web_draw_text(window_, own.font.face.c_str(), own.font.pixels, own.font.bold ? 1 : 0, own.text.c_str(), own.ascent,
+  web_draw_text(window_, own.font.face.c_str(), own.font.pixels, own.font.bold ? 1 : 0, own.text.c_str(), own.box,
                 color.red, color.green, color.blue, left, top);
 }
 

@@ -128,17 +128,15 @@ class ZorbelCanvas {
     return [Math.ceil(metrics.width), ascent + Math.round(metrics.fontBoundingBoxDescent), ascent];
   }
 
-  drawText(handle, face, pixels, bold, text, ascent, color, left, top) {
+  // `box`: the line's [width, height, ascent] as it was laid out.
+  drawText(handle, face, pixels, bold, text, box, color, left, top) {
     const context = this.contextOf(handle);
     context.font = zorbelFaces.css(face, pixels, bold);
     context.fillStyle = `rgb(${color})`;
     context.textBaseline = "alphabetic";
-    context.fillText(text, left, top + ascent);
-    const view = this.windows.get(handle);
-    const metrics = context.measureText(text);
-    view.painting?.lines.push({
-      text, face, pixels, bold, color, left, top, width: Math.ceil(metrics.width),
-      height: Math.round(metrics.fontBoundingBoxAscent + metrics.fontBoundingBoxDescent),
+    context.fillText(text, left, top + box[2]);
+    this.windows.get(handle).painting?.lines.push({
+      text, face, pixels, bold, color, left, top, width: box[0], height: box[1],
     });
   }
 
