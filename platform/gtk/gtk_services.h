@@ -1,4 +1,5 @@
-// The process services of the settings program: the native ones, with message boxes as GTK dialogs and the settings folder made when it is first written.
+// The process services of the settings program: the native ones, with message boxes as
+// GTK dialogs and the settings folder made when it is first written.
 #pragma once
 
 #include <map>
