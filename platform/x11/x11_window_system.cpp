@@ -180,12 +180,13 @@ void X11WindowSystem::CloseWindow(FormHandle handle) noexcept {
 }
 
 void X11WindowSystem::ShowWindow(FormHandle handle, DrawnForm&) {
-  FormWindow& window = windows_.at(handle);
+  const FormWindow& window = windows_.at(handle);
   Window root_back, child;
-  int window_x, window_y;
+  int screen_x, screen_y, window_x, window_y;
   unsigned int mask;
-  XQueryPointer(display_, window.window, &root_back, &child, &window.pointer_x, &window.pointer_y, &window_x,
-                &window_y, &mask);
+  if (XQueryPointer(display_, window.window, &root_back, &child, &screen_x, &screen_y, &window_x, &window_y, &mask)) {
+    PointerSeenAt(handle, screen_x, screen_y);
+  }
   if (window.own_window) {
     if (pointer_hidden_ && blank_cursor_.get() != None) XDefineCursor(display_, window.window, blank_cursor_.get());
     XMapRaised(display_, window.window);
@@ -306,5 +307,5 @@ void X11WindowSystem::Dispatch(XEvent& event) {
       if (event.xdestroywindow.window == window.window) running_ = false;
       return;
   }
-  if (window.own_window) HandleInput(handle, window, event);
+  if (window.own_window) HandleInput(handle, event);
 }

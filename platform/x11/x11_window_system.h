@@ -11,7 +11,6 @@
 
 #include <X11/Xlib.h>
 
-#include <climits>
 #include <map>
 #include <memory>
 #include <optional>
@@ -65,10 +64,6 @@ class X11WindowSystem : public DrawnWindowSystem {
     bool own_window = true;
     Visual* visual = nullptr;
     int depth = 0;
-    // The pointer's place on the screen when last seen, to tell a real move from an event
-    // the window's appearing or moving causes under a still pointer.
-    int pointer_x = INT_MIN;
-    int pointer_y = INT_MIN;
     // What the window shows, drawn off screen; made again when the window's size changes.
     std::unique_ptr<PixmapCanvas> canvas;
     // The window of the program's own, destroyed with the form; none for a host's.
@@ -83,7 +78,7 @@ class X11WindowSystem : public DrawnWindowSystem {
   void FitDesignTo(const FormWindow& window, DrawnForm& form);
 
   void Dispatch(XEvent& event);
-  void HandleInput(FormHandle handle, FormWindow& window, XEvent& event);
+  void HandleInput(FormHandle handle, XEvent& event);
 
   Display* display_;
   int screen_;

@@ -141,7 +141,14 @@ void DrawnWindowSystem::KeyWentDown(FormHandle handle, int key_code, int shift, 
   Deliver(handle, press);
 }
 
-void DrawnWindowSystem::PointerMoved(FormHandle handle, long long x, long long y, int buttons, int shift) {
+void DrawnWindowSystem::PointerSeenAt(FormHandle handle, long long screen_x, long long screen_y) {
+  FormAt(handle).PointerSeenAt(screen_x, screen_y);
+}
+
+void DrawnWindowSystem::PointerMoved(FormHandle handle, long long x, long long y, long long screen_x,
+                                     long long screen_y, int buttons, int shift) {
+  const auto found = forms_.find(handle);
+  if (found == forms_.end() || !found->second->PointerMovedTo(screen_x, screen_y)) return;
   if (DrawnForm* form = TakingInput(handle)) Deliver(handle, form->PointerMoved(x, y, buttons, shift));
 }
 

@@ -50,8 +50,14 @@ class DrawnWindowSystem : public WindowSystem {
   // A key went down: first to the form's dialog keys with the control holding the focus,
   // then, unless they took it, as a key and, when it types one, as its character (0: none).
   void KeyWentDown(FormHandle form, int key_code, int shift, int character);
-  // The pointer moved to, or a button went down or up at, a place in the window's pixels.
-  void PointerMoved(FormHandle form, long long x, long long y, int buttons, int shift);
+  // Where the pointer is on the screen as the window shows (see PointerMoved).
+  void PointerSeenAt(FormHandle form, long long screen_x, long long screen_y);
+  // The pointer at a place in the window's pixels and on the screen: a move only where the
+  // place on the screen changed, since a window that appears or moves under a still pointer
+  // hears of a move too.
+  void PointerMoved(FormHandle form, long long x, long long y, long long screen_x, long long screen_y, int buttons,
+                    int shift);
+  // A button went down or up at a place in the window's pixels.
   void PointerPressed(FormHandle form, long long x, long long y, int button, int shift);
   void PointerReleased(FormHandle form, long long x, long long y, int button, int shift);
 
