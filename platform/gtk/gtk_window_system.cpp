@@ -12,8 +12,9 @@
 
 namespace {
 
-// The desktop's dots per inch as GTK lays out text with them: Xft.dpi, or the desktop's
-// own setting, already divided by GDK's scale, since GTK's pixels are the scaled ones.
+// The dots per inch GTK lays out text at, in its own pixels: Xft.dpi from the X resources
+// or the desktop's settings daemon, with GDK's scale applied. The forms are placed at the
+// same, so that they grow with their text.
 double DesktopDotsPerInch() {
   const double resolution = gdk_screen_get_resolution(gdk_screen_get_default());
   return resolution >= 24 && resolution <= 960 ? resolution : 96;
