@@ -8,6 +8,7 @@
 
 #include "platform/gtk/gtk_design_layout.h"
 #include "platform/gtk/gtk_input.h"
+#include "platform/gtk/gtk_message_box.h"
 #include "platform/gtk/gtk_text.h"
 
 namespace {
@@ -117,7 +118,11 @@ void GtkWindowSystem::DestroyForm(FormHandle handle) {
         },
         this);
   }
-  if (forms_.empty() && running_) gtk_main_quit();
+  QuitWhenNothingIsLeft();
+}
+
+void GtkWindowSystem::QuitWhenNothingIsLeft() {
+  if (forms_.empty() && boxes_up_ == 0 && running_) gtk_main_quit();
 }
 
 void GtkWindowSystem::ShowForm(FormHandle handle) { gtk_window_present(GTK_WINDOW(FormOf(handle).window)); }
@@ -238,8 +243,18 @@ void GtkWindowSystem::SetTimer(FormHandle form, int index, int interval_ms) {
   if (interval_ms > 0) control.timer_source = g_timeout_add(static_cast<guint>(interval_ms), OnTimer, &control);
 }
 
+void GtkWindowSystem::ShowMessageBox(const std::string& title, const std::string& text, GtkMessageType icon,
+                                     std::function<void()> closed) {
+  ++boxes_up_;
+  ShowGtkMessageBox(ActiveWindow(), title, text, icon, [this, closed = std::move(closed)] {
+    --boxes_up_;
+    closed();
+    QuitWhenNothingIsLeft();
+  });
+}
+
 void GtkWindowSystem::Run() {
-  if (forms_.empty()) return;
+  if (forms_.empty() && boxes_up_ == 0) return;
   running_ = true;
   gtk_main();
   running_ = false;
