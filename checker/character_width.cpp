@@ -1,21 +1,14 @@
 // The width ranges, each sorted by its first code point.
 #include "checker/character_width.h"
 
-#include <algorithm>
-#include <iterator>
-
+#include "startup/code_point_ranges.h"
 #include "startup/utf8.h"
 
 namespace {
 
-struct Range {
-  char32_t first;
-  char32_t last;
-};
-
 // Combining marks of the Latin, Greek, Cyrillic, Hebrew, Arabic and Thai letters, the
 // general combining blocks, joiners, direction marks, variation selectors and skin tones.
-constexpr Range kWidthless[] = {
+constexpr CodePointRange kWidthless[] = {
     {0x0300, 0x036F}, {0x0483, 0x0489}, {0x0591, 0x05BD}, {0x05BF, 0x05BF}, {0x05C1, 0x05C2},
     {0x05C4, 0x05C5}, {0x05C7, 0x05C7}, {0x0610, 0x061A}, {0x064B, 0x065F}, {0x0670, 0x0670},
     {0x06D6, 0x06DC}, {0x06DF, 0x06E4}, {0x06E7, 0x06E8}, {0x06EA, 0x06ED}, {0x0E31, 0x0E31},
@@ -25,19 +18,12 @@ constexpr Range kWidthless[] = {
 };
 
 // Hangul jamo, the CJK blocks, kana, Hangul syllables, fullwidth forms and pictographs.
-constexpr Range kWide[] = {
+constexpr CodePointRange kWide[] = {
     {0x1100, 0x115F}, {0x2E80, 0x303E}, {0x3041, 0x33FF}, {0x3400, 0x4DBF}, {0x4E00, 0x9FFF},
     {0xA000, 0xA4CF}, {0xA960, 0xA97F}, {0xAC00, 0xD7A3}, {0xF900, 0xFAFF}, {0xFE30, 0xFE4F},
     {0xFF00, 0xFF60}, {0xFFE0, 0xFFE6}, {0x1F300, 0x1F64F}, {0x1F900, 0x1F9FF}, {0x20000, 0x2FFFD},
     {0x30000, 0x3FFFD},
 };
-
-template <std::size_t N>
-bool InRanges(const Range (&ranges)[N], char32_t code_point) {
-  const auto after = std::upper_bound(std::begin(ranges), std::end(ranges), code_point,
-                                      [](char32_t code, const Range& range) { return code < range.first; });
-  return after != std::begin(ranges) && code_point <= std::prev(after)->last;
-}
 
 }  // namespace
 

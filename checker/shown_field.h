@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "checker/shown_text.h"
+#include "startup/shown_text.h"
 #include "startup/field_value.h"
 #include "startup/numbers.h"
 

@@ -7,7 +7,7 @@ ZORBEL_PACKAGES=(
   wine wine64 nsis
   xvfb xdotool x11-utils imagemagick fonts-liberation2 fonts-dejavu-core fonts-droid-fallback
   tesseract-ocr tesseract-ocr-fra tesseract-ocr-rus tesseract-ocr-ell tesseract-ocr-jpn tesseract-ocr-ara
-  pkg-config libx11-dev libpango1.0-dev libcairo2-dev libxrandr-dev
+  pkg-config libx11-dev libpango1.0-dev libcairo2-dev libxrandr-dev libgtk-3-dev
   dpkg-dev lintian libxml2-utils desktop-file-utils man-db xscreensaver procps
   mate-screensaver dbus-daemon libglib2.0-bin
 )

@@ -8,6 +8,7 @@
 
 #include "startup/settings_check.h"
 #include "startup/settings_vocabulary.h"
+#include "startup/shown_text.h"
 
 namespace {
 
@@ -96,7 +97,7 @@ ParsedOptions ParseSaverOptions(const std::vector<std::string>& arguments, const
     const std::string& argument = arguments[i];
     const std::size_t equals = argument.rfind("-", 0) == 0 ? argument.find('=') : std::string::npos;
     const SaverOptionRow* row = RowNamed(std::string_view(argument).substr(0, equals));
-    if (row == nullptr) return Refuse("unknown option \"" + argument + "\"; zorbel --help lists the options");
+    if (row == nullptr) return Refuse("unknown option " + Quoted(argument) + "; zorbel --help lists the options");
     std::optional<std::string> value;
     if (equals != std::string::npos) {
       if (row->argument.empty()) return Refuse(std::string(OneDash(row->name)) + " takes no value");
@@ -148,8 +149,8 @@ ParsedOptions ParseSaverOptions(const std::vector<std::string>& arguments, const
   if (options.target == DrawingTarget::kRootWindow && host_window != nullptr && host_window[0] != '\0') {
     const std::optional<unsigned long> id = ParseWindowId(host_window);
     if (!id) {
-      return Refuse(std::string("XSCREENSAVER_WINDOW names no window: \"") + host_window +
-                    "\"; it takes a window number from 1 to 0x1fffffff");
+      return Refuse("XSCREENSAVER_WINDOW names no window: " + Quoted(host_window) +
+                    "; it takes a window number from 1 to 0x1fffffff");
     }
     options.window_id = *id;
   }

@@ -3,6 +3,7 @@
 
 #include "startup/numbers.h"
 #include "startup/settings_vocabulary.h"
+#include "startup/shown_text.h"
 #include "startup/text_reader.h"
 #include "startup/utf8.h"
 #include "ui/failure_in_flight.h"
@@ -65,10 +66,10 @@ std::string DelayProblem(Services& services, const FieldValue& delay, const Fail
   const std::string allowed = " (the options dialog writes " + std::to_string(kShortestDelaySeconds) + " to " +
                               std::to_string(kLongestDelaySeconds) + " seconds)";
   if (const auto* text = std::get_if<std::string>(&delay); text != nullptr && failure.code == failure_code::kTypeMismatch) {
-    return place + ": the delay \"" + *text + "\" is not a number" + allowed;
+    return place + ": the delay " + Quoted(*text) + " is not a number" + allowed;
   }
   const auto* seconds = std::get_if<double>(&delay);
-  const std::string shown = seconds != nullptr ? ShortestDecimal(*seconds) : "\"" + std::get<std::string>(delay) + "\"";
+  const std::string shown = seconds != nullptr ? ShortestDecimal(*seconds) : Quoted(std::get<std::string>(delay));
   return place + ": the delay " + shown + " is outside the 0 to 65.535 seconds the display timer holds" + allowed;
 }
 

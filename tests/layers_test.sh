@@ -1,10 +1,10 @@
 #!/bin/bash
 # Includes run one way between the rooms of the program and its platform backends: each
 # room may include only the rooms listed for it; a backend (platform/headless, win32, x11,
-# posix) may include the program's rooms and itself, and of the other backends only posix,
-# the files and folders that the Linux saver and the native checker share, from x11 and
-# headless; no room of the program includes a backend. (The tests and benchmarks run the
-# program on the headless backend and may include it.) No file outside platform/win32
+# gtk, posix) may include the program's rooms and itself, and of the other backends only
+# posix, the files and folders that the Linux programs and the native checker share, from
+# x11, gtk and headless; no room of the program includes a backend. (The tests and
+# benchmarks run the program on the headless backend and may include it.) No file outside platform/win32
 # includes <windows.h>, and none outside platform/x11 an X11 header.
 cd "$(dirname "$0")/.."
 program="app saver setup checker startup ui"
@@ -18,6 +18,7 @@ declare -A allowed=(
   [platform/posix]="$program platform/posix"
   [platform/headless]="$program platform/headless platform/posix"
   [platform/x11]="$program platform/x11 platform/posix"
+  [platform/gtk]="$program platform/gtk platform/posix"
   [platform/win32]="$program platform/win32"
 )
 status=0

@@ -5,8 +5,10 @@
 #include <X11/Xlib.h>
 #include <sys/stat.h>
 
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <map>
 #include <string>
 #include <vector>
@@ -20,13 +22,22 @@
 #include "startup/joke_database.h"
 #include "startup/saver_options.h"
 #include "startup/settings_file.h"
+#include "startup/shown_text.h"
 #include "ui/failure_net.h"
 
 namespace {
 
+// What the saver writes on stderr may hold what it was given (an option, a variable), so
+// it is escaped as every text from outside is.
 [[noreturn]] void Stop(const std::string& line, int status) {
-  std::fprintf(stderr, "zorbel: %s\n", line.c_str());
+  std::fputs(ShownLines("zorbel: " + line).c_str(), stderr);
   std::exit(status);
+}
+
+// --help and --version: text that cannot reach its reader is a failure, as for any tool.
+int Printed(const std::string& text) {
+  if (std::fputs(text.c_str(), stdout) >= 0 && std::fflush(stdout) == 0) return exit_status::kSucceeded;
+  Stop(std::string("cannot write to standard output: ") + std::strerror(errno), exit_status::kFailed);
 }
 
 std::string WindowNumber(Window window) {
@@ -67,9 +78,9 @@ int main(int argc, char** argv) {
   const ParsedOptions parsed =
       ParseSaverOptions(std::vector<std::string>(argv + 1, argv + argc), std::getenv("XSCREENSAVER_WINDOW"));
   switch (parsed.verdict) {
-    case SaverCommand::kHelp: std::fputs(SaverUsage().c_str(), stdout); return 0;
-    case SaverCommand::kVersion: std::printf("zorbel %s\n", kAppVersion); return 0;
-    case SaverCommand::kRefused: std::fprintf(stderr, "%s\n", parsed.refusal.c_str()); return 2;
+    case SaverCommand::kHelp: return Printed(SaverUsage());
+    case SaverCommand::kVersion: return Printed(std::string("zorbel ") + kAppVersion + "\n");
+    case SaverCommand::kRefused: std::fputs(ShownLines(parsed.refusal).c_str(), stderr); return 2;
     case SaverCommand::kRun: break;
   }
   Display* display = XOpenDisplay(nullptr);

@@ -3,7 +3,7 @@
 
 #include <cstdio>
 
-#include "platform/x11/terminal_report.h"
+#include "startup/shown_text.h"
 
 X11Services::X11Services(X11WindowSystem& windows, X11ProcessEnd& end, std::map<std::string, std::string> own_files)
     : PosixServices(std::move(own_files)), windows_(windows), end_(end) {}
@@ -15,7 +15,7 @@ int X11Services::ShowCursor(bool show) {
 }
 
 void X11Services::ShowMessageBox(const std::string& title, const std::string& text, int style) {
-  const std::string report = ReportForTerminal(text);
+  const std::string report = ShownLines(text);
   std::fwrite(report.data(), 1, report.size(), stderr);
   std::fflush(stderr);
   end_.SetStatus(exit_status::kFailed);
@@ -23,7 +23,7 @@ void X11Services::ShowMessageBox(const std::string& title, const std::string& te
 }
 
 void X11Services::Diagnose(const std::string& line) {
-  const std::string shown = "zorbel: " + ReportForTerminal(line);
+  const std::string shown = "zorbel: " + ShownLines(line);
   std::fwrite(shown.data(), 1, shown.size(), stderr);
   std::fflush(stderr);
 }

@@ -153,7 +153,7 @@ TEST_F(ProgramTest, EachFailureSelectsItsReport) {
 }
 
 // Where a platform keeps diagnostics, a delay in the settings file that stops the saver is
-// named there with its line; nothing else is.
+// named there with its line, escaped; nothing else is.
 TEST_F(ProgramTest, ADelayTheTimerRefusesIsNamedWithItsLine) {
   folder.Write("jokes.txt", kJokes);
   const auto diagnostics = [&](const std::string& settings) {
@@ -170,6 +170,10 @@ TEST_F(ProgramTest, ADelayTheTimerRefusesIsNamedWithItsLine) {
   EXPECT_THAT(diagnostics("clean\r\n\r\n\"-5\"\r\n"), ElementsAre(EndsWith("Qorv.ini:3: the delay \"-5\" is outside the 0 to "
                                                                             "65.535 seconds the display timer holds (the "
                                                                             "options dialog writes 2 to 30 seconds)")));
+  // What the file says is shown as in any message: escaped, and cut short.
+  EXPECT_THAT(diagnostics("clean\r\nmedicalno\r\n\x1B]0;x\x07" + std::string(4000, 'a') + "\r\n"),
+              ElementsAre(EndsWith("the delay \"\\x1b]0;x\\x07" + std::string(74, 'a') + "...\" is not a number (the "
+                                   "options dialog writes 2 to 30 seconds)")));
   EXPECT_THAT(diagnostics("clean\r\nmedicalno\r\n 12 \r\n"), ElementsAre());
   EXPECT_THAT(diagnostics("two\r\nlines\r\n"), ElementsAre()) << "the defaults";
   folder.Write("jokes.txt", "\"db\",2\r\n");

@@ -286,6 +286,11 @@ TEST(CheckJokeBytes, WhatTheFileSaysIsShownEscapedAndCutShort) {
   }
   EXPECT_NE(report.find(std::string(79, 'k') + "...\""), std::string::npos) << report;
   EXPECT_EQ(report.find(std::string(80, 'k')), std::string::npos) << report;
+
+  // A letter mark and a tag character would make the kind read "clean" in the warning that
+  // says it is not.
+  const std::string marked = FormatReport("f", Check(std::string(kHeader) + "cle\u061Can\U000E0041,0,0\r\nx\r\n</joke>"));
+  EXPECT_NE(marked.find("the kind \"cle\\u061can\\U000e0041\" is not clean"), std::string::npos) << marked;
 }
 
 TEST(CheckJokeBytes, FilesThatAreNotTextGetOneFinding) {

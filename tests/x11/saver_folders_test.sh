@@ -1,6 +1,6 @@
 #!/bin/bash
 # The Linux saver without options on a virtual display: the settings and the jokes come
-# from the user's folders.
+# from the user's folders, and a settings file's bad delay reaches stderr escaped.
 # Usage: saver_folders_test.sh ZORBEL X11_PROBE ARTIFACT_FOLDER
 set -u
 source "$(dirname "$0")/saver_lib.sh" "$@"
@@ -24,5 +24,18 @@ done
 [ -n "$joke" ] || fail "the joke file in XDG_DATA_HOME was not read"
 xdotool click 1
 ended_with 0 2 || fail "a click did not end it"
+
+echo "A delay that stops the saver is named on stderr escaped and cut short"
+{ printf 'clean\r\nmedicalno\r\n\e]0;owned\a\e[2J\x9b'; head -c 4000 /dev/zero | tr '\0' '\a'; printf '\r\n'; } \
+  >"$SCRATCH/config/zorbel/Qorv.ini"
+XDG_CONFIG_HOME=$SCRATCH/config XDG_DATA_HOME=$SCRATCH/data start
+named() { grep -q "Qorv.ini:3: the delay" "$SCRATCH/err"; }
+for tries in $(seq 100); do named && break; sleep 0.05; done
+named || fail "no line for the settings file's delay"
+grep -qF '"\x1b]0;owned\x07\x1b[2J\x9b\x07' "$SCRATCH/err" || fail "the delay not shown escaped"
+[ "$(wc -c <"$SCRATCH/err")" -lt 2000 ] || fail "the delay not cut short"
+LC_ALL=C grep -q $'[\x01-\x09\x0b-\x1f\x7f]' "$SCRATCH/err" && fail "control bytes on stderr"
+kill "$PID"
+ended_with 1 2 || fail "SIGTERM did not end it with the failure's status"
 
 echo "PASS (screenshots in $ARTIFACTS)"

@@ -1,5 +1,6 @@
 #!/bin/bash
-# The Linux saver in its own window on a virtual display: bad options; the intro, then a
+# The Linux saver in its own window on a virtual display: bad options, refused on stderr
+# escaped; --help and --version, which fail when they cannot be written; the intro, then a
 # joke of the test's own, input ignored for the first 3.6 s and ending it after (a key, a
 # click, a real move, not a motion event under a still pointer), the window closed, SIGINT.
 # Usage: saver_window_test.sh ZORBEL X11_PROBE ARTIFACT_FOLDER
@@ -25,6 +26,17 @@ done
 [ "${PIPESTATUS[0]}" -eq 2 ] || fail "with stderr a closed pipe, -bogus ended with ${PIPESTATUS[0]}"
 "$ZORBEL" -rude -medical -delay 2.5 --help >/dev/null || fail "--help"
 "$ZORBEL" --version | grep -q '^zorbel 4beta1$' || fail "--version"
+for asked in --help --version; do
+  "$ZORBEL" $asked >/dev/full 2>"$SCRATCH/err"
+  [ $? -eq 1 ] && grep -q "cannot write to standard output" "$SCRATCH/err" || fail "$asked into a full disk"
+done
+
+echo "What it was given reaches stderr escaped"
+"$ZORBEL" $'-\e[2J\e]0;owned\a' >/dev/null 2>"$SCRATCH/err"
+grep -qF 'unknown option "-\x1b[2J\x1b]0;owned\x07"' "$SCRATCH/err" || fail "an option's escapes"
+XSCREENSAVER_WINDOW=$'\xc2\x9b31m\xd8\x9c\xff' "$ZORBEL" -root >/dev/null 2>>"$SCRATCH/err"
+grep -qF 'XSCREENSAVER_WINDOW names no window: "\u009b31m\u061c\xff"' "$SCRATCH/err" || fail "the variable's escapes"
+LC_ALL=C grep -q $'[\x01-\x09\x0b-\x1f\x7f]' "$SCRATCH/err" && fail "control bytes on stderr"
 
 echo "In its own window: the intro, input ignored until 3.6 s, then a joke of the test's own"
 start -window -delay 2 -jokes "$JOKES"

@@ -1,18 +1,10 @@
-// The Linux saver's text: reports for stderr, the layout rules its labels share with
-// Windows' static controls, and how much of a text they lay out.
+// The Linux saver's text: the layout rules its labels share with Windows' static controls,
+// and how much of a text they lay out.
 #include <gtest/gtest.h>
 
-#include "platform/x11/terminal_report.h"
 #include "platform/x11/text_layout.h"
 
 namespace {
-
-TEST(ReportForTerminal, LinesEndInLineFeedsAndTheUtf8TextStays) {
-  EXPECT_EQ(ReportForTerminal("D'oh!\r\nThe Jokes database is corrupted. "), "D'oh!\nThe Jokes database is corrupted. \n");
-  EXPECT_EQ(ReportForTerminal("Error source: Zorbel\r\n"), "Error source: Zorbel\n");
-  EXPECT_EQ(ReportForTerminal("/home/z\u00E9/jokes.txt"), "/home/z\u00E9/jokes.txt\n");
-  EXPECT_EQ(ReportForTerminal(""), "\n");
-}
 
 TEST(TextLayout, CrLfALoneCrAndALoneLfEachStartALine) {
   using Lines = std::vector<std::string_view>;

@@ -1,13 +1,20 @@
 #!/bin/bash
 # Draws the product's icon, a laughing face on a small blue screen, and writes it as a
-# Windows icon file holding 16, 24, 32, 48 and 256 pixel images:
+# Windows icon file holding 16, 24, 32, 48 and 256 pixel images, or as one PNG file per
+# size of a Linux icon theme (16, 22, 24, 32, 48, 64, 128 and 256 pixels), SIZE.png each:
 #   draw_icon.sh OUTPUT.ico
+#   draw_icon.sh --png FOLDER
 # The picture is drawn once at 256 pixels, smoothed, and shrunk to each size. The 16-pixel
 # image leaves out the screen's stand, which would be a smudge at that size.
 set -eu
-output=$1
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+if [ "$1" = --png ]; then
+  work=$2 output=
+  mkdir -p "$work"
+else
+  output=$1
+  work=$(mktemp -d)
+  trap 'rm -rf "$work"' EXIT
+fi
 
 # The screen: a dark frame, a blue glass with a lighter top, and the face on it.
 screen='
@@ -36,5 +43,9 @@ render() {  # render SIZE WITH_STAND
     "PNG32:$work/$size.png"
 }
 render 16 no
+if [ -z "$output" ]; then
+  for size in 22 24 32 48 64 128 256; do render "$size" yes; done
+  exit 0
+fi
 for size in 24 32 48 256; do render "$size" yes; done
 convert "$work/16.png" "$work/24.png" "$work/32.png" "$work/48.png" "$work/256.png" "$output"

@@ -1,0 +1,68 @@
+// The settings program's entry point: opens the display, builds the GTK toolkit and the
+// services, finds the user's settings and joke files where the saver finds them, runs the
+// program's configuration start-up and serves its windows until the last one closes.
+#include <gtk/gtk.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <map>
+#include <string>
+
+#include "app/program.h"
+#include "platform/gtk/gtk_services.h"
+#include "platform/gtk/gtk_window_system.h"
+#include "platform/posix/data_paths.h"
+#include "startup/joke_database.h"
+#include "startup/settings_file.h"
+#include "ui/failure_net.h"
+
+namespace {
+
+constexpr const char* kUsage =
+    "Usage: zorbel-settings\n"
+    "Opens the Zorbel Joke Screensaver's setup windows, where the joke style, medical\n"
+    "terminology and the delay between jokes are chosen for the saver.\n"
+    "  --help     show this text\n"
+    "  --version  show the version\n";
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  KeepStatusOnBrokenPipes();
+  if (argc > 1) {
+    if (std::strcmp(argv[1], "--help") == 0 && argc == 2) {
+      std::fputs(kUsage, stdout);
+      return 0;
+    }
+    if (std::strcmp(argv[1], "--version") == 0 && argc == 2) {
+      std::printf("zorbel-settings %s\n", kAppVersion);
+      return 0;
+    }
+  }
+  if (!gtk_init_check(&argc, &argv)) {
+    const char* name = std::getenv("DISPLAY");
+    std::fprintf(stderr, "zorbel-settings: cannot open the display \"%s\"\n", name != nullptr ? name : "");
+    return 1;
+  }
+  if (argc > 1) {
+    std::fprintf(stderr, "zorbel-settings: unknown argument \"%s\"\n%s", argv[1], kUsage);
+    return 2;
+  }
+
+  const EnvironmentLookup environment = [](const char* name) { return std::getenv(name); };
+  const auto exists = [](const std::string& path) { return g_file_test(path.c_str(), G_FILE_TEST_IS_REGULAR) != FALSE; };
+  std::map<std::string, std::string> own_files{
+      {kSettingsFileName, SettingsFilePath(environment)},
+      {kJokeDatabaseFileName, JokesFilePath("", environment, exists)},
+  };
+  GtkWindowSystem windows;
+  GtkServices services(windows, std::move(own_files));
+  FailureNet failure_net(services);
+  failure_net.RunGuarded([&] {
+    Program program(services, windows, failure_net);
+    program.Main();
+    windows.Run();
+  });
+  services.EndProgram(exit_status::kSucceeded);
+}
