@@ -1,7 +1,8 @@
 #!/bin/bash
 # ./run.sh /c, ./run.sh /s or ./run.sh installer: installs what is missing, builds Zorbel.scr
 # and its installer, and starts the program (or the installer) under Wine on the current
-# display; ./run.sh linux [OPTION]... runs the native Linux saver instead (scripts/run_linux.sh).
+# display; ./run.sh linux [OPTION]... runs the native Linux saver instead (scripts/run_linux.sh),
+# and ./run.sh web builds the page and serves it on localhost (scripts/run_web.sh).
 # With no display it starts a virtual one and saves screenshots, each once the screen has settled, printing their paths: for /s (or anything else) one after RUN_SECONDS
 # (12 unless set, time for the saver's first joke); for /c the beta notice, the hub and the
 # options dialog, opened with the keys a user would press; for installer every page of the
@@ -14,6 +15,9 @@ source scripts/packages.sh
 if [ "${1:-}" = linux ]; then
   shift
   exec scripts/run_linux.sh "$@"
+fi
+if [ "${1:-}" = web ]; then
+  exec scripts/run_web.sh
 fi
 source scripts/wine_env.sh
 source scripts/screenshots.sh

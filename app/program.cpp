@@ -1,4 +1,4 @@
-// Start-up: the version, the single-instance refusal, the mode switch and the two mode
+// Start-up: the version, the single-instance refusal, the mode and the two mode
 // sequences, with the start-up failure report around the steps that may fail.
 #include "app/program.h"
 
@@ -27,13 +27,15 @@ Program::Program(Services& services, WindowSystem& windows, FailureNet& failure_
         return std::make_unique<Form3>(ui(), state, form2, form4);
       }) {}
 
-void Program::Main() {
+void Program::Main(ProgramMode mode) {
   state.AppVersion = kAppVersion;
   if (!services.AcquireSingleInstance()) services.EndProgram(exit_status::kSucceeded);
-  if (services.ArgumentText() == "/c") {
-    RunConfigurationMode();
-  } else if (services.ArgumentText() == "/s") {
-    RunSaverMode();
+  switch (mode) {
+    case ProgramMode::kConfigure: RunConfigurationMode(); break;
+    // A preview pane shows the saver as the screen would, made smaller by the home.
+    case ProgramMode::kSave:
+    case ProgramMode::kPreview: RunSaverMode(); break;
+    case ProgramMode::kNothing: break;
   }
 }
 
@@ -56,7 +58,7 @@ void Program::RunSaverMode() {
     Form1& saver = form1.Get();
     saver.Timer1.SetInterval(display_interval_);
     saver.Label1.SetAlignment(TextAlignment::kCenter);
-    services.ShowCursor(false);
+    services.SetPointerHidden(true);
     saver.Show();
   } catch (...) {
     ReportStartupFailure(FailureInFlight());
@@ -75,6 +77,6 @@ int Program::DisplayInterval() {
 
 void Program::ReportStartupFailure(const Failure& failure) {
   services.ShowMessageBox(kStartupReportTitle, StartupReportText(failure),
-                          message_box_style::kInformation);
+                          MessageBoxKind::kInformation);
   services.EndProgram(exit_status::kFailed);
 }

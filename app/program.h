@@ -1,5 +1,5 @@
 // The program as one object: its platform, the shared state, its windows and the start-up
-// routine Main, which refuses a second copy and dispatches on the command line's switch.
+// routine Main, which refuses a second copy and dispatches on the mode it was started in.
 #pragma once
 
 #include "saver/chance.h"
@@ -25,7 +25,8 @@ class Program {
  public:
   Program(Services& services, WindowSystem& windows, FailureNet& failure_net);
 
-  void Main();
+  // Start-up in the mode the home's entry point read from its command line.
+  void Main(ProgramMode mode);
 
   Services& services;
   WindowSystem& windows;

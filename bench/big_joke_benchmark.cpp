@@ -35,11 +35,11 @@ void TimeTicks(const char* shape, std::size_t line_length) {
       << "\"Benchmark\",1,4\r\nclean,0,0\r\n" << JokeText(line_length) << "\r\n</joke>\r\n";
 
   HeadlessMachine machine;
-  HeadlessServices services(machine, "/s", folder);
+  HeadlessServices services(machine, folder);
   HeadlessWindowSystem windows;
   FailureNet failure_net(services);
   Program program(services, windows, failure_net);
-  RunHeadless([&] { program.Main(); });
+  RunHeadless([&] { program.Main(ProgramMode::kSave); });
   std::filesystem::remove_all(folder);
   if (services.ended) {
     std::fprintf(stderr, "the program ended at start-up\n");

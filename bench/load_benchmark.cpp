@@ -28,7 +28,7 @@ int main() {
   std::ofstream(folder + "/jokes.txt", std::ios::binary) << bytes;
 
   HeadlessMachine machine;
-  HeadlessServices services(machine, "/s", folder);
+  HeadlessServices services(machine, folder);
   std::vector<double> milliseconds;
   for (int run = 0; run < 200; ++run) {
     SharedState state;

@@ -10,11 +10,11 @@
 int main(int argc, char** argv) {
   const char* data_folder = argc > 1 ? argv[1] : "data";
   HeadlessMachine machine;
-  HeadlessServices services(machine, "/s", data_folder);
+  HeadlessServices services(machine, data_folder);
   HeadlessWindowSystem windows;
   FailureNet failure_net(services);
   Program program(services, windows, failure_net);
-  RunHeadless([&] { program.Main(); });
+  RunHeadless([&] { program.Main(ProgramMode::kSave); });
   if (windows.program_ended()) {
     std::fprintf(stderr, "no joke database in %s\n", data_folder);
     return 1;

@@ -1,29 +1,106 @@
-// Reading each file through the platform's services, so that a file the saver could not
-// open gives the checker the same code as the saver.
+// The checker's command line, and reading each file through the platform's services, so
+// that a file the saver could not open gives the checker the same code as the saver.
 #include "checker/check_command.h"
 
 #include <algorithm>
+#include <new>
 
 #include "checker/joke_file_check.h"
 #include "startup/joke_database.h"
+#include "startup/shown_text.h"
 #include "ui/failure_in_flight.h"
 
-int RunCheckCommand(const std::vector<std::string>& files, Services& services, std::ostream& out) {
-  std::vector<std::string> to_check = files;
-  if (to_check.empty()) to_check.push_back(services.ProgramDirectory() + kJokeDatabaseFileName);
-  int status = 0;
-  for (const std::string& file : to_check) {
-    CheckResult result;
-    try {
-      result = CheckJokeBytes(services.ReadWholeFile(file, kLargestJokeDatabase), services);
-    } catch (...) {
-      // A file the system will not give, or one larger than memory, as the saver would see it.
-      const Failure failure = FailureInFlight();
-      result = CannotRead(failure.code, failure.description);
+namespace {
+
+enum class Asked { kCheck, kHelp, kVersion, kUnknownOption };
+
+struct CommandLine {
+  Asked asked = Asked::kCheck;
+  std::vector<std::string> files;
+  std::string unknown_option;
+};
+
+// A dash starts an option, but a dash alone names a file; after "--" everything does. "/?"
+// asks for help as Windows' own commands take it.
+CommandLine ParseArguments(const std::vector<std::string>& arguments) {
+  CommandLine line;
+  bool options_end = false;
+  for (const std::string& argument : arguments) {
+    if (options_end || ((argument.size() < 2 || argument[0] != '-') && argument != "/?")) {
+      line.files.push_back(argument);
+    } else if (argument == "--") {
+      options_end = true;
+    } else if (argument == "--help" || argument == "-h" || argument == "/?") {
+      return {Asked::kHelp, {}, {}};
+    } else if (argument == "--version") {
+      return {Asked::kVersion, {}, {}};
+    } else {
+      return {Asked::kUnknownOption, {}, argument};
     }
-    out << FormatReport(file, result);
-    status = std::max(status, result.status());
   }
+  return line;
+}
+
+CheckResult CheckFile(const std::string& file, Services& services) {
+  std::string bytes;
+  try {
+    bytes = services.ReadWholeFile(file, kLargestJokeDatabase);
+  } catch (...) {
+    // A file the system will not give, or one larger than the saver reads, as the saver
+    // would see it; but memory the checker lacks says nothing of the file.
+    const Failure failure = FailureInFlight();
+    if (failure.code == failure_code::kOutOfMemory) throw std::bad_alloc();
+    return CannotRead(failure.code, failure.description);
+  }
+  return CheckJokeBytes(std::move(bytes), services);
+}
+
+int Written(std::ostream& out, int status) {
   out.flush();
   return out ? status : kReportNotWritten;
+}
+
+}  // namespace
+
+std::string CheckerUsage(const CheckerHome& home) {
+  return "Usage: " + home.program_name + " [FILE]...\n"
+         "Checks joke files for the Zorbel screen saver with the saver's own reader, and reports\n"
+         "each finding as FILE:LINE: error: ... or FILE:LINE: warning: ..., then a summary.\n"
+         "Named no file, it checks " + home.default_file + ".\n"
+         "\n"
+         "  --help      this text\n"
+         "  --version   the version\n"
+         "  --          what follows are file names, even those that begin with a dash\n"
+         "\n"
+         "Exit status: 0 all well, 1 warnings only, 2 the saver would refuse a file or an\n"
+         "option is unknown, 3 the report could not be written, 4 the checker ran out of\n"
+         "memory. " + home.more_help + "\n";
+}
+
+int RunCheckCommand(const std::vector<std::string>& arguments, const CheckerHome& home, Services& services,
+                    std::ostream& out, std::ostream& err) {
+  CommandLine line = ParseArguments(arguments);
+  switch (line.asked) {
+    case Asked::kHelp: out << CheckerUsage(home); return Written(out, 0);
+    case Asked::kVersion: out << home.program_name << " " << home.version << "\n"; return Written(out, 0);
+    case Asked::kUnknownOption:
+      err << ShownLines(home.program_name + ": unknown option " + Quoted(line.unknown_option) + "; " +
+                        home.program_name + " --help lists the options");
+      return kUnknownOption;
+    case Asked::kCheck: break;
+  }
+  if (line.files.empty()) line.files.push_back(services.OwnFilePlace(OwnFile::kJokes));
+  int status = 0;
+  for (const std::string& file : line.files) {
+    try {
+      const CheckResult result = CheckFile(file, services);
+      out << FormatReport(file, result);
+      status = std::max(status, result.status());
+    } catch (const std::bad_alloc&) {
+      err << ShownLines(home.program_name + ": out of memory while checking " + file + ": no verdict on it");
+      out.flush();
+      return kOutOfMemory;
+    }
+  }
+  return Written(out, status);
 }

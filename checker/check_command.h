@@ -1,6 +1,7 @@
-// The checker as a command: each named joke file checked and reported in turn, or the
-// jokes.txt beside the program when none is named; the exit status is the worst verdict,
-// or kReportNotWritten when the report could not be written whole.
+// The checker as a command, the same on every home: its arguments (file names, --help,
+// --version, --), each named joke file checked and reported in turn, or the program's own
+// jokes.txt when none is named; the exit status is the worst verdict, or a status of its
+// own when the checker could not give one.
 #pragma once
 
 #include <ostream>
@@ -12,5 +13,25 @@
 // Higher than every verdict (0 fine, 1 warnings, 2 refused): a report that did not reach its
 // reader says nothing, good or bad, about the files.
 inline constexpr int kReportNotWritten = 3;
+// The checker ran out of memory: it says nothing of the file it was checking, nor of those
+// after it.
+inline constexpr int kOutOfMemory = 4;
+// An option the checker does not know: as for a refused file, nothing was checked as asked.
+inline constexpr int kUnknownOption = 2;
 
-int RunCheckCommand(const std::vector<std::string>& files, Services& services, std::ostream& out);
+// What differs between the homes' checkers: what they are called, and their own words in
+// --help.
+struct CheckerHome {
+  std::string program_name;  // "zorbel-check"
+  std::string version;       // "4beta1"
+  std::string default_file;  // which file is checked when none is named, for --help
+  std::string more_help;     // where to read more, for --help
+};
+
+// The usage --help prints, ending with "\n".
+std::string CheckerUsage(const CheckerHome& home);
+
+// Runs the command line's arguments (those after the program's name): the report or the
+// help on `out`, a refused option or the lack of memory in one line on `err`.
+int RunCheckCommand(const std::vector<std::string>& arguments, const CheckerHome& home, Services& services,
+                    std::ostream& out, std::ostream& err);

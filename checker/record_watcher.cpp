@@ -65,18 +65,15 @@ std::string ExtraSecondsWarning(const FieldValue& extra) {
   return "the extra seconds " + ShownField(extra) + " are not a number: the joke gets no extra time";
 }
 
-// True when the rest of the text from `line` on holds nothing but blanks and line ends.
-bool OnlyBlankLinesFrom(const std::string& text, LineNumber line) {
-  LineNumber current = 1;
-  for (std::size_t at = 0; at < text.size(); ++at) {
-    const char c = text[at];
-    if (current >= line && c != ' ' && c != '\t' && c != '\r' && c != '\n') return false;
-    if (c == '\n' || (c == '\r' && (at + 1 >= text.size() || text[at + 1] != '\n'))) ++current;
-  }
-  return true;
-}
-
 }  // namespace
+
+TextEnding TextEnding::Of(const std::string& text) {
+  TextEnding ending;
+  const std::size_t last_written = text.find_last_not_of(" \t\r\n");
+  if (last_written != std::string::npos) ending.last_written_line = LineEndsBetween(text, 0, last_written) + 1;
+  ending.last_line_ended = !text.empty() && (text.back() == '\n' || text.back() == '\r');
+  return ending;
+}
 
 void RecordWatcher::HeaderRead(const FieldValue&, const FieldValue&) { stage_ = Stage::kBetweenRecords; }
 
@@ -89,24 +86,26 @@ void RecordWatcher::FieldsRead(const FieldValue& kind, const FieldValue& extra_s
   stage_ = Stage::kText;
   const char* name = RecordKindName(kind);
   record_kind_ = name != nullptr ? name : "";
-  if (name == nullptr) Warn(record_line_, KindWarning(kind));
+  if (name == nullptr) Warn(FindingKind::kUnknownKind, record_line_, KindWarning(kind));
   record_extra_seconds_.reset();
   if (std::string warning = ExtraSecondsWarning(extra_seconds); !warning.empty()) {
-    Warn(record_line_, std::move(warning));
+    Warn(FindingKind::kExtraSeconds, record_line_, std::move(warning));
   } else {
     record_extra_seconds_ = NumericValueOf(extra_seconds);
   }
 }
 
 void RecordWatcher::TextLineRead(LineNumber line, const std::string& text) {
-  if (std::string warning = CharacterWarning(text); !warning.empty()) Warn(line, std::move(warning));
+  if (std::string warning = CharacterWarning(text); !warning.empty()) {
+    Warn(FindingKind::kControlCharacter, line, std::move(warning));
+  }
   if (const std::size_t length = ReaderLength(text); length > kLongestTextLine) {
-    Warn(line, "a text line of " + std::to_string(length) +
+    Warn(FindingKind::kLongLine, line, "a text line of " + std::to_string(length) +
                    " characters: the saver shrinks its type until the line fits the screen's width, far too small to "
                    "read (keep lines to " + std::to_string(kLongestTextLine) + " characters)");
   }
   if (Lowered(Trimmed(text)) == kRecordTerminator) {
-    Warn(line, Quoted(text) + " is not exactly \"" + kRecordTerminator +
+    Warn(FindingKind::kNearTerminator, line, Quoted(text) + " is not exactly \"" + kRecordTerminator +
                    "\": it becomes joke text and the record runs on to the next exact one");
   }
 }
@@ -114,11 +113,11 @@ void RecordWatcher::TextLineRead(LineNumber line, const std::string& text) {
 void RecordWatcher::RecordEnds(LineNumber, const std::string& text) {
   stage_ = Stage::kBetweenRecords;
   if (text.empty()) {
-    Warn(record_line_, "the record has no text: the saver shows an empty screen for it");
+    Warn(FindingKind::kNoText, record_line_, "the record has no text: the saver shows an empty screen for it");
   } else {
     const auto [seen, first] = first_line_of_text_.emplace(text, record_line_);
     if (!first) {
-      Warn(record_line_, "the same text as the record on line " + std::to_string(seen->second));
+      Warn(FindingKind::kRepeatedText, record_line_, "the same text as the record on line " + std::to_string(seen->second));
     }
     if (record_kind_.empty()) return;  // the saver never shows it
     CheckReadingTime(text);
@@ -146,7 +145,7 @@ void RecordWatcher::CheckReadingTime(const std::string& text) {
     message += ": the saver's timer holds at most " + std::to_string(kMostUsefulExtraSeconds) +
                " extra seconds, so shorten it to " + std::to_string(readable) + " characters and give it those";
   }
-  Warn(record_line_, std::move(message));
+  Warn(FindingKind::kReadingTime, record_line_, std::move(message));
 }
 
 void RecordWatcher::CheckPunchline(const std::string& text) {
@@ -155,15 +154,14 @@ void RecordWatcher::CheckPunchline(const std::string& text) {
   if (key.empty()) return;  // nothing to tell one punchline from another
   const auto [seen, first] = first_line_of_punchline_.emplace(key, record_line_);
   if (!first) {
-    Warn(record_line_, "the punchline " + Quoted(punchline) + " is that of the entry on line " +
+    Warn(FindingKind::kRepeatedPunchline, record_line_, "the punchline " + Quoted(punchline) + " is that of the entry on line " +
                            std::to_string(seen->second) + " (capitals, blanks and punctuation aside)");
   }
 }
 
 void RecordWatcher::ReadingStopped(LineNumber line) { stopped_line_ = line; }
 
-CheckFinding RecordWatcher::ErrorFor(int code, const std::string& description,
-                                     const std::string& text) const {
+CheckFinding RecordWatcher::ErrorFor(int code, const std::string& description, const TextEnding& ending) const {
   const std::string saver_stops = " (the saver stops with code " + std::to_string(code) + ": " + description + ")";
   if (code == failure_code::kSubscriptOutOfRange) {
     return {record_line_, true,
@@ -176,7 +174,7 @@ CheckFinding RecordWatcher::ErrorFor(int code, const std::string& description,
       return {stopped_line_, true,
               "the file ends before the header's three fields (name, version, compatibility)" + saver_stops};
     case Stage::kFields:
-      if (OnlyBlankLinesFrom(text, record_line_)) {
+      if (ending.last_written_line < record_line_) {
         return {record_line_, true,
                 std::string("nothing may follow the last \"") + kRecordTerminator +
                     "\" line, not even a blank line" + saver_stops};
@@ -185,8 +183,7 @@ CheckFinding RecordWatcher::ErrorFor(int code, const std::string& description,
               "the file ends inside a record's fields: expected its kind, extra seconds and a third field" +
                   saver_stops};
     case Stage::kText: {
-      const bool last_line_ended = !text.empty() && (text.back() == '\n' || text.back() == '\r');
-      const LineNumber last_line = stopped_line_ - (last_line_ended ? 1 : 0);
+      const LineNumber last_line = stopped_line_ - (ending.last_line_ended ? 1 : 0);
       return {record_line_, true,
               std::string("this record has no \"") + kRecordTerminator + "\" line: the file ends at line " +
                   std::to_string(last_line) + saver_stops};

@@ -6,10 +6,18 @@
 #include <map>
 #include <optional>
 #include <string>
-#include <vector>
 
 #include "checker/joke_file_check.h"
 #include "startup/joke_database_listener.h"
+
+// What placing the error that stopped the reading needs to know of the text, which the
+// reader is given to keep.
+struct TextEnding {
+  LineNumber last_written_line = 0;  // the last line with more than blanks on it; 0: none
+  bool last_line_ended = false;
+
+  static TextEnding Of(const std::string& text);
+};
 
 class RecordWatcher : public JokeDatabaseListener {
  public:
@@ -23,16 +31,18 @@ class RecordWatcher : public JokeDatabaseListener {
   void RecordEnds(LineNumber line, const std::string& text) override;
   void ReadingStopped(LineNumber line) override;
 
-  // The error for the failure that stopped the reading, placed where it applies; `text` is
-  // what the reader read.
-  CheckFinding ErrorFor(int code, const std::string& description, const std::string& text) const;
+  // The error for the failure that stopped the reading, placed where it applies; `ending`
+  // is that of the text the reader read.
+  CheckFinding ErrorFor(int code, const std::string& description, const TextEnding& ending) const;
 
-  std::vector<CheckFinding> findings;
+  FindingList findings;
 
  private:
   enum class Stage { kHeader, kFields, kText, kBetweenRecords };
 
-  void Warn(LineNumber line, std::string message) { findings.push_back({line, false, std::move(message)}); }
+  void Warn(FindingKind kind, LineNumber line, std::string message) {
+    findings.Add({line, false, std::move(message), kind});
+  }
   void CheckReadingTime(const std::string& text);
   void CheckPunchline(const std::string& text);
 

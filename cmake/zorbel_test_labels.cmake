@@ -5,8 +5,9 @@
 #   deb   the Debian package and the saver under the hosts it is made for
 #   wine  the real Zorbel.scr and its tools under Wine
 #   fuzz  the fuzz targets
+#   web   the page in headless Chromium
 # The test "every_test_labelled" fails for a test that has none.
-set(ZORBEL_TEST_KINDS unit x11 deb wine fuzz)
+set(ZORBEL_TEST_KINDS unit x11 deb wine fuzz web)
 
 # zorbel_label_tests(KIND TEST...): gives the tests, already added, the label KIND.
 function(zorbel_label_tests kind)
@@ -16,7 +17,7 @@ function(zorbel_label_tests kind)
   set_property(TEST ${ARGN} APPEND PROPERTY LABELS ${kind})
   # Suites that spend their time waiting on a display or a package start before the unit
   # suites, which fill the gaps, even in a build that has not yet timed its tests.
-  if(kind MATCHES "^(x11|deb|wine)$")
+  if(kind MATCHES "^(x11|deb|wine|web)$")
     set_property(TEST ${ARGN} PROPERTY COST 100)
   endif()
 endfunction()

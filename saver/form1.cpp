@@ -52,6 +52,6 @@ void Form1::Label1_MouseMove() { ExitIfArmed(*this, context_.services); }
 
 void ExitIfArmed(Form1& form, Services& services) {
   if (form.labelxx.text() != kArmed) return;
-  services.ShowCursor(true);
+  services.SetPointerHidden(false);
   services.EndProgram(exit_status::kSucceeded);
 }

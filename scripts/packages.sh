@@ -1,15 +1,20 @@
 # Sourced by run.sh and test.sh: installs, on Debian or Ubuntu, whatever the build and the
 # tests need that the machine lacks (through sudo when not root).
 
+# The faces the Debian package depends on or recommends: the suites that read the screen
+# read text drawn in these alone (tests/support/project_fonts.sh).
+ZORBEL_FONT_PACKAGES=(fonts-liberation2 fonts-dejavu-core fonts-droid-fallback)
 ZORBEL_PACKAGES=(
-  cmake make g++ libgtest-dev clang libclang-rt-14-dev
+  "${ZORBEL_FONT_PACKAGES[@]}"
+  cmake make g++ libgtest-dev libgmock-dev clang libclang-rt-14-dev
   g++-mingw-w64-x86-64-posix
   wine wine64 nsis
-  xvfb xdotool x11-utils imagemagick fonts-liberation2 fonts-dejavu-core fonts-droid-fallback
+  xvfb xdotool x11-utils imagemagick
   tesseract-ocr tesseract-ocr-fra tesseract-ocr-rus tesseract-ocr-ell tesseract-ocr-jpn tesseract-ocr-ara
   pkg-config libx11-dev libpango1.0-dev libcairo2-dev libxrandr-dev libgtk-3-dev
   dpkg-dev lintian libxml2-utils desktop-file-utils man-db xscreensaver procps
   mate-screensaver dbus-daemon libglib2.0-bin
+  emscripten python3-fonttools chromium python3-websocket
 )
 
 ensure_packages() {

@@ -27,10 +27,10 @@ void Form2::Command1_Click() {
   Services& services = context_.services;
   switch (CheckOptions(Text1.text(), Option1.value(), Check1.value())) {
     case OptionsVerdict::kInvalidDelay:
-      setup_text::ShowBox(services, setup_text::InvalidDelayError(), message_box_style::kExclamation);
+      setup_text::ShowBox(services, setup_text::InvalidDelayError(), MessageBoxKind::kExclamation);
       return;
     case OptionsVerdict::kMedicalNeedsRude:
-      setup_text::ShowBox(services, setup_text::MedicalNeedsRudeError(), message_box_style::kStop);
+      setup_text::ShowBox(services, setup_text::MedicalNeedsRudeError(), MessageBoxKind::kStop);
       return;
     case OptionsVerdict::kAccepted: break;
   }
@@ -51,11 +51,11 @@ void Form2::Command2_Click() {
 void Form2::Command3_Click() { Unload(); }
 
 void Form2::Label13_Click() {
-  setup_text::ShowBox(context_.services, setup_text::HomePageNotice(), message_box_style::kInformation);
+  setup_text::ShowBox(context_.services, setup_text::HomePageNotice(), MessageBoxKind::kInformation);
   OpenPage(state_, context_.services, endpoints::BounceAddress("home"));
 }
 
 void Form2::Label15_Click() {
-  setup_text::ShowBox(context_.services, setup_text::SisterProductNotice(), message_box_style::kInformation);
+  setup_text::ShowBox(context_.services, setup_text::SisterProductNotice(), MessageBoxKind::kInformation);
   OpenPage(state_, context_.services, endpoints::BounceAddress("velmora"));
 }

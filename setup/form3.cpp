@@ -11,7 +11,7 @@ namespace {
 
 // Every box of the hub has the information icon.
 void ShowNotice(Services& services, const setup_text::Box& box) {
-  setup_text::ShowBox(services, box, message_box_style::kInformation);
+  setup_text::ShowBox(services, box, MessageBoxKind::kInformation);
 }
 
 }  // namespace

@@ -23,8 +23,8 @@ std::string BrandedDomain() {
   return branded;
 }
 
-void ShowBox(Services& services, const Box& box, int style) {
-  services.ShowMessageBox(box.title, box.text, style);
+void ShowBox(Services& services, const Box& box, MessageBoxKind kind) {
+  services.ShowMessageBox(box.title, box.text, kind);
 }
 
 Box BetaNotice() {

@@ -21,8 +21,8 @@ struct Box {
   std::string text;
 };
 
-// Shows the box with an OK button and the icon of `style`.
-void ShowBox(Services& services, const Box& box, int style);
+// Shows the box with an OK button and the icon of `kind`.
+void ShowBox(Services& services, const Box& box, MessageBoxKind kind);
 
 Box BetaNotice();
 Box UpgradeNotice();

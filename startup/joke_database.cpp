@@ -12,10 +12,6 @@ namespace {
 // the whole file.
 constexpr std::size_t kHeaderFirstRead = 4096;
 
-std::string DatabasePath(Services& services) {
-  return services.OwnFilePath(kJokeDatabaseFileName);
-}
-
 // A field that reads the same whether the file turns out to be UTF-8 or ANSI: field ends are
 // ASCII in both, so only letters beyond ASCII inside a field could differ.
 bool ReadsTheSameInAnyCodePage(const FieldValue& field) {
@@ -107,11 +103,10 @@ bool ReadHeaderFromStart(const std::string& start, SharedState& state, Services&
 // A file is read at most twice: its start, and, when that does not settle the header, the
 // whole of it as the saver reads it (refused past the largest database).
 void ReadJokeHeader(SharedState& state, Services& services) {
-  const std::string path = DatabasePath(services);
-  std::string bytes = services.ReadFileStart(path, kHeaderFirstRead);
+  std::string bytes = services.ReadOwnFile(OwnFile::kJokes, kHeaderFirstRead, ReadBound::kStopThere);
   if (bytes.size() == kHeaderFirstRead) {
     if (ReadHeaderFromStart(bytes, state, services)) return;
-    bytes = services.ReadWholeFile(path, kLargestJokeDatabase);
+    bytes = services.ReadOwnFile(OwnFile::kJokes, kLargestJokeDatabase, ReadBound::kRefuseLonger);
   }
   TextReader reader(DecodeJokeFile(bytes, services).text);
   ReadHeaderFields(reader, state);
@@ -125,7 +120,8 @@ const char* RecordKindName(const FieldValue& kind) {
 }
 
 void LoadJokeDatabase(SharedState& state, Services& services) {
-  TextReader reader(DecodeJokeFile(services.ReadWholeFile(DatabasePath(services), kLargestJokeDatabase), services).text);
+  const std::string bytes = services.ReadOwnFile(OwnFile::kJokes, kLargestJokeDatabase, ReadBound::kRefuseLonger);
+  TextReader reader(DecodeJokeFile(bytes, services).text);
   ReadRecords(reader, state, nullptr);
 }
 

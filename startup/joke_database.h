@@ -7,10 +7,10 @@
 #include <string>
 
 #include "startup/joke_database_listener.h"
+#include "startup/own_file_names.h"
 #include "startup/shared_state.h"
 #include "ui/services.h"
 
-inline constexpr const char* kJokeDatabaseFileName = "\\jokes.txt";
 // The largest joke database read: far beyond any collection of 1,500 entries, yet a file
 // without end, or one made to exhaust memory, is refused as a file that cannot be read.
 inline constexpr std::size_t kLargestJokeDatabase = std::size_t{256} << 20;

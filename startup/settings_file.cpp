@@ -14,7 +14,9 @@ namespace {
 // do not end within this much is no settings file, and no more of it is read.
 constexpr std::size_t kSettingsReadLimit = 4096;
 
-std::string SettingsPath(Services& services) { return services.OwnFilePath(kSettingsFileName); }
+std::string SettingsStart(Services& services) {
+  return services.ReadOwnFile(OwnFile::kSettings, kSettingsReadLimit, ReadBound::kStopThere);
+}
 
 // The file as the program writes it, ASCII; a UTF-8 mark some editors put before it is no
 // part of the first word.
@@ -37,7 +39,7 @@ FieldValue SafeDelay(FieldValue delay) {
 
 void ReadSettings(SharedState& state, Services& services) {
   try {
-    const std::string start = services.ReadFileStart(SettingsPath(services), kSettingsReadLimit);
+    const std::string start = SettingsStart(services);
     TextReader reader(WithoutUtf8Mark(start));
     state.JokeStyle = reader.ReadField();
     state.MedicalSetting = reader.ReadField();
@@ -53,10 +55,9 @@ void ReadSettings(SharedState& state, Services& services) {
 }
 
 std::string DelayProblem(Services& services, const FieldValue& delay, const Failure& failure) {
-  const std::string path = SettingsPath(services);
-  std::string place = path;
+  std::string place = services.OwnFilePlace(OwnFile::kSettings);
   try {
-    TextReader reader(WithoutUtf8Mark(services.ReadFileStart(path, kSettingsReadLimit)));
+    TextReader reader(WithoutUtf8Mark(SettingsStart(services)));
     reader.ReadField();
     reader.ReadField();
     place += ":" + std::to_string(reader.line_number());
@@ -88,6 +89,5 @@ std::string SettingsFileBytes(const std::string& style_word, const std::string& 
 
 void WriteSettings(Services& services, const std::string& style_word,
                    const std::string& medical_word, double delay_seconds) {
-  services.ReplaceWholeFile(SettingsPath(services),
-                       SettingsFileBytes(style_word, medical_word, delay_seconds));
+  services.ReplaceOwnFile(OwnFile::kSettings, SettingsFileBytes(style_word, medical_word, delay_seconds));
 }

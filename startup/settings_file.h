@@ -1,14 +1,13 @@
-// The three-line settings file beside the program: joke style, medical switch, delay.
+// The three-line settings file, the program's own: joke style, medical switch, delay.
 #pragma once
 
 #include <optional>
 #include <string>
 
+#include "startup/own_file_names.h"
 #include "startup/shared_state.h"
 #include "ui/failure.h"
 #include "ui/services.h"
-
-inline constexpr const char* kSettingsFileName = "\\Qorv.ini";
 
 // Fills JokeStyle, MedicalSetting and DelaySeconds from the file, or all three with the
 // defaults ("clean", "medicalno", 7) on any failure. Reads no further than the three

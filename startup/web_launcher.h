@@ -4,8 +4,8 @@
 #include "startup/shared_state.h"
 #include "ui/services.h"
 
-// Hands WebAddress to the shell with the verb "Open" and returns at once; whether the
-// shell could open it is never examined.
+// Opens WebAddress in the user's browser and returns at once; whether it could be opened
+// is never examined.
 void OpenWebAddress(const SharedState& state, Services& services);
 
 // How every page is opened: WebAddress becomes `address`, then OpenWebAddress runs.

@@ -1,7 +1,7 @@
 #!/bin/bash
 # Includes run one way between the rooms of the program and its platform backends: each
 # room may include only the rooms listed for it; a backend (platform/headless, win32, x11,
-# gtk, posix) may include the program's rooms and itself, and of the other backends only
+# gtk, web, posix) may include the program's rooms and itself, and of the other backends only
 # posix, the files and folders that the Linux programs and the native checker share, from
 # x11, gtk and headless; no room of the program includes a backend. (The tests and
 # benchmarks run the program on the headless backend and may include it.) No file outside platform/win32
@@ -20,6 +20,7 @@ declare -A allowed=(
   [platform/x11]="$program platform/x11 platform/posix"
   [platform/gtk]="$program platform/gtk platform/posix"
   [platform/win32]="$program platform/win32"
+  [platform/web]="$program platform/web"
 )
 status=0
 for room in "${!allowed[@]}"; do

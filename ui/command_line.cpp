@@ -1,4 +1,4 @@
-// Splits the program's name off a command line.
+// Splits the program's name off a command line and reads the switch behind it.
 #include "ui/command_line.h"
 
 std::string ArgumentTextOf(std::string_view command_line) {
@@ -17,4 +17,10 @@ std::string ArgumentTextOf(std::string_view command_line) {
     ++position;
   }
   return std::string(command_line.substr(position));
+}
+
+ProgramMode ModeOfSwitch(std::string_view argument_text) {
+  if (argument_text == "/c") return ProgramMode::kConfigure;
+  if (argument_text == "/s") return ProgramMode::kSave;
+  return ProgramMode::kNothing;
 }

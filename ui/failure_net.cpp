@@ -16,7 +16,7 @@ void FailureNet::EndOnEscapedException() {
     box_up_ = true;
     try {
       const Failure failure = FailureInFlight();
-      services_.ShowMessageBox(kProgramName, RuntimeErrorText(failure), message_box_style::kOkOnly);
+      services_.ShowMessageBox(kProgramName, RuntimeErrorText(failure), MessageBoxKind::kPlain);
     } catch (const ProgramEnding&) {
       box_up_ = false;
       throw;

@@ -13,8 +13,6 @@
 #include "platform/gtk/gtk_services.h"
 #include "platform/gtk/gtk_window_system.h"
 #include "platform/posix/data_paths.h"
-#include "startup/joke_database.h"
-#include "startup/settings_file.h"
 #include "ui/failure_net.h"
 
 namespace {
@@ -51,17 +49,16 @@ int main(int argc, char** argv) {
   }
 
   const EnvironmentLookup environment = [](const char* name) { return std::getenv(name); };
-  const auto exists = [](const std::string& path) { return g_file_test(path.c_str(), G_FILE_TEST_IS_REGULAR) != FALSE; };
-  std::map<std::string, std::string> own_files{
-      {kSettingsFileName, SettingsFilePath(environment)},
-      {kJokeDatabaseFileName, JokesFilePath("", environment, exists)},
+  std::map<OwnFile, std::string> own_files{
+      {OwnFile::kSettings, SettingsFilePath(environment)},
+      {OwnFile::kJokes, JokesFilePath("", environment)},
   };
   GtkWindowSystem windows;
   GtkServices services(windows, std::move(own_files));
   FailureNet failure_net(services);
   failure_net.RunGuarded([&] {
     Program program(services, windows, failure_net);
-    program.Main();
+    program.Main(ProgramMode::kConfigure);
     windows.Run();
   });
   services.EndProgram(exit_status::kSucceeded);

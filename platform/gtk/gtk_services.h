@@ -1,5 +1,4 @@
-// The process services of the settings program: the native ones, in configuration mode,
-// with message boxes as GTK dialogs and the settings folder made when it is first written.
+// The process services of the settings program: the native ones, with message boxes as GTK dialogs and the settings folder made when it is first written.
 #pragma once
 
 #include <map>
@@ -10,15 +9,14 @@
 
 class GtkServices : public PosixServices {
  public:
-  GtkServices(GtkWindowSystem& windows, std::map<std::string, std::string> own_files);
+  GtkServices(GtkWindowSystem& windows, std::map<OwnFile, std::string> own_files);
 
-  // The program only opens the setup windows.
-  std::string ArgumentText() override { return "/c"; }
   // Modal over the program's active window; returns when the box is closed.
-  void ShowMessageBox(const std::string& title, const std::string& text, int style) override;
+  void ShowMessageBox(const std::string& title, const std::string& text, MessageBoxKind kind,
+                      std::function<void()> closed = {}) override;
   // The folders above the file are made first, as a fresh account has no folder for the
   // program's settings yet; a folder that cannot be made fails the write as it would.
-  void ReplaceWholeFile(const std::string& path, std::string_view bytes) override;
+  void ReplaceOwnFile(OwnFile file, std::string_view bytes) override;
   // On stderr, after the program's name.
   void Diagnose(const std::string& line) override;
 

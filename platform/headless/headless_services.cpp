@@ -2,6 +2,7 @@
 #include "platform/headless/headless_services.h"
 
 #include "platform/posix/posix_files.h"
+#include "startup/own_file_names.h"
 
 namespace {
 
@@ -17,11 +18,8 @@ std::string NativePath(const std::string& path) {
   return native;
 }
 
-HeadlessServices::HeadlessServices(HeadlessMachine& machine, std::string argument_text,
-                                   std::string program_directory)
-    : machine_(machine),
-      argument_text_(std::move(argument_text)),
-      program_directory_(std::move(program_directory)) {}
+HeadlessServices::HeadlessServices(HeadlessMachine& machine, std::string program_directory)
+    : machine_(machine), program_directory_(std::move(program_directory)) {}
 
 HeadlessServices::~HeadlessServices() {
   if (holds_lock_) machine_.held_locks.erase(kInstanceLockName);
@@ -33,32 +31,36 @@ bool HeadlessServices::AcquireSingleInstance() {
   return holds_lock_;
 }
 
-int HeadlessServices::ShowCursor(bool show) {
-  cursor_calls.push_back(show);
-  cursor_count += show ? 1 : -1;
-  return cursor_count;
+void HeadlessServices::SetPointerHidden(bool hidden) {
+  pointer_hidden_calls.push_back(hidden);
+  pointer_hidden = hidden;
+}
+
+std::string HeadlessServices::OwnFilePlace(OwnFile file) {
+  return program_directory_ + "\\" + OwnFileName(file);
 }
 
 std::string HeadlessServices::ReadFileBytes(const std::string& path, std::size_t max_bytes, ReadBound bound) {
   return ReadNativeFile(NativePath(path), max_bytes, bound);
 }
 
-void HeadlessServices::ReplaceWholeFile(const std::string& path, std::string_view bytes) {
-  ReplaceNativeFile(NativePath(path), bytes);
+void HeadlessServices::ReplaceOwnFile(OwnFile file, std::string_view bytes) {
+  ReplaceNativeFile(NativePath(OwnFilePlace(file)), bytes);
 }
 
-void HeadlessServices::OpenWithShell(const ShellRequest& request) {
-  shell_requests.push_back(request);
-  sequence.push_back("open: " + request.file);
+void HeadlessServices::OpenAddress(const std::string& address) {
+  opened_addresses.push_back(address);
+  sequence.push_back("open: " + address);
 }
 
-void HeadlessServices::ShowMessageBox(const std::string& title, const std::string& text,
-                                      int style) {
-  message_boxes.push_back(MessageBoxRecord{title, text, style});
+void HeadlessServices::ShowMessageBox(const std::string& title, const std::string& text, MessageBoxKind kind,
+                                      std::function<void()> closed) {
+  message_boxes.push_back(MessageBoxRecord{title, text, kind});
   sequence.push_back("box: " + title);
   if (box_watcher != nullptr) box_watcher->BoxOpened();
   if (while_box_shows) while_box_shows(message_boxes.back());
   if (box_watcher != nullptr) box_watcher->BoxClosed();
+  if (closed) closed();
 }
 
 void HeadlessServices::EndProgram(int status) {

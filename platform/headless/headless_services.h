@@ -1,7 +1,7 @@
-// In-memory process services for running the program in tests: a scripted command line,
-// an instance lock shared by every program on the same machine object, a recorded cursor,
-// shell and message boxes, the real file system under a native folder, and code page 1252
-// and the C library's letter case as on Linux.
+// In-memory process services for running the program in tests: an instance lock shared by
+// every program on the same machine object, a recorded pointer, opened addresses and message
+// boxes, the program's own files in a native folder as Windows keeps them beside the
+// program, and code page 1252 and the C library's letter case as on Linux.
 #pragma once
 
 #include <functional>
@@ -25,7 +25,7 @@ struct HeadlessMachine {
 struct MessageBoxRecord {
   std::string title;
   std::string text;
-  int style = 0;
+  MessageBoxKind kind = MessageBoxKind::kPlain;
   bool operator==(const MessageBoxRecord&) const = default;
 };
 
@@ -40,22 +40,22 @@ class MessageBoxWatcher {
 
 class HeadlessServices : public Services {
  public:
-  HeadlessServices(HeadlessMachine& machine, std::string argument_text,
-                   std::string program_directory);
+  HeadlessServices(HeadlessMachine& machine, std::string program_directory);
   ~HeadlessServices() override;
 
-  std::string ArgumentText() override { return argument_text_; }
   bool AcquireSingleInstance() override;
-  std::string ProgramDirectory() override { return program_directory_; }
   bool HasSetupScreen() override { return has_setup_screen; }
-  int ShowCursor(bool show) override;
-  void OpenWithShell(const ShellRequest& request) override;
+  void SetPointerHidden(bool hidden) override;
+  void OpenAddress(const std::string& address) override;
+  // Beside the program, in the Windows form ("dir\\jokes.txt").
+  std::string OwnFilePlace(OwnFile file) override;
+  void ReplaceOwnFile(OwnFile file, std::string_view bytes) override;
   std::string ReadFileBytes(const std::string& path, std::size_t max_bytes, ReadBound bound) override;
-  void ReplaceWholeFile(const std::string& path, std::string_view bytes) override;
   std::string AnsiToUtf8(std::string_view bytes) override { return Cp1252ToUtf8(bytes); }
   std::string AnsiCodePageName() override { return "code page 1252"; }
   std::string FoldCase(std::string_view utf8) override { return FoldCaseUtf8(utf8); }
-  void ShowMessageBox(const std::string& title, const std::string& text, int style) override;
+  void ShowMessageBox(const std::string& title, const std::string& text, MessageBoxKind kind,
+                      std::function<void()> closed = {}) override;
   void Diagnose(const std::string& line) override { diagnostics.push_back(line); }
   double TimeOfDaySeconds() override { return time_of_day(); }
   [[noreturn]] void EndProgram(int status) override;
@@ -65,16 +65,17 @@ class HeadlessServices : public Services {
 
   // What a user would have seen, in order.
   std::vector<MessageBoxRecord> message_boxes;
-  std::vector<ShellRequest> shell_requests;
+  std::vector<std::string> opened_addresses;
   std::vector<std::string> diagnostics;
-  // Boxes and opened addresses in the order they came: "box: TITLE", "open: FILE".
+  // Boxes and opened addresses in the order they came: "box: TITLE", "open: ADDRESS".
   std::vector<std::string> sequence;
   // Runs while a box is up, as a user would look at the screen behind it.
   std::function<void(const MessageBoxRecord&)> while_box_shows;
   // The window system whose active form each box takes the activation from; none: no form's.
   MessageBoxWatcher* box_watcher = nullptr;
-  std::vector<bool> cursor_calls;
-  int cursor_count = 0;
+  // Each request to hide (true) or show (false) the pointer, and where it stands.
+  std::vector<bool> pointer_hidden_calls;
+  bool pointer_hidden = false;
   bool ended = false;
   int ended_with = exit_status::kSucceeded;  // the exit status it ended with
   // Whether the platform played has the setup screen.
@@ -82,7 +83,6 @@ class HeadlessServices : public Services {
 
  private:
   HeadlessMachine& machine_;
-  std::string argument_text_;
   std::string program_directory_;
   bool holds_lock_ = false;
 };

@@ -1,6 +1,8 @@
 // The base-directory rules: a variable counts only when it holds an absolute path.
 #include "platform/posix/data_paths.h"
 
+#include <sys/stat.h>
+
 namespace {
 
 // The folder a base-directory variable names, else `fallback` under the home; empty when
@@ -14,6 +16,11 @@ std::string BaseFolder(const EnvironmentLookup& environment, const char* variabl
 }
 
 }  // namespace
+
+bool PathExists(const std::string& path) {
+  struct stat info {};
+  return stat(path.c_str(), &info) == 0;
+}
 
 std::string SettingsFilePath(const EnvironmentLookup& environment) {
   const std::string folder = BaseFolder(environment, "XDG_CONFIG_HOME", ".config");

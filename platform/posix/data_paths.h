@@ -15,7 +15,11 @@ inline constexpr const char* kSystemJokesPath = "/usr/share/zorbel/jokes.txt";
 // absolute path; empty when there is no home either.
 std::string SettingsFilePath(const EnvironmentLookup& environment);
 
+// Whether there is something at `path` (a symbolic link counts by what it points to): the
+// one rule by which the saver and the checker tell whether the user has jokes of their own.
+bool PathExists(const std::string& path);
+
 // `option` when given; else $XDG_DATA_HOME/zorbel/jokes.txt (~/.local/share) when
 // `exists` says it is there; else the system-wide file.
 std::string JokesFilePath(const std::string& option, const EnvironmentLookup& environment,
-                          const std::function<bool(const std::string&)>& exists);
+                          const std::function<bool(const std::string&)>& exists = PathExists);

@@ -15,13 +15,14 @@
 #include "platform/posix/code_page_1252.h"
 #include "platform/posix/letter_case.h"
 #include "platform/posix/posix_files.h"
+#include "startup/own_file_names.h"
 
 extern char** environ;
 
-PosixServices::PosixServices(std::map<std::string, std::string> own_files, std::string opener)
-    : own_files_(std::move(own_files)), opener_(std::move(opener)) {}
+namespace {
 
-std::string PosixServices::ProgramDirectory() {
+// The folder holding the program file, from /proc; "." when it cannot be told.
+std::string ProgramDirectory() {
   std::vector<char> path(4096);
   const ssize_t length = readlink("/proc/self/exe", path.data(), path.size());
   if (length <= 0 || static_cast<std::size_t>(length) >= path.size()) return ".";
@@ -29,15 +30,22 @@ std::string PosixServices::ProgramDirectory() {
   return program.substr(0, program.find_last_of('/'));
 }
 
-std::string PosixServices::OwnFilePath(const std::string& name) {
-  const auto found = own_files_.find(name);
+}  // namespace
+
+PosixServices::PosixServices(std::map<OwnFile, std::string> own_files, std::string opener)
+    : own_files_(std::move(own_files)), opener_(std::move(opener)) {}
+
+std::string PosixServices::OwnFilePlace(OwnFile file) {
+  const auto found = own_files_.find(file);
   if (found != own_files_.end()) return found->second;
-  return ProgramDirectory() + "/" + name.substr(name.find_first_not_of("\\/"));
+  return ProgramDirectory() + "/" + OwnFileName(file);
 }
 
-int PosixServices::ShowCursor(bool show) { return cursor_count_ += show ? 1 : -1; }
+void PosixServices::ReplaceOwnFile(OwnFile file, std::string_view bytes) {
+  ReplaceNativeFile(OwnFilePlace(file), bytes);
+}
 
-void PosixServices::OpenWithShell(const ShellRequest& request) {
+void PosixServices::OpenAddress(const std::string& address) {
   // Children end on their own time and are never waited for: the system reaps them. The
   // opener itself starts with SIGCHLD as usual, to wait for its own.
   struct sigaction reap {};
@@ -53,12 +61,12 @@ void PosixServices::OpenWithShell(const ShellRequest& request) {
   sigaddset(&usual, SIGPIPE);
   posix_spawnattr_setsigdefault(&attributes, &usual);
   posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSIGDEF);
-  std::vector<char*> arguments{opener_.data(), const_cast<char*>(request.file.c_str()), nullptr};
+  std::vector<char*> arguments{opener_.data(), const_cast<char*>(address.c_str()), nullptr};
   pid_t child = 0;
   const int error = posix_spawnp(&child, opener_.c_str(), nullptr, &attributes, arguments.data(), environ);
   posix_spawnattr_destroy(&attributes);
   if (error != 0) {
-    std::fprintf(stderr, "cannot start %s to open %s: %s\n", opener_.c_str(), request.file.c_str(),
+    std::fprintf(stderr, "cannot start %s to open %s: %s\n", opener_.c_str(), address.c_str(),
                  std::strerror(error));
   }
 }
@@ -67,18 +75,16 @@ std::string PosixServices::ReadFileBytes(const std::string& path, std::size_t ma
   return ReadNativeFile(path, max_bytes, bound);
 }
 
-void PosixServices::ReplaceWholeFile(const std::string& path, std::string_view bytes) {
-  ReplaceNativeFile(path, bytes);
-}
-
 std::string PosixServices::AnsiToUtf8(std::string_view bytes) { return Cp1252ToUtf8(bytes); }
 
 std::string PosixServices::FoldCase(std::string_view utf8) { return FoldCaseUtf8(utf8); }
 
-void PosixServices::ShowMessageBox(const std::string&, const std::string& text, int) {
+void PosixServices::ShowMessageBox(const std::string&, const std::string& text, MessageBoxKind,
+                                   std::function<void()> closed) {
   std::fwrite(text.data(), 1, text.size(), stderr);
   std::fputc('\n', stderr);
   std::fflush(stderr);
+  if (closed) closed();
 }
 
 double PosixServices::TimeOfDaySeconds() {

@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <limits>
 
 #include "platform/win32/win32_wide_text.h"
 
@@ -26,12 +25,6 @@ COLORREF ColorRefOr(const std::optional<Color>& color, int system_index) {
 }
 
 GdiCache::GdiCache(FontMaker make_font) : make_font_(make_font), dpi_(ScreenDpi()) {}
-
-int GdiCache::ToTwips(int pixels) const {
-  const long long twips = std::llround(pixels * 1440.0 / dpi_);
-  return static_cast<int>(std::clamp<long long>(twips, std::numeric_limits<int>::min(),
-                                                std::numeric_limits<int>::max()));
-}
 
 GdiCache::~GdiCache() {
   for (const auto& [key, font] : fonts_) DeleteObject(font);

@@ -11,6 +11,7 @@
 #include <tuple>
 
 #include "ui/design.h"
+#include "ui/screen_units.h"
 
 COLORREF ColorRefOf(const Color& color);
 // The colour, or the system colour `system_index` (a COLOR_... value) when there is none.
@@ -26,10 +27,10 @@ class GdiCache {
   GdiCache(const GdiCache&) = delete;
   GdiCache& operator=(const GdiCache&) = delete;
 
-  // 1440 twips to the inch, at the DPI the screen reported when the toolkit started.
-  int ToPixels(int twips) const { return MulDiv(twips, dpi_, 1440); }
-  // Saturated, not MulDiv's -1: a label of a huge text may measure more twips than an int holds.
-  int ToTwips(int pixels) const;
+  // 1440 twips to the inch, at the DPI the screen reported when the toolkit started; a
+  // length beyond what an int holds saturates.
+  int ToPixels(int twips) const { return PixelsOfTwips(twips, dpi_); }
+  int ToTwips(int pixels) const { return TwipsOfPixels(pixels, dpi_); }
 
   // The font asked for by its face name, in the default character set, so that Windows
   // links in the faces that hold the letters this one lacks. When Windows cannot make it

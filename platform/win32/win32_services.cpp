@@ -9,7 +9,7 @@
 #include "platform/win32/win32_paths.h"
 #include "platform/win32/win32_wide_text.h"
 #include "ui/bounded_read.h"
-#include "ui/command_line.h"
+#include "startup/own_file_names.h"
 #include "ui/failure.h"
 #include "ui/owned_handle.h"
 
@@ -37,26 +37,24 @@ constexpr const char* kInstanceMutexName = "Local\\ZorbelJokeScreensaverInstance
   }
 }
 
+UINT IconStyleOf(MessageBoxKind kind) {
+  switch (kind) {
+    case MessageBoxKind::kInformation: return MB_ICONINFORMATION;
+    case MessageBoxKind::kExclamation: return MB_ICONEXCLAMATION;
+    case MessageBoxKind::kStop: return MB_ICONSTOP;
+    case MessageBoxKind::kPlain: break;
+  }
+  return 0;
+}
+
 struct FileHandleTraits {
   static HANDLE Invalid() { return INVALID_HANDLE_VALUE; }
   static bool Close(HANDLE handle) { return CloseHandle(handle) != 0; }
 };
 using FileHandle = OwnedHandle<HANDLE, FileHandleTraits>;
 
-}  // namespace
-
-Win32Services::~Win32Services() {
-  if (instance_mutex_ != nullptr) CloseHandle(instance_mutex_);
-}
-
-std::string Win32Services::ArgumentText() { return ArgumentTextOf(Utf8Of(GetCommandLineW())); }
-
-bool Win32Services::AcquireSingleInstance() {
-  instance_mutex_ = CreateMutexA(nullptr, FALSE, kInstanceMutexName);
-  return instance_mutex_ != nullptr && GetLastError() != ERROR_ALREADY_EXISTS;
-}
-
-std::string Win32Services::ProgramDirectory() {
+// The folder holding the program file, without a trailing separator.
+std::string ProgramDirectory() {
   std::vector<wchar_t> buffer(MAX_PATH);
   for (;;) {
     const DWORD length = GetModuleFileNameW(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
@@ -69,16 +67,33 @@ std::string Win32Services::ProgramDirectory() {
   }
 }
 
-int Win32Services::ShowCursor(bool show) { return ::ShowCursor(show ? TRUE : FALSE); }
+}  // namespace
+
+Win32Services::~Win32Services() {
+  if (instance_mutex_ != nullptr) CloseHandle(instance_mutex_);
+}
+
+bool Win32Services::AcquireSingleInstance() {
+  instance_mutex_ = CreateMutexA(nullptr, FALSE, kInstanceMutexName);
+  return instance_mutex_ != nullptr && GetLastError() != ERROR_ALREADY_EXISTS;
+}
+
+void Win32Services::SetPointerHidden(bool hidden) {
+  if (hidden == pointer_hidden_) return;
+  pointer_hidden_ = hidden;
+  ::ShowCursor(hidden ? FALSE : TRUE);
+}
 
 // A folder too long for the shell's current folder is left out: the address opens all the
 // same.
-void Win32Services::OpenWithShell(const ShellRequest& request) {
-  const std::wstring directory = WideOf(request.directory);
-  ShellExecuteW(reinterpret_cast<HWND>(static_cast<INT_PTR>(request.owner_window)),
-                WideOf(request.verb).c_str(), WideOf(request.file).c_str(),
-                WideOf(request.parameters).c_str(),
-                directory.size() < MAX_PATH - 1 ? directory.c_str() : nullptr, request.show_command);
+void Win32Services::OpenAddress(const std::string& address) {
+  const std::wstring directory = WideOf(ProgramDirectory());
+  ShellExecuteW(nullptr, L"Open", WideOf(address).c_str(), L"",
+                directory.size() < MAX_PATH - 1 ? directory.c_str() : nullptr, SW_SHOWNORMAL);
+}
+
+std::string Win32Services::OwnFilePlace(OwnFile file) {
+  return ProgramDirectory() + "\\" + OwnFileName(file);
 }
 
 // Only a file on a disk has an end: a device (CON, a printer port) or a pipe is refused as a
@@ -102,8 +117,8 @@ std::string Win32Services::ReadFileBytes(const std::string& path, std::size_t ma
 
 // A read-only file is refused before anything is written: Windows would refuse to replace
 // it, but other file systems (Wine's among them) let the new file take its place.
-void Win32Services::ReplaceWholeFile(const std::string& path, std::string_view bytes) {
-  const std::wstring target = FileSystemPath(path);
+void Win32Services::ReplaceOwnFile(OwnFile file, std::string_view bytes) {
+  const std::wstring target = FileSystemPath(OwnFilePlace(file));
   const DWORD attributes = GetFileAttributesW(target.c_str());
   if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0) {
     Fail(failure_code::kPermissionDenied);
@@ -134,10 +149,11 @@ void Win32Services::ReplaceWholeFile(const std::string& path, std::string_view b
   }
 }
 
-void Win32Services::ShowMessageBox(const std::string& title, const std::string& text, int style) {
+void Win32Services::ShowMessageBox(const std::string& title, const std::string& text, MessageBoxKind kind,
+                                   std::function<void()> closed) {
   // Owned by the active window, so the box is modal over the window the user works in.
-  MessageBoxW(GetActiveWindow(), WideOf(text).c_str(), WideOf(title).c_str(),
-              static_cast<UINT>(style) | MB_OK);
+  MessageBoxW(GetActiveWindow(), WideOf(text).c_str(), WideOf(title).c_str(), IconStyleOf(kind) | MB_OK);
+  if (closed) closed();
 }
 
 double Win32Services::TimeOfDaySeconds() {

@@ -1,10 +1,13 @@
-// The Windows entry point: builds the Windows services and window toolkit, runs the
-// program's start-up and then waits in the message loop until its last form is gone.
+// The Windows entry point: reads the mode from the screen saver's switch, builds the
+// Windows services and window toolkit, runs the program's start-up and then waits in the
+// message loop until its last form is gone.
 #include <windows.h>
 
 #include "platform/win32/win32_services.h"
 #include "platform/win32/win32_window_system.h"
 #include "app/program.h"
+#include "platform/win32/win32_wide_text.h"
+#include "ui/command_line.h"
 #include "ui/failure_net.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
@@ -16,7 +19,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   failure_net.RunGuarded([&] {
     Win32WindowSystem windows(failure_net);
     Program program(services, windows, failure_net);
-    program.Main();
+    program.Main(ModeOfSwitch(ArgumentTextOf(Utf8Of(GetCommandLineW()))));
     exit_code = RunMessageLoop();
   });
   return exit_code;

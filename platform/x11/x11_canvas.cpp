@@ -1,7 +1,9 @@
-// A pixmap with a cairo context on it, and the copy to the window.
+// A pixmap with a cairo context on it, the toolkit's drawing on it, and the copy to the window.
 #include "platform/x11/x11_canvas.h"
 
 #include <numbers>
+
+#include "platform/x11/x11_fonts.h"
 
 PixmapCanvas::PixmapCanvas(Display* display, Window window, Visual* visual, int depth, int width, int height)
     : display_(display),
@@ -13,7 +15,7 @@ PixmapCanvas::PixmapCanvas(Display* display, Window window, Visual* visual, int 
       cairo_(cairo_create(surface_)) {}
 
 PixmapCanvas::~PixmapCanvas() {
-  if (pixmap_cairo_ != nullptr) EndMiniature(1);
+  if (pixmap_cairo_ != nullptr) EndScaled(1);
   if (miniature_ != nullptr) cairo_surface_destroy(miniature_);
   cairo_destroy(cairo_);
   cairo_surface_destroy(surface_);
@@ -24,28 +26,40 @@ void PixmapCanvas::UseColor(const Color& color) {
   cairo_set_source_rgb(cairo_, color.red / 255.0, color.green / 255.0, color.blue / 255.0);
 }
 
-void PixmapCanvas::Fill(const Color& color, int left, int top, int width, int height) {
+void PixmapCanvas::FillBox(const Color& color, const PixelBox& box) {
   UseColor(color);
-  cairo_rectangle(cairo_, left, top, width, height);
+  cairo_rectangle(cairo_, static_cast<double>(box.left), static_cast<double>(box.top), static_cast<double>(box.width),
+                  static_cast<double>(box.height));
   cairo_fill(cairo_);
 }
 
-void PixmapCanvas::FillEllipse(const Color& color, const XRectangle& clip, long long left, long long top,
-                               long long width, long long height) {
-  if (width <= 0 || height <= 0) return;
+void PixmapCanvas::FillDisc(const Color& color, const PixelBox& bounds) {
+  if (bounds.width <= 0 || bounds.height <= 0) return;
   cairo_save(cairo_);
-  cairo_rectangle(cairo_, clip.x, clip.y, clip.width, clip.height);
-  cairo_clip(cairo_);
-  cairo_translate(cairo_, left + width / 2.0, top + height / 2.0);
-  cairo_scale(cairo_, width / 2.0, height / 2.0);
+  cairo_translate(cairo_, static_cast<double>(bounds.left) + static_cast<double>(bounds.width) / 2.0,
+                  static_cast<double>(bounds.top) + static_cast<double>(bounds.height) / 2.0);
+  cairo_scale(cairo_, static_cast<double>(bounds.width) / 2.0, static_cast<double>(bounds.height) / 2.0);
   cairo_arc(cairo_, 0, 0, 1, 0, 2 * std::numbers::pi);
   UseColor(color);
   cairo_fill(cairo_);
   cairo_restore(cairo_);
 }
 
-void PixmapCanvas::BeginMiniature(int width, int height) {
-  // The picture is kept for the next time, which is most often of the same size.
+void PixmapCanvas::DrawLine(const TextLine& line, const Color& color, long long left, long long top) {
+  UseColor(color);
+  static_cast<const LaidOutLine&>(line).Draw(cairo_, left, top);
+}
+
+void PixmapCanvas::PushClip(const PixelBox& box) {
+  cairo_save(cairo_);
+  cairo_rectangle(cairo_, static_cast<double>(box.left), static_cast<double>(box.top), static_cast<double>(box.width),
+                  static_cast<double>(box.height));
+  cairo_clip(cairo_);
+}
+
+void PixmapCanvas::PopClip() { cairo_restore(cairo_); }
+
+void PixmapCanvas::BeginScaled(int width, int height) {
   if (miniature_ == nullptr || cairo_image_surface_get_width(miniature_) != width ||
       cairo_image_surface_get_height(miniature_) != height) {
     if (miniature_ != nullptr) cairo_surface_destroy(miniature_);
@@ -55,7 +69,7 @@ void PixmapCanvas::BeginMiniature(int width, int height) {
   cairo_ = cairo_create(miniature_);
 }
 
-void PixmapCanvas::EndMiniature(double scale) {
+void PixmapCanvas::EndScaled(double scale) {
   cairo_t* pixmap_cairo = pixmap_cairo_;
   pixmap_cairo_ = nullptr;
   cairo_save(pixmap_cairo);

@@ -1,38 +1,39 @@
-// The off-screen picture a form is drawn into and then copied to its window in one piece:
-// a pixmap of the window's size, depth and visual, with a cairo context drawing on it.
+// The drawn toolkit's canvas on X11: an off-screen picture a form is painted into with cairo
+// and then copied to its window in one piece, a pixmap of the window's size, depth and
+// visual; its text is the lines PangoFonts lays out.
 #pragma once
 
 #include <X11/Xlib.h>
 #include <cairo-xlib.h>
 
-#include "ui/design.h"
+#include "ui/drawn/canvas.h"
 
-class PixmapCanvas {
+class PixmapCanvas : public Canvas {
  public:
   PixmapCanvas(Display* display, Window window, Visual* visual, int depth, int width, int height);
-  ~PixmapCanvas();
+  ~PixmapCanvas() override;
   PixmapCanvas(const PixmapCanvas&) = delete;
   PixmapCanvas& operator=(const PixmapCanvas&) = delete;
 
   int width() const { return width_; }
   int height() const { return height_; }
-  cairo_t* cairo() const { return cairo_; }
 
-  // Fills a rectangle, clipped to whatever clip is set.
-  void Fill(const Color& color, int left, int top, int width, int height);
-  // Fills the ellipse a rectangle holds, its edge antialiased, clipped to `clip`.
-  void FillEllipse(const Color& color, const XRectangle& clip, long long left, long long top, long long width,
-                   long long height);
-  // Makes `color` the colour of what is drawn next.
-  void UseColor(const Color& color);
-  // What is drawn from here on goes into a picture of `width` by `height`, until
-  // EndMiniature draws that picture made smaller by `scale` over the top left of this one.
-  void BeginMiniature(int width, int height);
-  void EndMiniature(double scale);
+  void FillBox(const Color& color, const PixelBox& box) override;
+  void FillDisc(const Color& color, const PixelBox& bounds) override;
+  // `line` is one of PangoFonts' lines.
+  void DrawLine(const TextLine& line, const Color& color, long long left, long long top) override;
+  void PushClip(const PixelBox& box) override;
+  void PopClip() override;
+  // The picture of a miniature is kept for the next one, which is most often of the same size.
+  void BeginScaled(int width, int height) override;
+  void EndScaled(double scale) override;
+
   // Shows the picture in `window`, which it was made for.
   void CopyTo(Window window);
 
  private:
+  void UseColor(const Color& color);
+
   Display* display_;
   Pixmap pixmap_;
   int width_;

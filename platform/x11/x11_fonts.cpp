@@ -62,10 +62,8 @@ bool AnyFontInstalled() {
   return fonts != nullptr && fonts->nfont > 0;
 }
 
-PangoFonts::PangoFonts(Display* display, int screen, double dots_per_inch)
-    : font_map_(pango_cairo_font_map_new()),
-      context_(pango_font_map_create_context(font_map_.get())),
-      dots_per_inch_(dots_per_inch) {
+PangoFonts::PangoFonts(Display* display, int screen)
+    : font_map_(pango_cairo_font_map_new()), context_(pango_font_map_create_context(font_map_.get())) {
   if (context_ == nullptr) throw std::runtime_error("no fonts");
   // The screen's Xft settings, as cairo reads them for a surface on it.
   cairo_surface_t* probe = cairo_xlib_surface_create(display, RootWindow(display, screen),
@@ -77,22 +75,20 @@ PangoFonts::PangoFonts(Display* display, int screen, double dots_per_inch)
   cairo_surface_destroy(probe);
 }
 
-LaidOutLine PangoFonts::Line(const FontSpec& font, std::string_view utf8) {
-  // Windows sizes a font by its character height: points at the screen's dots per inch, in
-  // whole pixels; sizes that round to the same pixels lay out alike.
-  const long pixels = std::max(1L, std::lround(font.size_points * dots_per_inch_ / 72));
-  std::string key = font.name;
+std::shared_ptr<const TextLine> PangoFonts::LayOutLine(const CanvasFont& font, std::string_view utf8) {
+  const long pixels = font.pixels;
+  std::string key = font.face;
   key += '\0';
   key += font.bold ? 'b' : 'n';
   key += '\0';
   key += utf8;
   if (const auto found = kept_by_key_.find(key); found != kept_by_key_.end()) {
     kept_.splice(kept_.begin(), kept_, found->second);
-    return LaidOutLine(found->second->line, pixels);
+    return std::make_shared<const LaidOutLine>(found->second->line, pixels);
   }
   std::shared_ptr<const ReferenceLine> line = LayOut(font, utf8);
   // A line longer than the whole store is drawn but not kept.
-  if (key.size() > kMostKeptBytes) return LaidOutLine(std::move(line), pixels);
+  if (key.size() > kMostKeptBytes) return std::make_shared<const LaidOutLine>(std::move(line), pixels);
   kept_bytes_ += key.size();
   kept_.push_front({std::move(key), line});
   kept_by_key_.emplace(kept_.front().key, kept_.begin());
@@ -101,11 +97,11 @@ LaidOutLine PangoFonts::Line(const FontSpec& font, std::string_view utf8) {
     kept_by_key_.erase(kept_.back().key);
     kept_.pop_back();
   }
-  return LaidOutLine(std::move(line), pixels);
+  return std::make_shared<const LaidOutLine>(std::move(line), pixels);
 }
 
-std::shared_ptr<const ReferenceLine> PangoFonts::LayOut(const FontSpec& font, std::string_view utf8) {
-  const std::string families = font.name + "," + kFallbackFamily;
+std::shared_ptr<const ReferenceLine> PangoFonts::LayOut(const CanvasFont& font, std::string_view utf8) {
+  const std::string families = font.face + "," + kFallbackFamily;
   PangoFontDescription* description = pango_font_description_new();
   pango_font_description_set_family(description, families.c_str());
   pango_font_description_set_absolute_size(description, static_cast<double>(kReferenceUnits));

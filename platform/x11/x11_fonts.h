@@ -19,7 +19,7 @@
 #include <string_view>
 #include <unordered_map>
 
-#include "ui/design.h"
+#include "ui/drawn/canvas.h"
 
 // Pango's objects are counted references: a holder gives its own back when it goes.
 struct GObjectUnref {
@@ -46,11 +46,11 @@ class ReferenceLine {
 };
 
 // One line of text at one pixel size: its logical size in whole pixels, and its drawing.
-class LaidOutLine {
+class LaidOutLine : public TextLine {
  public:
   LaidOutLine(std::shared_ptr<const ReferenceLine> line, long pixels);
-  int width() const { return width_; }
-  int height() const { return height_; }
+  int width() const override { return width_; }
+  int height() const override { return height_; }
   // Draws the line in the context's colour with the left of its logical box at `left` and
   // its top at `top`.
   void Draw(cairo_t* cairo, long long left, long long top) const;
@@ -66,27 +66,25 @@ class LaidOutLine {
 // a box one pixel high.
 bool AnyFontInstalled();
 
-class PangoFonts {
+class PangoFonts : public TextMeasurer {
  public:
-  // Rendered as the screen's settings ask (antialiasing, hinting); `dots_per_inch` turns
-  // points into pixels.
-  PangoFonts(Display* display, int screen, double dots_per_inch);
+  // Rendered as the screen's settings ask (antialiasing, hinting).
+  PangoFonts(Display* display, int screen);
   PangoFonts(const PangoFonts&) = delete;
   PangoFonts& operator=(const PangoFonts&) = delete;
 
-  // A line of UTF-8 (no line breaks) laid out in the design's face, size and weight.
-  LaidOutLine Line(const FontSpec& font, std::string_view utf8);
+  // A LaidOutLine.
+  std::shared_ptr<const TextLine> LayOutLine(const CanvasFont& font, std::string_view utf8) override;
 
  private:
   struct Kept {
     std::string key;
     std::shared_ptr<const ReferenceLine> line;
   };
-  std::shared_ptr<const ReferenceLine> LayOut(const FontSpec& font, std::string_view utf8);
+  std::shared_ptr<const ReferenceLine> LayOut(const CanvasFont& font, std::string_view utf8);
 
   GObjectOwned<PangoFontMap> font_map_;
   GObjectOwned<PangoContext> context_;
-  double dots_per_inch_;
   // The lines laid out last, the latest first, found by face, weight and text.
   std::list<Kept> kept_;
   std::unordered_map<std::string_view, std::list<Kept>::iterator> kept_by_key_;

@@ -1,10 +1,8 @@
-// Input in the program's own windows turned into the forms' events: keys with Windows'
-// key codes, presses and releases of the control under the pointer, and pointer moves only
-// when the pointer really moved.
+// Input in the program's own windows handed to the toolkit: keys with Windows' key codes,
+// the mouse buttons by Windows' numbers, and pointer moves only when the pointer really moved.
 #include <X11/Xutil.h>
 #include <X11/keysym.h>
 
-#include "platform/x11/x11_live_form.h"
 #include "platform/x11/x11_window_system.h"
 
 namespace {
@@ -64,85 +62,38 @@ int ButtonOf(unsigned int button) {
 
 }  // namespace
 
-int X11WindowSystem::HitTest(const LiveForm& form, int x, int y) const {
-  const auto design_x = static_cast<int>(DesignPixels(x));
-  const auto design_y = static_cast<int>(DesignPixels(y));
-  for (int i = static_cast<int>(form.controls.size()) - 1; i >= 0; --i) {
-    if (form.controls[i].kind == ControlKind::kTimer || !Shown(form, i)) continue;
-    XRectangle clip;
-    BoxOf(form, i, &clip);
-    if (Contains(clip, design_x, design_y)) return i;
-  }
-  return UiEvent::kFormItself;
-}
-
-void X11WindowSystem::HandleInput(FormHandle handle, XEvent& event) {
-  LiveForm& form = *forms_.at(handle);
-  UiEvent ui;
+void X11WindowSystem::HandleInput(FormHandle handle, FormWindow& window, XEvent& event) {
   switch (event.type) {
-    case KeyPress:
-      HandleKey(handle, event.xkey);
+    case KeyPress: {
+      XKeyEvent& key = event.xkey;
+      char typed[8];
+      KeySym symbol = NoSymbol;
+      const int length = XLookupString(&key, typed, sizeof typed, &symbol, nullptr);
+      KeyWentDown(handle, VirtualKeyOf(symbol), ShiftStateOf(key.state),
+                  length == 1 ? static_cast<unsigned char>(typed[0]) : 0);
       return;
+    }
     case MotionNotify: {
       const XMotionEvent& motion = event.xmotion;
-      if (motion.x_root == form.pointer_x && motion.y_root == form.pointer_y) return;
-      form.pointer_x = motion.x_root;
-      form.pointer_y = motion.y_root;
-      ui.kind = EventKind::kMouseMove;
-      ui.control = HitTest(form, motion.x, motion.y);
-      ui.shift = ShiftStateOf(motion.state);
-      ui.buttons = ((motion.state & Button1Mask) ? 1 : 0) | ((motion.state & Button3Mask) ? 2 : 0) |
-                   ((motion.state & Button2Mask) ? 4 : 0);
-      break;
+      if (motion.x_root == window.pointer_x && motion.y_root == window.pointer_y) return;
+      window.pointer_x = motion.x_root;
+      window.pointer_y = motion.y_root;
+      const int held = ((motion.state & Button1Mask) ? 1 : 0) | ((motion.state & Button3Mask) ? 2 : 0) |
+                       ((motion.state & Button2Mask) ? 4 : 0);
+      PointerMoved(handle, motion.x, motion.y, held, ShiftStateOf(motion.state));
+      return;
     }
     case ButtonPress:
     case ButtonRelease: {
       const XButtonEvent& button = event.xbutton;
-      ui.buttons = ButtonOf(button.button);
-      if (ui.buttons == 0) return;
-      ui.shift = ShiftStateOf(button.state);
+      const int pressed = ButtonOf(button.button);
+      if (pressed == 0) return;
       if (event.type == ButtonPress) {
-        ui.kind = EventKind::kMouseDown;
-        ui.control = form.pressed_control = HitTest(form, button.x, button.y);
+        PointerPressed(handle, button.x, button.y, pressed, ShiftStateOf(button.state));
       } else {
-        // As a window that keeps the mouse from press to release: the release belongs to
-        // the control pressed when it comes within it, else to none.
-        ui.kind = EventKind::kMouseUp;
-        XRectangle pressed{0, 0, ClampSize(DesignPixels(form.width)), ClampSize(DesignPixels(form.height))};
-        if (form.pressed_control >= 0) BoxOf(form, form.pressed_control, &pressed);
-        ui.control = Contains(pressed, static_cast<int>(DesignPixels(button.x)), static_cast<int>(DesignPixels(button.y)))
-                         ? form.pressed_control
-                         : UiEvent::kElsewhere;
+        PointerReleased(handle, button.x, button.y, pressed, ShiftStateOf(button.state));
       }
-      break;
-    }
-    default:
       return;
+    }
   }
-  const int x = event.type == MotionNotify ? event.xmotion.x : event.xbutton.x;
-  const int y = event.type == MotionNotify ? event.xmotion.y : event.xbutton.y;
-  const int target = ui.control >= 0 ? ui.control : UiEvent::kFormItself;
-  const PixelBox origin = target >= 0 ? BoxOf(form, target) : PixelBox{0, 0, 0, 0};
-  ui.x = ToTwips(DesignPixels(x) - origin.left);
-  ui.y = ToTwips(DesignPixels(y) - origin.top);
-  Deliver(handle, ui);
-}
-
-// A key goes first to the form's dialog rules, then down as a key and, when it types a
-// character, as that character.
-void X11WindowSystem::HandleKey(FormHandle handle, XKeyEvent& key) {
-  char typed[8];
-  KeySym symbol = NoSymbol;
-  const int length = XLookupString(&key, typed, sizeof typed, &symbol, nullptr);
-  UiEvent down{EventKind::kKeyDown};
-  down.key_code = VirtualKeyOf(symbol);
-  down.shift = ShiftStateOf(key.state);
-  LiveForm& form = *forms_.at(handle);
-  if (form.sink != nullptr && form.sink->HandleDialogKey(UiEvent::kFormItself, down.key_code, down.shift)) return;
-  Deliver(handle, down);
-  if (length != 1 || forms_.count(handle) == 0) return;
-  UiEvent press{EventKind::kKeyPress};
-  press.character = static_cast<unsigned char>(typed[0]);
-  press.shift = down.shift;
-  Deliver(handle, press);
 }

@@ -3,7 +3,6 @@
 // program's saver start-up and then serves its window until a key, a click, a move,
 // SIGTERM, SIGINT or the window's end.
 #include <X11/Xlib.h>
-#include <sys/stat.h>
 
 #include <cerrno>
 #include <cstdio>
@@ -19,9 +18,7 @@
 #include "platform/x11/x11_process_end.h"
 #include "platform/x11/x11_services.h"
 #include "platform/x11/x11_window_system.h"
-#include "startup/joke_database.h"
 #include "startup/saver_options.h"
-#include "startup/settings_file.h"
 #include "startup/shown_text.h"
 #include "ui/failure_net.h"
 
@@ -66,9 +63,10 @@ Window ChosenWindow(Display* display, X11ProcessEnd& end, const SaverOptions& op
   return window;
 }
 
-bool FileExists(const std::string& path) {
-  struct stat info {};
-  return stat(path.c_str(), &info) == 0;
+// The program runs only as the saver. A window named by its number is how a host gives a
+// preview pane; the saver runs there as on the screen, made smaller to fit.
+ProgramMode ModeOf(const SaverOptions& options) {
+  return options.target == DrawingTarget::kGivenWindow ? ProgramMode::kPreview : ProgramMode::kSave;
 }
 
 }  // namespace
@@ -86,16 +84,16 @@ int main(int argc, char** argv) {
   Display* display = XOpenDisplay(nullptr);
   if (display == nullptr) {
     const char* name = std::getenv("DISPLAY");
-    Stop(std::string("cannot open the display \"") + (name != nullptr ? name : "") + "\"", 1);
+    Stop("cannot open the display " + Quoted(name != nullptr ? name : ""), 1);
   }
   if (!AnyFontInstalled()) Stop("no font to draw with: install the package " ZORBEL_FONT_PACKAGE, 1);
   X11ProcessEnd end(display);
   const Window host_window = ChosenWindow(display, end, parsed.options);
 
   const EnvironmentLookup environment = [](const char* name) { return std::getenv(name); };
-  std::map<std::string, std::string> own_files{
-      {kSettingsFileName, SettingsFilePath(environment)},
-      {kJokeDatabaseFileName, JokesFilePath(parsed.options.jokes_path, environment, FileExists)},
+  std::map<OwnFile, std::string> own_files{
+      {OwnFile::kSettings, SettingsFilePath(environment)},
+      {OwnFile::kJokes, JokesFilePath(parsed.options.jokes_path, environment)},
   };
   X11WindowSystem windows(display, host_window);
   X11Services services(windows, end, std::move(own_files));
@@ -104,7 +102,7 @@ int main(int argc, char** argv) {
   failure_net.RunGuarded([&] {
     Program program(services, windows, failure_net);
     program.settings_override = parsed.options.settings;
-    program.Main();
+    program.Main(ModeOf(parsed.options));
     windows.Run();
   });
   services.EndProgram(exit_status::kSucceeded);

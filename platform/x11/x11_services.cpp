@@ -5,21 +5,19 @@
 
 #include "startup/shown_text.h"
 
-X11Services::X11Services(X11WindowSystem& windows, X11ProcessEnd& end, std::map<std::string, std::string> own_files)
+X11Services::X11Services(X11WindowSystem& windows, X11ProcessEnd& end, std::map<OwnFile, std::string> own_files)
     : PosixServices(std::move(own_files)), windows_(windows), end_(end) {}
 
-int X11Services::ShowCursor(bool show) {
-  cursor_count_ += show ? 1 : -1;
-  windows_.SetPointerHidden(cursor_count_ < 0);
-  return cursor_count_;
-}
+void X11Services::SetPointerHidden(bool hidden) { windows_.SetPointerHidden(hidden); }
 
-void X11Services::ShowMessageBox(const std::string& title, const std::string& text, int style) {
+void X11Services::ShowMessageBox(const std::string& title, const std::string& text, MessageBoxKind kind,
+                                 std::function<void()> closed) {
   const std::string report = ShownLines(text);
   std::fwrite(report.data(), 1, report.size(), stderr);
   std::fflush(stderr);
   end_.SetStatus(exit_status::kFailed);
-  windows_.ShowReport(title, text, style);
+  windows_.ShowReport(title, text, kind);
+  if (closed) closed();
 }
 
 void X11Services::Diagnose(const std::string& line) {

@@ -1,7 +1,6 @@
-// Forms as X11 windows: their life, their controls' state, text measured with Pango, timers
-// due on the steady clock, and the one loop that waits for events and timers.
+// Forms as X11 windows: made or taken over from a host, named, shown, painted through the
+// toolkit, sized to their monitors, and the one loop that waits for events and timers.
 #include "platform/x11/x11_window_system.h"
-#include "platform/x11/x11_live_form.h"
 
 #include <X11/Xatom.h>
 #include <X11/Xutil.h>
@@ -9,12 +8,12 @@
 #include <poll.h>
 
 #include <algorithm>
-#include <climits>
+#include <chrono>
 #include <cmath>
 #include <cstdlib>
 #include <stdexcept>
 
-#include "platform/x11/text_layout.h"
+#include "ui/screen_units.h"
 
 namespace {
 
@@ -23,50 +22,58 @@ constexpr long kOwnWindowEvents = ExposureMask | KeyPressMask | ButtonPressMask 
 // The host keeps the input of its window; the program only repaints and follows its size.
 constexpr long kHostWindowEvents = ExposureMask | StructureNotifyMask;
 
-// The screen's dots per inch as the desktop sets it for Xft, else Windows' usual 96.
-double DotsPerInch(Display* display) {
+// The screen's dots per inch as the desktop sets it for Xft, to the nearest whole as
+// Windows has it, else Windows' usual 96.
+int DotsPerInch(Display* display) {
   const char* setting = XGetDefault(display, "Xft", "dpi");
   const double dpi = setting != nullptr ? std::atof(setting) : 0;
-  return dpi >= 24 && dpi <= 960 ? dpi : 96;
+  return dpi >= 24 && dpi <= 960 ? static_cast<int>(std::lround(dpi)) : kDefaultDotsPerInch;
 }
 
 // The window's title for the window manager: the caption, which is UTF-8, and the same
 // bytes for managers that read only the old property (the program's captions are ASCII).
-void NameWindow(Display* display, Window window, const std::string& caption) {
+void SetWindowTitle(Display* display, Window window, const std::string& caption) {
   XStoreName(display, window, caption.c_str());
   XChangeProperty(display, window, XInternAtom(display, "_NET_WM_NAME", False),
                   XInternAtom(display, "UTF8_STRING", False), 8, PropModeReplace,
                   reinterpret_cast<const unsigned char*>(caption.data()), static_cast<int>(caption.size()));
 }
+
+// The monitors RandR knows, in root window pixels; none without RandR.
+std::vector<PixelBox> Monitors(Display* display, Window root) {
+  std::vector<PixelBox> boxes;
+  int event_base = 0;
+  int error_base = 0;
+  if (!XRRQueryExtension(display, &event_base, &error_base)) return boxes;
+  int count = 0;
+  XRRMonitorInfo* monitors = XRRGetMonitors(display, root, True, &count);
+  for (int i = 0; monitors != nullptr && i < count; ++i) {
+    boxes.push_back({monitors[i].x, monitors[i].y, monitors[i].width, monitors[i].height});
+  }
+  if (monitors != nullptr) XRRFreeMonitors(monitors);
+  return boxes;
+}
+
 }  // namespace
 
 X11WindowSystem::X11WindowSystem(Display* display, Window host_window)
-    : display_(display), screen_(DefaultScreen(display)), host_window_(host_window),
-      dots_per_inch_(DotsPerInch(display)), fonts_(display, screen_, dots_per_inch_),
+    : DrawnWindowSystem(DotsPerInch(display)), display_(display), screen_(DefaultScreen(display)),
+      host_window_(host_window), fonts_(display, screen_),
       wm_protocols_(XInternAtom(display, "WM_PROTOCOLS", False)),
       wm_delete_window_(XInternAtom(display, "WM_DELETE_WINDOW", False)) {}
 
-X11WindowSystem::~X11WindowSystem() {
-  while (!forms_.empty()) DestroyForm(forms_.begin()->first);
+X11WindowSystem::~X11WindowSystem() { DestroyAllForms(); }
+
+long long X11WindowSystem::NowMs() {
+  return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now().time_since_epoch())
+      .count();
 }
 
-int X11WindowSystem::ToPixels(long long twips) const {
-  const double pixels = std::round(twips * dots_per_inch_ / 1440);
-  return static_cast<int>(std::clamp<double>(pixels, INT_MIN, INT_MAX));
-}
-
-int X11WindowSystem::ToTwips(long long pixels) const {
-  const double twips = std::round(pixels * 1440 / dots_per_inch_);
-  return static_cast<int>(std::clamp<double>(twips, INT_MIN, INT_MAX));
-}
-
-long long X11WindowSystem::DesignPixels(long long window_pixels) const {
-  return std::llround(static_cast<double>(window_pixels) / design_scale_);
-}
-
-void X11WindowSystem::FitDesignTo(const LiveForm& form) {
-  design_scale_ = 1;
-  if (form.own_window || form.width <= 0 || form.height <= 0) return;
+void X11WindowSystem::FitDesignTo(const FormWindow& window, DrawnForm& form) {
+  if (window.own_window) {
+    form.SetScale(1);
+    return;
+  }
   // The monitor that holds the window's middle, else the whole screen.
   long long monitor_width = DisplayWidth(display_, screen_);
   long long monitor_height = DisplayHeight(display_, screen_);
@@ -74,89 +81,52 @@ void X11WindowSystem::FitDesignTo(const LiveForm& form) {
   int left = 0;
   int top = 0;
   Window child;
-  XTranslateCoordinates(display_, form.window, root, 0, 0, &left, &top, &child);
-  const long long middle_x = left + form.width / 2;
-  const long long middle_y = top + form.height / 2;
-  int event_base = 0;
-  int error_base = 0;
-  if (XRRQueryExtension(display_, &event_base, &error_base)) {
-    int count = 0;
-    XRRMonitorInfo* monitors = XRRGetMonitors(display_, root, True, &count);
-    for (int i = 0; monitors != nullptr && i < count; ++i) {
-      const XRRMonitorInfo& monitor = monitors[i];
-      if (middle_x >= monitor.x && middle_x < monitor.x + monitor.width && middle_y >= monitor.y &&
-          middle_y < monitor.y + monitor.height) {
-        monitor_width = monitor.width;
-        monitor_height = monitor.height;
-      }
+  XTranslateCoordinates(display_, window.window, root, 0, 0, &left, &top, &child);
+  const long long middle_x = left + form.window_width() / 2;
+  const long long middle_y = top + form.window_height() / 2;
+  for (const PixelBox& monitor : Monitors(display_, root)) {
+    if (middle_x >= monitor.left && middle_x < monitor.left + monitor.width && middle_y >= monitor.top &&
+        middle_y < monitor.top + monitor.height) {
+      monitor_width = monitor.width;
+      monitor_height = monitor.height;
     }
-    if (monitors != nullptr) XRRFreeMonitors(monitors);
   }
-  design_scale_ = std::min({1.0, static_cast<double>(form.width) / static_cast<double>(monitor_width),
-                            static_cast<double>(form.height) / static_cast<double>(monitor_height)});
+  form.SetScale(MiniatureScale(form.window_width(), form.window_height(), monitor_width, monitor_height));
 }
 
-std::vector<X11WindowSystem::LiveControl> X11WindowSystem::LiveControlsOf(const FormDesign& design) const {
-  std::vector<LiveControl> controls;
-  for (const ControlDesign& control : design.controls) {
-    LiveControl live;
-    live.kind = control.kind;
-    live.bounds = control.bounds;
-    live.text = control.caption;
-    live.font = control.font;
-    live.text_color = control.text_color;
-    live.back_color = control.back_color;
-    live.transparent = control.transparent;
-    live.round = control.round;
-    live.alignment = control.alignment;
-    live.auto_size = control.auto_size;
-    live.visible = control.visible;
-    live.checked = control.checked;
-    for (std::size_t i = 0; i < design.controls.size(); ++i) {
-      if (!control.parent.empty() && design.controls[i].name == control.parent) live.container = static_cast<int>(i);
-    }
-    controls.push_back(live);
-  }
-  return controls;
-}
-
-FormHandle X11WindowSystem::CreateForm(const FormDesign& design, FormEventSink& sink) {
-  auto form = std::make_unique<LiveForm>();
-  form->sink = &sink;
-  form->back_color = design.back_color;
-  form->controls = LiveControlsOf(design);
+void X11WindowSystem::OpenWindow(FormHandle handle, const FormDesign& design, DrawnForm& form) {
+  FormWindow window;
   if (host_window_ != None && !host_window_taken_) {
+    window.window = host_window_;
+    window.own_window = false;
+    AdoptHostWindow(window, form);
     host_window_taken_ = true;
-    form->window = host_window_;
-    form->own_window = false;
-    AdoptHostWindow(*form);
   } else {
-    form->owned_window = OwnedWindow(display_, CreateOwnWindow(design));
-    form->window = form->owned_window.get();
-    form->visual = DefaultVisual(display_, screen_);
-    form->depth = DefaultDepth(display_, screen_);
+    window.owned_window = OwnedWindow(display_, CreateOwnWindow(design));
+    window.window = window.owned_window.get();
+    window.visual = DefaultVisual(display_, screen_);
+    window.depth = DefaultDepth(display_, screen_);
     XWindowAttributes attributes;
-    XGetWindowAttributes(display_, form->window, &attributes);
-    form->width = attributes.width;
-    form->height = attributes.height;
+    XGetWindowAttributes(display_, window.window, &attributes);
+    form.SetWindowSize(attributes.width, attributes.height);
   }
-  const FormHandle handle = next_handle_++;
-  forms_.emplace(handle, std::move(form));
-  return handle;
+  windows_.emplace(handle, std::move(window));
 }
 
-void X11WindowSystem::AdoptHostWindow(LiveForm& form) {
+void X11WindowSystem::AdoptHostWindow(FormWindow& window, DrawnForm& form) {
   XWindowAttributes attributes;
-  if (!XGetWindowAttributes(display_, form.window, &attributes)) throw std::runtime_error("no such window");
-  form.visual = attributes.visual;
-  form.depth = attributes.depth;
-  XSelectInput(display_, form.window, attributes.your_event_mask | kHostWindowEvents);
+  if (!XGetWindowAttributes(display_, window.window, &attributes)) throw std::runtime_error("no such window");
+  window.visual = attributes.visual;
+  window.depth = attributes.depth;
+  XSelectInput(display_, window.window, attributes.your_event_mask | kHostWindowEvents);
   // The size is read once the window reports its changes: a host that resizes it in between
   // (MATE's preview does, as it starts the saver) would leave it laid out for a size gone.
-  if (!XGetWindowAttributes(display_, form.window, &attributes)) throw std::runtime_error("no such window");
-  form.width = attributes.width;
-  form.height = attributes.height;
-  FitDesignTo(form);
+  if (!XGetWindowAttributes(display_, window.window, &attributes)) {
+    XSelectInput(display_, window.window, NoEventMask);
+    throw std::runtime_error("no such window");
+  }
+  form.SetWindowSize(attributes.width, attributes.height);
+  FitDesignTo(window, form);
 }
 
 Window X11WindowSystem::CreateOwnWindow(const FormDesign& design) {
@@ -166,10 +136,12 @@ Window X11WindowSystem::CreateOwnWindow(const FormDesign& design) {
   int left = 0;
   int top = 0;
   if (!design.maximized) {
-    left = std::max(0, (width - ToPixels(design.client_width)) / 2);
-    top = std::max(0, (height - ToPixels(design.client_height)) / 2);
-    width = std::max(1, ToPixels(design.client_width));
-    height = std::max(1, ToPixels(design.client_height));
+    const int design_width = PixelsOfTwips(design.client_width, dots_per_inch());
+    const int design_height = PixelsOfTwips(design.client_height, dots_per_inch());
+    left = std::max(0, (width - design_width) / 2);
+    top = std::max(0, (height - design_height) / 2);
+    width = std::max(1, design_width);
+    height = std::max(1, design_height);
   }
   XSetWindowAttributes attributes{};
   attributes.background_pixel = BlackPixel(display_, screen_);
@@ -177,7 +149,7 @@ Window X11WindowSystem::CreateOwnWindow(const FormDesign& design) {
   const Window window = XCreateWindow(display_, root, left, top, static_cast<unsigned>(width),
                                       static_cast<unsigned>(height), 0, CopyFromParent, InputOutput,
                                       CopyFromParent, CWBackPixel | CWEventMask, &attributes);
-  NameWindow(display_, window, design.caption);
+  SetWindowTitle(display_, window, design.caption);
   XClassHint class_hint{const_cast<char*>("zorbel"), const_cast<char*>("Zorbel")};
   XSetClassHint(display_, window, &class_hint);
   XSetWMProtocols(display_, window, &wm_delete_window_, 1);
@@ -197,133 +169,69 @@ Window X11WindowSystem::CreateOwnWindow(const FormDesign& design) {
   return window;
 }
 
-void X11WindowSystem::DestroyForm(FormHandle handle) {
-  const auto found = forms_.find(handle);
-  if (found == forms_.end()) throw std::logic_error("no such form");
-  LiveForm& form = *found->second;
-  if (!form.own_window) {
-    XSelectInput(display_, form.window, NoEventMask);
+void X11WindowSystem::CloseWindow(FormHandle handle) noexcept {
+  const auto found = windows_.find(handle);
+  if (found == windows_.end()) return;
+  if (!found->second.own_window) {
+    XSelectInput(display_, found->second.window, NoEventMask);
     host_window_taken_ = false;
   }
-  forms_.erase(found);
+  windows_.erase(found);
 }
 
-void X11WindowSystem::ShowForm(FormHandle handle) {
-  LiveForm& form = FormAt(handle);
+void X11WindowSystem::ShowWindow(FormHandle handle, DrawnForm&) {
+  FormWindow& window = windows_.at(handle);
   Window root_back, child;
   int window_x, window_y;
   unsigned int mask;
-  XQueryPointer(display_, form.window, &root_back, &child, &form.pointer_x, &form.pointer_y,
-                &window_x, &window_y, &mask);
-  if (form.own_window) {
-    if (pointer_hidden_ && blank_cursor_.get() != None) XDefineCursor(display_, form.window, blank_cursor_.get());
-    XMapRaised(display_, form.window);
+  XQueryPointer(display_, window.window, &root_back, &child, &window.pointer_x, &window.pointer_y, &window_x,
+                &window_y, &mask);
+  if (window.own_window) {
+    if (pointer_hidden_ && blank_cursor_.get() != None) XDefineCursor(display_, window.window, blank_cursor_.get());
+    XMapRaised(display_, window.window);
   }
-  form.shown = true;
-  form.dirty = true;
 }
 
-// Nothing of the saver opens a modal window; a form shown over another is shown all the same.
-void X11WindowSystem::ShowModal(FormHandle handle, FormHandle) { ShowForm(handle); }
-
-void X11WindowSystem::SetFormCaption(FormHandle handle, const std::string& caption) {
-  LiveForm& form = FormAt(handle);
-  if (form.own_window) NameWindow(display_, form.window, caption);
+void X11WindowSystem::NameWindow(FormHandle handle, const std::string& caption) {
+  const FormWindow& window = windows_.at(handle);
+  if (window.own_window) SetWindowTitle(display_, window.window, caption);
 }
 
-// Labels and picture boxes take no focus; the window itself has the keyboard.
-void X11WindowSystem::SetFocus(FormHandle handle, int) { FormAt(handle); }
-
-TwipSize X11WindowSystem::ClientSize(FormHandle handle) {
-  const LiveForm& form = FormAt(handle);
-  return {ToTwips(DesignPixels(form.width)), ToTwips(DesignPixels(form.height))};
+void X11WindowSystem::PaintWindow(FormHandle handle, DrawnForm& form) {
+  FormWindow& window = windows_.at(handle);
+  const int width = form.window_width();
+  const int height = form.window_height();
+  if (width <= 0 || height <= 0) {
+    form.dirty = false;
+    return;
+  }
+  if (window.canvas == nullptr || window.canvas->width() != width || window.canvas->height() != height) {
+    window.canvas.reset();
+    window.canvas = std::make_unique<PixmapCanvas>(display_, window.window, window.visual, window.depth, width, height);
+  }
+  form.Paint(*window.canvas, fonts_);
+  window.canvas->CopyTo(window.window);
 }
 
 std::vector<TwipRect> X11WindowSystem::MonitorAreas(FormHandle handle) {
-  const LiveForm& form = FormAt(handle);
+  const DrawnForm& form = FormAt(handle);
+  const FormWindow& window = windows_.at(handle);
+  int origin_x = 0;
+  int origin_y = 0;
+  Window child;
+  const Window root = RootWindow(display_, screen_);
+  XTranslateCoordinates(display_, window.window, root, 0, 0, &origin_x, &origin_y, &child);
   std::vector<TwipRect> areas;
-  int event_base = 0;
-  int error_base = 0;
-  if (XRRQueryExtension(display_, &event_base, &error_base)) {
-    const Window root = RootWindow(display_, screen_);
-    int origin_x = 0;
-    int origin_y = 0;
-    Window child;
-    XTranslateCoordinates(display_, form.window, root, 0, 0, &origin_x, &origin_y, &child);
-    int count = 0;
-    XRRMonitorInfo* monitors = XRRGetMonitors(display_, root, True, &count);
-    const XRectangle window{0, 0, ClampSize(form.width), ClampSize(form.height)};
-    for (int i = 0; monitors != nullptr && i < count; ++i) {
-      const PixelBox monitor{monitors[i].x - origin_x, monitors[i].y - origin_y, monitors[i].width,
-                             monitors[i].height};
-      const XRectangle part = Intersection(window, monitor);
-      if (part.width == 0 || part.height == 0) continue;
-      areas.push_back({ToTwips(DesignPixels(part.x)), ToTwips(DesignPixels(part.y)), ToTwips(DesignPixels(part.width)),
-                       ToTwips(DesignPixels(part.height))});
-    }
-    if (monitors != nullptr) XRRFreeMonitors(monitors);
+  for (const PixelBox& monitor : Monitors(display_, root)) {
+    const long long left = std::max<long long>(0, monitor.left - origin_x);
+    const long long top = std::max<long long>(0, monitor.top - origin_y);
+    const long long right = std::min<long long>(form.window_width(), monitor.left - origin_x + monitor.width);
+    const long long bottom = std::min<long long>(form.window_height(), monitor.top - origin_y + monitor.height);
+    if (right <= left || bottom <= top) continue;
+    areas.push_back(form.TwipsOf({left, top, right - left, bottom - top}));
   }
   if (areas.empty()) return WindowSystem::MonitorAreas(handle);
   return areas;
-}
-
-void X11WindowSystem::SetControlText(FormHandle form, int control, const std::string& text) {
-  // A label keeps only what it lays out: a huge joke is not copied again for the window.
-  LiveControl& live = ControlAt(form, control);
-  live.text = live.kind == ControlKind::kLabel ? std::string(LaidOutPart(text)) : text;
-  Invalidate(form);
-}
-
-void X11WindowSystem::SetControlTextColor(FormHandle form, int control, const std::optional<Color>& color) {
-  ControlAt(form, control).text_color = color;
-  Invalidate(form);
-}
-
-void X11WindowSystem::SetControlFont(FormHandle form, int control, const FontSpec& font) {
-  ControlAt(form, control).font = font;
-  Invalidate(form);
-}
-
-void X11WindowSystem::SetControlAlignment(FormHandle form, int control, TextAlignment alignment) {
-  ControlAt(form, control).alignment = alignment;
-  Invalidate(form);
-}
-
-void X11WindowSystem::SetControlBounds(FormHandle form, int control, const TwipRect& bounds) {
-  ControlAt(form, control).bounds = bounds;
-  Invalidate(form);
-}
-
-void X11WindowSystem::SetControlVisible(FormHandle form, int control, bool visible) {
-  ControlAt(form, control).visible = visible;
-  Invalidate(form);
-}
-
-void X11WindowSystem::SetControlChecked(FormHandle form, int control, bool checked) {
-  ControlAt(form, control).checked = checked;
-  Invalidate(form);
-}
-
-std::string X11WindowSystem::ReadControlText(FormHandle form, int control) {
-  return ControlAt(form, control).text;
-}
-
-TwipSize X11WindowSystem::MeasureText(const FontSpec& font, const std::string& text) {
-  const std::string shown = WithoutPrefixMarks(LaidOutPart(text));
-  long long widest = 0;
-  long long height = 0;
-  for (const std::string_view line : SplitLines(shown)) {
-    const LaidOutLine laid_out = fonts_.Line(font, line);
-    widest = std::max<long long>(widest, laid_out.width());
-    height += laid_out.height();
-  }
-  return {ToTwips(widest), ToTwips(height)};
-}
-
-void X11WindowSystem::SetTimer(FormHandle form, int control, int interval_ms) {
-  LiveControl& timer = ControlAt(form, control);
-  timer.interval_ms = std::max(0, interval_ms);
-  timer.due = Clock::now() + std::chrono::milliseconds(timer.interval_ms);
 }
 
 void X11WindowSystem::SetPointerHidden(bool hidden) {
@@ -335,33 +243,16 @@ void X11WindowSystem::SetPointerHidden(bool hidden) {
     XColor black{};
     blank_cursor_ = OwnedCursor(display_, XCreatePixmapCursor(display_, bitmap.get(), bitmap.get(), &black, &black, 0, 0));
   }
-  for (auto& [handle, form] : forms_) {
-    if (!form->own_window) continue;
-    if (hidden) XDefineCursor(display_, form->window, blank_cursor_.get());
-    else XUndefineCursor(display_, form->window);
+  for (auto& [handle, window] : windows_) {
+    if (!window.own_window) continue;
+    if (hidden) XDefineCursor(display_, window.window, blank_cursor_.get());
+    else XUndefineCursor(display_, window.window);
   }
-}
-
-X11WindowSystem::LiveForm& X11WindowSystem::FormAt(FormHandle form) {
-  const auto found = forms_.find(form);
-  if (found == forms_.end()) throw std::logic_error("no such form");
-  return *found->second;
-}
-
-X11WindowSystem::LiveControl& X11WindowSystem::ControlAt(FormHandle form, int control) {
-  return FormAt(form).controls.at(static_cast<std::size_t>(control));
-}
-
-void X11WindowSystem::Invalidate(FormHandle form) { FormAt(form).dirty = true; }
-
-void X11WindowSystem::Deliver(FormHandle handle, const UiEvent& event) {
-  const auto found = forms_.find(handle);
-  if (found != forms_.end() && found->second->sink != nullptr) found->second->sink->HandleEvent(event);
 }
 
 void X11WindowSystem::Run() {
   const int connection = ConnectionNumber(display_);
-  while (running_ && !forms_.empty()) {
+  while (running_ && HasForms()) {
     while (running_ && XPending(display_) > 0) {
       XEvent event;
       XNextEvent(display_, &event);
@@ -369,90 +260,51 @@ void X11WindowSystem::Run() {
     }
     if (!running_) break;
     FireDueTimers();
-    for (auto& [handle, form] : forms_) {
-      if (form->shown && form->dirty) Paint(*form);
-    }
+    PaintChangedForms();
     XFlush(display_);
     if (XPending(display_) > 0) continue;
     pollfd wait{connection, POLLIN, 0};
-    poll(&wait, 1, MillisecondsToNextTimer());
+    poll(&wait, 1, static_cast<int>(std::min<long long>(MillisecondsToNextTimer(), INT_MAX)));
   }
 }
 
 void X11WindowSystem::Dispatch(XEvent& event) {
   FormHandle handle = 0;
-  for (const auto& [candidate, form] : forms_) {
-    if (form->window == event.xany.window) handle = candidate;
+  for (const auto& [candidate, window] : windows_) {
+    if (window.window == event.xany.window) handle = candidate;
   }
   if (handle == 0) return;
-  LiveForm& form = *forms_.at(handle);
+  FormWindow& window = windows_.at(handle);
+  DrawnForm& form = FormAt(handle);
   switch (event.type) {
     case Expose:
       if (event.xexpose.count == 0) form.dirty = true;
       return;
     case ConfigureNotify:
-      if (event.xconfigure.width != form.width || event.xconfigure.height != form.height) {
-        form.width = event.xconfigure.width;
-        form.height = event.xconfigure.height;
-        form.dirty = true;
-        FitDesignTo(form);
-        if (report_ != nullptr) LayOutReport(form);
+      if (event.xconfigure.width != form.window_width() || event.xconfigure.height != form.window_height()) {
+        WindowResized(handle, event.xconfigure.width, event.xconfigure.height);
+        FitDesignTo(window, form);
+        if (report_) LayOutReportBox(form, *report_, fonts_);
       }
       return;
     case MapNotify:
       // Without a window manager nothing hands the keyboard to a new window.
-      if (form.own_window) XSetInputFocus(display_, form.window, RevertToParent, CurrentTime);
+      if (window.own_window) XSetInputFocus(display_, window.window, RevertToParent, CurrentTime);
       return;
     case FocusIn:
-      if (form.own_window && event.xfocus.mode == NotifyNormal && form.sink != nullptr) {
-        form.sink->HandleActivated();
-      }
+      if (window.own_window && event.xfocus.mode == NotifyNormal) WindowActivated(handle);
       return;
     // A display program ends when its window is closed or its host's window goes; the
     // saver's window ignores close requests only where Windows would send them.
     case ClientMessage:
-      if (form.own_window && static_cast<Atom>(event.xclient.message_type) == wm_protocols_ &&
+      if (window.own_window && static_cast<Atom>(event.xclient.message_type) == wm_protocols_ &&
           static_cast<Atom>(event.xclient.data.l[0]) == wm_delete_window_) {
         running_ = false;
       }
       return;
     case DestroyNotify:
-      if (event.xdestroywindow.window == form.window) running_ = false;
+      if (event.xdestroywindow.window == window.window) running_ = false;
       return;
   }
-  if (form.own_window) HandleInput(handle, event);
-}
-
-void X11WindowSystem::FireDueTimers() {
-  const Clock::time_point now = Clock::now();
-  std::vector<std::pair<FormHandle, int>> due;
-  for (const auto& [handle, form] : forms_) {
-    for (std::size_t i = 0; i < form->controls.size(); ++i) {
-      const LiveControl& timer = form->controls[i];
-      if (timer.kind == ControlKind::kTimer && timer.interval_ms > 0 && timer.due <= now) {
-        due.emplace_back(handle, static_cast<int>(i));
-      }
-    }
-  }
-  // Like a Windows timer, a late tick is one tick, and the next counts from it.
-  for (const auto& [handle, control] : due) {
-    const auto form = forms_.find(handle);
-    if (form == forms_.end()) continue;
-    LiveControl& timer = form->second->controls[control];
-    if (timer.interval_ms == 0 || timer.due > now) continue;
-    timer.due = Clock::now() + std::chrono::milliseconds(timer.interval_ms);
-    Deliver(handle, {EventKind::kTimer, control});
-  }
-}
-
-int X11WindowSystem::MillisecondsToNextTimer() const {
-  std::optional<Clock::time_point> next;
-  for (const auto& [handle, form] : forms_) {
-    for (const LiveControl& timer : form->controls) {
-      if (timer.kind == ControlKind::kTimer && timer.interval_ms > 0 && (!next || timer.due < *next)) next = timer.due;
-    }
-  }
-  if (!next) return -1;
-  const auto wait = std::chrono::ceil<std::chrono::milliseconds>(*next - Clock::now()).count();
-  return static_cast<int>(std::clamp<long long>(wait, 0, INT_MAX));
+  if (window.own_window) HandleInput(handle, window, event);
 }

@@ -28,10 +28,10 @@ class ProgramTest : public ::testing::Test {
     const auto run = Start(arguments);
     EXPECT_TRUE(run->services.ended);
     EXPECT_EQ(run->services.ended_with, exit_status::kFailed);
-    EXPECT_TRUE(run->services.cursor_calls.empty());
+    EXPECT_TRUE(run->services.pointer_hidden_calls.empty());
     if (run->services.message_boxes.size() != 1) return "(no single box)";
     EXPECT_EQ(run->services.message_boxes[0].title, "D'oh! An error occurred");
-    EXPECT_EQ(run->services.message_boxes[0].style, message_box_style::kInformation);
+    EXPECT_EQ(run->services.message_boxes[0].kind, MessageBoxKind::kInformation);
     return run->services.message_boxes[0].text;
   }
   std::string GenericReport(int code, const std::string& description) {

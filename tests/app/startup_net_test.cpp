@@ -10,6 +10,7 @@
 #include "startup/joke_database.h"
 #include "app/program.h"
 #include "startup/startup_report.h"
+#include "ui/command_line.h"
 #include "tests/support/temp_folder.h"
 
 namespace {
@@ -35,14 +36,14 @@ class RefusingWindows : public HeadlessWindowSystem {
 template <typename TheServices, typename TheWindows>
 MessageBoxRecord OnlyBoxOf(const std::string& arguments, const std::string& folder) {
   HeadlessMachine machine;
-  TheServices services{machine, arguments, folder};
+  TheServices services{machine, folder};
   TheWindows windows;
   FailureNet failure_net(services);
   Program program(services, windows, failure_net);
-  RunHeadless([&] { program.Main(); });
+  RunHeadless([&] { program.Main(ModeOfSwitch(arguments)); });
   EXPECT_TRUE(services.ended);
   EXPECT_EQ(services.ended_with, exit_status::kFailed);
-  EXPECT_TRUE(services.cursor_calls.empty()) << "the cursor is hidden only once the saver shows";
+  EXPECT_TRUE(services.pointer_hidden_calls.empty()) << "the cursor is hidden only once the saver shows";
   return services.message_boxes.size() == 1 ? services.message_boxes[0] : MessageBoxRecord{};
 }
 

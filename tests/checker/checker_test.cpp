@@ -6,11 +6,13 @@
 
 #include <algorithm>
 #include <fstream>
+#include <new>
 #include <sstream>
 
 #include "checker/check_command.h"
 #include "tests/support/headless_program.h"
 #include "tests/support/temp_folder.h"
+#include "ui/failure.h"
 
 namespace {
 
@@ -19,7 +21,7 @@ constexpr const char* kHeader = "\"db\",3,4\r\n";
 // The checker as it runs on Linux: code page 1252 and the C library's letter case.
 CheckResult Check(const std::string& bytes) {
   HeadlessMachine machine;
-  HeadlessServices services(machine, "", "");
+  HeadlessServices services(machine, "");
   return CheckJokeBytes(bytes, services);
 }
 
@@ -319,41 +321,138 @@ TEST(CheckJokeBytes, FilesThatAreNotTextGetOneFinding) {
                               "f:2: warning: the kind \"Clean\""});
 }
 
+// Warnings beyond the first few hundred of a kind are counted, not shown: a file of thousands
+// of faulty records gives a report of a few hundred lines and the same verdict.
+TEST(CheckJokeBytes, PastTheFirstFindingsOfAKindTheRestAreCounted) {
+  std::string bytes = kHeader;
+  for (int i = 0; i < 1000; ++i) bytes += ",,\r\n\r\n</joke>\r\n";  // a kind that is none, and no text
+  bytes += "clean,0,0\r\nKept.\r\n</joke>";
+  const CheckResult result = Check(bytes);
+  EXPECT_EQ(result.status(), 1);
+  EXPECT_EQ(result.warnings(), 2000);
+  EXPECT_EQ(result.findings.size(), 2u * kShownOfAKind);
+  const std::vector<std::string> lines = Findings(bytes);
+  EXPECT_TRUE(StartsWith(lines[2 * kShownOfAKind - 1], "f:" + std::to_string(2 + 3 * (kShownOfAKind - 1)) + ": warning: the record has no text"))
+      << lines[2 * kShownOfAKind - 1];
+  EXPECT_EQ(std::vector<std::string>(lines.end() - 2, lines.end()),
+            (std::vector<std::string>{
+                "f: note: 800 more warnings about records the saver drops for their kind, the last on line 2999, not shown",
+                "f: note: 800 more warnings about records without text, the last on line 2999, not shown"}));
+  EXPECT_EQ(FormatReport("f", result).substr(FormatReport("f", result).rfind("f: 1 clean")),
+            "f: 1 clean, 0 rude, 0 medical; version 3, compatible 4; read as UTF-8; 0 errors, 2000 warnings\n");
+  // The error that stops the reading is never left out.
+  const CheckResult refused = Check(bytes + "\r\n\r\n");
+  EXPECT_EQ(refused.errors(), 1);
+  EXPECT_TRUE(refused.findings.back().error);
+}
+
+// The checker's command on a headless home: the jokes.txt beside the program when no file is
+// named; the report on one stream, the command's own trouble on the other.
+struct CheckCommand {
+  explicit CheckCommand(Services& services) : services(services) {}
+
+  int Run(const std::vector<std::string>& arguments) {
+    out.str("");
+    err.str("");
+    return RunCheckCommand(arguments, kHome, services, out, err);
+  }
+
+  static inline const CheckerHome kHome{"zorbel-check", "4beta1", "the jokes.txt beside it", "Read more."};
+  Services& services;
+  std::ostringstream out;
+  std::ostringstream err;
+};
+
 TEST(RunCheckCommand, ChecksEachFileOrTheOneBesideTheProgramAndReturnsTheWorstVerdict) {
   TempFolder folder;
   folder.Write("jokes.txt", std::string(kHeader) + "clean,0,0\r\nFine.\r\n</joke>\r\n");
   folder.Write("warned.txt", std::string(kHeader) + "Clean,0,0\r\nDropped.\r\n</joke>\r\n");
   HeadlessPlatform platform("", folder.path());
-  std::ostringstream out;
-  EXPECT_EQ(RunCheckCommand({}, platform.services, out), 0);
-  EXPECT_EQ(out.str(), folder.path() + "\\jokes.txt: 1 clean, 0 rude, 0 medical; version 3, compatible 4; read as UTF-8; "
-                       "0 errors, 0 warnings\n");
+  CheckCommand command(platform.services);
+  EXPECT_EQ(command.Run({}), 0);
+  EXPECT_EQ(command.out.str(), folder.path() + "\\jokes.txt: 1 clean, 0 rude, 0 medical; version 3, compatible 4; read as UTF-8; "
+                               "0 errors, 0 warnings\n");
 
-  out.str("");
-  EXPECT_EQ(RunCheckCommand({folder.File("warned.txt")}, platform.services, out), 1);
-  out.str("");
-  EXPECT_EQ(RunCheckCommand({folder.File("warned.txt"), folder.File("gone.txt"), folder.File("jokes.txt")},
-                            platform.services, out),
-            2);
-  EXPECT_NE(out.str().find(folder.File("gone.txt") + ": error: cannot read the file: File not found (the saver stops with code 53)"),
+  EXPECT_EQ(command.Run({folder.File("warned.txt")}), 1);
+  EXPECT_EQ(command.Run({folder.File("warned.txt"), folder.File("gone.txt"), folder.File("jokes.txt")}), 2);
+  EXPECT_NE(command.out.str().find(folder.File("gone.txt") + ": error: cannot read the file: File not found (the saver stops with code 53)"),
             std::string::npos)
-      << out.str();
-  EXPECT_NE(out.str().find(folder.File("jokes.txt") + ": 1 clean"), std::string::npos) << "goes on after a bad file";
+      << command.out.str();
+  EXPECT_NE(command.out.str().find(folder.File("jokes.txt") + ": 1 clean"), std::string::npos) << "goes on after a bad file";
 
-  out.str("");
-  EXPECT_EQ(RunCheckCommand({folder.path()}, platform.services, out), 2);
-  EXPECT_NE(out.str().find(": error: cannot read the file: Permission denied (the saver stops with code 70)"),
+  EXPECT_EQ(command.Run({folder.path()}), 2);
+  EXPECT_NE(command.out.str().find(": error: cannot read the file: Permission denied (the saver stops with code 70)"),
             std::string::npos)
-      << out.str();
+      << command.out.str();
+  EXPECT_EQ(command.err.str(), "");
+}
+
+TEST(RunCheckCommand, HelpVersionAndTheEndOfOptionsAreTheSameOnEveryHome) {
+  TempFolder folder;
+  folder.Write("-dash.txt", std::string(kHeader) + "clean,0,0\r\nFine.\r\n</joke>\r\n");
+  HeadlessPlatform platform("", folder.path());
+  CheckCommand command(platform.services);
+  for (const char* help : {"--help", "-h", "/?"}) {
+    EXPECT_EQ(command.Run({"jokes.txt", help}), 0) << help;
+    EXPECT_EQ(command.out.str(), CheckerUsage(CheckCommand::kHome)) << help;
+  }
+  EXPECT_TRUE(StartsWith(command.out.str(), "Usage: zorbel-check [FILE]...\n")) << command.out.str();
+  EXPECT_NE(command.out.str().find("Named no file, it checks the jokes.txt beside it.\n"), std::string::npos);
+  EXPECT_NE(command.out.str().find("4 the checker ran out of\nmemory. Read more.\n"), std::string::npos);
+  EXPECT_EQ(command.Run({"--version"}), 0);
+  EXPECT_EQ(command.out.str(), "zorbel-check 4beta1\n");
+
+  EXPECT_EQ(command.Run({"--", folder.File("-dash.txt")}), 0);
+  EXPECT_NE(command.out.str().find("-dash.txt: 1 clean"), std::string::npos) << command.out.str();
+  EXPECT_EQ(command.Run({"--", "--help"}), 2) << "a file named --help";
+  EXPECT_NE(command.out.str().find("--help: error: cannot read the file"), std::string::npos) << command.out.str();
+
+  EXPECT_EQ(command.Run({"-\x1B[2J", folder.File("-dash.txt")}), kUnknownOption);
+  EXPECT_EQ(command.out.str(), "");
+  EXPECT_EQ(command.err.str(), "zorbel-check: unknown option \"-\\x1b[2J\"; zorbel-check --help lists the options\n");
 }
 
 TEST(RunCheckCommand, AReportThatCannotBeWrittenEndsWithItsOwnStatus) {
   TempFolder folder;
   folder.Write("jokes.txt", std::string(kHeader) + "clean,0,0\r\nFine.\r\n</joke>\r\n");
   HeadlessPlatform platform("", folder.path());
-  std::ofstream full("/dev/full");
-  ASSERT_TRUE(full.is_open());
-  EXPECT_EQ(RunCheckCommand({}, platform.services, full), kReportNotWritten);
+  std::ostringstream err;
+  for (const std::vector<std::string>& arguments : {std::vector<std::string>{}, {"--help"}, {"--version"}}) {
+    std::ofstream full("/dev/full");
+    ASSERT_TRUE(full.is_open());
+    EXPECT_EQ(RunCheckCommand(arguments, CheckCommand::kHome, platform.services, full, err), kReportNotWritten);
+  }
+}
+
+// Services that run out of memory where the checker's work needs it: in comparing punchlines,
+// or as the system reads the file.
+class ServicesOutOfMemory : public HeadlessServices {
+ public:
+  using HeadlessServices::HeadlessServices;
+  std::string FoldCase(std::string_view utf8) override {
+    if (utf8 == "Last.") throw std::bad_alloc();
+    return HeadlessServices::FoldCase(utf8);
+  }
+  std::string ReadFileBytes(const std::string& path, std::size_t max_bytes, ReadBound bound) override {
+    if (path.ends_with("huge.txt")) throw MakeFailure(failure_code::kOutOfMemory);
+    return HeadlessServices::ReadFileBytes(path, max_bytes, bound);
+  }
+};
+
+TEST(RunCheckCommand, OutOfMemoryIsOneLineAndAStatusOfItsOwnNotAVerdict) {
+  TempFolder folder;
+  folder.Write("fine.txt", std::string(kHeader) + "clean,0,0\r\nFine.\r\n</joke>\r\n");
+  folder.Write("last.txt", std::string(kHeader) + "clean,0,0\r\nLast.\r\n</joke>\r\n");
+  folder.Write("huge.txt", std::string(kHeader));
+  HeadlessMachine machine;
+  ServicesOutOfMemory services(machine, folder.path());
+  CheckCommand command(services);
+  EXPECT_EQ(command.Run({folder.File("fine.txt"), folder.File("last.txt"), folder.File("fine.txt")}), kOutOfMemory);
+  EXPECT_EQ(command.out.str(), folder.File("fine.txt") + ": 1 clean, 0 rude, 0 medical; version 3, compatible 4; "
+                               "read as UTF-8; 0 errors, 0 warnings\n");
+  EXPECT_EQ(command.err.str(), "zorbel-check: out of memory while checking " + folder.File("last.txt") + ": no verdict on it\n");
+  EXPECT_EQ(command.Run({folder.File("huge.txt")}), kOutOfMemory) << "not a file the saver would refuse";
+  EXPECT_EQ(command.out.str(), "");
 }
 
 }  // namespace

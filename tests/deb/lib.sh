@@ -70,7 +70,9 @@ SETTINGS
   as_user xscreensaver-command -time >/dev/null 2>&1 ||
     deb_fail "xscreensaver did not start: $(tail -5 "$DEB_SCRATCH/xscreensaver.log")"
 }
-as_user() { runuser -u "$user" -- env DISPLAY="$DISPLAY" HOME="$home" "$@"; }
+as_user() {
+  runuser -u "$user" -- env DISPLAY="$DISPLAY" HOME="$home" ${FONTCONFIG_FILE:+FONTCONFIG_FILE="$FONTCONFIG_FILE"} "$@"
+}
 
 deb_fail() {
   echo "FAIL [$DEB_NAME]: $*" >&2

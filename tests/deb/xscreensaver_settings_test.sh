@@ -4,13 +4,15 @@
 # whose intro fits the pane, made smaller; its Settings... page (the package's, beside a copy
 # of the built program) has the style menu and the delay slider, and what is chosen there
 # is written to ~/.xscreensaver as the saver's own options, reaches the preview and is read
-# back when the page opens again. Buttons are found by reading the screen with tesseract.
+# back when the page opens again. Buttons are found by reading the screen with tesseract, in
+# the faces the project installs, whatever else the machine has.
 # The user, its files and processes, and the copies go at the end. Needs root (status 77,
 # skipped, without it).
 #
 # xscreensaver_settings_test.sh PACKAGE SAVER ARTIFACTS
 set -u
 source "$(dirname "$0")/lib.sh"
+source "$(dirname "$0")/../support/project_fonts.sh"
 package=$1 saver=$(realpath "$2") artifacts=$3
 deb_init
 [ "$(id -u)" -eq 0 ] || { echo "SKIP: making a user for XScreenSaver needs root"; exit 77; }
@@ -18,6 +20,7 @@ for tool in xscreensaver xscreensaver-settings xdotool tesseract; do
   command -v "$tool" >/dev/null || deb_fail "$tool is not installed"
 done
 mkdir -p "$artifacts"
+use_project_fonts "$DEB_SCRATCH" || deb_fail "no fonts to read the screen in"
 # A display of its own, large enough for the settings window, whatever display there is.
 unset DISPLAY
 export VIRTUAL_SCREEN=1280x1024x24
@@ -58,10 +61,12 @@ preview_pid() {
 find_text() {
   local words=$DEB_SCRATCH/$(basename "$1").tsv
   if [ ! -e "$words" ]; then
-    convert "$1" -resize 200% -colorspace gray "$DEB_SCRATCH/read.png"
+    # Black and white, so that the pane's pictures and the toolkit's grey shades do not
+    # make tesseract take the window's words for parts of a picture.
+    convert "$1" -colorspace gray -resize 300% -threshold 70% "$DEB_SCRATCH/read.png"
     OMP_THREAD_LIMIT=1 tesseract "$DEB_SCRATCH/read.png" - tsv >"$words" 2>/dev/null
   fi
-  awk -F'\t' -v word="$2" 'index($12, word) { print int(($7 + $9 / 2) / 2), int(($8 + $10 / 2) / 2); found = 1; exit }
+  awk -F'\t' -v word="$2" 'index($12, word) { print int(($7 + $9 / 2) / 3), int(($8 + $10 / 2) / 3); found = 1; exit }
                            END { exit !found }' "$words"
 }
 # click_text PICTURE WORD [LEFT TOP]: a click on that word; the picture's place on the screen
@@ -103,8 +108,8 @@ deb_expect_eq "nothing lit at the pane's right and bottom edges" 0 "$edges"
 open_page() {
   local before shot=$artifacts/xscreensaver-settings-$1.png
   before=$(xdotool search --onlyvisible --name "Zorbel Joke Screensaver" | sort)
-  import -window root "$DEB_SCRATCH/screen-$1.png"
-  click_text "$DEB_SCRATCH/screen-$1.png" "Settings..."
+  import -window root "$artifacts/xscreensaver-settings-screen-$1.png"
+  click_text "$artifacts/xscreensaver-settings-screen-$1.png" "Settings..."
   dialog=
   for _ in $(seq 50); do
     dialog=$(comm -13 <(echo "$before") <(xdotool search --onlyvisible --name "Zorbel Joke Screensaver" | sort) | head -n 1)

@@ -4,7 +4,8 @@
 # French, Russian and Greek jokes in every encoding an editor saves, and on hostile files;
 # a report that cannot be written ends with status 3; and, started with a console of its
 # own as a file dropped on it is, the report held on screen until a key is pressed. (The
-# jokes.txt beside it is paths_test's, in every folder.)
+# jokes.txt beside it is paths_test's, in every folder.) Its command line is the Linux
+# checker's: --help (or /?), --version, -- and unknown options.
 #   checker_test.sh ZORBEL_SCR WINPROBE_EXE ZORBELCHECK_EXE NATIVE_ZORBEL_CHECK
 set -u
 source "$(dirname "$0")/lib.sh"
@@ -118,6 +119,31 @@ fi
 check_both binary.txt 2
 expect_in_report 'error: the file holds '
 e2e_expect_eq "lines for a binary file" "2" "$(wc -l <<<"$windows_report")"
+
+# The command line as on Linux: --help and /? print the usage, --version the version, and
+# after -- a name that looks like an option is a file's.
+for asked in --help /?; do
+  wine ZorbelCheck.exe "$asked" </dev/null >windows-report.txt 2>/dev/null
+  e2e_expect_eq "status of $asked under Wine" "0" "$?"
+  usage=$(tr -d '\r' <windows-report.txt)
+  e2e_expect_eq "first line of $asked under Wine" "Usage: ZorbelCheck [FILE]..." "$(head -1 <<<"$usage")"
+done
+expect_usage_line() {
+  grep -qxF "$1" <<<"$usage" || e2e_fail "no \"$1\" in: $usage"
+}
+expect_usage_line "Named no file, it checks the jokes.txt beside it."
+expect_usage_line "memory. README.txt beside it tells more."
+e2e_expect_eq "--version under Wine" "ZorbelCheck 4beta1" "$(wine ZorbelCheck.exe --version </dev/null 2>/dev/null | tr -d '\r')"
+wine ZorbelCheck.exe -- --help </dev/null >windows-report.txt 2>/dev/null
+e2e_expect_eq "status for a file named --help" "2" "$?"
+grep -q "^--help: error: cannot read the file: File not found" windows-report.txt ||
+  e2e_fail "-- --help: $(cat windows-report.txt)"
+wine ZorbelCheck.exe -x greek.txt </dev/null >/dev/null 2>wine-errors.txt
+e2e_expect_eq "status for an unknown option" "2" "$?"
+grep -qF 'ZorbelCheck: unknown option "-x"; ZorbelCheck --help lists the options' wine-errors.txt ||
+  e2e_fail "an unknown option: $(cat wine-errors.txt)"
+wine ZorbelCheck.exe --help </dev/null >/dev/full 2>/dev/null
+e2e_expect_eq "status of --help to a full disk" "3" "$?"
 
 # A report that cannot be written: status 3, not the verdict.
 wine ZorbelCheck.exe greek.txt </dev/null >/dev/full 2>/dev/null

@@ -25,11 +25,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (size == 0) return 0;
   const std::string_view bytes(reinterpret_cast<const char*>(data) + 1, size - 1);
   HeadlessMachine machine;
-  MemoryFileServices services(machine, "/s", kJokeDatabaseFileName, bytes);
+  MemoryFileServices services(machine, kJokeDatabaseFileName, bytes);
   HeadlessWindowSystem windows;
   FailureNet failure_net(services);
   Program program(services, windows, failure_net);
-  RunHeadless([&] { program.Main(); });
+  RunHeadless([&] { program.Main(ProgramMode::kSave); });
   if (services.ended) return 0;  // a database that does not load
   SetStyle(program.state, data[0]);
   Form1& form = program.form1.Get();

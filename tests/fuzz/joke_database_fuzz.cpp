@@ -46,7 +46,7 @@ void CheckTheChecker(const std::string& bytes, bool refused, const SharedState& 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string bytes(reinterpret_cast<const char*>(data), size);
   HeadlessMachine machine;
-  MemoryFileServices services(machine, "/s", kJokeDatabaseFileName, bytes);
+  MemoryFileServices services(machine, kJokeDatabaseFileName, bytes);
 
   SharedState loaded;
   ResetEntryLists(loaded);

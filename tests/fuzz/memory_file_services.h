@@ -13,10 +13,9 @@
 
 class MemoryFileServices : public HeadlessServices {
  public:
-  // `file_name` as the program appends it to its directory ("\\jokes.txt").
-  MemoryFileServices(HeadlessMachine& machine, const std::string& arguments, std::string file_name,
-                     std::string_view bytes)
-      : HeadlessServices(machine, arguments, "C:\\fuzz"), file_name_(std::move(file_name)),
+  // `file_name`: the name of the one file the program may read ("jokes.txt").
+  MemoryFileServices(HeadlessMachine& machine, std::string file_name, std::string_view bytes)
+      : HeadlessServices(machine, "C:\\fuzz"), file_name_(std::move(file_name)),
         bytes_(bytes) {}
 
   std::string ReadFileBytes(const std::string& path, std::size_t max_bytes, ReadBound bound) override {

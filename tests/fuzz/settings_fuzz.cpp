@@ -7,7 +7,7 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string_view bytes(reinterpret_cast<const char*>(data), size);
   HeadlessMachine machine;
-  MemoryFileServices services(machine, "/s", kSettingsFileName, bytes);
+  MemoryFileServices services(machine, kSettingsFileName, bytes);
   SharedState state;
   try {
     ReadSettings(state, services);

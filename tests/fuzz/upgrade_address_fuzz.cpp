@@ -20,7 +20,7 @@ bool IsQuerySafe(char c) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string_view bytes(reinterpret_cast<const char*>(data), size);
   HeadlessMachine machine;
-  MemoryFileServices services(machine, "/c", kJokeDatabaseFileName, bytes);
+  MemoryFileServices services(machine, kJokeDatabaseFileName, bytes);
   SharedState state;
   state.AppVersion = "4beta1";
   if (FailureCodeOf([&] { ReadJokeHeader(state, services); }) != 0) return 0;

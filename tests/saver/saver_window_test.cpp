@@ -30,7 +30,7 @@ class SaverWindowTest : public ::testing::Test {
 
 TEST_F(SaverWindowTest, StartUpShowsTheIntroWithTheCursorHiddenOnce) {
   EXPECT_TRUE(app.windows.IsShown("Form1"));
-  EXPECT_EQ(app.services.cursor_calls, (std::vector<bool>{false}));
+  EXPECT_EQ(app.services.pointer_hidden_calls, (std::vector<bool>{true}));
   EXPECT_EQ(Shown("Label1").alignment, TextAlignment::kCenter);
   EXPECT_EQ(app.program.form1.Get().Timer1.interval(), 7000);
   EXPECT_EQ(Shown("Timer1").timer_interval, 0) << "the display timer waits for the intro";
@@ -48,7 +48,7 @@ TEST_F(SaverWindowTest, InputBeforeArmingIsIgnoredAndAfterItEndsTheProgram) {
   app.windows.Click();
   app.windows.Click("Label1");
   EXPECT_FALSE(Ended());
-  EXPECT_EQ(app.services.cursor_calls.size(), 1u);
+  EXPECT_EQ(app.services.pointer_hidden_calls.size(), 1u);
 
   app.windows.AdvanceTo(3500);
   EXPECT_FALSE(Shown("Picture1").visible) << "the intro goes at 3.5 s";
@@ -63,8 +63,8 @@ TEST_F(SaverWindowTest, InputBeforeArmingIsIgnoredAndAfterItEndsTheProgram) {
   EXPECT_EQ(Shown("Timer3").timer_interval, 0);
   app.windows.KeyDown('A');
   EXPECT_TRUE(Ended());
-  EXPECT_EQ(app.services.cursor_calls, (std::vector<bool>{false, true}));
-  EXPECT_EQ(app.services.cursor_count, 0) << "one hide, one show";
+  EXPECT_EQ(app.services.pointer_hidden_calls, (std::vector<bool>{true, false})) << "one hide, one show";
+  EXPECT_FALSE(app.services.pointer_hidden);
   const std::size_t journal_length = app.windows.journal.size();
   app.windows.Advance(60000);
   app.windows.KeyDown('A');
@@ -91,7 +91,7 @@ TEST_F(SaverWindowTest, EachKindOfArmedInputEndsButNotOverTheNoticeLabels) {
     enders[i](run.windows);
     EXPECT_TRUE(run.windows.program_ended()) << "input " << i;
     EXPECT_EQ(run.services.ended_with, exit_status::kSucceeded);
-    EXPECT_EQ(run.services.cursor_count, 0);
+    EXPECT_FALSE(run.services.pointer_hidden);
   }
 }
 
@@ -113,7 +113,7 @@ TEST_F(SaverWindowTest, TheWholeScreenWindowIgnoresCloseRequestsAndKeepsSystemKe
   EXPECT_FALSE(Ended()) << "a close request is not user input";
   app.windows.KeyDown(kF4, kAlt);
   EXPECT_TRUE(Ended()) << "once armed, Alt+F4 is a key like any other";
-  EXPECT_EQ(app.services.cursor_count, 0);
+  EXPECT_FALSE(app.services.pointer_hidden);
 }
 
 TEST_F(SaverWindowTest, TheFirstItemComesOneDelayAfterTheIntroAndEachTimerStartsOnce) {

@@ -52,17 +52,17 @@ TEST_F(KeyboardTest, ALinkOpensOnlyWhenPressedAndReleasedOnIt) {
   app.windows.Press("Label18");
   app.windows.LoseMouse();
   app.windows.Release("Label18");
-  EXPECT_TRUE(app.services.shell_requests.empty()) << "a press cancelled by a lost mouse";
+  EXPECT_TRUE(app.services.opened_addresses.empty()) << "a press cancelled by a lost mouse";
   app.windows.Click("Label18");
-  ASSERT_EQ(app.services.shell_requests.size(), 1u);
-  EXPECT_EQ(app.services.shell_requests[0].file, Address("/zorbel/bounce.cgi?where=home"));
+  ASSERT_EQ(app.services.opened_addresses.size(), 1u);
+  EXPECT_EQ(app.services.opened_addresses[0], Address("/zorbel/bounce.cgi?where=home"));
 
   app.windows.Press("Command5");
   app.windows.Release("Command8");
   app.windows.Press("Command5");
   app.windows.LoseMouse();
   app.windows.Release("Command5");
-  EXPECT_EQ(app.services.shell_requests.size(), 1u) << "a button slid off or cancelled is not clicked either";
+  EXPECT_EQ(app.services.opened_addresses.size(), 1u) << "a button slid off or cancelled is not clicked either";
 
   app.windows.Click("Command1");
   app.windows.Press("Label13");

@@ -57,7 +57,7 @@ TEST_F(OptionsDialogTest, OpensWithItsDesignValuesEveryTime) {
 TEST_F(OptionsDialogTest, ABadDelayShowsItsMessageAndKeepsTheDialogAsItWas) {
   for (const char* rejected : {"1.99", "30.01", "0", "-5", "zorbel", ""}) {
     EXPECT_EQ(PressOk(rejected), "Zorbel Joke Screensaver Error!") << rejected;
-    EXPECT_EQ(app.services.message_boxes.back().style, message_box_style::kExclamation);
+    EXPECT_EQ(app.services.message_boxes.back().kind, MessageBoxKind::kExclamation);
     EXPECT_TRUE(DialogOpen());
     EXPECT_EQ(Shown("Form2", "Text1").text, rejected);
   }
@@ -68,7 +68,7 @@ TEST_F(OptionsDialogTest, ABadDelayShowsItsMessageAndKeepsTheDialogAsItWas) {
 TEST_F(OptionsDialogTest, MedicalTermsNeedRudeJokes) {
   app.windows.Click("Check1");
   EXPECT_EQ(PressOk("12"), "Zorbel Saver Error");
-  EXPECT_EQ(app.services.message_boxes.back().style, message_box_style::kStop);
+  EXPECT_EQ(app.services.message_boxes.back().kind, MessageBoxKind::kStop);
   EXPECT_TRUE(DialogOpen());
   EXPECT_FALSE(std::filesystem::exists(folder.File("Qorv.ini")));
 }

@@ -19,7 +19,7 @@ TEST(SetupStart, TheBetaNoticeComesBeforeTheHubShows) {
   ASSERT_EQ(app.services.message_boxes.size(), 1u);
   const MessageBoxRecord& notice = app.services.message_boxes[0];
   EXPECT_EQ(notice.title, "Welcome to beta");
-  EXPECT_EQ(notice.style, message_box_style::kInformation);
+  EXPECT_EQ(notice.kind, MessageBoxKind::kInformation);
   EXPECT_TRUE(notice.text.ends_with(" accessed at " + endpoints::ProductPageAddress())) << notice.text;
   EXPECT_FALSE(hub_shown_under_box);
   EXPECT_TRUE(app.windows.IsShown("Form3"));
@@ -48,14 +48,12 @@ TEST_F(SetupTest, EachButtonShowsItsMessageThenOpensItsPage) {
     app.services.message_boxes.clear();
     app.windows.Click(each.control);
     EXPECT_EQ(app.services.sequence, each.sequence) << each.control;
-    for (const MessageBoxRecord& box : app.services.message_boxes) EXPECT_EQ(box.style, message_box_style::kInformation) << each.control;
-    if (!app.services.shell_requests.empty()) {
-      EXPECT_EQ(app.program.state.WebAddress, app.services.shell_requests.back().file);
+    for (const MessageBoxRecord& box : app.services.message_boxes) EXPECT_EQ(box.kind, MessageBoxKind::kInformation) << each.control;
+    if (!app.services.opened_addresses.empty()) {
+      EXPECT_EQ(app.program.state.WebAddress, app.services.opened_addresses.back());
     }
   }
-  EXPECT_EQ(app.services.shell_requests.back(),
-            (ShellRequest{0, "Open", Address("/zorbel/bounce.cgi?where=home"), "", folder.path(), 1}))
-      << "opened by the shell's Open, in the program's folder, shown normally";
+  EXPECT_EQ(app.services.opened_addresses.back(), Address("/zorbel/bounce.cgi?where=home"));
   EXPECT_TRUE(app.windows.IsShown("Form3"));
   EXPECT_NE(setup_text::UpgradeNotice().text.find("connect to " + setup_text::BrandedDomain() + " to check"),
             std::string::npos);
@@ -136,12 +134,12 @@ TEST_F(SetupTest, TheOptionsDialogIsModalOverTheHub) {
   EXPECT_EQ(Noted("Form2 is modal over Form3"), 1);
   app.windows.ClickIn("Form3", "Command5");
   app.windows.ClickIn("Form3", "Command6");
-  EXPECT_TRUE(app.services.shell_requests.empty()) << "the hub takes no input";
+  EXPECT_TRUE(app.services.opened_addresses.empty()) << "the hub takes no input";
   EXPECT_EQ(app.windows.FindForm("Form4"), nullptr);
   app.windows.Click("Command3");
   EXPECT_EQ(app.windows.FindForm("Form2"), nullptr);
   app.windows.ClickIn("Form3", "Command5");
-  EXPECT_EQ(app.services.shell_requests.size(), 1u);
+  EXPECT_EQ(app.services.opened_addresses.size(), 1u);
 }
 
 }  // namespace

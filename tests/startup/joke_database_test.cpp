@@ -34,7 +34,7 @@ class JokeDatabaseTest : public ::testing::Test {
 
   TempFolder folder;
   HeadlessMachine machine;
-  HeadlessServices services{machine, "/s", folder.path()};
+  HeadlessServices services{machine, folder.path()};
   SharedState state;
 };
 
@@ -117,10 +117,10 @@ TEST_F(JokeDatabaseTest, ACutOrOverlongFileIsFailure62) {
 TEST_F(JokeDatabaseTest, FileSystemAnswersBecomeTheirCodes) {
   EXPECT_EQ(LoadFromFolder(), 53);
 
-  HeadlessServices no_folder{machine, "/s", folder.File("missing")};
+  HeadlessServices no_folder{machine, folder.File("missing")};
   EXPECT_EQ(FailureCodeOf([&] { ReadJokeHeader(state, no_folder); }), 76);
 
-  HeadlessServices bad_name{machine, "/s", folder.File(std::string(300, 'n'))};
+  HeadlessServices bad_name{machine, folder.File(std::string(300, 'n'))};
   EXPECT_EQ(FailureCodeOf([&] { ReadJokeHeader(state, bad_name); }), 52);
 
   std::filesystem::create_directory(folder.File("jokes.txt"));

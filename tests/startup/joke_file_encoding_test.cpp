@@ -37,7 +37,7 @@ std::string CaseName(const ::testing::TestParamInfo<DecodingCase>& info) {
 class DecodingTest : public ::testing::TestWithParam<DecodingCase> {
  protected:
   HeadlessMachine machine;
-  HeadlessServices services{machine, "/s", ""};
+  HeadlessServices services{machine, ""};
 };
 
 TEST_P(DecodingTest, GivesTheEncodingTheTextAndWhereItBroke) {
@@ -104,7 +104,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(SettingsFileMark, AUtf8MarkBeforeTheFirstWordIsIgnored) {
   TempFolder folder;
   HeadlessMachine machine;
-  HeadlessServices services{machine, "/s", folder.path()};
+  HeadlessServices services{machine, folder.path()};
   folder.Write("Qorv.ini", "\xEF\xBB\xBFrude\r\nmedicalyes\r\n 12 \r\n");
   SharedState state;
   ReadSettings(state, services);

@@ -36,7 +36,7 @@ class JokeHeaderTest : public ::testing::Test {
 
   TempFolder folder;
   HeadlessMachine machine;
-  CountingServices services{machine, "/c", folder.path()};
+  CountingServices services{machine, folder.path()};
 };
 
 TEST_F(JokeHeaderTest, ReadsAFewKilobytesOfAHugeDatabase) {

@@ -30,7 +30,7 @@ class SettingsFileTest : public ::testing::Test {
 
   TempFolder folder;
   HeadlessMachine machine;
-  HeadlessServices services{machine, "/s", folder.path()};
+  HeadlessServices services{machine, folder.path()};
 };
 
 TEST_F(SettingsFileTest, WrittenAsThreeCrLfLinesWithTheDelayBetweenBlanksAndReadBack) {
@@ -57,7 +57,7 @@ TEST_F(SettingsFileTest, AnyReadingFailureGivesAllThreeDefaults) {
     using HeadlessServices::HeadlessServices;
     std::string ReadFileBytes(const std::string&, std::size_t, ReadBound) override { throw std::bad_alloc(); }
   };
-  OutOfMemoryServices out_of_memory{machine, "/s", folder.path()};
+  OutOfMemoryServices out_of_memory{machine, folder.path()};
   SharedState state;
   ReadSettings(state, out_of_memory);
   ExpectDefaults(state);
@@ -74,7 +74,7 @@ TEST_F(SettingsFileTest, ValuesAreStoredAsReadAndExtraLinesIgnored) {
 }
 
 TEST_F(SettingsFileTest, OnlyTheThreeLinesAreReadAndAPipeOrADeviceGivesTheDefaults) {
-  CountingServices counting{machine, "/s", folder.path()};
+  CountingServices counting{machine, folder.path()};
   folder.Write("Qorv.ini", "rude\r\nmedicalyes\r\n 3 \r\n" + std::string(1 << 20, 'x'));
   SharedState state;
   ReadSettings(state, counting);
@@ -99,7 +99,7 @@ TEST_F(SettingsFileTest, FailedWritesAreReportedAndLeaveTheOldFile) {
   EXPECT_EQ(FailureCodeOf([&] { WriteSettings(services, "clean", "medicalno", 30); }), 70);
   EXPECT_EQ(folder.Read("Qorv.ini/kept"), "rude\r\nmedicalno\r\n 9 \r\n");
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 1) << "no temporary left";
-  HeadlessServices elsewhere{machine, "/c", folder.File("gone")};
+  HeadlessServices elsewhere{machine, folder.File("gone")};
   EXPECT_EQ(FailureCodeOf([&] { WriteSettings(elsewhere, "clean", "medicalno", 7); }), 76);
 }
 

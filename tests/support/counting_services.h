@@ -1,5 +1,5 @@
-// Headless services that count the reads and the bytes the program takes from files, for the readers that
-// must take no more of a file than they need.
+// Headless services that count the reads and the bytes the program takes from files, for the
+// readers that must take no more of a file than they need.
 #pragma once
 
 #include <string>

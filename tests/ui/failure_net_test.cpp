@@ -82,7 +82,7 @@ TEST_F(HandlerNetTest, EveryExceptionEndsInTheRunTimeErrorBoxAndTheEnd) {
 
 TEST_F(HandlerNetTest, AHandlerEndingTheProgramShowsNoBox) {
   HeadlessMachine machine;
-  HeadlessServices services{machine, "/s", "."};
+  HeadlessServices services{machine, "."};
   FailureNet net{services};
   bool went_on = false;
   RunHeadless([&] {
@@ -97,12 +97,14 @@ TEST_F(HandlerNetTest, AHandlerEndingTheProgramShowsNoBox) {
 class BoxlessServices : public HeadlessServices {
  public:
   using HeadlessServices::HeadlessServices;
-  void ShowMessageBox(const std::string&, const std::string&, int) override { throw std::bad_alloc(); }
+  void ShowMessageBox(const std::string&, const std::string&, MessageBoxKind, std::function<void()>) override {
+    throw std::bad_alloc();
+  }
 };
 
 TEST_F(HandlerNetTest, TheProgramEndsEvenWhenTheBoxCannotBeShown) {
   HeadlessMachine machine;
-  BoxlessServices services{machine, "/s", "."};
+  BoxlessServices services{machine, "."};
   FailureNet net{services};
   bool escaped = false;
   RunHeadless([&] {
@@ -118,8 +120,8 @@ TEST_F(HandlerNetTest, TheProgramEndsEvenWhenTheBoxCannotBeShown) {
 
 TEST_F(HandlerNetTest, AFailureWhileTheBoxIsUpEndsTheProgramWithoutASecondBox) {
   HeadlessMachine machine;
-  HeadlessServices services{machine, "/s", "."};
-  HeadlessServices other_program{machine, "/c", "."};
+  HeadlessServices services{machine, "."};
+  HeadlessServices other_program{machine, "."};
   FailureNet net{services};
   FailureNet other_net{other_program};
   services.while_box_shows = [&](const MessageBoxRecord&) {

@@ -164,7 +164,7 @@ class MeasureFailingWindows : public HeadlessWindowSystem {
 
 TEST(FormLifetime, AFormWhoseControlCannotBeBuiltLeavesNoWindowBehind) {
   HeadlessMachine machine;
-  HeadlessServices services{machine, "/s", "."};
+  HeadlessServices services{machine, "."};
   MeasureFailingWindows windows;
   FailureNet net{services};
   EXPECT_THROW(TestForm{(UiContext{windows, services, net})}, std::bad_alloc);

@@ -27,8 +27,10 @@ void Expect(bool holds, const char* what) {
 // Windows' services, but a box is printed instead of shown and the end is printed first.
 class RecordingServices : public Win32Services {
  public:
-  void ShowMessageBox(const std::string& title, const std::string& text, int) override {
+  void ShowMessageBox(const std::string& title, const std::string& text, MessageBoxKind,
+                      std::function<void()> closed) override {
     std::printf("box: %s: %s\n", title.c_str(), text.c_str());
+    if (closed) closed();
   }
   [[noreturn]] void EndProgram(int status) override {
     std::printf("ended: %d\n", status);

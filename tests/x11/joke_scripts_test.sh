@@ -3,7 +3,8 @@
 # file was saved (French as UTF-8 with and without its mark, as UTF-16 and as ANSI): one
 # saver run per joke file, each on a virtual display of its own and all at once, and what
 # each screen shows of the joke read back with tesseract in the joke's language. Arabic
-# read back as its words was drawn joined and right to left.
+# read back as its words was drawn joined and right to left. The saver finds its faces among
+# those the project installs alone, as on a machine that has nothing else.
 # Usage: joke_scripts_test.sh ZORBEL ARTIFACT_FOLDER
 set -u
 ZORBEL=$(realpath "$1")
@@ -13,6 +14,8 @@ SCRATCH=$(mktemp -d "${TMPDIR:-/tmp}/zorbel-scripts.XXXXXX")
 export LC_ALL=C.UTF-8 HOME=$SCRATCH/home XDG_CONFIG_HOME= XDG_DATA_HOME=
 mkdir -p "$HOME"
 source "$(dirname "$0")/../../scripts/wine_env.sh"
+source "$(dirname "$0")/../support/project_fonts.sh"
+use_project_fonts "$SCRATCH" || exit 1
 displays=() servers=() savers=()
 cleanup() {
   kill "${savers[@]}" "${servers[@]}" 2>/dev/null

@@ -14,9 +14,7 @@ namespace {
 TEST(PosixServices, AnOpenerThatCannotStartIsReported) {
   PosixServices services({}, "/nonexistent/zorbel-opener");
   testing::internal::CaptureStderr();
-  ShellRequest request;
-  request.file = "http://www.example.org/";
-  services.OpenWithShell(request);
+  services.OpenAddress("http://www.example.org/");
   const std::string said = testing::internal::GetCapturedStderr();
   EXPECT_NE(said.find("cannot start /nonexistent/zorbel-opener to open http://www.example.org/"), std::string::npos)
       << said;
@@ -25,9 +23,7 @@ TEST(PosixServices, AnOpenerThatCannotStartIsReported) {
 TEST(PosixServices, AnOpenerThatEndedIsReaped) {
   PosixServices services({}, "true");
   testing::internal::CaptureStderr();
-  ShellRequest request;
-  request.file = "http://www.example.org/";
-  services.OpenWithShell(request);
+  services.OpenAddress("http://www.example.org/");
   EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
   // Once it has ended nothing is left to wait for: the system reaped it.
   pid_t waited = 0;

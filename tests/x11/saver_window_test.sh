@@ -36,6 +36,10 @@ echo "What it was given reaches stderr escaped"
 grep -qF 'unknown option "-\x1b[2J\x1b]0;owned\x07"' "$SCRATCH/err" || fail "an option's escapes"
 XSCREENSAVER_WINDOW=$'\xc2\x9b31m\xd8\x9c\xff' "$ZORBEL" -root >/dev/null 2>>"$SCRATCH/err"
 grep -qF 'XSCREENSAVER_WINDOW names no window: "\u009b31m\u061c\xff"' "$SCRATCH/err" || fail "the variable's escapes"
+DISPLAY=$'\e]0;x\a'$(printf 'y%.0s' $(seq 300)) "$ZORBEL" -window >/dev/null 2>>"$SCRATCH/err"
+[ $? -eq 1 ] || fail "no display: status not 1"
+grep -qF 'cannot open the display "\x1b]0;x\x07yyy' "$SCRATCH/err" && ! grep -q "y\{80\}" "$SCRATCH/err" ||
+  fail "the display's name not escaped and cut short"
 LC_ALL=C grep -q $'[\x01-\x09\x0b-\x1f\x7f]' "$SCRATCH/err" && fail "control bytes on stderr"
 
 echo "In its own window: the intro, input ignored until 3.6 s, then a joke of the test's own"

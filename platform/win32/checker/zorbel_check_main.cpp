@@ -16,6 +16,7 @@
 #include <string>
 #include <vector>
 
+#include "app/program.h"
 #include "checker/check_command.h"
 #include "platform/win32/win32_services.h"
 #include "platform/win32/win32_wide_text.h"
@@ -28,7 +29,7 @@ bool OwnConsoleWindow() {
   return GetConsoleProcessList(processes, 2) == 1;
 }
 
-std::vector<std::string> FileNamesOnCommandLine() {
+std::vector<std::string> ArgumentsOnCommandLine() {
   int count = 0;
   wchar_t** arguments = CommandLineToArgvW(GetCommandLineW(), &count);
   std::vector<std::string> names;
@@ -53,23 +54,27 @@ bool WriteToConsole(HANDLE console, const std::wstring& text) {
   return true;
 }
 
-// False when the report could not be written whole.
-bool Write(const std::string& report) {
-  HANDLE out = GetStdHandle(STD_OUTPUT_HANDLE);
+// False when the text could not be written whole: to a console wide, else as UTF-8 bytes.
+bool Write(DWORD standard_handle, const std::string& text, std::ostream& stream) {
+  HANDLE handle = GetStdHandle(standard_handle);
   DWORD mode = 0;
-  if (GetConsoleMode(out, &mode)) return WriteToConsole(out, WideOf(report));
-  std::cout << report;
-  std::cout.flush();
-  return static_cast<bool>(std::cout);
+  if (GetConsoleMode(handle, &mode)) return WriteToConsole(handle, WideOf(text));
+  stream << text;
+  stream.flush();
+  return static_cast<bool>(stream);
 }
 
 }  // namespace
 
 int main() {
   Win32Services services;
+  const CheckerHome home{"ZorbelCheck", kAppVersion, "the jokes.txt beside it", "README.txt beside it tells more."};
   std::ostringstream report;
-  const int verdict = RunCheckCommand(FileNamesOnCommandLine(), services, report);
-  const int status = Write(report.str()) ? verdict : kReportNotWritten;
+  std::ostringstream trouble;
+  const int verdict = RunCheckCommand(ArgumentsOnCommandLine(), home, services, report, trouble);
+  const bool written = Write(STD_OUTPUT_HANDLE, report.str(), std::cout);
+  Write(STD_ERROR_HANDLE, trouble.str(), std::cerr);
+  const int status = written ? verdict : std::max(verdict, kReportNotWritten);
   if (OwnConsoleWindow()) {
     std::cout << "Press any key to close this window." << std::endl;
     _getch();

@@ -1,8 +1,8 @@
-// The Linux saver's text: the layout rules its labels share with Windows' static controls,
-// and how much of a text they lay out.
+// The drawn toolkit's label layout rules, which it shares with Windows' static controls, and
+// how much of a text a label lays out.
 #include <gtest/gtest.h>
 
-#include "platform/x11/text_layout.h"
+#include "ui/drawn/text_layout.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 // The laid-out part, prefix marks, line breaks and word wrapping for labels, independent of
 // any font.
-#include "platform/x11/text_layout.h"
+#include "ui/drawn/text_layout.h"
 
 std::string_view LaidOutPart(std::string_view text) {
   if (text.size() > kMostLaidOutBytes) {

@@ -1,0 +1,113 @@
+// The browser home's entry points: the page starts a run of the program in the mode the
+// visitor chose, and hands it input, ticks and the checker's files; a run lasts until the
+// program ends itself, and the next run starts afresh.
+#include <emscripten.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+#include <sstream>
+
+#include "app/program.h"
+#include "checker/check_command.h"
+#include "platform/web/web_program_end.h"
+#include "platform/web/web_services.h"
+#include "platform/web/web_window_system.h"
+#include "ui/failure_net.h"
+
+// clang-format off
+EM_JS(void, web_program_ended, (int status), { Module.zorbelHome.programEnded(status); });
+// clang-format on
+
+namespace {
+
+struct Run {
+  Run() : failure_net(services), program(services, windows, failure_net) {}
+  WebServices services;
+  WebWindowSystem windows;
+  FailureNet failure_net;
+  Program program;
+};
+
+std::unique_ptr<Run> run;
+
+// Runs one call of the page's into the program; when the program ends in it, the run is put
+// away (its forms destroyed) and the page told.
+template <class Call>
+void Guarded(Call call) {
+  if (!run) return;
+  try {
+    call(*run);
+  } catch (const WebProgramEnded& ended) {
+    run.reset();
+    web_program_ended(ended.status);
+  }
+}
+
+FormEventSink* SinkOf(int form) { return run ? run->windows.SinkOf(form) : nullptr; }
+
+}  // namespace
+
+extern "C" {
+
+// `mode`: what the visitor chose on the page, "save" (Start) or "configure" (Settings).
+EMSCRIPTEN_KEEPALIVE void zorbel_run(const char* mode) {
+  run = std::make_unique<Run>();
+  const ProgramMode chosen = std::strcmp(mode, "save") == 0        ? ProgramMode::kSave
+                             : std::strcmp(mode, "configure") == 0 ? ProgramMode::kConfigure
+                                                                   : ProgramMode::kNothing;
+  Guarded([chosen](Run& r) { r.program.Main(chosen); });
+}
+
+EMSCRIPTEN_KEEPALIVE void zorbel_box_closed(int box) {
+  Guarded([box](Run& r) { r.services.MessageBoxClosed(box); });
+}
+
+EMSCRIPTEN_KEEPALIVE void zorbel_event(int form, int kind, int control, int key_code, int character, int shift,
+                                       int buttons, int x, int y) {
+  Guarded([=](Run&) {
+    if (FormEventSink* sink = SinkOf(form)) {
+      sink->HandleEvent(UiEvent{.kind = static_cast<EventKind>(kind), .control = control, .key_code = key_code,
+                                .character = character, .shift = shift, .buttons = buttons, .x = x, .y = y});
+    }
+  });
+}
+
+// 1 when the form took the key, which then goes no further.
+EMSCRIPTEN_KEEPALIVE int zorbel_dialog_key(int form, int focused, int key_code, int shift) {
+  bool taken = false;
+  Guarded([&](Run&) {
+    if (FormEventSink* sink = SinkOf(form)) taken = sink->HandleDialogKey(focused, key_code, shift);
+  });
+  return taken ? 1 : 0;
+}
+
+EMSCRIPTEN_KEEPALIVE void zorbel_focus_arrived(int form, int control) {
+  Guarded([=](Run&) {
+    if (FormEventSink* sink = SinkOf(form)) sink->HandleFocusArrived(control);
+  });
+}
+
+EMSCRIPTEN_KEEPALIVE void zorbel_activated(int form) {
+  Guarded([=](Run&) {
+    if (FormEventSink* sink = SinkOf(form)) sink->HandleActivated();
+  });
+}
+
+// The checker's report on the file the page holds under `name`, as a new text the page frees;
+// its verdict (0 fine, 1 warnings, 2 refused) in *verdict.
+EMSCRIPTEN_KEEPALIVE char* zorbel_check(const char* name, int* verdict) {
+  WebServices services;
+  std::ostringstream report;
+  *verdict = RunCheckCommand({name}, services, report);
+  const std::string text = report.str();
+  char* copy = static_cast<char*>(std::malloc(text.size() + 1));
+  std::memcpy(copy, text.c_str(), text.size() + 1);
+  return copy;
+}
+
+}  // extern "C"
+
+// The page closed the program's last window: the run is over, as a program ends with its
+// last window.
+extern "C" EMSCRIPTEN_KEEPALIVE void zorbel_end_run() { run.reset(); }

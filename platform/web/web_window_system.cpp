@@ -1,0 +1,132 @@
+// Each form call handed to the page's script, which holds the live forms by handle.
+#include "platform/web/web_window_system.h"
+
+#include <emscripten.h>
+
+#include "platform/web/design_json.h"
+#include "platform/web/web_bridge.h"
+
+// clang-format off
+EM_JS(void, web_create_form, (int form, const char* design), {
+  Module.zorbelHome.forms.create(form, JSON.parse(UTF8ToString(design)));
+});
+EM_JS(void, web_destroy_form, (int form), { Module.zorbelHome.forms.destroy(form); });
+EM_JS(void, web_show_form, (int form, int owner), { Module.zorbelHome.forms.show(form, owner); });
+EM_JS(void, web_set_caption, (int form, const char* caption), {
+  Module.zorbelHome.forms.setCaption(form, UTF8ToString(caption));
+});
+EM_JS(void, web_set_focus, (int form, int control), { Module.zorbelHome.forms.setFocus(form, control); });
+EM_JS(void, web_client_size, (int form, int* size), {
+  const twips = Module.zorbelHome.forms.clientSize(form);
+  HEAP32[size >> 2] = twips[0];
+  HEAP32[(size >> 2) + 1] = twips[1];
+});
+EM_JS(void, web_set_control, (int form, int control, const char* property, const char* json), {
+  Module.zorbelHome.forms.setControl(form, control, UTF8ToString(property), JSON.parse(UTF8ToString(json)));
+});
+EM_JS(char*, web_read_control_text, (int form, int control), {
+  return Module.zorbelHome.textToScript(Module.zorbelHome.forms.readText(form, control));
+});
+EM_JS(void, web_measure_text, (const char* font, const char* text, int* size), {
+  const twips = Module.zorbelHome.forms.measureText(JSON.parse(UTF8ToString(font)), UTF8ToString(text));
+  HEAP32[size >> 2] = twips[0];
+  HEAP32[(size >> 2) + 1] = twips[1];
+});
+EM_JS(void, web_set_timer, (int form, int control, int interval), {
+  Module.zorbelHome.forms.setTimer(form, control, interval);
+});
+// clang-format on
+
+namespace {
+
+std::string FontJson(const FontSpec& font) {
+  return "{\"name\":" + JsonString(font.name) + ",\"size\":" + std::to_string(font.size_points) +
+         ",\"bold\":" + (font.bold ? "true" : "false") + ",\"underline\":" + (font.underline ? "true" : "false") +
+         "}";
+}
+
+void SetControl(FormHandle form, int control, const char* property, const std::string& json) {
+  web_set_control(form, control, property, json.c_str());
+}
+
+}  // namespace
+
+FormHandle WebWindowSystem::CreateForm(const FormDesign& design, FormEventSink& sink) {
+  const FormHandle handle = next_handle_++;
+  web_create_form(handle, DesignJson(design).c_str());
+  sinks_[handle] = &sink;
+  return handle;
+}
+
+void WebWindowSystem::DestroyForm(FormHandle form) {
+  if (sinks_.erase(form) > 0) web_destroy_form(form);
+}
+
+void WebWindowSystem::ShowForm(FormHandle form) { web_show_form(form, 0); }
+
+void WebWindowSystem::ShowModal(FormHandle form, FormHandle owner) { web_show_form(form, owner); }
+
+void WebWindowSystem::SetFormCaption(FormHandle form, const std::string& caption) {
+  web_set_caption(form, caption.c_str());
+}
+
+void WebWindowSystem::SetFocus(FormHandle form, int control) { web_set_focus(form, control); }
+
+TwipSize WebWindowSystem::ClientSize(FormHandle form) {
+  int size[2] = {0, 0};
+  web_client_size(form, size);
+  return {size[0], size[1]};
+}
+
+void WebWindowSystem::SetControlText(FormHandle form, int control, const std::string& text) {
+  SetControl(form, control, "caption", JsonString(text));
+}
+
+void WebWindowSystem::SetControlTextColor(FormHandle form, int control, const std::optional<Color>& color) {
+  SetControl(form, control, "color",
+             color ? "[" + std::to_string(color->red) + "," + std::to_string(color->green) + "," +
+                         std::to_string(color->blue) + "]"
+                   : "null");
+}
+
+void WebWindowSystem::SetControlFont(FormHandle form, int control, const FontSpec& font) {
+  SetControl(form, control, "font", FontJson(font));
+}
+
+void WebWindowSystem::SetControlAlignment(FormHandle form, int control, TextAlignment alignment) {
+  const char* names[] = {"\"left\"", "\"right\"", "\"center\""};
+  SetControl(form, control, "align", names[static_cast<int>(alignment)]);
+}
+
+void WebWindowSystem::SetControlBounds(FormHandle form, int control, const TwipRect& bounds) {
+  SetControl(form, control, "bounds",
+             "[" + std::to_string(bounds.left) + "," + std::to_string(bounds.top) + "," +
+                 std::to_string(bounds.width) + "," + std::to_string(bounds.height) + "]");
+}
+
+void WebWindowSystem::SetControlVisible(FormHandle form, int control, bool visible) {
+  SetControl(form, control, "visible", visible ? "true" : "false");
+}
+
+void WebWindowSystem::SetControlChecked(FormHandle form, int control, bool checked) {
+  SetControl(form, control, "checked", checked ? "true" : "false");
+}
+
+std::string WebWindowSystem::ReadControlText(FormHandle form, int control) {
+  return TakeScriptText(web_read_control_text(form, control));
+}
+
+TwipSize WebWindowSystem::MeasureText(const FontSpec& font, const std::string& text) {
+  int size[2] = {0, 0};
+  web_measure_text(FontJson(font).c_str(), text.c_str(), size);
+  return {size[0], size[1]};
+}
+
+void WebWindowSystem::SetTimer(FormHandle form, int control, int interval_ms) {
+  web_set_timer(form, control, interval_ms);
+}
+
+FormEventSink* WebWindowSystem::SinkOf(FormHandle form) const {
+  const auto found = sinks_.find(form);
+  return found == sinks_.end() ? nullptr : found->second;
+}

@@ -1,0 +1,95 @@
+"""What the page's journeys share: the site served and a fresh headless Chromium on it,
+the page ready, the saver's window as the page holds it, settings put in storage as the
+options dialog writes them, and a console that holds only what the program writes."""
+
+import json
+import os
+import subprocess
+import sys
+import time
+
+from cdp import Browser, Site
+
+SITE = os.path.abspath(sys.argv[1])
+ARTIFACTS = os.path.abspath(sys.argv[2])
+os.makedirs(ARTIFACTS, exist_ok=True)
+
+# The saver's window and its display label, as the page's forms hold them.
+SAVER = "[...Module.zorbelHome.forms.live.values()].find((f) => f.design.maximized)"
+SAVER_LABEL = "(%s)?.controls.find((c) => c.name === 'Label1')" % SAVER
+
+
+class Journey:
+    def __init__(self, name, width=1280, height=800):
+        self.name = name
+        self.site = Site(SITE)
+        self.browser = Browser(width, height)
+        self.browser.call("Emulation.setDeviceMetricsOverride", width=width, height=height,
+                          deviceScaleFactor=1, mobile=False)
+        self.shots = 0
+
+    def __enter__(self):
+        return self
+
+    def __exit__(self, kind, value, trace):
+        if kind is not None:
+            self.shot("failed")
+        self.browser.close()
+        self.site.stop()
+
+    def open_page(self):
+        self.browser.navigate(self.site.address)
+        self.wait_ready()
+
+    def wait_ready(self):
+        self.browser.wait_for("document.documentElement.dataset.ready === 'true'", 30, "the page to be ready")
+
+    def shot(self, what):
+        self.shots += 1
+        path = os.path.join(ARTIFACTS, "%s-%d-%s.png" % (self.name, self.shots, what))
+        return self.browser.screenshot(path)
+
+    def store_settings(self, style, medical, delay):
+        text = "%s\r\n%s\r\n %s \r\n" % (style, medical, delay)
+        self.browser.evaluate("localStorage.setItem('zorbel/Qorv.ini', %s)" % json.dumps(text))
+
+    def stored_settings(self):
+        return self.browser.evaluate("localStorage.getItem('zorbel/Qorv.ini')")
+
+    def press_start(self):
+        x, y = self.browser.center_of("#start")
+        self.browser.click(x, y)
+        self.browser.wait_for("!!(%s)" % SAVER, 10, "the saver's window")
+
+    def saver_running(self):
+        return self.browser.evaluate("!!(%s)" % SAVER)
+
+    def box_texts(self):
+        return self.browser.evaluate(
+            "[...document.querySelectorAll('dialog.message-box[open]')].map((d) => d.innerText)")
+
+    def assert_quiet_console(self, allowed=()):
+        unexpected = [line for line in self.browser.console if not any(a in line for a in allowed)]
+        assert not unexpected, "the console holds what the program did not write: %s" % unexpected
+
+
+def check(condition, message):
+    if not condition:
+        raise AssertionError(message)
+
+
+def run(journey_function):
+    try:
+        journey_function()
+    except AssertionError as failure:
+        print("FAIL:", failure)
+        sys.exit(1)
+    print("PASS")
+
+
+def pixel(path, x, y):
+    """The colour of one pixel of a screenshot, as (red, green, blue)."""
+    text = subprocess.run(["convert", path, "-format", "%%[pixel:p{%d,%d}]" % (x, y), "info:"],
+                          capture_output=True, text=True, check=True).stdout
+    inside = text[text.index("(") + 1:text.index(")")]
+    return tuple(int(float(v)) for v in inside.split(",")[:3])

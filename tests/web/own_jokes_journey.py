@@ -1,0 +1,114 @@
+"""A visitor's own joke file, chosen through the file input: the checker's findings on the
+page line by line, the file kept over a reload, the saver showing its Russian, Japanese and
+Arabic jokes as typed (read back from the screen with tesseract in each language), and a
+corrupt file giving the start-up report. Run: own_jokes_journey.py SITE ARTIFACTS"""
+
+import os
+import subprocess
+import tempfile
+import time
+
+from cdp import choose_files
+from journey import ARTIFACTS, SAVER, SAVER_LABEL, Journey, check, run
+
+# language of tesseract, the joke, and words to read back, two of which will do
+JOKES = [
+    ("rus", "Зорбель смеётся последним", "зорбель смеется последним"),
+    ("jpn", "ゾーベルは最後に笑う", "ゾーベル 最後 笑う"),
+    ("ara", "زوربل يضحك أخيرا", "زوربل يضحك اخيرا"),
+]
+
+
+def normalised(text):
+    text = "".join(text.lower().split())
+    for alef in "أإآ":
+        text = text.replace(alef, "ا")
+    return text.replace("ё", "е")
+
+
+def read_back(screenshot, bounds, language):
+    """What tesseract reads in the joke's box of the screen, dark on light with a margin."""
+    left, top, width, height = (round(v / 15) for v in bounds)
+    cut = screenshot + ".%s.png" % language
+    subprocess.run(["convert", screenshot, "-crop", "%dx%d+%d+%d" % (width + 8, height + 8, max(left - 4, 0), max(top - 4, 0)),
+                    "+repage", "-bordercolor", "black", "-border", "20", "-colorspace", "gray", "-normalize",
+                    "-negate", cut], check=True)
+    return subprocess.run(["tesseract", cut, "-", "-l", language, "--psm", "6"], capture_output=True,
+                          text=True).stdout
+
+
+def journey():
+    scratch = tempfile.mkdtemp(prefix="zorbel-own-jokes-")
+    scripts = os.path.join(scratch, "scripts.txt")
+    with open(scripts, "w", encoding="utf-8", newline="") as out:
+        out.write('"Scripts",1,4\r\n')
+        for _, joke, _ in JOKES:
+            out.write("clean,0,0\r\n%s\r\n</joke>\r\n" % joke)
+    corrupt = os.path.join(scratch, "cut.txt")
+    with open(corrupt, "wb") as out:
+        out.write(b'"Cut",1,4\r\nclean,0,0\r\nA joke whose end was lost\r\n')
+
+    with Journey("own-jokes") as j:
+        b = j.browser
+        j.open_page()
+        j.store_settings("clean", "medicalno", 2)
+        choose_files(b, "#joke-file", [scripts])
+        b.wait_for("!document.getElementById('findings-box').hidden", 10, "the checker's findings")
+        findings = b.evaluate("[...document.querySelectorAll('#findings li')].map((li) => li.textContent)")
+        check(any("read as UTF-8" in line for line in findings), "the findings do not name UTF-8: %s" % findings)
+        check(b.evaluate("document.getElementById('own-jokes-name').textContent") == "scripts.txt", "not shown as in use")
+        j.shot("findings")
+        # Kept in the browser: a reload still has it.
+        b.navigate(j.site.address)
+        j.wait_ready()
+        check(b.evaluate("document.getElementById('own-jokes-name').textContent") == "scripts.txt", "not kept over a reload")
+
+        j.press_start()
+        unread = {language: (joke, words) for language, joke, words in JOKES}
+        deadline = time.time() + 60
+        shown_before = None
+        while unread and time.time() < deadline:
+            # Each new item, looked at once it is drawn.
+            label = b.wait_for("(() => { const l = %s; return l && l.visible && l.caption !== %s && l; })()"
+                               % (SAVER_LABEL, repr(shown_before) if shown_before else "''"), 10, "the next item")
+            shown_before = label["caption"]
+            b.pump(0.3)
+            language = next((lang for lang, (joke, _) in unread.items() if joke == label["caption"]), None)
+            if language is None:
+                continue
+            screenshot = j.shot(language)
+            text = read_back(screenshot, label["bounds"], language)
+            found = [word for word in unread[language][1].split() if normalised(word) in normalised(text)]
+            if len(found) >= 2:
+                del unread[language]
+            else:
+                print("%s read back as %r" % (language, text))
+        check(not unread, "not read back from the screen: %s" % sorted(unread))
+        b.key("Escape")
+        b.wait_for("!(%s)" % SAVER, 5, "the saver to end")
+
+        # A file cut short: the checker says why, and the saver gives its start-up report.
+        choose_files(b, "#joke-file", [corrupt])
+        b.wait_for("document.getElementById('own-jokes-name').textContent === 'cut.txt'", 10, "the cut file")
+        findings = b.evaluate("[...document.querySelectorAll('#findings li.error')].map((li) => li.textContent)")
+        check(findings and findings[0].startswith("cut.txt:"), "no error found in the cut file: %s" % findings)
+        j.shot("corrupt-findings")
+        b.click(*b.center_of("#start"))
+        b.wait_for("!!document.querySelector('dialog.message-box[open]')", 10, "the start-up report")
+        report = j.box_texts()[0]
+        check("D'oh! An error occurred" in report and "The Jokes database is corrupted" in report,
+              "not the report of a corrupt file: %r" % report)
+        j.shot("corrupt-report")
+        b.key("Enter")
+        b.wait_for("!document.getElementById('start-page').inert && document.fullscreenElement === null", 5,
+                   "the page back after the report")
+        # Removed, the collection that comes with the saver is used again.
+        b.click(*b.center_of("#remove-jokes"))
+        check(b.evaluate("document.getElementById('remove-jokes').hidden"), "the file was not removed")
+        b.navigate(j.site.address)
+        j.wait_ready()
+        check(b.evaluate("document.getElementById('remove-jokes').hidden"), "the removed file came back")
+        j.assert_quiet_console()
+
+
+run(journey)
