@@ -2,7 +2,8 @@
 # ./run.sh /c, ./run.sh /s or ./run.sh installer: installs what is missing, builds Zorbel.scr
 # and its installer, and starts the program (or the installer) under Wine on the current
 # display; ./run.sh linux [OPTION]... runs the native Linux saver instead (scripts/run_linux.sh),
-# and ./run.sh web builds the page and serves it on localhost (scripts/run_web.sh).
+# ./run.sh settings the Linux settings program (scripts/run_settings.sh), and ./run.sh web
+# builds the page and serves it on localhost (scripts/run_web.sh).
 # With no display it starts a virtual one and saves screenshots, each once the screen has settled, printing their paths: for /s (or anything else) one after RUN_SECONDS
 # (12 unless set, time for the saver's first joke); for /c the beta notice, the hub and the
 # options dialog, opened with the keys a user would press; for installer every page of the
@@ -15,6 +16,9 @@ source scripts/packages.sh
 if [ "${1:-}" = linux ]; then
   shift
   exec scripts/run_linux.sh "$@"
+fi
+if [ "${1:-}" = settings ]; then
+  exec scripts/run_settings.sh
 fi
 if [ "${1:-}" = web ]; then
   exec scripts/run_web.sh

@@ -31,20 +31,22 @@ struct Run {
 
 std::unique_ptr<Run> run;
 
-// Runs one call of the page's into the program; when the program ends in it, the run is put
-// away (its forms destroyed) and the page told.
+// Runs one call of the page's into the program, then lets the drawn forms' timers and
+// paints catch up; when the program ends in it, the run is put away (its forms destroyed)
+// and the page told.
 template <class Call>
 void Guarded(Call call) {
   if (!run) return;
   try {
     call(*run);
+    run->windows.drawn().Settle();
   } catch (const WebProgramEnded& ended) {
     run.reset();
     web_program_ended(ended.status);
   }
 }
 
-FormEventSink* SinkOf(int form) { return run ? run->windows.SinkOf(form) : nullptr; }
+FormEventSink* SinkOf(int form) { return run ? run->windows.html().SinkOf(form) : nullptr; }
 
 }  // namespace
 
@@ -63,6 +65,11 @@ EMSCRIPTEN_KEEPALIVE void zorbel_box_closed(int box) {
   Guarded([box](Run& r) { r.services.MessageBoxClosed(box); });
 }
 
+// The page closed the program's last window: the run is over, as a program ends with its
+// last window.
+EMSCRIPTEN_KEEPALIVE void zorbel_end_run() { run.reset(); }
+
+// Input to a dialog, by its handle among the dialogs.
 EMSCRIPTEN_KEEPALIVE void zorbel_event(int form, int kind, int control, int key_code, int character, int shift,
                                        int buttons, int x, int y) {
   Guarded([=](Run&) {
@@ -73,7 +80,7 @@ EMSCRIPTEN_KEEPALIVE void zorbel_event(int form, int kind, int control, int key_
   });
 }
 
-// 1 when the form took the key, which then goes no further.
+// 1 when the dialog took the key, which then goes no further.
 EMSCRIPTEN_KEEPALIVE int zorbel_dialog_key(int form, int focused, int key_code, int shift) {
   bool taken = false;
   Guarded([&](Run&) {
@@ -94,20 +101,43 @@ EMSCRIPTEN_KEEPALIVE void zorbel_activated(int form) {
   });
 }
 
+// Input to a window the page draws, by its handle among those windows; `character` 0 when
+// the key types none.
+EMSCRIPTEN_KEEPALIVE void zorbel_drawn_key(int window, int key_code, int shift, int character) {
+  Guarded([=](Run& r) { r.windows.drawn().KeyWentDown(window, key_code, shift, character); });
+}
+
+// kind 0: the pointer moved (`button`: those held), 1: a button went down, 2: up.
+EMSCRIPTEN_KEEPALIVE void zorbel_drawn_pointer(int kind, int window, int x, int y, int button, int shift) {
+  Guarded([=](Run& r) {
+    WebDrawnWindows& drawn = r.windows.drawn();
+    if (kind == 0) drawn.PointerMoved(window, x, y, button, shift);
+    else if (kind == 1) drawn.PointerPressed(window, x, y, button, shift);
+    else drawn.PointerReleased(window, x, y, button, shift);
+  });
+}
+
+EMSCRIPTEN_KEEPALIVE void zorbel_drawn_resized(int window, int width, int height) {
+  Guarded([=](Run& r) { r.windows.drawn().WindowResized(window, width, height); });
+}
+
+// The timeout the drawn windows asked for has come.
+EMSCRIPTEN_KEEPALIVE void zorbel_drawn_timeout() {
+  Guarded([](Run&) {});
+}
+
 // The checker's report on the file the page holds under `name`, as a new text the page frees;
 // its verdict (0 fine, 1 warnings, 2 refused) in *verdict.
 EMSCRIPTEN_KEEPALIVE char* zorbel_check(const char* name, int* verdict) {
   WebServices services;
   std::ostringstream report;
-  *verdict = RunCheckCommand({name}, services, report);
-  const std::string text = report.str();
+  std::ostringstream trouble;
+  const CheckerHome home{.program_name = "the page's checker", .version = kAppVersion, .default_file = "", .more_help = ""};
+  *verdict = RunCheckCommand({"--", name}, home, services, report, trouble);
+  const std::string text = report.str() + trouble.str();
   char* copy = static_cast<char*>(std::malloc(text.size() + 1));
   std::memcpy(copy, text.c_str(), text.size() + 1);
   return copy;
 }
 
 }  // extern "C"
-
-// The page closed the program's last window: the run is over, as a program ends with its
-// last window.
-extern "C" EMSCRIPTEN_KEEPALIVE void zorbel_end_run() { run.reset(); }

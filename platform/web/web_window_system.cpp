@@ -1,132 +1,73 @@
-// Each form call handed to the page's script, which holds the live forms by handle.
+// Routes each form call to the canvas side or the HTML side.
 #include "platform/web/web_window_system.h"
 
-#include <emscripten.h>
-
-#include "platform/web/design_json.h"
-#include "platform/web/web_bridge.h"
-
-// clang-format off
-EM_JS(void, web_create_form, (int form, const char* design), {
-  Module.zorbelHome.forms.create(form, JSON.parse(UTF8ToString(design)));
-});
-EM_JS(void, web_destroy_form, (int form), { Module.zorbelHome.forms.destroy(form); });
-EM_JS(void, web_show_form, (int form, int owner), { Module.zorbelHome.forms.show(form, owner); });
-EM_JS(void, web_set_caption, (int form, const char* caption), {
-  Module.zorbelHome.forms.setCaption(form, UTF8ToString(caption));
-});
-EM_JS(void, web_set_focus, (int form, int control), { Module.zorbelHome.forms.setFocus(form, control); });
-EM_JS(void, web_client_size, (int form, int* size), {
-  const twips = Module.zorbelHome.forms.clientSize(form);
-  HEAP32[size >> 2] = twips[0];
-  HEAP32[(size >> 2) + 1] = twips[1];
-});
-EM_JS(void, web_set_control, (int form, int control, const char* property, const char* json), {
-  Module.zorbelHome.forms.setControl(form, control, UTF8ToString(property), JSON.parse(UTF8ToString(json)));
-});
-EM_JS(char*, web_read_control_text, (int form, int control), {
-  return Module.zorbelHome.textToScript(Module.zorbelHome.forms.readText(form, control));
-});
-EM_JS(void, web_measure_text, (const char* font, const char* text, int* size), {
-  const twips = Module.zorbelHome.forms.measureText(JSON.parse(UTF8ToString(font)), UTF8ToString(text));
-  HEAP32[size >> 2] = twips[0];
-  HEAP32[(size >> 2) + 1] = twips[1];
-});
-EM_JS(void, web_set_timer, (int form, int control, int interval), {
-  Module.zorbelHome.forms.setTimer(form, control, interval);
-});
-// clang-format on
-
-namespace {
-
-std::string FontJson(const FontSpec& font) {
-  return "{\"name\":" + JsonString(font.name) + ",\"size\":" + std::to_string(font.size_points) +
-         ",\"bold\":" + (font.bold ? "true" : "false") + ",\"underline\":" + (font.underline ? "true" : "false") +
-         "}";
-}
-
-void SetControl(FormHandle form, int control, const char* property, const std::string& json) {
-  web_set_control(form, control, property, json.c_str());
-}
-
-}  // namespace
-
 FormHandle WebWindowSystem::CreateForm(const FormDesign& design, FormEventSink& sink) {
-  const FormHandle handle = next_handle_++;
-  web_create_form(handle, DesignJson(design).c_str());
-  sinks_[handle] = &sink;
-  return handle;
+  WindowSystem& side = design.maximized ? static_cast<WindowSystem&>(drawn_) : html_;
+  const FormHandle handle = side.CreateForm(design, sink);
+  routes_[next_handle_] = Route{&side, handle};
+  return next_handle_++;
 }
 
 void WebWindowSystem::DestroyForm(FormHandle form) {
-  if (sinks_.erase(form) > 0) web_destroy_form(form);
+  const auto found = routes_.find(form);
+  if (found == routes_.end()) return;
+  const Route route = found->second;
+  routes_.erase(found);
+  route.side->DestroyForm(route.handle);
 }
 
-void WebWindowSystem::ShowForm(FormHandle form) { web_show_form(form, 0); }
+void WebWindowSystem::ShowForm(FormHandle form) { RouteOf(form).side->ShowForm(RouteOf(form).handle); }
 
-void WebWindowSystem::ShowModal(FormHandle form, FormHandle owner) { web_show_form(form, owner); }
+void WebWindowSystem::ShowModal(FormHandle form, FormHandle owner) {
+  RouteOf(form).side->ShowModal(RouteOf(form).handle, RouteOf(owner).handle);
+}
 
 void WebWindowSystem::SetFormCaption(FormHandle form, const std::string& caption) {
-  web_set_caption(form, caption.c_str());
+  RouteOf(form).side->SetFormCaption(RouteOf(form).handle, caption);
 }
 
-void WebWindowSystem::SetFocus(FormHandle form, int control) { web_set_focus(form, control); }
-
-TwipSize WebWindowSystem::ClientSize(FormHandle form) {
-  int size[2] = {0, 0};
-  web_client_size(form, size);
-  return {size[0], size[1]};
+void WebWindowSystem::SetFocus(FormHandle form, int control) {
+  RouteOf(form).side->SetFocus(RouteOf(form).handle, control);
 }
+
+TwipSize WebWindowSystem::ClientSize(FormHandle form) { return RouteOf(form).side->ClientSize(RouteOf(form).handle); }
 
 void WebWindowSystem::SetControlText(FormHandle form, int control, const std::string& text) {
-  SetControl(form, control, "caption", JsonString(text));
+  RouteOf(form).side->SetControlText(RouteOf(form).handle, control, text);
 }
 
 void WebWindowSystem::SetControlTextColor(FormHandle form, int control, const std::optional<Color>& color) {
-  SetControl(form, control, "color",
-             color ? "[" + std::to_string(color->red) + "," + std::to_string(color->green) + "," +
-                         std::to_string(color->blue) + "]"
-                   : "null");
+  RouteOf(form).side->SetControlTextColor(RouteOf(form).handle, control, color);
 }
 
 void WebWindowSystem::SetControlFont(FormHandle form, int control, const FontSpec& font) {
-  SetControl(form, control, "font", FontJson(font));
+  RouteOf(form).side->SetControlFont(RouteOf(form).handle, control, font);
 }
 
 void WebWindowSystem::SetControlAlignment(FormHandle form, int control, TextAlignment alignment) {
-  const char* names[] = {"\"left\"", "\"right\"", "\"center\""};
-  SetControl(form, control, "align", names[static_cast<int>(alignment)]);
+  RouteOf(form).side->SetControlAlignment(RouteOf(form).handle, control, alignment);
 }
 
 void WebWindowSystem::SetControlBounds(FormHandle form, int control, const TwipRect& bounds) {
-  SetControl(form, control, "bounds",
-             "[" + std::to_string(bounds.left) + "," + std::to_string(bounds.top) + "," +
-                 std::to_string(bounds.width) + "," + std::to_string(bounds.height) + "]");
+  RouteOf(form).side->SetControlBounds(RouteOf(form).handle, control, bounds);
 }
 
 void WebWindowSystem::SetControlVisible(FormHandle form, int control, bool visible) {
-  SetControl(form, control, "visible", visible ? "true" : "false");
+  RouteOf(form).side->SetControlVisible(RouteOf(form).handle, control, visible);
 }
 
 void WebWindowSystem::SetControlChecked(FormHandle form, int control, bool checked) {
-  SetControl(form, control, "checked", checked ? "true" : "false");
+  RouteOf(form).side->SetControlChecked(RouteOf(form).handle, control, checked);
 }
 
 std::string WebWindowSystem::ReadControlText(FormHandle form, int control) {
-  return TakeScriptText(web_read_control_text(form, control));
+  return RouteOf(form).side->ReadControlText(RouteOf(form).handle, control);
 }
 
 TwipSize WebWindowSystem::MeasureText(const FontSpec& font, const std::string& text) {
-  int size[2] = {0, 0};
-  web_measure_text(FontJson(font).c_str(), text.c_str(), size);
-  return {size[0], size[1]};
+  return drawn_.MeasureText(font, text);
 }
 
 void WebWindowSystem::SetTimer(FormHandle form, int control, int interval_ms) {
-  web_set_timer(form, control, interval_ms);
-}
-
-FormEventSink* WebWindowSystem::SinkOf(FormHandle form) const {
-  const auto found = sinks_.find(form);
-  return found == sinks_.end() ? nullptr : found->second;
+  RouteOf(form).side->SetTimer(RouteOf(form).handle, control, interval_ms);
 }

@@ -1,11 +1,12 @@
-// The forms in the browser: the page's script builds each from its design (HTML controls for
-// a dialog, a canvas for the whole-screen saver) and reports input back here, where it goes
-// to the form's sink.
+// The browser's forms: a form that covers the screen (the saver) is drawn on a canvas by the
+// drawn toolkit; every other form (the dialogs) is built of HTML controls. Each call goes to
+// the side that holds the form.
 #pragma once
 
 #include <map>
 
-#include "ui/window_system.h"
+#include "platform/web/web_drawn_windows.h"
+#include "platform/web/web_html_windows.h"
 
 class WebWindowSystem : public WindowSystem {
  public:
@@ -24,13 +25,22 @@ class WebWindowSystem : public WindowSystem {
   void SetControlVisible(FormHandle form, int control, bool visible) override;
   void SetControlChecked(FormHandle form, int control, bool checked) override;
   std::string ReadControlText(FormHandle form, int control) override;
+  // Measured as the canvas measures, which is how the dialogs' browser lays text out too.
   TwipSize MeasureText(const FontSpec& font, const std::string& text) override;
   void SetTimer(FormHandle form, int control, int interval_ms) override;
 
-  // The sink of a live form; none once it is destroyed, as input may still be on its way.
-  FormEventSink* SinkOf(FormHandle form) const;
+  WebDrawnWindows& drawn() { return drawn_; }
+  WebHtmlWindows& html() { return html_; }
 
  private:
-  std::map<FormHandle, FormEventSink*> sinks_;
+  struct Route {
+    WindowSystem* side;
+    FormHandle handle;  // the form's handle on that side
+  };
+  const Route& RouteOf(FormHandle form) const { return routes_.at(form); }
+
+  WebDrawnWindows drawn_;
+  WebHtmlWindows html_{drawn_};
+  std::map<FormHandle, Route> routes_;
   FormHandle next_handle_ = 1;
 };

@@ -1,5 +1,5 @@
 // Input in the program's own windows handed to the toolkit: keys with Windows' key codes,
-// the mouse buttons by Windows' numbers, and pointer moves only when the pointer really moved.
+// the mouse buttons by Windows' numbers, and the pointer's moves.
 #include <X11/Xutil.h>
 #include <X11/keysym.h>
 
@@ -62,7 +62,7 @@ int ButtonOf(unsigned int button) {
 
 }  // namespace
 
-void X11WindowSystem::HandleInput(FormHandle handle, FormWindow& window, XEvent& event) {
+void X11WindowSystem::HandleInput(FormHandle handle, XEvent& event) {
   switch (event.type) {
     case KeyPress: {
       XKeyEvent& key = event.xkey;
@@ -75,12 +75,9 @@ void X11WindowSystem::HandleInput(FormHandle handle, FormWindow& window, XEvent&
     }
     case MotionNotify: {
       const XMotionEvent& motion = event.xmotion;
-      if (motion.x_root == window.pointer_x && motion.y_root == window.pointer_y) return;
-      window.pointer_x = motion.x_root;
-      window.pointer_y = motion.y_root;
       const int held = ((motion.state & Button1Mask) ? 1 : 0) | ((motion.state & Button3Mask) ? 2 : 0) |
                        ((motion.state & Button2Mask) ? 4 : 0);
-      PointerMoved(handle, motion.x, motion.y, held, ShiftStateOf(motion.state));
+      PointerMoved(handle, motion.x, motion.y, motion.x_root, motion.y_root, held, ShiftStateOf(motion.state));
       return;
     }
     case ButtonPress:

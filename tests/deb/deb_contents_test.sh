@@ -123,7 +123,7 @@ for page in $pages; do
 done
 echo "ok: programs and manual pages give the version $program_version"
 readme="$root/usr/share/doc/zorbel/README.Debian"
-for topic in 'programs:' 'org.mate.screensaver' 'Wayland' 'apt remove zorbel' '/usr/libexec/xscreensaver/zorbel --help'; do
+for topic in 'programs:' 'org.mate.screensaver' 'zorbel-settings' 'Wayland' 'apt remove zorbel' '/usr/libexec/xscreensaver/zorbel --help'; do
   grep -qF "$topic" "$readme" || deb_fail "README.Debian does not tell of $topic"
 done
 echo "ok: README.Debian is in the package"

@@ -1,7 +1,8 @@
 // Reading files with POSIX calls: only regular files are read, a pipe or a device is refused
 // at once instead of waited on or read without end, and no descriptor stays open whatever
 // goes wrong. Replacing one: its permissions stay, nothing planted beside it is written
-// through, and no temporary file is left behind.
+// through, and no temporary file is left behind. The folders above a file the program writes
+// are made when missing.
 #include "platform/posix/posix_files.h"
 
 #include <gtest/gtest.h>
@@ -130,6 +131,21 @@ TEST(ReplaceNativeFile, AFailureLeavesTheOldFileAndNoTemporary) {
   EXPECT_EQ(folder.Read("locked"), "old");
   EXPECT_EQ(FailureCodeOf([&] { ReplaceNativeFile(folder.File("no/such/folder"), "x"); }), 76);
   EXPECT_EQ(Names(folder), (std::vector<std::string>{"Qorv.ini", "locked"}));
+}
+
+TEST(MakeParentFolders, MakesTheMissingFoldersAboveAFileForTheirOwnerAlone) {
+  TempFolder folder;
+  const std::string settings = folder.File("config/zorbel/Qorv.ini");
+  MakeParentFolders(settings);
+  MakeParentFolders(settings);  // they are there now, which is no failure
+  struct stat info {};
+  ASSERT_EQ(stat(folder.File("config/zorbel").c_str(), &info), 0);
+  EXPECT_TRUE(S_ISDIR(info.st_mode));
+  EXPECT_EQ(info.st_mode & 0777, 0700u);
+  EXPECT_NE(access(settings.c_str(), F_OK), 0);
+  // A file where a folder should be is the path a write would not find.
+  folder.Write("plain", "x");
+  EXPECT_EQ(FailureCodeOf([&] { MakeParentFolders(folder.File("plain/zorbel/Qorv.ini")); }), 76);
 }
 
 }  // namespace

@@ -68,7 +68,7 @@ TEST(DrawnWindowSystem, AModalFormKeepsEveryInputFromItsOwnerUntilItGoes) {
   home.ShowModal(modal, owner);
   home.KeyWentDown(owner, 'A', 0, 0);
   home.PointerPressed(owner, 5, 5, 1, 0);
-  home.PointerMoved(owner, 6, 6, 0, 0);
+  home.PointerMoved(owner, 6, 6, 106, 106, 0, 0);
   home.WindowActivated(owner);
   EXPECT_EQ(owner_sink.heard, Heard{});
   home.KeyWentDown(modal, 'A', 0, 0);
@@ -78,6 +78,20 @@ TEST(DrawnWindowSystem, AModalFormKeepsEveryInputFromItsOwnerUntilItGoes) {
   EXPECT_EQ(owner_sink.heard, Heard{"down 0 0"});
   EXPECT_EQ(home.windows, (Heard{"opened 1", "opened 2", "shown 1", "shown 2", "closed 2"}));
   EXPECT_THROW(home.ShowModal(owner, modal), std::logic_error);
+}
+
+TEST(DrawnWindowSystem, APointerMovesOnlyWhenItsPlaceOnTheScreenChanges) {
+  RecordingHome home;
+  HeardSink sink;
+  const FormHandle form = home.CreateForm(TimedDialog("Dialog"), sink);
+  home.PointerSeenAt(form, 500, 400);
+  // The window appearing under the still pointer: a place in the window, the same on the screen.
+  home.PointerMoved(form, 20, 10, 500, 400, 0, 0);
+  home.PointerMoved(form, 21, 10, 501, 400, 0, 0);
+  // The window moved under the pointer: the window's place changed, the screen's did not.
+  home.PointerMoved(form, 30, 30, 501, 400, 0, 0);
+  home.PointerMoved(form, 101, 10, 581, 400, 1, 0);
+  EXPECT_EQ(sink.heard, (Heard{"move 0 0", "move 1 0"}));
 }
 
 TEST(DrawnWindowSystem, ALateTimerTicksOnceAndCountsAgainFromThenAndAHandlerMayEndItsForm) {

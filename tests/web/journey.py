@@ -14,9 +14,12 @@ SITE = os.path.abspath(sys.argv[1])
 ARTIFACTS = os.path.abspath(sys.argv[2])
 os.makedirs(ARTIFACTS, exist_ok=True)
 
-# The saver's window and its display label, as the page's forms hold them.
-SAVER = "[...Module.zorbelHome.forms.live.values()].find((f) => f.design.maximized)"
-SAVER_LABEL = "(%s)?.controls.find((c) => c.name === 'Label1')" % SAVER
+# Whether the saver's window is there, and the lines its last paint drew in the display
+# cycle's colours: the item on show (the intro and the notices use none of them).
+SAVER = "Module.zorbelHome.canvas.windows.size > 0"
+PALETTE = "['192,192,192', '128,128,128', '0,0,255', '0,255,0', '0,255,255', '255,0,0', '255,0,255']"
+ITEM_LINES = ("(Module.zorbelHome.canvas.lastPaint?.lines ?? []).filter((l) => %s.includes(l.color.join(',')))"
+              % PALETTE)
 
 
 class Journey:
@@ -59,10 +62,18 @@ class Journey:
     def press_start(self):
         x, y = self.browser.center_of("#start")
         self.browser.click(x, y)
-        self.browser.wait_for("!!(%s)" % SAVER, 10, "the saver's window")
+        self.browser.wait_for(SAVER, 10, "the saver's window")
 
     def saver_running(self):
-        return self.browser.evaluate("!!(%s)" % SAVER)
+        return self.browser.evaluate(SAVER)
+
+    def next_item(self, shown_before=None, timeout=15):
+        """The lines of the next item the saver draws: [{text, face, pixels, bold, color,
+        left, top, width, height}]."""
+        return self.browser.wait_for(
+            "(() => { const lines = %s; return lines.length > 0 && lines.map((l) => l.text).join('\\n') !== %s"
+            " && lines; })()" % (ITEM_LINES, json.dumps("\n".join(l["text"] for l in shown_before or []))),
+            timeout, "the next item")
 
     def box_texts(self):
         return self.browser.evaluate(

@@ -19,7 +19,8 @@ def journey():
         check(b.evaluate("!!navigator.serviceWorker.controller"), "the page did not come from its service worker")
         j.shot("offline-page")
         j.press_start()
-        b.wait_for("(%s).controls.some((c) => c.name === 'Picture1' && c.visible)" % SAVER, 5, "the intro offline")
+        b.wait_for("Module.zorbelHome.canvas.lastPaint?.lines.some((l) => l.text === 'NEW:')", 5,
+                   "the intro offline")
         j.shot("offline-intro")
         b.key("Escape")
         j.assert_quiet_console()

@@ -9,7 +9,7 @@ import tempfile
 import time
 
 from cdp import choose_files
-from journey import ARTIFACTS, SAVER, SAVER_LABEL, Journey, check, run
+from journey import SAVER, Journey, check, run
 
 # language of tesseract, the joke, and words to read back, two of which will do
 JOKES = [
@@ -27,8 +27,9 @@ def normalised(text):
 
 
 def read_back(screenshot, bounds, language):
-    """What tesseract reads in the joke's box of the screen, dark on light with a margin."""
-    left, top, width, height = (round(v / 15) for v in bounds)
+    """What tesseract reads in the joke's box of the screen (in pixels), dark on light with a
+    margin."""
+    left, top, width, height = bounds
     cut = screenshot + ".%s.png" % language
     subprocess.run(["convert", screenshot, "-crop", "%dx%d+%d+%d" % (width + 8, height + 8, max(left - 4, 0), max(top - 4, 0)),
                     "+repage", "-bordercolor", "black", "-border", "20", "-colorspace", "gray", "-normalize",
@@ -69,20 +70,21 @@ def journey():
         shown_before = None
         while unread and time.time() < deadline:
             # Each new item, looked at once it is drawn.
-            label = b.wait_for("(() => { const l = %s; return l && l.visible && l.caption !== %s && l; })()"
-                               % (SAVER_LABEL, repr(shown_before) if shown_before else "''"), 10, "the next item")
-            shown_before = label["caption"]
+            lines = j.next_item(shown_before, timeout=15)
+            shown_before = lines
             b.pump(0.3)
-            language = next((lang for lang, (joke, _) in unread.items() if joke == label["caption"]), None)
+            text = "\n".join(line["text"] for line in lines)
+            language = next((lang for lang, (joke, _) in unread.items() if joke == text), None)
             if language is None:
                 continue
             screenshot = j.shot(language)
-            text = read_back(screenshot, label["bounds"], language)
-            found = [word for word in unread[language][1].split() if normalised(word) in normalised(text)]
+            line = lines[0]
+            read = read_back(screenshot, (line["left"], line["top"], line["width"], line["height"]), language)
+            found = [word for word in unread[language][1].split() if normalised(word) in normalised(read)]
             if len(found) >= 2:
                 del unread[language]
             else:
-                print("%s read back as %r" % (language, text))
+                print("%s read back as %r" % (language, read))
         check(not unread, "not read back from the screen: %s" % sorted(unread))
         b.key("Escape")
         b.wait_for("!(%s)" % SAVER, 5, "the saver to end")
@@ -105,6 +107,7 @@ def journey():
         # Removed, the collection that comes with the saver is used again.
         b.click(*b.center_of("#remove-jokes"))
         check(b.evaluate("document.getElementById('remove-jokes').hidden"), "the file was not removed")
+        b.wait_for("zorbelStorage.readOwnJokes().then((kept) => kept === null)", 10, "the browser to forget the file")
         b.navigate(j.site.address)
         j.wait_ready()
         check(b.evaluate("document.getElementById('remove-jokes').hidden"), "the removed file came back")

@@ -161,6 +161,17 @@ UiEvent DrawnForm::PointerReleased(long long window_x, long long window_y, int b
   return event;
 }
 
+void DrawnForm::PointerSeenAt(long long screen_x, long long screen_y) {
+  pointer_on_screen_ = PixelBox{screen_x, screen_y, 0, 0};
+}
+
+bool DrawnForm::PointerMovedTo(long long screen_x, long long screen_y) {
+  const PixelBox place{screen_x, screen_y, 0, 0};
+  if (pointer_on_screen_ == place) return false;
+  pointer_on_screen_ = place;
+  return true;
+}
+
 double MiniatureScale(int window_width, int window_height, long long monitor_width, long long monitor_height) {
   if (window_width <= 0 || window_height <= 0 || monitor_width <= 0 || monitor_height <= 0) return 1;
   return std::min({1.0, static_cast<double>(window_width) / static_cast<double>(monitor_width),

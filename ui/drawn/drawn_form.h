@@ -92,6 +92,10 @@ class DrawnForm {
   UiEvent PointerMoved(long long window_x, long long window_y, int buttons, int shift) const;
   UiEvent PointerPressed(long long window_x, long long window_y, int button, int shift);
   UiEvent PointerReleased(long long window_x, long long window_y, int button, int shift) const;
+  // The pointer's place on the screen, and whether it differs from where it was last seen:
+  // a window that appears or moves under a still pointer gets a move event all the same.
+  void PointerSeenAt(long long screen_x, long long screen_y);
+  bool PointerMovedTo(long long screen_x, long long screen_y);
 
   // The whole form, background first, then each shown control in creation order, each
   // clipped as its window would be; a form shown smaller as a miniature of its design size.
@@ -118,6 +122,7 @@ class DrawnForm {
   int window_height_ = 0;
   double scale_ = 1;
   int pressed_control_ = UiEvent::kFormItself;
+  std::optional<PixelBox> pointer_on_screen_;  // a place: left and top
 };
 
 // How many times smaller than its monitor a window shows a form that fits the monitor: a

@@ -11,10 +11,14 @@ const zorbelFaces = (() => {
   };
   const pixelsOf = (points) => Math.round(points * 96 / 72);
   return {
-    // The CSS font of a design's font description {name, size, bold}.
-    css(font) {
-      const family = families[font.name] || `"${font.name}", "Zorbel Sans", sans-serif`;
-      return `${font.bold ? "bold " : ""}${pixelsOf(font.size)}px ${family}`;
+    // The CSS font of a design's face at a size in whole pixels.
+    css(face, pixels, bold) {
+      const family = families[face] || `"${face}", "Zorbel Sans", sans-serif`;
+      return `${bold ? "bold " : ""}${pixels}px ${family}`;
+    },
+    // The CSS font of a design's font description {name, size in points, bold}.
+    cssOfDesign(font) {
+      return this.css(font.name, pixelsOf(font.size), font.bold);
     },
     pixelsOf,
     // The faces the page brings, loaded before the first text is measured.

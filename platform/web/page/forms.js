@@ -1,6 +1,6 @@
-// The program's live forms in the page, by handle: a dialog is built of HTML controls placed
-// from its design, the whole-screen saver is painted on a canvas; input on either goes back
-// to the program as its events. Lengths cross in twips, 15 to a CSS pixel.
+// The program's dialogs in the page, by handle: each built of HTML controls placed from its
+// design, its input going back to the program as the form's events. Lengths cross in twips,
+// 15 to a CSS pixel.
 "use strict";
 
 const TWIPS_PER_PIXEL = 15;
@@ -11,39 +11,14 @@ const rgb = (color, otherwise) => (color ? `rgb(${color[0]},${color[1]},${color[
 const shiftOf = (e) => (e.shiftKey ? 1 : 0) | (e.ctrlKey ? 2 : 0) | (e.altKey ? 4 : 0);
 const buttonOf = (e) => [1, 4, 2][e.button] || 0;
 
-// A caption's shown text: "&" marks the next character, "&&" shows one.
-function withoutPrefixMarks(text) {
-  return text.replace(/&(.?)/gs, "$1");
-}
-function splitLines(text) {
-  return text.split(/\r\n|\r|\n/);
-}
-
 class ZorbelForms {
   constructor(program, layer) {
     this.program = program;  // the program's entry points
     this.layer = layer;      // where windows go
     this.live = new Map();
     this.active = null;
-    this.measurer = document.createElement("canvas").getContext("2d");
     this.onLastFormGone = () => {};
     this.zOrder = 0;
-  }
-
-  // The width and height in twips of a text's lines in a font, as a self-sizing label
-  // needs them.
-  measureText(font, text) {
-    const { width, lineHeight } = this.measureLines(font, splitLines(withoutPrefixMarks(text)));
-    return [Math.round(width * TWIPS_PER_PIXEL), Math.round(lineHeight * TWIPS_PER_PIXEL)];
-  }
-  measureLines(font, lines) {
-    const context = this.measurer;
-    context.font = zorbelFaces.css(font);
-    const metrics = context.measureText("Mg");
-    const lineHeight = Math.ceil(metrics.fontBoundingBoxAscent) + Math.ceil(metrics.fontBoundingBoxDescent);
-    let width = 0;
-    for (const line of lines) width = Math.max(width, Math.ceil(context.measureText(line).width));
-    return { width, lineHeight: lineHeight * lines.length, ascent: Math.ceil(metrics.fontBoundingBoxAscent), single: lineHeight };
   }
 
   create(handle, design) {
@@ -51,7 +26,7 @@ class ZorbelForms {
     design.controls.forEach((control, index) => {
       form.controls.push({ ...control, index, container: design.controls.findIndex((c) => c.name === control.parent && control.parent !== "") });
     });
-    form.view = design.maximized ? new CanvasFormView(this, form) : new DialogFormView(this, form);
+    form.view = new DialogFormView(this, form);
     this.live.set(handle, form);
   }
 
@@ -78,7 +53,7 @@ class ZorbelForms {
   // Keys typed where no form has the focus (the page itself, after a box closed) go to the
   // active form, as a window's keys go to it whichever of its parts has the focus.
   strayKeyDown(e) {
-    if (this.active && !e.target.closest?.(".form-window, .saver-window")) this.active.view.keyDown(e);
+    if (this.active && !e.target.closest?.(".form-window, .drawn-window")) this.active.view.keyDown(e);
   }
 
   // The active form has the keyboard again (a box over it closed): its focus goes back
@@ -165,208 +140,6 @@ class ZorbelForms {
       this.program.event(form.handle, EVENT.keyPress, FORM_ITSELF, { character: e.key.codePointAt(0) });
     }
     return false;
-  }
-}
-
-// The saver's whole-screen window: one canvas, painted again only when something on it
-// changed; the pointer's moves count only when it really moved.
-class CanvasFormView {
-  constructor(forms, form) {
-    this.forms = forms;
-    this.form = form;
-    this.element = document.createElement("div");
-    this.element.className = "saver-window";
-    this.element.hidden = true;
-    this.element.tabIndex = -1;
-    this.canvas = document.createElement("canvas");
-    this.element.append(this.canvas);
-    forms.layer.append(this.element);
-    this.lastPointer = null;
-    this.paintPending = false;
-    this.firstPaint = true;
-    this.resize = () => this.invalidate();
-    window.addEventListener("resize", this.resize);
-    this.element.addEventListener("keydown", (e) => {
-      e.preventDefault();
-      forms.keyDown(form, FORM_ITSELF, e);
-    });
-    this.element.addEventListener("mousemove", (e) => {
-      const at = [e.screenX, e.screenY];
-      const moved = this.lastPointer && (at[0] !== this.lastPointer[0] || at[1] !== this.lastPointer[1]);
-      this.lastPointer = at;
-      if (moved) this.pointerEvent(EVENT.mouseMove, e, e.buttons & 1 ? 1 : 0);
-    });
-    this.element.addEventListener("mousedown", (e) => this.pointerEvent(EVENT.mouseDown, e, buttonOf(e)));
-    this.element.addEventListener("mouseup", (e) => this.pointerEvent(EVENT.mouseUp, e, buttonOf(e)));
-    this.element.addEventListener("contextmenu", (e) => e.preventDefault());
-  }
-
-  pointerEvent(kind, e, buttons) {
-    const x = e.clientX * TWIPS_PER_PIXEL;
-    const y = e.clientY * TWIPS_PER_PIXEL;
-    const index = this.hitTest(x, y);
-    const origin = index === FORM_ITSELF ? [0, 0] : this.boxOf(index);
-    this.forms.program.event(this.form.handle, kind, index, {
-      shift: shiftOf(e), buttons, x: x - origin[0], y: y - origin[1],
-    });
-  }
-
-  shownControl(index) {
-    for (let at = index; at >= 0; at = this.form.controls[at].container) {
-      if (!this.form.controls[at].visible) return false;
-    }
-    return true;
-  }
-
-  // A control's box in twips from the window's corner: [left, top, width, height], and the
-  // part of it its containers let show.
-  boxOf(index) {
-    const chain = [];
-    for (let at = index; at >= 0; at = this.form.controls[at].container) chain.unshift(at);
-    let box = [0, 0, ...this.clientPixels().map((p) => p * TWIPS_PER_PIXEL)];
-    let clip = [...box];
-    for (const at of chain) {
-      const b = this.form.controls[at].bounds;
-      box = [box[0] + b[0], box[1] + b[1], b[2], b[3]];
-      const left = Math.max(clip[0], box[0]);
-      const top = Math.max(clip[1], box[1]);
-      clip = [left, top,
-        Math.max(0, Math.min(clip[0] + clip[2], box[0] + box[2]) - left),
-        Math.max(0, Math.min(clip[1] + clip[3], box[1] + box[3]) - top)];
-    }
-    box.clip = clip;
-    return box;
-  }
-
-  hitTest(x, y) {
-    const controls = this.form.controls;
-    for (let i = controls.length - 1; i >= 0; --i) {
-      if (controls[i].kind === "timer" || !this.shownControl(i)) continue;
-      const c = this.boxOf(i).clip;
-      if (x >= c[0] && y >= c[1] && x < c[0] + c[2] && y < c[1] + c[3]) return i;
-    }
-    return FORM_ITSELF;
-  }
-
-  clientPixels() {
-    return [window.innerWidth, window.innerHeight];
-  }
-
-  show() {
-    this.element.hidden = false;
-    this.element.focus();
-    this.invalidate();
-  }
-  bringForward() { this.element.focus(); }
-  setInert() {}
-  remove() {
-    window.removeEventListener("resize", this.resize);
-    this.element.remove();
-  }
-  captionChanged() {}
-  focus() { this.element.focus(); }
-  readText(index) { return this.form.controls[index].caption; }
-  controlChanged() { this.invalidate(); }
-
-  // One paint for every change made in the same turn of the program.
-  invalidate() {
-    if (this.paintPending || this.element.hidden) return;
-    this.paintPending = true;
-    queueMicrotask(() => {
-      this.paintPending = false;
-      if (this.forms.live.get(this.form.handle) !== this.form) return;
-      this.paint();
-    });
-  }
-
-  paint() {
-    const [width, height] = this.clientPixels();
-    const scale = window.devicePixelRatio || 1;
-    if (this.canvas.width !== Math.round(width * scale) || this.canvas.height !== Math.round(height * scale)) {
-      this.canvas.width = Math.round(width * scale);
-      this.canvas.height = Math.round(height * scale);
-      this.canvas.style.width = `${width}px`;
-      this.canvas.style.height = `${height}px`;
-    }
-    const context = this.canvas.getContext("2d");
-    context.setTransform(scale, 0, 0, scale, 0, 0);
-    context.fillStyle = rgb(this.form.design.back, "#fff");
-    context.fillRect(0, 0, width, height);
-    this.form.controls.forEach((control, index) => {
-      if (control.kind === "timer" || !this.shownControl(index)) return;
-      const box = this.boxOf(index);
-      const [left, top, w, h] = box.map(px);
-      const clip = box.clip.map(px);
-      context.save();
-      context.beginPath();
-      context.rect(...clip);
-      context.clip();
-      if (control.kind === "picture") {
-        context.fillStyle = rgb(control.back, "#fff");
-        if (control.round) {
-          context.beginPath();
-          context.ellipse(left + w / 2, top + h / 2, w / 2, h / 2, 0, 0, 2 * Math.PI);
-          context.fill();
-        } else {
-          context.fillRect(left, top, w, h);
-        }
-      } else if (control.kind === "label") {
-        this.paintLabel(context, control, left, top, w, h);
-      }
-      context.restore();
-    });
-    if (this.firstPaint) {
-      this.firstPaint = false;
-      performance.mark("zorbel-first-frame");
-    }
-  }
-
-  paintLabel(context, control, left, top, width, height) {
-    if (!control.transparent) {
-      context.fillStyle = rgb(control.back, "#fff");
-      context.fillRect(left, top, width, height);
-    }
-    const lines = this.laidOutLines(control, width);
-    const metrics = this.forms.measureLines(control.font, ["M"]);
-    context.font = zorbelFaces.css(control.font);
-    context.fillStyle = rgb(control.color, "#000");
-    context.textBaseline = "alphabetic";
-    lines.forEach((line, row) => {
-      const lineWidth = context.measureText(line).width;
-      let x = left;
-      if (control.align === "center") x = left + (width - lineWidth) / 2;
-      else if (control.align === "right") x = left + width - lineWidth;
-      const baseline = top + row * metrics.single + metrics.ascent;
-      context.fillText(line, x, baseline);
-      if (control.font.underline) context.fillRect(x, baseline + 2, lineWidth, 1);
-    });
-  }
-
-  // A label's lines: its own line breaks, and within a label that does not size itself,
-  // lines wrapped at blanks to its width.
-  laidOutLines(control, width) {
-    const lines = splitLines(withoutPrefixMarks(control.caption));
-    if (control.autoSize) return lines;
-    const context = this.forms.measurer;
-    context.font = zorbelFaces.css(control.font);
-    const fits = (text) => context.measureText(text).width <= width;
-    const wrapped = [];
-    for (let line of lines) {
-      let consumed = false;
-      while (!fits(line) && line.includes(" ")) {
-        let end = line.indexOf(" ");
-        for (let next = line.indexOf(" ", end + 1); next !== -1; next = line.indexOf(" ", next + 1)) {
-          if (!fits(line.slice(0, next))) break;
-          end = next;
-        }
-        wrapped.push(line.slice(0, end).trimEnd());
-        line = line.slice(end).trimStart();
-        consumed = line === "";
-        if (consumed) break;
-      }
-      if (!consumed) wrapped.push(line);
-    }
-    return wrapped;
   }
 }
 
@@ -499,7 +272,7 @@ class DialogFormView {
         this.showCaption(control, element);
         break;
       case "font":
-        element.style.font = zorbelFaces.css(control.font);
+        element.style.font = zorbelFaces.cssOfDesign(control.font);
         element.style.textDecoration = control.font.underline ? "underline" : "none";
         if (element.legend) element.legend.style.font = element.style.font;
         break;

@@ -38,15 +38,21 @@
     dialogKey: (form, focused, key, shift) => Module._zorbel_dialog_key(form, focused, key, shift) !== 0,
     focusArrived: (form, control) => Module._zorbel_focus_arrived(form, control),
     activated: (form) => Module._zorbel_activated(form),
+    key: (window, key, shift, character) => Module._zorbel_drawn_key(window, key, shift, character),
+    pointer: (kind, window, x, y, buttons, shift) =>
+      Module._zorbel_drawn_pointer(kind, window, Math.round(x), Math.round(y), buttons, shift),
+    resized: (window, width, height) => Module._zorbel_drawn_resized(window, width, height),
+    timeout: () => Module._zorbel_drawn_timeout(),
   };
   const forms = new ZorbelForms(program, $("forms"));
+  const canvas = new ZorbelCanvas(program, $("forms"));
   const boxes = new ZorbelBoxes();
 
   // The run is over once the program has ended, or has no window left, and no box of it is
   // still up: the page comes back.
   const finishRunIfOver = () => {
     if (!running || boxes.open > 0) return;
-    if (!programEnded && forms.live.size > 0) return;
+    if (!programEnded && (forms.live.size > 0 || canvas.windows.size > 0)) return;
     if (!programEnded) Module._zorbel_end_run();
     forms.destroyAll();
     running = null;
@@ -59,6 +65,7 @@
     (lastChosen || startButton).focus();
   };
   forms.onLastFormGone = finishRunIfOver;
+  canvas.onLastWindowGone = finishRunIfOver;
   boxes.onAllClosed = () => {
     forms.reactivate();
     finishRunIfOver();
@@ -70,6 +77,7 @@
 
   Module.zorbelHome = {
     forms,
+    canvas,
     textToScript,
     setPointerHidden(hidden) {
       document.documentElement.classList.toggle("pointer-hidden", hidden);
