@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "platform/gtk/gtk_message_box.h"
+#include "platform/posix/posix_files.h"
 
 namespace {
 
@@ -32,9 +33,7 @@ void GtkServices::ShowMessageBox(const std::string& title, const std::string& te
 }
 
 void GtkServices::ReplaceOwnFile(OwnFile file, std::string_view bytes) {
-  const std::string path = OwnFilePlace(file);
-  const std::size_t slash = path.rfind('/');
-  if (slash != std::string::npos && slash > 0) g_mkdir_with_parents(path.substr(0, slash).c_str(), 0700);
+  MakeParentFolders(OwnFilePlace(file));
   PosixServices::ReplaceOwnFile(file, bytes);
 }
 

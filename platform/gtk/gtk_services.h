@@ -16,7 +16,7 @@ class GtkServices : public PosixServices {
   void ShowMessageBox(const std::string& title, const std::string& text, MessageBoxKind kind,
                       std::function<void()> closed = {}) override;
   // The folders above the file are made first, as a fresh account has no folder for the
-  // program's settings yet; a folder that cannot be made fails the write as it would.
+  // program's settings yet; one that cannot be made fails the write as the write would.
   void ReplaceOwnFile(OwnFile file, std::string_view bytes) override;
   // On stderr, after the program's name.
   void Diagnose(const std::string& line) override;

@@ -125,3 +125,11 @@ void ReplaceNativeFile(const std::string& native, std::string_view bytes) {
     FailForErrno(error, native);
   }
 }
+
+void MakeParentFolders(const std::string& native) {
+  CheckName(native);
+  for (std::size_t slash = native.find('/', 1); slash != std::string::npos; slash = native.find('/', slash + 1)) {
+    const std::string folder = native.substr(0, slash);
+    if (mkdir(folder.c_str(), 0700) != 0 && errno != EEXIST) FailForErrno(errno, folder);
+  }
+}

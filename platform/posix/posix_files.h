@@ -15,3 +15,8 @@ std::string ReadNativeFile(const std::string& path, std::size_t max_bytes, ReadB
 // Writes `path`.new, syncs it and renames it over `path`; a failure leaves the old file as it
 // was and is thrown.
 void ReplaceNativeFile(const std::string& path, std::string_view bytes);
+
+// Makes the folders above the native `path` that are missing, readable by their owner
+// alone, as a fresh account lacks the program's own; a folder that cannot be made is
+// thrown as the failure its write would meet (70 for one without write access).
+void MakeParentFolders(const std::string& path);

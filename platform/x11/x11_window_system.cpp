@@ -69,7 +69,9 @@ long long X11WindowSystem::NowMs() {
       .count();
 }
 
-void X11WindowSystem::FitDesignTo(const FormWindow& window, DrawnForm& form) {
+void X11WindowSystem::FitScale(FormHandle handle, DrawnForm& form) { FitToMonitor(windows_.at(handle), form); }
+
+void X11WindowSystem::FitToMonitor(const FormWindow& window, DrawnForm& form) {
   if (window.own_window) {
     form.SetScale(1);
     return;
@@ -100,7 +102,6 @@ void X11WindowSystem::OpenWindow(FormHandle handle, const FormDesign& design, Dr
     window.window = host_window_;
     window.own_window = false;
     AdoptHostWindow(window, form);
-    host_window_taken_ = true;
   } else {
     window.owned_window = OwnedWindow(display_, CreateOwnWindow(design));
     window.window = window.owned_window.get();
@@ -110,7 +111,10 @@ void X11WindowSystem::OpenWindow(FormHandle handle, const FormDesign& design, Dr
     XGetWindowAttributes(display_, window.window, &attributes);
     form.SetWindowSize(attributes.width, attributes.height);
   }
+  FitToMonitor(window, form);
   windows_.emplace(handle, std::move(window));
+  // Only once the window is the form's: a host's window that could not be taken stays free.
+  if (!windows_.at(handle).own_window) host_window_taken_ = true;
 }
 
 void X11WindowSystem::AdoptHostWindow(FormWindow& window, DrawnForm& form) {
@@ -126,7 +130,6 @@ void X11WindowSystem::AdoptHostWindow(FormWindow& window, DrawnForm& form) {
     throw std::runtime_error("no such window");
   }
   form.SetWindowSize(attributes.width, attributes.height);
-  FitDesignTo(window, form);
 }
 
 Window X11WindowSystem::CreateOwnWindow(const FormDesign& design) {
@@ -284,8 +287,6 @@ void X11WindowSystem::Dispatch(XEvent& event) {
     case ConfigureNotify:
       if (event.xconfigure.width != form.window_width() || event.xconfigure.height != form.window_height()) {
         WindowResized(handle, event.xconfigure.width, event.xconfigure.height);
-        FitDesignTo(window, form);
-        if (report_) LayOutReportBox(form, *report_, fonts_);
       }
       return;
     case MapNotify:

@@ -21,7 +21,6 @@
 #include "platform/x11/x11_fonts.h"
 #include "platform/x11/x11_owned.h"
 #include "ui/drawn/drawn_window_system.h"
-#include "ui/drawn/report_box.h"
 
 class X11WindowSystem : public DrawnWindowSystem {
  public:
@@ -56,6 +55,9 @@ class X11WindowSystem : public DrawnWindowSystem {
   void PaintWindow(FormHandle handle, DrawnForm& form) override;
   long long NowMs() override;
   TextMeasurer& text() override { return fonts_; }
+  // A host's window shows the design at the size its monitor would show it, shrunk by the
+  // window's share of that monitor; the program's own windows at full size.
+  void FitScale(FormHandle handle, DrawnForm& form) override;
 
  private:
   // What X11 keeps of one form's window.
@@ -69,13 +71,9 @@ class X11WindowSystem : public DrawnWindowSystem {
     // The window of the program's own, destroyed with the form; none for a host's.
     OwnedWindow owned_window;
   };
-  class ReportSink;
-
   Window CreateOwnWindow(const FormDesign& design);
   void AdoptHostWindow(FormWindow& window, DrawnForm& form);
-  // A host's window shows the design at the size its monitor would show it, shrunk by the
-  // window's share of that monitor; the program's own windows at full size.
-  void FitDesignTo(const FormWindow& window, DrawnForm& form);
+  void FitToMonitor(const FormWindow& window, DrawnForm& form);
 
   void Dispatch(XEvent& event);
   void HandleInput(FormHandle handle, XEvent& event);
@@ -90,6 +88,5 @@ class X11WindowSystem : public DrawnWindowSystem {
   OwnedCursor blank_cursor_;
   bool pointer_hidden_ = false;
   bool running_ = true;
-  std::optional<ReportBox> report_;
   std::map<FormHandle, FormWindow> windows_;
 };

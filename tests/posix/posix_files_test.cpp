@@ -1,6 +1,6 @@
 // Reading files with POSIX calls: only regular files are read, a pipe or a device is refused
 // at once instead of waited on or read without end, and no descriptor stays open whatever
-// goes wrong.
+// goes wrong; the folders above a file the program writes are made when missing.
 #include "platform/posix/posix_files.h"
 
 #include <gtest/gtest.h>
@@ -63,6 +63,21 @@ TEST(ReadNativeFile, RunningOutOfMemoryLeavesNoDescriptorOpen) {
   EXPECT_THROW(ReadNativeFile(folder.File("big"), SIZE_MAX, ReadBound::kStopThere), std::bad_alloc);
   failing_allocation_size = 0;
   EXPECT_EQ(OpenDescriptors(), before);
+}
+
+TEST(MakeParentFolders, MakesTheMissingFoldersAboveAFileForTheirOwnerAlone) {
+  TempFolder folder;
+  const std::string settings = folder.File("config/zorbel/Qorv.ini");
+  MakeParentFolders(settings);
+  MakeParentFolders(settings);  // they are there now, which is no failure
+  struct stat info {};
+  ASSERT_EQ(stat(folder.File("config/zorbel").c_str(), &info), 0);
+  EXPECT_TRUE(S_ISDIR(info.st_mode));
+  EXPECT_EQ(info.st_mode & 0777, 0700u);
+  EXPECT_NE(access(settings.c_str(), F_OK), 0);
+  // A file where a folder should be is the path a write would not find.
+  folder.Write("plain", "x");
+  EXPECT_EQ(FailureCodeOf([&] { MakeParentFolders(folder.File("plain/zorbel/Qorv.ini")); }), 76);
 }
 
 }  // namespace

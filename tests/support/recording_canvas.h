@@ -49,6 +49,7 @@ class RecordingCanvas : public Canvas {
     Note("disc " + ColorName(color) + " " + BoxText(bounds));
   }
   void DrawLine(const TextLine& line, const Color& color, long long left, long long top) override {
+    texts.push_back({static_cast<const RecordedLine&>(line).text(), PixelBox{left, top, line.width(), line.height()}});
     Note("text \"" + static_cast<const RecordedLine&>(line).text() + "\" " + ColorName(color) + " at " +
          std::to_string(left) + "," + std::to_string(top));
   }
@@ -60,6 +61,12 @@ class RecordingCanvas : public Canvas {
   void EndScaled(double scale) override { Note("end scaled " + std::to_string(scale)); }
 
   std::vector<std::string> calls;
+  // Each line drawn, with the box it takes.
+  struct DrawnText {
+    std::string text;
+    PixelBox box;
+  };
+  std::vector<DrawnText> texts;
 
  private:
   void Note(const std::string& call) { calls.push_back(call); }

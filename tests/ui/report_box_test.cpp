@@ -107,3 +107,29 @@ TEST(ReportBox, LaidOutAgainForANewSizeItKeepsTheFormsBackground) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(ReportBox, ShownInPlaceOfEveryFormItIsLaidOutAgainForANewSizeAndAKeyOrAClickClosesIt) {
+  RecordingHome home;
+  home.window_width = 1024;
+  home.window_height = 768;
+  QuietSink form_sink;
+  home.CreateForm(LaidOut::Report(), form_sink);
+  int closed = 0;
+  ReportBoxSink sink([&] { ++closed; });
+  const FormHandle box = home.ShowReportBox({"D'oh!", kLong, MessageBoxKind::kStop}, sink);
+  EXPECT_EQ(home.windows, (std::vector<std::string>{"opened 1", "closed 1", "opened 2", "shown 2"}));
+  EXPECT_EQ(home.FormAt(box).scale(), 1);
+  home.WindowResized(box, 320, 240);
+  EXPECT_LT(home.FormAt(box).scale(), 1);
+  const TwipRect frame = home.FormAt(box).controls().front().bounds;
+  EXPECT_EQ(frame.left, (home.ClientSize(box).width - frame.width) / 2);
+  home.PointerMoved(box, 10, 10, 10, 10, 0, 0);
+  EXPECT_EQ(closed, 0);
+  home.PointerPressed(box, 10, 10, 2, 0);
+  home.KeyWentDown(box, 'Q', 0, 'q');
+  EXPECT_EQ(closed, 2);
+}
+
+}  // namespace

@@ -124,7 +124,20 @@ void DrawnWindowSystem::WindowActivated(FormHandle handle) {
 
 void DrawnWindowSystem::WindowResized(FormHandle handle, int width, int height) {
   const auto found = forms_.find(handle);
-  if (found != forms_.end()) found->second->SetWindowSize(width, height);
+  if (found == forms_.end()) return;
+  DrawnForm& form = *found->second;
+  form.SetWindowSize(width, height);
+  FitScale(handle, form);
+  if (report_ && handle == report_window_) LayOutReportBox(form, *report_, text());
+}
+
+FormHandle DrawnWindowSystem::ShowReportBox(const ReportBox& report, FormEventSink& sink) {
+  DestroyAllForms();
+  report_ = report;
+  report_window_ = CreateForm(ReportWindowDesign(report.title), sink);
+  LayOutReportBox(FormAt(report_window_), *report_, text());
+  ShowForm(report_window_);
+  return report_window_;
 }
 
 void DrawnWindowSystem::KeyWentDown(FormHandle handle, int key_code, int shift, int character) {

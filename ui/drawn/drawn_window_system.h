@@ -15,6 +15,7 @@
 
 #include "ui/drawn/canvas.h"
 #include "ui/drawn/drawn_form.h"
+#include "ui/drawn/report_box.h"
 #include "ui/window_system.h"
 
 class DrawnWindowSystem : public WindowSystem {
@@ -45,7 +46,8 @@ class DrawnWindowSystem : public WindowSystem {
   //
   // The window became the active one, with the focus on itself.
   void WindowActivated(FormHandle form);
-  // The window's size in its own pixels changed.
+  // The window's size in its own pixels changed: the form fits it anew (FitScale), and a
+  // report box is laid out again for it.
   void WindowResized(FormHandle form, int width, int height);
   // A key went down: first to the form's dialog keys with the control holding the focus,
   // then, unless they took it, as a key and, when it types one, as its character (0: none).
@@ -70,6 +72,10 @@ class DrawnWindowSystem : public WindowSystem {
   void PaintChangedForms();
   bool HasForms() const { return !forms_.empty(); }
 
+  // In place of every form, the report box in a window of its own, shown; `sink` hears that
+  // window (a ReportBoxSink closes the box on a key or a click).
+  FormHandle ShowReportBox(const ReportBox& report, FormEventSink& sink);
+
  protected:
   // The home makes the form's window, hidden, and gives the form its size (and scale, when
   // it shows the design smaller). A throw leaves no window behind.
@@ -85,6 +91,9 @@ class DrawnWindowSystem : public WindowSystem {
   virtual long long NowMs() = 0;
   // Lays out every text the forms measure and draw.
   virtual TextMeasurer& text() = 0;
+  // The window's size changed: the home sets the form's scale for it, if it shows forms
+  // smaller in some windows; by default the scale stays.
+  virtual void FitScale(FormHandle, DrawnForm&) {}
 
   DrawnForm& FormAt(FormHandle form);
   // The form, when it is there and no modal form lies over it; else null.
@@ -99,5 +108,8 @@ class DrawnWindowSystem : public WindowSystem {
 
   int dots_per_inch_;
   FormHandle next_handle_ = 1;
+  // The report box shown, and in which window.
+  std::optional<ReportBox> report_;
+  FormHandle report_window_ = 0;
   std::map<FormHandle, std::unique_ptr<DrawnForm>> forms_;
 };

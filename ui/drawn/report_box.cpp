@@ -54,6 +54,17 @@ constexpr double kMostOfWindow = 0.95;
 
 }  // namespace
 
+FormDesign ReportWindowDesign(const std::string& title) {
+  FormDesign window = design::Window("Report", title, 0, 0, BorderStyle::kNone);
+  window.maximized = true;
+  window.back_color = design::kBlack;
+  return window;
+}
+
+void ReportBoxSink::HandleEvent(const UiEvent& event) {
+  if (event.kind == EventKind::kKeyDown || event.kind == EventKind::kMouseDown) closed_();
+}
+
 void LayOutReportBox(DrawnForm& form, const ReportBox& report, TextMeasurer& text) {
   using namespace design;
   const int widest =
