@@ -12,11 +12,14 @@
 #include "app/program.h"
 #include "platform/gtk/gtk_services.h"
 #include "platform/gtk/gtk_window_system.h"
+#include "platform/posix/command_output.h"
 #include "platform/posix/data_paths.h"
+#include "startup/shown_text.h"
 #include "ui/failure_net.h"
 
 namespace {
 
+constexpr const char* kProgram = "zorbel-settings";
 constexpr const char* kUsage =
     "Usage: zorbel-settings\n"
     "Opens the Zorbel Joke Screensaver's setup windows, where the joke style, medical\n"
@@ -29,22 +32,19 @@ constexpr const char* kUsage =
 int main(int argc, char** argv) {
   KeepStatusOnBrokenPipes();
   if (argc > 1) {
-    if (std::strcmp(argv[1], "--help") == 0 && argc == 2) {
-      std::fputs(kUsage, stdout);
-      return 0;
-    }
+    if (std::strcmp(argv[1], "--help") == 0 && argc == 2) return PrintedOnStdout(kProgram, kUsage);
     if (std::strcmp(argv[1], "--version") == 0 && argc == 2) {
-      std::printf("zorbel-settings %s\n", kAppVersion);
-      return 0;
+      return PrintedOnStdout(kProgram, std::string(kProgram) + " " + kAppVersion + "\n");
     }
   }
   if (!gtk_init_check(&argc, &argv)) {
     const char* name = std::getenv("DISPLAY");
-    std::fprintf(stderr, "zorbel-settings: cannot open the display \"%s\"\n", name != nullptr ? name : "");
+    WriteDiagnostic(kProgram, "cannot open the display " + Quoted(name != nullptr ? name : ""));
     return 1;
   }
   if (argc > 1) {
-    std::fprintf(stderr, "zorbel-settings: unknown argument \"%s\"\n%s", argv[1], kUsage);
+    WriteDiagnostic(kProgram, "unknown argument " + Quoted(argv[1]));
+    std::fputs(kUsage, stderr);
     return 2;
   }
 

@@ -1,9 +1,8 @@
 // The settings program's services on the native ones.
 #include "platform/gtk/gtk_services.h"
 
-#include <cstdio>
-
 #include "platform/gtk/gtk_message_box.h"
+#include "platform/posix/command_output.h"
 #include "platform/posix/posix_files.h"
 
 namespace {
@@ -37,6 +36,4 @@ void GtkServices::ReplaceOwnFile(OwnFile file, std::string_view bytes) {
   PosixServices::ReplaceOwnFile(file, bytes);
 }
 
-void GtkServices::Diagnose(const std::string& line) {
-  std::fprintf(stderr, "zorbel-settings: %s\n", line.c_str());
-}
+void GtkServices::Diagnose(const std::string& line) { WriteDiagnostic("zorbel-settings", line); }

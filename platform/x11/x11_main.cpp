@@ -4,15 +4,14 @@
 // SIGTERM, SIGINT or the window's end.
 #include <X11/Xlib.h>
 
-#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <map>
 #include <string>
 #include <vector>
 
 #include "app/program.h"
+#include "platform/posix/command_output.h"
 #include "platform/posix/data_paths.h"
 #include "platform/x11/x11_process_end.h"
 #include "platform/x11/x11_services.h"
@@ -23,17 +22,9 @@
 
 namespace {
 
-// What the saver writes on stderr may hold what it was given (an option, a variable), so
-// it is escaped as every text from outside is.
 [[noreturn]] void Stop(const std::string& line, int status) {
-  std::fputs(ShownLines("zorbel: " + line).c_str(), stderr);
+  WriteDiagnostic("zorbel", line);
   std::exit(status);
-}
-
-// --help and --version: text that cannot reach its reader is a failure, as for any tool.
-int Printed(const std::string& text) {
-  if (std::fputs(text.c_str(), stdout) >= 0 && std::fflush(stdout) == 0) return exit_status::kSucceeded;
-  Stop(std::string("cannot write to standard output: ") + std::strerror(errno), exit_status::kFailed);
 }
 
 std::string WindowNumber(Window window) {
@@ -75,8 +66,8 @@ int main(int argc, char** argv) {
   const ParsedOptions parsed =
       ParseSaverOptions(std::vector<std::string>(argv + 1, argv + argc), std::getenv("XSCREENSAVER_WINDOW"));
   switch (parsed.verdict) {
-    case SaverCommand::kHelp: return Printed(SaverUsage());
-    case SaverCommand::kVersion: return Printed(std::string("zorbel ") + kAppVersion + "\n");
+    case SaverCommand::kHelp: return PrintedOnStdout("zorbel", SaverUsage());
+    case SaverCommand::kVersion: return PrintedOnStdout("zorbel", std::string("zorbel ") + kAppVersion + "\n");
     case SaverCommand::kRefused: std::fputs(ShownLines(parsed.refusal).c_str(), stderr); return 2;
     case SaverCommand::kRun: break;
   }

@@ -3,6 +3,7 @@
 
 #include <cstdio>
 
+#include "platform/posix/command_output.h"
 #include "startup/shown_text.h"
 
 X11Services::X11Services(X11WindowSystem& windows, X11ProcessEnd& end, std::map<OwnFile, std::string> own_files)
@@ -20,8 +21,4 @@ void X11Services::ShowMessageBox(const std::string& title, const std::string& te
   if (closed) closed();
 }
 
-void X11Services::Diagnose(const std::string& line) {
-  const std::string shown = "zorbel: " + ShownLines(line);
-  std::fwrite(shown.data(), 1, shown.size(), stderr);
-  std::fflush(stderr);
-}
+void X11Services::Diagnose(const std::string& line) { WriteDiagnostic("zorbel", line); }
