@@ -39,20 +39,20 @@ void Program::Main(ProgramMode mode) {
   }
 }
 
+// The hub shows once its beta notice has been closed, still under the start-up report.
 void Program::RunConfigurationMode() {
-  try {
+  UnderStartupReport([this] {
     ReadJokeHeader(state, services);
-    form3.Get().Show();
-  } catch (...) {
-    ReportStartupFailure(FailureInFlight());
-  }
+    Form3& hub = form3.Get();
+    hub.Form_Load([this, &hub] { UnderStartupReport([&hub] { hub.Show(); }); });
+  });
 }
 
 void Program::RunSaverMode() {
   ReadSettings(state, services);
   ApplySettingsOverride(state, settings_override);
   ResetEntryLists(state);
-  try {
+  UnderStartupReport([this] {
     LoadJokeDatabase(state, services);
     display_interval_ = DisplayInterval();
     Form1& saver = form1.Get();
@@ -60,6 +60,12 @@ void Program::RunSaverMode() {
     saver.Label1.SetAlignment(TextAlignment::kCenter);
     services.SetPointerHidden(true);
     saver.Show();
+  });
+}
+
+void Program::UnderStartupReport(const std::function<void()>& steps) {
+  try {
+    steps();
   } catch (...) {
     ReportStartupFailure(FailureInFlight());
   }
@@ -76,7 +82,6 @@ int Program::DisplayInterval() {
 }
 
 void Program::ReportStartupFailure(const Failure& failure) {
-  services.ShowMessageBox(kStartupReportTitle, StartupReportText(failure),
-                          MessageBoxKind::kInformation);
-  services.EndProgram(exit_status::kFailed);
+  services.ShowMessageBox(kStartupReportTitle, StartupReportText(failure), MessageBoxKind::kInformation,
+                          [this] { services.EndProgram(exit_status::kFailed); });
 }

@@ -2,6 +2,8 @@
 // routine Main, which refuses a second copy and dispatches on the mode it was started in.
 #pragma once
 
+#include <functional>
+
 #include "saver/chance.h"
 #include "saver/form1.h"
 #include "setup/form2.h"
@@ -43,6 +45,9 @@ class Program {
  private:
   void RunConfigurationMode();
   void RunSaverMode();
+  // Runs start-up steps under the start-up report: a failure there shows the report, and
+  // the program ends once the user has closed it.
+  void UnderStartupReport(const std::function<void()>& steps);
   void ReportStartupFailure(const Failure& failure);
   // The display timer's interval for the delay; a delay from the settings file it cannot
   // take is named, with its place in the file, among the diagnostics before it fails.

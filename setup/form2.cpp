@@ -51,11 +51,11 @@ void Form2::Command2_Click() {
 void Form2::Command3_Click() { Unload(); }
 
 void Form2::Label13_Click() {
-  setup_text::ShowBox(context_.services, setup_text::HomePageNotice(), MessageBoxKind::kInformation);
-  OpenPage(state_, context_.services, endpoints::BounceAddress("home"));
+  setup_text::ShowBox(context_.services, setup_text::HomePageNotice(), MessageBoxKind::kInformation,
+                      PageOpener(state_, context_.services, endpoints::BounceAddress("home")));
 }
 
 void Form2::Label15_Click() {
-  setup_text::ShowBox(context_.services, setup_text::SisterProductNotice(), MessageBoxKind::kInformation);
-  OpenPage(state_, context_.services, endpoints::BounceAddress("velmora"));
+  setup_text::ShowBox(context_.services, setup_text::SisterProductNotice(), MessageBoxKind::kInformation,
+                      PageOpener(state_, context_.services, endpoints::BounceAddress("velmora")));
 }

@@ -1,4 +1,5 @@
-// The setup hub's handlers: every message box first, then the page it announces.
+// The setup hub's handlers: every message box first, then, once it is closed, the page it
+// announces.
 #include "setup/form3.h"
 
 #include "setup/form3_design.h"
@@ -10,8 +11,8 @@
 namespace {
 
 // Every box of the hub has the information icon.
-void ShowNotice(Services& services, const setup_text::Box& box) {
-  setup_text::ShowBox(services, box, MessageBoxKind::kInformation);
+void ShowNotice(Services& services, const setup_text::Box& box, std::function<void()> closed = {}) {
+  setup_text::ShowBox(services, box, MessageBoxKind::kInformation, std::move(closed));
 }
 
 }  // namespace
@@ -30,10 +31,11 @@ Form3::Form3(UiContext context, SharedState& state, FormSlot<Form2>& form2, Form
       FORM_HANDLER(Form3, Label18, Click),
       FORM_HANDLER(Form3, Label20, Click),
   });
-  Form_Load();
 }
 
-void Form3::Form_Load() { ShowNotice(context_.services, setup_text::BetaNotice()); }
+void Form3::Form_Load(std::function<void()> loaded) {
+  ShowNotice(context_.services, setup_text::BetaNotice(), std::move(loaded));
+}
 
 void Form3::Command1_Click() { form2_.Get().ShowModal(*this); }
 
@@ -43,13 +45,13 @@ void Form3::Command2_Click() {
 }
 
 void Form3::Command3_Click() {
-  ShowNotice(context_.services, setup_text::UpgradeNotice());
-  OpenPage(state_, context_.services, UpgradeRequestAddress(state_));
+  ShowNotice(context_.services, setup_text::UpgradeNotice(),
+             PageOpener(state_, context_.services, UpgradeRequestAddress(state_)));
 }
 
 void Form3::Command4_Click() {
-  ShowNotice(context_.services, setup_text::HomePageNotice());
-  OpenPage(state_, context_.services, endpoints::BounceAddress("home"));
+  ShowNotice(context_.services, setup_text::HomePageNotice(),
+             PageOpener(state_, context_.services, endpoints::BounceAddress("home")));
 }
 
 void Form3::Command5_Click() {
@@ -61,8 +63,8 @@ void Form3::Command6_Click() { ShowInformation(form4_, setup_text::AboutTheSaver
 void Form3::Command7_Click() { ShowInformation(form4_, setup_text::AboutFreeUpgrades()); }
 
 void Form3::Command9_Click() {
-  ShowNotice(context_.services, setup_text::JokesPageNotice());
-  OpenPage(state_, context_.services, endpoints::BounceAddress("zorbeljokes"));
+  ShowNotice(context_.services, setup_text::JokesPageNotice(),
+             PageOpener(state_, context_.services, endpoints::BounceAddress("zorbeljokes")));
 }
 
 void Form3::Label18_Click() {

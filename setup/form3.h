@@ -1,6 +1,8 @@
-// The setup hub: the beta notice as it loads, then the buttons and links that open the
+// The setup hub: the beta notice as it loads, before it shows, then the buttons and links that open the
 // options dialog, the information window and the maker's pages, and end the program.
 #pragma once
+
+#include <functional>
 
 #include "setup/form2.h"
 #include "setup/form4.h"
@@ -12,7 +14,8 @@ class Form3 : public Form {
  public:
   Form3(UiContext context, SharedState& state, FormSlot<Form2>& form2, FormSlot<Form4>& form4);
 
-  void Form_Load();
+  // The beta notice; `loaded` runs once the user has closed it.
+  void Form_Load(std::function<void()> loaded);
   void Command1_Click();
   void Command2_Click();
   void Command3_Click();

@@ -23,8 +23,8 @@ std::string BrandedDomain() {
   return branded;
 }
 
-void ShowBox(Services& services, const Box& box, MessageBoxKind kind) {
-  services.ShowMessageBox(box.title, box.text, kind);
+void ShowBox(Services& services, const Box& box, MessageBoxKind kind, std::function<void()> closed) {
+  services.ShowMessageBox(box.title, box.text, kind, std::move(closed));
 }
 
 Box BetaNotice() {

@@ -2,6 +2,7 @@
 // the names of the maker's sites and shows that their labels mention.
 #pragma once
 
+#include <functional>
 #include <string>
 
 #include "ui/services.h"
@@ -21,8 +22,9 @@ struct Box {
   std::string text;
 };
 
-// Shows the box with an OK button and the icon of `kind`.
-void ShowBox(Services& services, const Box& box, MessageBoxKind kind);
+// Shows the box with an OK button and the icon of `kind`; `closed` runs once the user has
+// closed it.
+void ShowBox(Services& services, const Box& box, MessageBoxKind kind, std::function<void()> closed = {});
 
 Box BetaNotice();
 Box UpgradeNotice();

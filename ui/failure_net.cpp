@@ -12,18 +12,19 @@ void FailureNet::RunGuarded(const std::function<void()>& handler) {
 }
 
 void FailureNet::EndOnEscapedException() {
-  if (!box_up_) {
-    box_up_ = true;
-    try {
-      const Failure failure = FailureInFlight();
-      services_.ShowMessageBox(kProgramName, RuntimeErrorText(failure), MessageBoxKind::kPlain);
-    } catch (const ProgramEnding&) {
-      box_up_ = false;
-      throw;
-    } catch (...) {
-      // Out of memory again while building the box: ending silently beats escaping.
-    }
+  if (box_up_) services_.EndProgram(exit_status::kFailed);
+  box_up_ = true;
+  try {
+    const Failure failure = FailureInFlight();
+    services_.ShowMessageBox(kProgramName, RuntimeErrorText(failure), MessageBoxKind::kPlain,
+                             [this] { services_.EndProgram(exit_status::kFailed); });
+    return;
+  } catch (const ProgramEnding&) {
     box_up_ = false;
+    throw;
+  } catch (...) {
+    // Out of memory again while building the box: ending silently beats escaping.
   }
+  box_up_ = false;
   services_.EndProgram(exit_status::kFailed);
 }

@@ -15,16 +15,17 @@ class FailureNet {
 
   void RunGuarded(const std::function<void()>& handler);
 
-  // Called inside a catch block: shows the run-time error box for the exception in flight
-  // and ends the program with a failed exit status. If even the box cannot be shown, the
-  // program still ends. It does not come back: ending the program stops the process, or,
-  // where the platform cannot stop it on the spot, throws.
+  // Called inside a catch block: shows the run-time error box for the exception in flight,
+  // and the program ends with a failed exit status once the user has closed it. If even the
+  // box cannot be shown, the program ends at once. Where boxes do not wait for the user, it
+  // comes back with the box up; otherwise it does not: ending the program stops the
+  // process, or, where the platform cannot stop it on the spot, throws.
   void EndOnEscapedException();
 
  private:
   Services& services_;
   // True while the run-time error box is up. Windows keeps delivering timer ticks to the
   // program's windows under a message box; a failure escaping one of those must end the
-  // program instead of stacking a second box on the first.
+  // program at once instead of stacking a second box on the first.
   bool box_up_ = false;
 };

@@ -1,6 +1,8 @@
 // The headless services: memory for everything a user would see, POSIX calls for files.
 #include "platform/headless/headless_services.h"
 
+#include <stdexcept>
+
 #include "platform/posix/posix_files.h"
 #include "startup/own_file_names.h"
 
@@ -59,6 +61,21 @@ void HeadlessServices::ShowMessageBox(const std::string& title, const std::strin
   sequence.push_back("box: " + title);
   if (box_watcher != nullptr) box_watcher->BoxOpened();
   if (while_box_shows) while_box_shows(message_boxes.back());
+  if (boxes_wait_for_user) {
+    waiting_boxes_.push_back(std::move(closed));
+    return;
+  }
+  BoxClosed(closed);
+}
+
+void HeadlessServices::CloseMessageBox() {
+  if (waiting_boxes_.empty()) throw std::logic_error("no message box is up");
+  const std::function<void()> closed = std::move(waiting_boxes_.back());
+  waiting_boxes_.pop_back();
+  BoxClosed(closed);
+}
+
+void HeadlessServices::BoxClosed(const std::function<void()>& closed) {
   if (box_watcher != nullptr) box_watcher->BoxClosed();
   if (closed) closed();
 }

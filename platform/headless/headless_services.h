@@ -71,6 +71,14 @@ class HeadlessServices : public Services {
   std::vector<std::string> sequence;
   // Runs while a box is up, as a user would look at the screen behind it.
   std::function<void(const MessageBoxRecord&)> while_box_shows;
+  // Whether a box stays up until the test closes it with CloseMessageBox; by default each
+  // box is closed as soon as it has shown, as by a user who presses OK at once.
+  bool boxes_wait_for_user = false;
+  // How many boxes are up, waiting for the user.
+  std::size_t boxes_up() const { return waiting_boxes_.size(); }
+  // Closes the newest box that is up, as its OK button would: what the program does once
+  // it is closed runs now.
+  void CloseMessageBox();
   // The window system whose active form each box takes the activation from; none: no form's.
   MessageBoxWatcher* box_watcher = nullptr;
   // Each request to hide (true) or show (false) the pointer, and where it stands.
@@ -85,6 +93,9 @@ class HeadlessServices : public Services {
   HeadlessMachine& machine_;
   std::string program_directory_;
   bool holds_lock_ = false;
+  // What each box that is up leaves to run when it closes, the newest last.
+  std::vector<std::function<void()>> waiting_boxes_;
+  void BoxClosed(const std::function<void()>& closed);
 };
 
 // Runs a piece of the program until it returns or ends the program.

@@ -76,24 +76,7 @@ void X11WindowSystem::FitToMonitor(const FormWindow& window, DrawnForm& form) {
     form.SetScale(1);
     return;
   }
-  // The monitor that holds the window's middle, else the whole screen.
-  long long monitor_width = DisplayWidth(display_, screen_);
-  long long monitor_height = DisplayHeight(display_, screen_);
-  const Window root = RootWindow(display_, screen_);
-  int left = 0;
-  int top = 0;
-  Window child;
-  XTranslateCoordinates(display_, window.window, root, 0, 0, &left, &top, &child);
-  const long long middle_x = left + form.window_width() / 2;
-  const long long middle_y = top + form.window_height() / 2;
-  for (const PixelBox& monitor : Monitors(display_, root)) {
-    if (middle_x >= monitor.left && middle_x < monitor.left + monitor.width && middle_y >= monitor.top &&
-        middle_y < monitor.top + monitor.height) {
-      monitor_width = monitor.width;
-      monitor_height = monitor.height;
-    }
-  }
-  form.SetScale(MiniatureScale(form.window_width(), form.window_height(), monitor_width, monitor_height));
+  form.FitToMonitors(MonitorsSeenFrom(window.window), DisplayWidth(display_, screen_), DisplayHeight(display_, screen_));
 }
 
 void X11WindowSystem::OpenWindow(FormHandle handle, const FormDesign& design, DrawnForm& form) {
@@ -218,24 +201,23 @@ void X11WindowSystem::PaintWindow(FormHandle handle, DrawnForm& form) {
 }
 
 std::vector<TwipRect> X11WindowSystem::MonitorAreas(FormHandle handle) {
-  const DrawnForm& form = FormAt(handle);
-  const FormWindow& window = windows_.at(handle);
+  const std::vector<TwipRect> areas = FormAt(handle).MonitorAreasOf(MonitorsSeenFrom(windows_.at(handle).window));
+  if (areas.empty()) return WindowSystem::MonitorAreas(handle);
+  return areas;
+}
+
+std::vector<PixelBox> X11WindowSystem::MonitorsSeenFrom(Window window) {
+  const Window root = RootWindow(display_, screen_);
   int origin_x = 0;
   int origin_y = 0;
   Window child;
-  const Window root = RootWindow(display_, screen_);
-  XTranslateCoordinates(display_, window.window, root, 0, 0, &origin_x, &origin_y, &child);
-  std::vector<TwipRect> areas;
-  for (const PixelBox& monitor : Monitors(display_, root)) {
-    const long long left = std::max<long long>(0, monitor.left - origin_x);
-    const long long top = std::max<long long>(0, monitor.top - origin_y);
-    const long long right = std::min<long long>(form.window_width(), monitor.left - origin_x + monitor.width);
-    const long long bottom = std::min<long long>(form.window_height(), monitor.top - origin_y + monitor.height);
-    if (right <= left || bottom <= top) continue;
-    areas.push_back(form.TwipsOf({left, top, right - left, bottom - top}));
+  XTranslateCoordinates(display_, window, root, 0, 0, &origin_x, &origin_y, &child);
+  std::vector<PixelBox> monitors = Monitors(display_, root);
+  for (PixelBox& monitor : monitors) {
+    monitor.left -= origin_x;
+    monitor.top -= origin_y;
   }
-  if (areas.empty()) return WindowSystem::MonitorAreas(handle);
-  return areas;
+  return monitors;
 }
 
 void X11WindowSystem::SetPointerHidden(bool hidden) {

@@ -74,6 +74,8 @@ class X11WindowSystem : public DrawnWindowSystem {
   Window CreateOwnWindow(const FormDesign& design);
   void AdoptHostWindow(FormWindow& window, DrawnForm& form);
   void FitToMonitor(const FormWindow& window, DrawnForm& form);
+  // The monitors RandR knows, in the window's own pixels; none without RandR.
+  std::vector<PixelBox> MonitorsSeenFrom(Window window);
 
   void Dispatch(XEvent& event);
   void HandleInput(FormHandle handle, XEvent& event);

@@ -37,21 +37,42 @@ window=$(tr '\0' '\n' <"/proc/$pid/environ" | sed -n 's/^XSCREENSAVER_WINDOW=//p
 [ -n "$window" ] || deb_fail "the saver was given no XSCREENSAVER_WINDOW"
 echo "ok: saver $pid draws on XScreenSaver's window $window"
 
-# At 2 s the intro panel; at 13 s the first joke, which follows the intro's 3.5 s after the
-# delay, 7 s unless the settings say otherwise. Both drawn, and not the same picture.
-for moment in 2 13; do
-  sleep $((moment - ${previous:-0}))
-  previous=$moment
-  shot="$artifacts/xscreensaver-host-${moment}s.png"
-  import -window root "$shot" || deb_fail "no screenshot"
-  lit=$(deb_lit_pixels "$shot")
-  echo "screenshot: $shot ($lit pixels not black)"
-  [ "$lit" -gt 100 ] || deb_fail "the screen is black ${moment} s after blanking"
-  kill -0 "$pid" 2>/dev/null || deb_fail "the saver ended while the screen was blanked"
-done
-changed=$(compare -metric AE "$artifacts"/xscreensaver-host-{2,13}s.png null: 2>&1)
-[ "${changed%% *}" -gt 1000 ] || deb_fail "the saver drew nothing new after its intro ($changed pixels changed)"
-echo "ok: $changed pixels changed from the intro to the first joke"
+# The intro panel with the beta notice first; after its 3.5 s the notice alone; then, after
+# the delay (7 s unless the settings say otherwise), the first joke: each drawn, and each a
+# new picture.
+# screen_shows NAME SECONDS TEST: screenshots of the blanked screen until TEST holds of the
+# latest and the one before it, for up to SECONDS; the latest in the artifacts as NAME.
+screen_shows() {
+  local shot="$artifacts/xscreensaver-host-$1.png" previous="$DEB_SCRATCH/previous.png"
+  local give_up=$((SECONDS + $2))
+  rm -f "$previous"
+  while :; do
+    kill -0 "$pid" 2>/dev/null || deb_fail "the saver ended while the screen was blanked"
+    import -window root "$shot" || deb_fail "no screenshot"
+    $3 "$shot" "$previous" && return 0
+    [ $SECONDS -lt $give_up ] || return 1
+    cp "$shot" "$previous"
+    sleep 0.2
+  done
+}
+# differing A B: how many pixels differ between the pictures.
+differing() { compare -metric AE "$1" "$2" null: 2>&1 | cut -d' ' -f1; }
+# A picture drawn whole: lit, and the same as the one before.
+settled() {
+  lit=$(deb_lit_pixels "$1")
+  [ "$lit" -gt 100 ] && [ -e "$2" ] && [ "$(differing "$1" "$2")" = 0 ]
+}
+screen_shows intro 8 settled || deb_fail "no settled picture 8 s after blanking ($lit pixels lit)"
+echo "screenshot: $artifacts/xscreensaver-host-intro.png ($lit pixels not black)"
+# new_since NAME PICTURE PREVIOUS: a settled picture that differs from the artifact NAME.
+new_since() {
+  settled "$2" "$3" && changed=$(differing "$artifacts/xscreensaver-host-$1.png" "$2") &&
+    [ "$changed" -gt 1000 ]
+}
+screen_shows notice 10 "new_since intro" || deb_fail "the intro did not end"
+screen_shows joke 15 "new_since notice" || deb_fail "the saver drew no joke in the 15 s after its intro"
+echo "screenshot: $artifacts/xscreensaver-host-joke.png ($lit pixels not black)"
+echo "ok: $changed pixels changed from the notice alone to the first joke"
 
 # running PID: the process is there and has not ended (one that has ended but that its host
 # has not yet waited for, a zombie, counts as ended).
@@ -72,12 +93,14 @@ as_user xscreensaver-command -activate >/dev/null || deb_fail "xscreensaver-comm
 pid=
 for _ in $(seq 50); do pid=$(saver_pid) && break; sleep 0.2; done
 [ -n "$pid" ] || deb_fail "XScreenSaver started no saver for the broken joke file"
-sleep 3
-shot="$artifacts/xscreensaver-host-report.png"
-import -window root "$shot" || deb_fail "no screenshot"
-white=$(convert "$shot" -fill black +opaque white -fill white -opaque white -format '%[fx:round(mean*w*h)]' info:)
-echo "screenshot: $shot ($white white pixels)"
-[ "$white" -gt 20000 ] || deb_fail "no report on the screen for a broken joke file"
+report_shown() {
+  white=$(convert "$1" -fill black +opaque white -fill white -opaque white -format '%[fx:round(mean*w*h)]' info:)
+  [ "$white" -gt 20000 ]
+}
+screen_shows report 10 report_shown || deb_fail "no report on the screen for a broken joke file ($white white pixels)"
+echo "screenshot: $artifacts/xscreensaver-host-report.png ($white white pixels)"
+# A report that ends the saver at once would not stay: it is still there a second later.
+sleep 1
 kill -0 "$pid" 2>/dev/null || deb_fail "the saver did not stay with its report"
 deactivate
 echo "ok: a broken joke file's report showed until -deactivate"

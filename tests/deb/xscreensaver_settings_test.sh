@@ -103,27 +103,61 @@ edges=$(convert "$artifacts/xscreensaver-settings-preview.png" -fill black -draw
   deb_lit_pixels png:-)
 deb_expect_eq "nothing lit at the pane's right and bottom edges" 0 "$edges"
 
+# capture WINDOW PICTURE: a screenshot of the window, which find_text then reads afresh.
+capture() { import -window "$1" "$2" 2>/dev/null && rm -f "$DEB_SCRATCH/$(basename "$2").tsv"; }
+# capture_showing WINDOW PICTURE WORD: screenshots of the window until WORD can be read in it;
+# false after 15 s.
+capture_showing() {
+  local give_up=$((SECONDS + 15))
+  until capture "$1" "$2" && find_text "$2" "$3" >/dev/null; do
+    [ $SECONDS -lt $give_up ] || return 1
+    sleep 0.2
+  done
+}
+# capture_changed WINDOW PICTURE: screenshots of the window until one differs from PICTURE
+# and the next is the same, which then replaces PICTURE; false after 5 s.
+capture_changed() {
+  local latest=$DEB_SCRATCH/latest.png previous=$DEB_SCRATCH/previous.png give_up=$((SECONDS + 5))
+  cp "$2" "$previous"
+  while [ $SECONDS -lt $give_up ]; do
+    sleep 0.1
+    import -window "$1" "$latest" 2>/dev/null || continue
+    if [ "$(compare -metric AE "$previous" "$latest" null: 2>&1 | cut -d' ' -f1)" = 0 ] &&
+       [ "$(compare -metric AE "$2" "$latest" null: 2>&1 | cut -d' ' -f1)" != 0 ]; then
+      capture "$1" "$2"
+      return 0
+    fi
+    mv "$latest" "$previous"
+  done
+  return 1
+}
+# new_window BEFORE SEARCH...: the first window shown that `xdotool search --onlyvisible
+# SEARCH...` finds and the list BEFORE, the same search's earlier answer, lacks; waits 5 s.
+new_window() {
+  local before=$1 found
+  shift
+  for _ in $(seq 50); do
+    found=$(comm -13 <(echo "$before") <(xdotool search --onlyvisible "$@" | sort) | head -n 1)
+    [ -n "$found" ] && { echo "$found"; return 0; }
+    sleep 0.1
+  done
+  return 1
+}
+
 # open_page NAME: Settings... pressed; the page's window, moved onto the screen (there is no
 # window manager to place it), in $dialog and a screenshot of it in the artifacts as NAME.
 open_page() {
-  local before shot=$artifacts/xscreensaver-settings-$1.png
+  local before screen=$artifacts/xscreensaver-settings-screen-$1.png shot=$artifacts/xscreensaver-settings-$1.png
   before=$(xdotool search --onlyvisible --name "Zorbel Joke Screensaver" | sort)
-  import -window root "$artifacts/xscreensaver-settings-screen-$1.png"
-  click_text "$artifacts/xscreensaver-settings-screen-$1.png" "Settings..."
-  dialog=
-  for _ in $(seq 50); do
-    dialog=$(comm -13 <(echo "$before") <(xdotool search --onlyvisible --name "Zorbel Joke Screensaver" | sort) | head -n 1)
-    [ -n "$dialog" ] && break
-    sleep 0.1
-  done
-  [ -n "$dialog" ] || deb_fail "Settings... opened no page"
-  xdotool windowmove "$dialog" 100 100
-  sleep 0.5
-  import -window "$dialog" "$shot"
+  capture_showing root "$screen" "Settings..." || deb_fail "no \"Settings...\" on the screen (see $screen)"
+  click_text "$screen" "Settings..."
+  dialog=$(new_window "$before" --name "Zorbel Joke Screensaver") || deb_fail "Settings... opened no page"
+  xdotool windowmove --sync "$dialog" 100 100
+  capture_showing "$dialog" "$shot" Save || deb_fail "the page shows no Save button (see $shot)"
   echo "screenshot: $shot"
 }
 open_page page
-for word in Time seconds 30 Save; do
+for word in Time seconds 30; do
   find_text "$artifacts/xscreensaver-settings-page.png" "$word" >/dev/null || deb_fail "no \"$word\" on the page"
 done
 find_text "$artifacts/xscreensaver-settings-page.png" "Qorv.ini" >/dev/null ||
@@ -131,14 +165,16 @@ find_text "$artifacts/xscreensaver-settings-page.png" "Qorv.ini" >/dev/null ||
 echo "ok: the page shows the style menu at its first choice and the delay slider"
 # The menu's third choice, by keys once it is open; the slider's knob, brought to a click on
 # the slider, dragged past its right end.
+chosen=$artifacts/xscreensaver-settings-chosen.png
+windows=$(xdotool search --onlyvisible --classname . | sort)
 click_text "$artifacts/xscreensaver-settings-page.png" "Qorv.ini" 100 100
-sleep 0.5
+new_window "$windows" --classname . >/dev/null || deb_fail "the style menu did not open"
 xdotool key Down Down Return
-sleep 0.3
+capture_showing "$dialog" "$chosen" Rude || deb_fail "the style menu shows no rude jokes chosen (see $chosen)"
 read -r x y < <(find_text "$artifacts/xscreensaver-settings-page.png" "30") || deb_fail "no slider end"
 xdotool mousemove $((x + 100 - 60)) $((y + 100)) click 1 mousedown 1 mousemove $((x + 100 + 300)) $((y + 100)) mouseup 1
-sleep 0.3
-import -window "$dialog" "$artifacts/xscreensaver-settings-chosen.png"
+capture_changed "$dialog" "$chosen" || deb_fail "the slider did not move (see $chosen)"
+echo "screenshot: $chosen"
 click_text "$artifacts/xscreensaver-settings-page.png" Save 100 100
 
 for _ in $(seq 50); do grep -q -- "-rude" "$home/.xscreensaver" && break; sleep 0.1; done

@@ -166,4 +166,23 @@ TEST(DrawnForms, AMiniatureIsTheWindowsShareOfItsMonitorAndNeverLarger) {
   EXPECT_DOUBLE_EQ(MiniatureScale(0, 240, 1024, 768), 1);
 }
 
+TEST(DrawnForms, AWindowIsAMiniatureOfTheMonitorHoldingItsMiddleAndHasAnAreaOnEachMonitorItReaches) {
+  Painted preview(OneLabel("x", TextAlignment::kLeft), 320, 240);
+  DrawnForm& form = preview.form;
+  form.FitToMonitors({{-100, -50, 1024, 768}, {924, 0, 1920, 1080}}, 640, 480);
+  EXPECT_DOUBLE_EQ(form.scale(), 0.3125);
+  EXPECT_EQ(form.MonitorAreasOf({{-100, -50, 1024, 768}, {924, 0, 1920, 1080}}),
+            std::vector<TwipRect>{(TwipRect{0, 0, 15360, 11520})});
+  form.FitToMonitors({{-1000, 0, 1024, 768}, {24, 0, 1920, 1080}}, 640, 480);
+  EXPECT_DOUBLE_EQ(form.scale(), 320.0 / 1920);  // the narrower share
+  form.FitToMonitors({}, 640, 480);
+  EXPECT_DOUBLE_EQ(form.scale(), 0.5);
+  EXPECT_EQ(form.MonitorAreasOf({}), std::vector<TwipRect>{});
+
+  // A window of its own across two monitors, at full size.
+  Painted screen(OneLabel("x", TextAlignment::kLeft), 640, 480);
+  EXPECT_EQ(screen.form.MonitorAreasOf({{-100, 0, 400, 480}, {300, 0, 1000, 480}}),
+            (std::vector<TwipRect>{{0, 0, 4500, 7200}, {4500, 0, 5100, 7200}}));
+}
+
 }  // namespace

@@ -88,6 +88,24 @@ TwipRect DrawnForm::TwipsOf(const PixelBox& area) const {
           ToTwips(DesignPixels(area.height))};
 }
 
+void DrawnForm::FitToMonitors(const std::vector<PixelBox>& monitors, long long screen_width,
+                              long long screen_height) {
+  PixelBox holding{0, 0, screen_width, screen_height};
+  for (const PixelBox& monitor : monitors) {
+    if (Contains(monitor, window_width_ / 2, window_height_ / 2)) holding = monitor;
+  }
+  SetScale(MiniatureScale(window_width_, window_height_, holding.width, holding.height));
+}
+
+std::vector<TwipRect> DrawnForm::MonitorAreasOf(const std::vector<PixelBox>& monitors) const {
+  std::vector<TwipRect> areas;
+  for (const PixelBox& monitor : monitors) {
+    const PixelBox part = Intersection({0, 0, window_width_, window_height_}, monitor);
+    if (part.width > 0 && part.height > 0) areas.push_back(TwipsOf(part));
+  }
+  return areas;
+}
+
 bool DrawnForm::Shown(int control) const {
   for (int at = control; at != UiEvent::kFormItself; at = controls_[at].container) {
     if (!controls_[at].visible) return false;

@@ -77,6 +77,13 @@ class DrawnForm {
   TwipSize ClientSize() const;
   TwipRect TwipsOf(const PixelBox& window_area) const;
 
+  // `monitors` in the window's own pixels (one left of the window has a negative left). The
+  // form shows as a miniature of the monitor that holds the window's middle, else of a
+  // screen of `screen_width` by `screen_height`; a window as large as that at full size.
+  void FitToMonitors(const std::vector<PixelBox>& monitors, long long screen_width, long long screen_height);
+  // The part of the window on each monitor the window reaches, in twips.
+  std::vector<TwipRect> MonitorAreasOf(const std::vector<PixelBox>& monitors) const;
+
   // Whether the control and each of its containers are visible.
   bool Shown(int control) const;
   // The control's place in design pixels (kFormItself: the whole client area); `clip`:
