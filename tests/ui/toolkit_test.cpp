@@ -82,6 +82,19 @@ TEST_F(ToolkitTest, SelfSizingLabelsFollowTextAndFontOthersKeepTheirDesignSize) 
   EXPECT_EQ(platform.windows.ControlOf("Test", "Fixed").text, "a much longer text than fits");
 }
 
+TEST_F(ToolkitTest, ATextMeasuresByItsCharactersNotItsBytes) {
+  form.Fitted().SetText("zorbel");
+  const int latin = form.Fitted().width();
+  for (const char* same_length :
+       {"Z\u00F6rb\u00E9l", "\u0396\u03BF\u03C1\u03BC\u03C0\u03BB", "\u7B11\u8BDD\u7B11\u8BDD\u7B11\u8BDD",
+        "\U0001F600\U0001F601\U0001F602abc", "zor\xFF\xFEl"}) {
+    form.Fitted().SetText(same_length);
+    EXPECT_EQ(form.Fitted().width(), latin) << same_length;
+  }
+  form.Fitted().SetText("\u00E9\u00E9\r\nabc");
+  EXPECT_EQ(form.Fitted().width(), 300) << "the line with more characters, not more bytes";
+}
+
 TEST_F(ToolkitTest, SettingTheIntervalRestartsTheCountdownAndZeroNeverTicks) {
   platform.windows.Advance(2500);
   EXPECT_EQ(form.ticks, (std::vector<long long>{1000, 2000}));

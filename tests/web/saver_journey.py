@@ -55,6 +55,17 @@ def journey():
         check(b.evaluate("!document.getElementById('start-page').hidden"), "no start page after the saver")
         check(b.evaluate("!document.documentElement.classList.contains('pointer-hidden')"), "the pointer stays hidden")
         j.shot("ended")
+        # Armed, a move of the pointer ends it, but not a move report where the pointer stayed.
+        still = (400, 300)
+        j.press_start()
+        b.pump(1.0)
+        b.mouse("mouseMoved", *still)
+        b.pump(3.0)
+        b.mouse("mouseMoved", *still)
+        b.pump(0.3)
+        check(j.saver_running(), "the saver ended on a move report without a move")
+        b.mouse("mouseMoved", still[0] + 5, still[1] + 2)
+        b.wait_for("!(%s)" % SAVER, 5, "the saver to end on a move")
         # Esc leaves full screen, as the browser rules, and ends the saver even in its intro.
         j.press_start()
         b.wait_for("document.fullscreenElement !== null", 5, "full screen again")

@@ -3,7 +3,7 @@
 # of a second however long it is, since a label lays out only what a screen can hold. The
 # first time the joke is shown it is also copied into fresh memory, once; every later item
 # takes under a second of processor time, and a key pressed as an item changes ends the
-# saver within a second.
+# saver within a second, less the time a busy machine keeps it or the X server waiting.
 # Usage: huge_joke_test.sh ZORBEL
 set -u
 ZORBEL=$(realpath "$1")
@@ -58,12 +58,22 @@ slow=$(printf '%s\n' "${costs[@]}" | awk '$1 >= 1000' | wc -l)
 [ "$slow" -le 1 ] || fail "$slow items took a second or more of processor time (ms: ${costs[*]})"
 echo "ok: the items took ${costs[*]} ms of processor time"
 
+# The time the saver and the X server have spent waiting for a processor, in milliseconds:
+# on a busy machine that is the machine's delay, not the saver's. Empty once either has ended.
+waited_ms() {
+  cat "/proc/$PID/schedstat" "/proc/$VIRTUAL_DISPLAY_PID/schedstat" 2>/dev/null |
+    awk '{ waited += $2 } END { if (NR == 2) print int(waited / 1000000) }'
+}
 at 15550
+waited_before=$(waited_ms)
 xdotool key x
 sent=$(now_ms)
+waited=0
 while kill -0 "$PID" 2>/dev/null; do
-  [ $(( $(now_ms) - sent )) -lt 1000 ] || fail "a key did not end the saver within a second"
+  now_waited=$(waited_ms)
+  [ -n "$now_waited" ] && waited=$((now_waited - waited_before))
+  [ $(( $(now_ms) - sent - waited )) -lt 1000 ] || fail "a key did not end the saver within a second ($waited ms of it waiting for a processor)"
   sleep 0.02
 done
 PID=
-echo "ok: a key ended the saver in $(( $(now_ms) - sent )) ms"
+echo "ok: a key ended the saver in $(( $(now_ms) - sent )) ms, $waited ms of it waiting for a processor"

@@ -39,8 +39,8 @@
     focusArrived: (form, control) => Module._zorbel_focus_arrived(form, control),
     activated: (form) => Module._zorbel_activated(form),
     key: (window, key, shift, character) => Module._zorbel_drawn_key(window, key, shift, character),
-    pointer: (kind, window, x, y, buttons, shift) =>
-      Module._zorbel_drawn_pointer(kind, window, Math.round(x), Math.round(y), buttons, shift),
+    pointer: (kind, window, e, buttons, shift) => Module._zorbel_drawn_pointer(kind, window,
+      Math.round(e.clientX), Math.round(e.clientY), Math.round(e.screenX), Math.round(e.screenY), buttons, shift),
     resized: (window, width, height) => Module._zorbel_drawn_resized(window, width, height),
     timeout: () => Module._zorbel_drawn_timeout(),
   };
