@@ -122,11 +122,26 @@
     callText(mode, (pointer) => Module._zorbel_run(pointer));
   };
 
+  // While the saver shows, the screen stays on where the browser offers a wake lock; the
+  // browser lets it go when the page is hidden, so it is asked for again on return.
+  const keepScreenOn = () => {
+    navigator.wakeLock?.request("screen").then((lock) => {
+      if (running !== "save") {
+        lock.release().catch(() => {});
+        return;
+      }
+      wakeLock = lock;
+      lock.addEventListener("release", () => { if (wakeLock === lock) wakeLock = null; });
+    }, () => {});
+  };
+  document.addEventListener("visibilitychange", () => {
+    if (document.visibilityState === "visible" && running === "save" && !programEnded && !wakeLock) keepScreenOn();
+  });
   startButton.addEventListener("click", () => {
     lastChosen = startButton;
     // Full screen is the browser's to grant, and only in answer to a gesture like this one.
     document.documentElement.requestFullscreen?.({ navigationUI: "hide" }).catch(() => {});
-    navigator.wakeLock?.request("screen").then((lock) => { wakeLock = lock; }, () => {});
+    keepScreenOn();
     run("save");
   });
   settingsButton.addEventListener("click", () => {
