@@ -26,15 +26,20 @@ constexpr std::size_t kFastDigits = 15;
 // lowest bit of the smallest number.
 constexpr int kMantissaBits = 53;
 constexpr long long kLowestBit = -1074;
+// Numbers of digits x 10^exponent, with digits + exponent above the first, are 10^310 or more,
+// beyond the largest double (about 1.8 x 10^308); below the second, they are under 10^-325,
+// nearer to zero than half the smallest (about 4.9 x 10^-324).
+constexpr long long kInfiniteMagnitude = 310;
+constexpr long long kZeroMagnitude = -324;
 
 bool IsAsciiDigit(char c) { return c >= '0' && c <= '9'; }
 
 // The value of digits x 10^exponent; digits without leading zeros, not empty. With one
 // rounding the division or product of two exact numbers is the nearest double.
 double NearestToDigits(const std::string& digits, long long exponent) {
-  const long long magnitude = static_cast<long long>(digits.size()) + exponent;  // value < 10^magnitude
-  if (magnitude > 310) return HUGE_VAL;
-  if (magnitude < -324) return 0.0;
+  const long long magnitude = static_cast<long long>(digits.size()) + exponent;
+  if (magnitude > kInfiniteMagnitude) return HUGE_VAL;
+  if (magnitude < kZeroMagnitude) return 0.0;
   if (digits.size() <= kFastDigits && exponent >= -kFastestExponent && exponent <= kFastestExponent) {
     double whole = 0;
     for (const char c : digits) whole = whole * 10 + (c - '0');
