@@ -9,12 +9,9 @@
 #include <stdexcept>
 #include <string>
 
-namespace {
+#include "ui/faces.h"
 
-// After the face asked for, the sans face Windows' own faces are measured against: the old
-// dialog face has no metric-compatible face of its own. Pango adds the fallbacks for other
-// scripts after these.
-constexpr const char* kFallbackFamily = "Liberation Sans";
+namespace {
 
 // Cairo holds places in 24.8 fixed point; a place further out cannot be drawn.
 constexpr long long kFarthestPixel = 1 << 22;
@@ -101,7 +98,7 @@ std::shared_ptr<const TextLine> PangoFonts::LayOutLine(const CanvasFont& font, s
 }
 
 std::shared_ptr<const ReferenceLine> PangoFonts::LayOut(const CanvasFont& font, std::string_view utf8) {
-  const std::string families = font.face + "," + kFallbackFamily;
+  const std::string families = LinuxFamiliesOf(font.face);
   PangoFontDescription* description = pango_font_description_new();
   pango_font_description_set_family(description, families.c_str());
   pango_font_description_set_absolute_size(description, static_cast<double>(kReferenceUnits));
