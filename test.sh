@@ -2,7 +2,8 @@
 # Installs what is missing, builds every preset and runs every suite: the native ones on
 # the headless platform, the same under AddressSanitizer and UndefinedBehaviorSanitizer
 # (built for another maker host, so that no test leans on the default one), the fuzz
-# targets briefly, then the end-to-end ones with the real Zorbel.scr under Wine. Ends with
+# targets briefly, the page in headless Chromium, then the end-to-end ones with the real
+# Zorbel.scr under Wine. Ends with
 # each stage's time, the fuzzing figures, every Wine suite that passed only on its second
 # attempt, and a summary.
 set -u
@@ -38,6 +39,7 @@ stage() {
 stage "installing what is missing" ensure_packages || exit 1
 stage "building linux" build_preset linux || exit 1
 stage "building linux-sanitize, fuzz" build_preset linux-sanitize || exit 1
+stage "building web" build_preset web || exit 1
 # The checker's test under Wine compares with the native checker just built.
 stage "building windows" build_preset windows -DZORBEL_NATIVE_CHECKER="$PWD/build/linux/zorbel-check" || exit 1
 
@@ -48,6 +50,8 @@ sanitized=$?
 rm -f build/linux-sanitize/fuzz-executions.txt
 stage "fuzz targets" ctest --preset fuzz
 fuzzed=$?
+stage "web suites" ctest --preset web
+web=$?
 rm -f build/windows/e2e-retries.txt
 stage "Wine suites" ctest --preset windows
 windows=$?
@@ -64,6 +68,7 @@ else
   echo "Wine suites that passed only on their second attempt: none"
 fi
 echo "Summary: native suites $(verdict $native), sanitized native suites $(verdict $sanitized)," \
-  "fuzz targets $(verdict $fuzzed), Windows suites under Wine $(verdict $windows)" \
+  "fuzz targets $(verdict $fuzzed), page suites in Chromium $(verdict $web)," \
+  "Windows suites under Wine $(verdict $windows)" \
   "($((SECONDS - started)) s)"
-[ $native -eq 0 ] && [ $sanitized -eq 0 ] && [ $fuzzed -eq 0 ] && [ $windows -eq 0 ]
+[ $native -eq 0 ] && [ $sanitized -eq 0 ] && [ $fuzzed -eq 0 ] && [ $web -eq 0 ] && [ $windows -eq 0 ]

@@ -105,7 +105,7 @@ with Browser() as browser:
     samples = []
     began = time.time()
     while True:
-        browser.evaluate("window.gc && gc()")
+        browser.call("HeapProfiler.collectGarbage")
         samples.append((time.time() - began,) + tuple(browser.evaluate(memory)))
         if time.time() - began >= SOAK_SECONDS:
             break

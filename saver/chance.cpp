@@ -2,8 +2,8 @@
 // a reseed folds the clock's bits into the state and scrambles that.
 #include "saver/chance.h"
 
-#include <bit>
 #include <cmath>
+#include <cstring>
 
 namespace {
 
@@ -19,7 +19,13 @@ std::uint64_t Scramble(std::uint64_t z) {
 
 Chance::Chance(std::function<double()> clock) : clock_(std::move(clock)), state_(kStep) {}
 
-void Chance::Reseed() { state_ = Scramble(state_ ^ std::bit_cast<std::uint64_t>(clock_())) + kStep; }
+void Chance::Reseed() {
+  const double reading = clock_();
+  std::uint64_t reading_bits = 0;
+  static_assert(sizeof reading == sizeof reading_bits);
+  std::memcpy(&reading_bits, &reading, sizeof reading_bits);
+  state_ = Scramble(state_ ^ reading_bits) + kStep;
+}
 
 double Chance::Draw() {
   state_ += kStep;

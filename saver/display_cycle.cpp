@@ -36,8 +36,7 @@ int Floor(double value) { return static_cast<int>(std::floor(value)); }
 }  // namespace
 
 DisplayItem ChooseDisplayItem(const SharedState& state, Chance& chance,
-                              const std::vector<std::string>& promo_messages,
-                              int current_interval, int delay_interval) {
+                              const std::vector<std::string>& promo_messages, int delay_interval) {
   chance.Reseed();
   const int roll = DrawWhole(chance, 1, 199);
   chance.Reseed();
@@ -48,13 +47,15 @@ DisplayItem ChooseDisplayItem(const SharedState& state, Chance& chance,
   if (!list) return {"", std::nullopt};
   if (list->count <= 0) return {"", delay_interval};
   const int k = DrawWhole(chance, 1, list->count);
-  return {list->texts[k], IntervalAfterJoke(current_interval, list->extra_seconds[k], delay_interval)};
+  return {list->texts[k], IntervalAfterJoke(list->extra_seconds[k], delay_interval)};
 }
 
-int IntervalAfterJoke(int current_interval, const FieldValue& extra_seconds, int delay_interval) {
+int IntervalAfterJoke(const FieldValue& extra_seconds, int delay_interval) {
   const std::optional<double> extra = NumericValueOf(extra_seconds);
   if (!extra || *extra == 0) return delay_interval;
-  const double interval = std::nearbyint(current_interval + 1000 * *extra);
+  // Counted from the delay, never from the interval before: the user's delay does not drift
+  // however many jokes with extra time come in a row.
+  const double interval = std::nearbyint(delay_interval + 1000 * *extra);
   // Negative extra time that would bring the interval under the shortest delay means no
   // extra time: the display never changes faster than that, and 0 would stop the timer.
   if (interval < 1000.0 * kShortestDelaySeconds) return delay_interval;
@@ -94,7 +95,7 @@ void RunDisplayTick(Label& label, Timer& timer, const std::vector<TwipRect>& are
                     const std::vector<std::string>& promo_messages) {
   label.SetVisible(false);
   const DisplayItem item =
-      ChooseDisplayItem(state, chance, promo_messages, timer.interval(), delay_interval);
+      ChooseDisplayItem(state, chance, promo_messages, delay_interval);
   if (item.interval) timer.SetInterval(*item.interval);
   // One monitor draws no lot, so a single screen sees the same draws as ever.
   const int monitor = areas.size() > 1 ? DrawWhole(chance, 0, static_cast<int>(areas.size())) : 0;

@@ -23,13 +23,12 @@ struct DisplayItem {
 // the tick's list of promotional messages; `delay_interval` is 1000 x DelaySeconds in whole
 // milliseconds.
 DisplayItem ChooseDisplayItem(const SharedState& state, Chance& chance,
-                              const std::vector<std::string>& promo_messages,
-                              int current_interval, int delay_interval);
+                              const std::vector<std::string>& promo_messages, int delay_interval);
 
-// The interval after a joke with these extra seconds: the current one plus 1000 x extra,
+// The interval after a joke with these extra seconds: the delay interval plus 1000 x extra,
 // at most 65,535 ms; no extra time (0, empty, or a text that is not wholly a number), or a
 // sum below the shortest delay (2 s), gives the delay interval.
-int IntervalAfterJoke(int current_interval, const FieldValue& extra_seconds, int delay_interval);
+int IntervalAfterJoke(const FieldValue& extra_seconds, int delay_interval);
 
 // The colours a joke may come in: the standard palette's entries 7 to 13.
 Color PaletteColor(int entry);

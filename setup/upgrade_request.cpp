@@ -1,23 +1,24 @@
 // Builds the upgrade check's address.
 #include "setup/upgrade_request.h"
 
-#include <charconv>
 #include <cstdio>
 
+#include "startup/numbers.h"
 #include "startup/web_endpoints.h"
 
 namespace {
 
-std::string PlainDecimal(double number) {
-  char buffer[400];
-  const auto result = std::to_chars(buffer, buffer + sizeof buffer, number, std::chars_format::fixed);
-  return std::string(buffer, result.ptr);
+// The characters an address may carry as they are: ASCII letters and digits and four marks,
+// whatever the locale counts as a letter.
+bool IsUnreserved(unsigned char c) {
+  return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '-' || c == '.' ||
+         c == '_' || c == '~';
 }
 
 std::string PercentEncoded(const std::string& text) {
   std::string encoded;
   for (unsigned char c : text) {
-    if (std::isalnum(c) != 0 || c == '-' || c == '.' || c == '_' || c == '~') {
+    if (IsUnreserved(c)) {
       encoded += static_cast<char>(c);
     } else {
       char escape[4];
@@ -37,7 +38,7 @@ std::string TrimmedBlanks(const std::string& text) {
 }  // namespace
 
 std::string QueryValue(const FieldValue& value) {
-  if (const auto* number = std::get_if<double>(&value)) return PlainDecimal(*number);
+  if (const auto* number = std::get_if<double>(&value)) return ShortestFixedDecimal(*number);
   if (const auto* text = std::get_if<std::string>(&value)) return PercentEncoded(*text);
   return "";
 }

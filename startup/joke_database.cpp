@@ -7,9 +7,9 @@
 
 namespace {
 
-// How much of the file the header reader takes first; it takes more only while the three
-// fields may run on past what it has, or while their letters could read otherwise in the
-// whole file.
+// How much of the file the header reader takes first; it takes the whole file only when the
+// three fields may run on past what it has, or when their letters could read otherwise in
+// the whole file.
 constexpr std::size_t kHeaderFirstRead = 4096;
 
 // A field that reads the same whether the file turns out to be UTF-8 or ANSI: field ends are
@@ -76,37 +76,40 @@ void ReadRecords(TextReader& reader, SharedState& state, JokeDatabaseListener* l
   state.medical.ShrinkToCount();
 }
 
+// The header's fields from the start of a longer file, when that start settles them: the end
+// of the third field lies before the end of the start, so up to there the start is the file,
+// and, without a mark (where UTF-8 or ANSI depends on all of the file), their letters read the
+// same either way.
+bool ReadHeaderFromStart(const std::string& start, SharedState& state, Services& services) {
+  TextReader reader(DecodeJokeFile(start, services).text);
+  SharedState header;
+  try {
+    ReadHeaderFields(reader, header);
+  } catch (const Failure&) {
+    return false;
+  }
+  if (reader.AtEnd()) return false;
+  if (EncodingByMark(start) == TextEncoding::kUtf8 &&
+      !(ReadsTheSameInAnyCodePage(header.JokesVersion) && ReadsTheSameInAnyCodePage(header.JokesCompatible))) {
+    return false;
+  }
+  state.JokesVersion = std::move(header.JokesVersion);
+  state.JokesCompatible = std::move(header.JokesCompatible);
+  return true;
+}
+
 }  // namespace
 
-// A header that runs on past the largest database is read as the saver reads the file: whole,
-// or refused for its size.
+// A file is read at most twice: its start, and, when that does not settle the header, the
+// whole of it as the saver reads it (refused past the largest database).
 void ReadJokeHeader(SharedState& state, Services& services) {
-  for (std::size_t wanted = kHeaderFirstRead;; wanted *= 16) {
-    const bool past_largest = wanted > kLargestJokeDatabase;
-    const std::string start = past_largest
-                                  ? services.ReadOwnFile(OwnFile::kJokes, kLargestJokeDatabase, ReadBound::kRefuseLonger)
-                                  : services.ReadOwnFile(OwnFile::kJokes, wanted, ReadBound::kStopThere);
-    const bool whole_file = past_largest || start.size() < wanted;
-    TextReader reader(DecodeJokeFile(start, services).text);
-    if (whole_file) return ReadHeaderFields(reader, state);
-    // Fields read from a part of the file are final only when the end of the third one
-    // lies before the end of the part: up to there the part is the file. Without a mark,
-    // whether the file is UTF-8 depends on all of it, which a field of ASCII does not.
-    SharedState header;
-    try {
-      ReadHeaderFields(reader, header);
-    } catch (const Failure&) {
-      continue;
-    }
-    if (reader.AtEnd()) continue;
-    if (EncodingByMark(start) == TextEncoding::kUtf8 &&
-        !(ReadsTheSameInAnyCodePage(header.JokesVersion) && ReadsTheSameInAnyCodePage(header.JokesCompatible))) {
-      continue;
-    }
-    state.JokesVersion = std::move(header.JokesVersion);
-    state.JokesCompatible = std::move(header.JokesCompatible);
-    return;
+  std::string bytes = services.ReadOwnFile(OwnFile::kJokes, kHeaderFirstRead, ReadBound::kStopThere);
+  if (bytes.size() == kHeaderFirstRead) {
+    if (ReadHeaderFromStart(bytes, state, services)) return;
+    bytes = services.ReadOwnFile(OwnFile::kJokes, kLargestJokeDatabase, ReadBound::kRefuseLonger);
   }
+  TextReader reader(DecodeJokeFile(bytes, services).text);
+  ReadHeaderFields(reader, state);
 }
 
 const char* RecordKindName(const FieldValue& kind) {

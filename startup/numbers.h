@@ -17,8 +17,12 @@ std::optional<double> ParseDecimalNumber(std::string_view text);
 // begin hexadecimal and octal whole numbers; anything else reads as 0.
 double ReadLeadingNumber(std::string_view text);
 
-// The shortest decimal form that reads back as the same number ("7.5", "12").
+// The shortest decimal form that reads back as the same number ("7.5", "12", "1e+22"): of
+// the fixed and the scientific notation the shorter, the fixed one when they are as long.
 std::string ShortestDecimal(double number);
+// The shortest form without an exponent ("0.0000001"); a whole number with all the digits of
+// its exact value.
+std::string ShortestFixedDecimal(double number);
 
 // A value used as a number: empty is 0, a number is itself, a text counts only when it
 // reads wholly as a decimal number (blanks around it allowed); otherwise nothing.

@@ -1,11 +1,9 @@
 // Conversions of the designs' texts and faces for GTK.
 #include "platform/gtk/gtk_text.h"
 
-namespace {
+#include "ui/faces.h"
 
-// After the face asked for: the sans face Windows' sans faces are measured against; the old
-// dialog face has no metric-compatible face of its own.
-constexpr const char* kFallbackFamily = "Liberation Sans";
+namespace {
 
 // The caption with each "&" mark dealt with by `marked` (given the marked character).
 template <class Marked>
@@ -56,7 +54,7 @@ std::string GtkLabelText(const std::string& caption) {
 
 PangoFontDescription* NewFontDescription(const FontSpec& font) {
   PangoFontDescription* description = pango_font_description_new();
-  pango_font_description_set_family(description, (font.name + "," + kFallbackFamily).c_str());
+  pango_font_description_set_family(description, LinuxFamiliesOf(font.name).c_str());
   pango_font_description_set_size(description, static_cast<gint>(font.size_points * PANGO_SCALE + 0.5));
   pango_font_description_set_weight(description, font.bold ? PANGO_WEIGHT_BOLD : PANGO_WEIGHT_NORMAL);
   return description;

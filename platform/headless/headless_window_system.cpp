@@ -9,6 +9,7 @@
 #include <sstream>
 #include <stdexcept>
 
+#include "startup/utf8.h"
 #include "ui/focus_order.h"
 
 namespace {
@@ -52,8 +53,10 @@ HeadlessWindowSystem::TextLines::TextLines(const std::string& counted) : text(co
   std::size_t line_start = 0;
   for (;;) {
     const std::size_t line_end = text.find("\r\n", line_start);
-    const std::size_t length = (line_end == std::string::npos ? text.size() : line_end) - line_start;
-    widest = std::max(widest, length);
+    const std::size_t line_stop = line_end == std::string::npos ? text.size() : line_end;
+    std::size_t characters = 0;
+    for (std::size_t at = line_start; at < line_stop; at += Utf8SequenceAt(text, at).length) ++characters;
+    widest = std::max(widest, characters);
     if (line_end == std::string::npos) break;
     line_start = line_end + 2;
     ++lines;

@@ -2,9 +2,11 @@
 // fire in order, deterministic text metrics, scripted keys and mouse input, the focus and
 // the active window as Windows moves them, and a journal of what a user would see.
 //
-// Text metrics, in twips, for a font of p points: every character is p x 10 wide (p x 11
-// when bold) and every line p x 24 high, each rounded to the nearest whole; a text's width
-// is that of its longest line (lines end at CR LF), an empty text is 0 wide and one line high.
+// Text metrics, in twips, for a font of p points: every character (a code point, however many
+// bytes its UTF-8 takes; a byte that is no UTF-8 counts as one, as its replacement shows) is
+// p x 10 wide (p x 11 when bold) and every line p x 24 high, each rounded to the nearest
+// whole; a text's width is that of its longest line (lines end at CR LF), an empty text is 0
+// wide and one line high.
 #pragma once
 
 #include <map>
@@ -142,7 +144,7 @@ class HeadlessWindowSystem : public WindowSystem, public MessageBoxWatcher {
   void PressIn(FormHandle form, const std::string& control_name);
   void ReleaseIn(FormHandle form, const std::string& control_name);
 
-  // The last text measured, with its widest line and its number of lines.
+  // The last text measured, with the characters of its widest line and its number of lines.
   struct TextLines {
     TextLines() = default;
     explicit TextLines(const std::string& counted);

@@ -3,35 +3,26 @@
 
 #include <cerrno>
 #include <cstdint>
+#include <ctime>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include "ui/bounded_read.h"
 #include "ui/failure.h"
+#include "ui/owned_handle.h"
 
 namespace {
 
-// A file descriptor, closed when the scope ends, whatever ends it.
-class Descriptor {
- public:
-  explicit Descriptor(int descriptor) : descriptor_(descriptor) {}
-  Descriptor(const Descriptor&) = delete;
-  Descriptor& operator=(const Descriptor&) = delete;
-  ~Descriptor() { Close(); }
-  int get() const { return descriptor_; }
-  bool valid() const { return descriptor_ >= 0; }
-  // False when the system reports a failure, such as a write it could not complete.
-  bool Close() {
-    if (!valid()) return true;
-    const bool closed = close(descriptor_) == 0;
-    descriptor_ = -1;
-    return closed;
-  }
-
- private:
-  int descriptor_;
+struct DescriptorTraits {
+  static int Invalid() { return -1; }
+  static bool Close(int descriptor) { return close(descriptor) == 0; }
 };
+using Descriptor = OwnedHandle<int, DescriptorTraits>;
+
+// How many names a new temporary file tries before the folder counts as unwritable: each
+// taken name is someone else's file, or a link planted there, and is left alone.
+constexpr int kTemporaryNameTries = 100;
 
 bool DirectoryExists(const std::string& path) {
   struct stat info {};
@@ -73,6 +64,34 @@ void WriteAll(int descriptor, std::string_view bytes, const std::string& path) {
   }
 }
 
+// A name for a temporary beside `path` that no earlier try used: the process, the moment
+// and a count, scrambled into letters.
+std::string TemporaryName(const std::string& path, unsigned attempt) {
+  static std::uint64_t count = 0;
+  timespec now{};
+  clock_gettime(CLOCK_REALTIME, &now);
+  std::uint64_t mix = (static_cast<std::uint64_t>(getpid()) << 40) ^ static_cast<std::uint64_t>(now.tv_nsec) ^
+                      (static_cast<std::uint64_t>(now.tv_sec) << 20) ^ (++count << 52) ^ attempt;
+  std::string name = path + ".";
+  for (int letter = 0; letter < 8; ++letter) {
+    mix = (mix ^ (mix >> 29)) * 0xBF58476D1CE4E5B9ull;
+    name += "abcdefghijklmnopqrstuvwxyz0123456789"[(mix >> 32) % 36];
+  }
+  return name + ".tmp";
+}
+
+// A new, empty file of the process's own beside `path`, opened for writing. O_EXCL makes a
+// name that exists, a symbolic link included, a failure rather than a file to write through.
+Descriptor CreateTemporaryBeside(const std::string& path, std::string& temporary) {
+  for (unsigned attempt = 0; attempt < kTemporaryNameTries; ++attempt) {
+    temporary = TemporaryName(path, attempt);
+    const int descriptor = open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
+    if (descriptor >= 0) return Descriptor(descriptor);
+    if (errno != EEXIST) FailForErrno(errno, temporary);
+  }
+  Fail(failure_code::kPermissionDenied);
+}
+
 // A name the file system cannot take: empty, or cut short by a NUL byte.
 void CheckName(const std::string& path) {
   if (path.empty() || path.find('\0') != std::string::npos) Fail(failure_code::kBadFileName);
@@ -101,17 +120,19 @@ std::string ReadNativeFile(const std::string& native, std::size_t max_bytes, Rea
 
 // A file without any write permission is refused before anything is written, even where
 // the system would let the new file take its place (a rename needs only the folder's
-// permission, and root may write anything).
+// permission, and root may write anything). The new file keeps the old one's permissions,
+// so a file only its owner may read stays so.
 void ReplaceNativeFile(const std::string& native, std::string_view bytes) {
   CheckName(native);
   struct stat existing {};
-  if (stat(native.c_str(), &existing) == 0 && (existing.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) {
+  const bool exists = stat(native.c_str(), &existing) == 0;
+  if (exists && (existing.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) {
     Fail(failure_code::kPermissionDenied);
   }
-  const std::string temporary = native + ".new";
-  Descriptor file(open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644));
-  if (!file.valid()) FailForErrno(errno, temporary);
+  std::string temporary;
+  Descriptor file = CreateTemporaryBeside(native, temporary);
   try {
+    if (exists && fchmod(file.get(), existing.st_mode & 07777) != 0) FailForErrno(errno, temporary);
     WriteAll(file.get(), bytes, temporary);
     if (fsync(file.get()) != 0) FailForErrno(errno, temporary);
   } catch (...) {
@@ -124,6 +145,9 @@ void ReplaceNativeFile(const std::string& native, std::string_view bytes) {
     unlink(temporary.c_str());
     FailForErrno(error, native);
   }
+  // The new name lasts a power cut only once the folder is written out too.
+  const Descriptor folder(open(ParentOf(native).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+  if (folder.valid()) fsync(folder.get());
 }
 
 void MakeParentFolders(const std::string& native) {

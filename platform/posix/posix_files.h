@@ -12,8 +12,9 @@
 // Services::ReadFileBytes reads. Throws a Failure.
 std::string ReadNativeFile(const std::string& path, std::size_t max_bytes, ReadBound bound);
 
-// Writes `path`.new, syncs it and renames it over `path`; a failure leaves the old file as it
-// was and is thrown.
+// Writes a new temporary file of its own beside `path` (never one that was there, nor through
+// a link), with the old file's permissions, syncs it and renames it over `path`; a failure
+// leaves the old file as it was, removes the temporary and is thrown.
 void ReplaceNativeFile(const std::string& path, std::string_view bytes);
 
 // Makes the folders above the native `path` that are missing, readable by their owner

@@ -107,13 +107,16 @@ EMSCRIPTEN_KEEPALIVE void zorbel_drawn_key(int window, int key_code, int shift, 
   Guarded([=](Run& r) { r.windows.drawn().KeyWentDown(window, key_code, shift, character); });
 }
 
-// kind 0: the pointer moved (`button`: those held), 1: a button went down, 2: up.
-EMSCRIPTEN_KEEPALIVE void zorbel_drawn_pointer(int kind, int window, int x, int y, int button, int shift) {
+// kind 0: the pointer moved (`button`: those held), 1: a button went down, 2: up, 3: where
+// the pointer was when the window showed. x, y in the window, screen_x, screen_y on the screen.
+EMSCRIPTEN_KEEPALIVE void zorbel_drawn_pointer(int kind, int window, int x, int y, int screen_x, int screen_y,
+                                               int button, int shift) {
   Guarded([=](Run& r) {
     WebDrawnWindows& drawn = r.windows.drawn();
-    if (kind == 0) drawn.PointerMoved(window, x, y, button, shift);
+    if (kind == 0) drawn.PointerMoved(window, x, y, screen_x, screen_y, button, shift);
     else if (kind == 1) drawn.PointerPressed(window, x, y, button, shift);
-    else drawn.PointerReleased(window, x, y, button, shift);
+    else if (kind == 2) drawn.PointerReleased(window, x, y, button, shift);
+    else drawn.PointerSeenAt(window, screen_x, screen_y);
   });
 }
 

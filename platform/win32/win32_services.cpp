@@ -11,6 +11,7 @@
 #include "ui/bounded_read.h"
 #include "startup/own_file_names.h"
 #include "ui/failure.h"
+#include "ui/owned_handle.h"
 
 namespace {
 
@@ -46,25 +47,11 @@ UINT IconStyleOf(MessageBoxKind kind) {
   return 0;
 }
 
-// Closes a file handle when the scope ends.
-class FileHandle {
- public:
-  explicit FileHandle(HANDLE handle) : handle_(handle) {}
-  FileHandle(const FileHandle&) = delete;
-  FileHandle& operator=(const FileHandle&) = delete;
-  ~FileHandle() { Close(); }
-  HANDLE get() const { return handle_; }
-  bool valid() const { return handle_ != INVALID_HANDLE_VALUE; }
-  bool Close() {
-    if (!valid()) return true;
-    const bool closed = CloseHandle(handle_) != 0;
-    handle_ = INVALID_HANDLE_VALUE;
-    return closed;
-  }
-
- private:
-  HANDLE handle_;
+struct FileHandleTraits {
+  static HANDLE Invalid() { return INVALID_HANDLE_VALUE; }
+  static bool Close(HANDLE handle) { return CloseHandle(handle) != 0; }
 };
+using FileHandle = OwnedHandle<HANDLE, FileHandleTraits>;
 
 // The folder holding the program file, without a trailing separator.
 std::string ProgramDirectory() {

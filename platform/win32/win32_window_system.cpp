@@ -208,10 +208,12 @@ void Win32WindowSystem::SetControlVisible(FormHandle form, int control, bool vis
 
 // As the label draws it, prefix characters included, each CR LF starting a line.
 TwipSize Win32WindowSystem::MeasureText(const FontSpec& font, const std::string& text) {
-  HDC screen = GetDC(nullptr);
-  HGDIOBJ previous = SelectObject(screen, gdi_.Font(font));
-  RECT area{0, 0, 0, 0};
+  // Whatever may throw comes before the screen's DC is taken, so that it is always given back.
   const std::wstring wide = WideOf(text);
+  const HFONT measured_font = gdi_.Font(font);
+  HDC screen = GetDC(nullptr);
+  HGDIOBJ previous = SelectObject(screen, measured_font);
+  RECT area{0, 0, 0, 0};
   if (wide.empty()) {
     TEXTMETRICW metrics;
     GetTextMetricsW(screen, &metrics);

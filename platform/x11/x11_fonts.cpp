@@ -2,18 +2,16 @@
 #include "platform/x11/x11_fonts.h"
 
 #include <cairo-xlib.h>
+#include <fontconfig/fontconfig.h>
 
 #include <algorithm>
 #include <cmath>
 #include <stdexcept>
 #include <string>
 
-namespace {
+#include "ui/faces.h"
 
-// After the face asked for, the sans face Windows' own faces are measured against: the old
-// dialog face has no metric-compatible face of its own. Pango adds the fallbacks for other
-// scripts after these.
-constexpr const char* kFallbackFamily = "Liberation Sans";
+namespace {
 
 // Cairo holds places in 24.8 fixed point; a place further out cannot be drawn.
 constexpr long long kFarthestPixel = 1 << 22;
@@ -32,9 +30,9 @@ long long Clamped(long long pixel) { return std::clamp(pixel, -kFarthestPixel, k
 
 }  // namespace
 
-ReferenceLine::ReferenceLine(PangoLayout* layout) : layout_(layout) {
+ReferenceLine::ReferenceLine(GObjectOwned<PangoLayout> layout) : layout_(std::move(layout)) {
   PangoRectangle logical{};
-  pango_layout_get_extents(layout, nullptr, &logical);
+  pango_layout_get_extents(layout_.get(), nullptr, &logical);
   left_offset_ = logical.x;
   width_ = logical.width;
   height_ = logical.height;
@@ -55,24 +53,23 @@ void LaidOutLine::Draw(cairo_t* cairo, long long left, long long top) const {
   cairo_restore(cairo);
 }
 
+bool AnyFontInstalled() {
+  if (FcInit() == FcFalse) return false;
+  const FcFontSet* fonts = FcConfigGetFonts(nullptr, FcSetSystem);
+  return fonts != nullptr && fonts->nfont > 0;
+}
+
 PangoFonts::PangoFonts(Display* display, int screen)
-    : font_map_(pango_cairo_font_map_new()), context_(pango_font_map_create_context(font_map_)) {
+    : font_map_(pango_cairo_font_map_new()), context_(pango_font_map_create_context(font_map_.get())) {
   if (context_ == nullptr) throw std::runtime_error("no fonts");
   // The screen's Xft settings, as cairo reads them for a surface on it.
   cairo_surface_t* probe = cairo_xlib_surface_create(display, RootWindow(display, screen),
                                                      DefaultVisual(display, screen), 1, 1);
   cairo_font_options_t* options = cairo_font_options_create();
   cairo_surface_get_font_options(probe, options);
-  pango_cairo_context_set_font_options(context_, options);
+  pango_cairo_context_set_font_options(context_.get(), options);
   cairo_font_options_destroy(options);
   cairo_surface_destroy(probe);
-}
-
-PangoFonts::~PangoFonts() {
-  kept_by_key_.clear();
-  kept_.clear();
-  g_object_unref(context_);
-  g_object_unref(font_map_);
 }
 
 std::shared_ptr<const TextLine> PangoFonts::LayOutLine(const CanvasFont& font, std::string_view utf8) {
@@ -101,21 +98,22 @@ std::shared_ptr<const TextLine> PangoFonts::LayOutLine(const CanvasFont& font, s
 }
 
 std::shared_ptr<const ReferenceLine> PangoFonts::LayOut(const CanvasFont& font, std::string_view utf8) {
+  const std::string families = LinuxFamiliesOf(font.face);
   PangoFontDescription* description = pango_font_description_new();
-  pango_font_description_set_family(description, (font.face + "," + kFallbackFamily).c_str());
+  pango_font_description_set_family(description, families.c_str());
   pango_font_description_set_absolute_size(description, static_cast<double>(kReferenceUnits));
   pango_font_description_set_weight(description, font.bold ? PANGO_WEIGHT_BOLD : PANGO_WEIGHT_NORMAL);
-  PangoLayout* layout = pango_layout_new(context_);
-  pango_layout_set_font_description(layout, description);
+  GObjectOwned<PangoLayout> layout(pango_layout_new(context_.get()));
+  pango_layout_set_font_description(layout.get(), description);
   pango_font_description_free(description);
   // Bytes that are not UTF-8 show as replacement characters rather than stopping the line.
   const auto length = static_cast<gssize>(utf8.size());
   if (g_utf8_validate(utf8.data(), length, nullptr)) {
-    pango_layout_set_text(layout, utf8.data(), static_cast<int>(length));
+    pango_layout_set_text(layout.get(), utf8.data(), static_cast<int>(length));
   } else {
     gchar* valid = g_utf8_make_valid(utf8.data(), length);
-    pango_layout_set_text(layout, valid, -1);
+    pango_layout_set_text(layout.get(), valid, -1);
     g_free(valid);
   }
-  return std::make_shared<const ReferenceLine>(layout);
+  return std::make_shared<const ReferenceLine>(std::move(layout));
 }

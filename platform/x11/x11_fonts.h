@@ -21,10 +21,17 @@
 
 #include "ui/drawn/canvas.h"
 
+// Pango's objects are counted references: a holder gives its own back when it goes.
+struct GObjectUnref {
+  void operator()(gpointer object) const { g_object_unref(object); }
+};
+template <typename T>
+using GObjectOwned = std::unique_ptr<T, GObjectUnref>;
+
 // One line of text laid out at the reference size.
 class ReferenceLine {
  public:
-  explicit ReferenceLine(PangoLayout* layout);
+  explicit ReferenceLine(GObjectOwned<PangoLayout> layout);
   PangoLayout* layout() const { return layout_.get(); }
   // Its logical box, in Pango units at the reference size.
   int left_offset() const { return left_offset_; }
@@ -32,10 +39,7 @@ class ReferenceLine {
   int height() const { return height_; }
 
  private:
-  struct Unref {
-    void operator()(PangoLayout* layout) const { g_object_unref(layout); }
-  };
-  std::unique_ptr<PangoLayout, Unref> layout_;
+  GObjectOwned<PangoLayout> layout_;
   int left_offset_ = 0;
   int width_ = 0;
   int height_ = 0;
@@ -58,11 +62,14 @@ class LaidOutLine : public TextLine {
   int height_;
 };
 
+// Whether fontconfig knows of any font at all. Without one, every letter would come out as
+// a box one pixel high.
+bool AnyFontInstalled();
+
 class PangoFonts : public TextMeasurer {
  public:
   // Rendered as the screen's settings ask (antialiasing, hinting).
   PangoFonts(Display* display, int screen);
-  ~PangoFonts();
   PangoFonts(const PangoFonts&) = delete;
   PangoFonts& operator=(const PangoFonts&) = delete;
 
@@ -76,8 +83,8 @@ class PangoFonts : public TextMeasurer {
   };
   std::shared_ptr<const ReferenceLine> LayOut(const CanvasFont& font, std::string_view utf8);
 
-  PangoFontMap* font_map_;
-  PangoContext* context_;
+  GObjectOwned<PangoFontMap> font_map_;
+  GObjectOwned<PangoContext> context_;
   // The lines laid out last, the latest first, found by face, weight and text.
   std::list<Kept> kept_;
   std::unordered_map<std::string_view, std::list<Kept>::iterator> kept_by_key_;

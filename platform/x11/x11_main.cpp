@@ -13,6 +13,7 @@
 #include "app/program.h"
 #include "platform/posix/command_output.h"
 #include "platform/posix/data_paths.h"
+#include "platform/x11/x11_fonts.h"
 #include "platform/x11/x11_process_end.h"
 #include "platform/x11/x11_services.h"
 #include "platform/x11/x11_window_system.h"
@@ -76,6 +77,7 @@ int main(int argc, char** argv) {
     const char* name = std::getenv("DISPLAY");
     Stop("cannot open the display " + Quoted(name != nullptr ? name : ""), 1);
   }
+  if (!AnyFontInstalled()) Stop("no font to draw with: install the package " ZORBEL_FONT_PACKAGE, 1);
   X11ProcessEnd end(display);
   const Window host_window = ChosenWindow(display, end, parsed.options);
 

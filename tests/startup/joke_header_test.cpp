@@ -1,6 +1,6 @@
-// The header reader takes only as much of the joke database as its three fields need, and
-// reads them exactly as a reader of the whole file would, wherever its reads stop; a header
-// cut short is failure 62.
+// The header reader takes the first few kilobytes of the joke database, and the whole file
+// only when those do not settle its three fields; it reads them exactly as a reader of the
+// whole file would, wherever its first read stops; a header cut short is failure 62.
 #include <gtest/gtest.h>
 
 #include "startup/joke_database.h"
@@ -44,6 +44,22 @@ TEST_F(JokeHeaderTest, ReadsAFewKilobytesOfAHugeDatabase) {
   while (bytes.size() < 8 * 1024 * 1024) bytes += "clean,0,0\r\nA zorbel walks in.\r\n</joke>\r\n";
   ASSERT_EQ(Header(bytes), (decltype(Header("")){std::make_pair(FieldValue(12.0), FieldValue(4.0))}));
   EXPECT_LE(services.bytes_read, 4096u);
+}
+
+TEST_F(JokeHeaderTest, AHeaderTheFirstReadDoesNotSettleTakesTheWholeFileOnceMore) {
+  const std::string records = "clean,0,0\r\nA zorbel walks in.\r\n</joke>\r\n";
+  // Fields that run on past the first read, and fields whose letters beyond ASCII read
+  // otherwise if a byte far on makes the file ANSI.
+  for (const std::string& header :
+       {"\"" + std::string(70000, 'x') + "\",2,4\r\n", std::string("\"Z\",\"Caf\xC3\xA9\",4\r\n")}) {
+    std::string bytes = header;
+    while (bytes.size() < 300000) bytes += records;
+    services.bytes_read = 0;
+    services.reads = 0;
+    ASSERT_EQ(Header(bytes), WholeFileHeader(bytes));
+    EXPECT_EQ(services.reads, 2) << header.substr(0, 12);
+    EXPECT_EQ(services.bytes_read, 4096 + bytes.size()) << header.substr(0, 12);
+  }
 }
 
 TEST_F(JokeHeaderTest, FieldsAcrossTheEndOfAReadComeOutAsFromTheWholeFile) {

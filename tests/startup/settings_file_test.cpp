@@ -93,10 +93,12 @@ TEST_F(SettingsFileTest, OnlyTheThreeLinesAreReadAndAPipeOrADeviceGivesTheDefaul
 }
 
 TEST_F(SettingsFileTest, FailedWritesAreReportedAndLeaveTheOldFile) {
-  folder.Write("Qorv.ini", "rude\r\nmedicalno\r\n 9 \r\n");
-  std::filesystem::create_directory(folder.File("Qorv.ini.new"));
+  // A folder where the file should be: the new file is written, and cannot take its place.
+  std::filesystem::create_directory(folder.File("Qorv.ini"));
+  folder.Write("Qorv.ini/kept", "rude\r\nmedicalno\r\n 9 \r\n");
   EXPECT_EQ(FailureCodeOf([&] { WriteSettings(services, "clean", "medicalno", 30); }), 70);
-  EXPECT_EQ(folder.Read("Qorv.ini"), "rude\r\nmedicalno\r\n 9 \r\n");
+  EXPECT_EQ(folder.Read("Qorv.ini/kept"), "rude\r\nmedicalno\r\n 9 \r\n");
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 1) << "no temporary left";
   HeadlessServices elsewhere{machine, folder.File("gone")};
   EXPECT_EQ(FailureCodeOf([&] { WriteSettings(elsewhere, "clean", "medicalno", 7); }), 76);
 }

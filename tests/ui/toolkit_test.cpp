@@ -10,6 +10,7 @@
 #include "ui/design_builders.h"
 #include "ui/form.h"
 #include "ui/form_slot.h"
+#include "ui/form_window.h"
 
 namespace {
 
@@ -50,6 +51,28 @@ class TestForm : public Form {
   std::function<void()> on_click;
 };
 
+// The toolkit may destroy a form's window behind the form's back, as a failure report does
+// with every form; the form's window going afterwards must not throw out of its destructor.
+TEST(FormWindowDeathTest, AWindowTheToolkitDestroyedAlreadyGoesQuietly) {
+  struct QuietSink : FormEventSink {
+    void HandleEvent(const UiEvent&) override {}
+    bool HandleDialogKey(int, int, int) override { return false; }
+    void HandleFocusArrived(int) override {}
+    void HandleActivated() override {}
+  };
+  EXPECT_EXIT(
+      {
+        HeadlessPlatform platform("/s", ".");
+        QuietSink sink;
+        {
+          FormWindow window(platform.windows, TestDesign(), sink);
+          platform.windows.DestroyForm(window.handle());
+        }
+        std::exit(0);
+      },
+      testing::ExitedWithCode(0), "");
+}
+
 class ToolkitTest : public ::testing::Test {
  protected:
   ToolkitTest() : form(platform.ui()) {
@@ -80,6 +103,19 @@ TEST_F(ToolkitTest, SelfSizingLabelsFollowTextAndFontOthersKeepTheirDesignSize) 
   EXPECT_EQ(form.Fixed().bounds(), (TwipRect{0, 0, 500, 300}));
   EXPECT_EQ(platform.windows.ControlOf("Test", "Fitted").bounds, form.Fitted().bounds());
   EXPECT_EQ(platform.windows.ControlOf("Test", "Fixed").text, "a much longer text than fits");
+}
+
+TEST_F(ToolkitTest, ATextMeasuresByItsCharactersNotItsBytes) {
+  form.Fitted().SetText("zorbel");
+  const int latin = form.Fitted().width();
+  for (const char* same_length :
+       {"Z\u00F6rb\u00E9l", "\u0396\u03BF\u03C1\u03BC\u03C0\u03BB", "\u7B11\u8BDD\u7B11\u8BDD\u7B11\u8BDD",
+        "\U0001F600\U0001F601\U0001F602abc", "zor\xFF\xFEl"}) {
+    form.Fitted().SetText(same_length);
+    EXPECT_EQ(form.Fitted().width(), latin) << same_length;
+  }
+  form.Fitted().SetText("\u00E9\u00E9\r\nabc");
+  EXPECT_EQ(form.Fitted().width(), 300) << "the line with more characters, not more bytes";
 }
 
 TEST_F(ToolkitTest, SettingTheIntervalRestartsTheCountdownAndZeroNeverTicks) {

@@ -138,6 +138,30 @@ class Browser:
                     raise ProtocolError("%s: %s" % (method, message["error"]))
                 return message.get("result", {})
 
+    def opened_tabs(self):
+        """The addresses of the tabs the page opened (after watch_tabs)."""
+        tabs = {}
+        for event in self.events:
+            if event.get("method") in ("Target.targetCreated", "Target.targetInfoChanged"):
+                info = event["params"]["targetInfo"]
+                if info["type"] == "page" and info.get("openerId"):
+                    tabs[info["targetId"]] = info["url"]
+        return list(tabs.values())
+
+    def close_opened_tabs(self):
+        """Closes the tabs the page opened and brings the page to the front again, where
+        its timers run at their pace."""
+        for event in self.events:
+            if event.get("method") == "Target.targetCreated":
+                info = event["params"]["targetInfo"]
+                if info["type"] == "page" and info.get("openerId"):
+                    with contextlib.suppress(ProtocolError):
+                        self.call("Target.closeTarget", targetId=info["targetId"])
+        self.call("Page.bringToFront")
+
+    def watch_tabs(self):
+        self.call("Target.setDiscoverTargets", discover=True)
+
     def pump(self, seconds):
         """Hears the page's events for a while."""
         deadline = time.time() + seconds

@@ -14,8 +14,13 @@ class ZorbelCanvas {
     this.onLastWindowGone = () => {};
     this.firstFrameMarked = false;
     // What the last paint drew: each line's text, font, colour and box, as a screen reader
-    // or a test may read it back.
+    // or a test may read it back, and when, also in milliseconds since its window opened.
     this.lastPaint = null;
+    // Where the pointer was last seen on the page, for a window that appears under it.
+    this.pointerSeen = null;
+    for (const kind of ["mousemove", "mousedown", "mouseup"]) {
+      document.addEventListener(kind, (e) => { this.pointerSeen = e; }, true);
+    }
     window.addEventListener("resize", () => {
       for (const handle of this.windows.keys()) program.resized(handle, innerWidth, innerHeight);
     });
@@ -30,7 +35,7 @@ class ZorbelCanvas {
     const canvas = document.createElement("canvas");
     element.append(canvas);
     this.layer.append(element);
-    const view = { element, canvas, context: canvas.getContext("2d"), pictures: [], pointer: null };
+    const view = { element, canvas, context: canvas.getContext("2d"), pictures: [], opened: performance.now() };
     this.windows.set(handle, view);
     const shift = (e) => (e.shiftKey ? 1 : 0) | (e.ctrlKey ? 2 : 0) | (e.altKey ? 4 : 0);
     const button = (e) => [1, 4, 2][e.button] || 0;
@@ -40,16 +45,11 @@ class ZorbelCanvas {
         ? e.key.codePointAt(0) : 0;
       this.program.key(handle, e.keyCode, shift(e), e.ctrlKey || e.altKey ? 0 : character);
     });
-    element.addEventListener("mousemove", (e) => {
-      // Only a real move counts: the browser also reports one when the window appears under
-      // a still pointer.
-      const at = [e.screenX, e.screenY];
-      const moved = view.pointer && (at[0] !== view.pointer[0] || at[1] !== view.pointer[1]);
-      view.pointer = at;
-      if (moved) this.program.pointer(0, handle, e.clientX, e.clientY, e.buttons & 7, shift(e));
-    });
-    element.addEventListener("mousedown", (e) => this.program.pointer(1, handle, e.clientX, e.clientY, button(e), shift(e)));
-    element.addEventListener("mouseup", (e) => this.program.pointer(2, handle, e.clientX, e.clientY, button(e), shift(e)));
+    // The program counts a move only where the pointer's place on the screen changed: the
+    // browser reports one too when the window appears under a still pointer.
+    element.addEventListener("mousemove", (e) => this.program.pointer(0, handle, e, e.buttons & 7, shift(e)));
+    element.addEventListener("mousedown", (e) => this.program.pointer(1, handle, e, button(e), shift(e)));
+    element.addEventListener("mouseup", (e) => this.program.pointer(2, handle, e, button(e), shift(e)));
     element.addEventListener("contextmenu", (e) => e.preventDefault());
     return [innerWidth, innerHeight];
   }
@@ -70,6 +70,9 @@ class ZorbelCanvas {
     const view = this.windows.get(handle);
     view.element.hidden = false;
     view.element.focus();
+    // Told once the program's call that showed the window is over.
+    const seen = this.pointerSeen;
+    if (seen) queueMicrotask(() => { if (this.windows.has(handle)) this.program.pointer(3, handle, seen, 0, 0); });
   }
 
   armTimeout(milliseconds) {
@@ -94,7 +97,8 @@ class ZorbelCanvas {
 
   endPaint(handle) {
     const view = this.windows.get(handle);
-    this.lastPaint = { ...view.painting, at: performance.now() };
+    const at = performance.now();
+    this.lastPaint = { ...view.painting, at, sinceOpened: at - view.opened };
     if (!this.firstFrameMarked) {
       this.firstFrameMarked = true;
       performance.mark("zorbel-first-frame");

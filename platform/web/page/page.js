@@ -39,8 +39,8 @@
     focusArrived: (form, control) => Module._zorbel_focus_arrived(form, control),
     activated: (form) => Module._zorbel_activated(form),
     key: (window, key, shift, character) => Module._zorbel_drawn_key(window, key, shift, character),
-    pointer: (kind, window, x, y, buttons, shift) =>
-      Module._zorbel_drawn_pointer(kind, window, Math.round(x), Math.round(y), buttons, shift),
+    pointer: (kind, window, e, buttons, shift) => Module._zorbel_drawn_pointer(kind, window,
+      Math.round(e.clientX), Math.round(e.clientY), Math.round(e.screenX), Math.round(e.screenY), buttons, shift),
     resized: (window, width, height) => Module._zorbel_drawn_resized(window, width, height),
     timeout: () => Module._zorbel_drawn_timeout(),
   };
@@ -122,11 +122,26 @@
     callText(mode, (pointer) => Module._zorbel_run(pointer));
   };
 
+  // While the saver shows, the screen stays on where the browser offers a wake lock; the
+  // browser lets it go when the page is hidden, so it is asked for again on return.
+  const keepScreenOn = () => {
+    navigator.wakeLock?.request("screen").then((lock) => {
+      if (running !== "save") {
+        lock.release().catch(() => {});
+        return;
+      }
+      wakeLock = lock;
+      lock.addEventListener("release", () => { if (wakeLock === lock) wakeLock = null; });
+    }, () => {});
+  };
+  document.addEventListener("visibilitychange", () => {
+    if (document.visibilityState === "visible" && running === "save" && !programEnded && !wakeLock) keepScreenOn();
+  });
   startButton.addEventListener("click", () => {
     lastChosen = startButton;
     // Full screen is the browser's to grant, and only in answer to a gesture like this one.
     document.documentElement.requestFullscreen?.({ navigationUI: "hide" }).catch(() => {});
-    navigator.wakeLock?.request("screen").then((lock) => { wakeLock = lock; }, () => {});
+    keepScreenOn();
     run("save");
   });
   settingsButton.addEventListener("click", () => {
