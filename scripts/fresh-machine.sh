@@ -115,7 +115,7 @@ wall=$((SECONDS - began))
 
 # What a failing suite leaves to look at: its screenshots and logs.
 rm -rf "$results/artifacts"
-for folder in "$machine"/root/zorbel/build/*/e2e-artifacts "$machine"/root/zorbel/build/*/Testing/Temporary; do
+for folder in "$machine"/root/zorbel/build/*/*-artifacts "$machine"/root/zorbel/build/*/Testing/Temporary; do
   [ -d "$folder" ] || continue
   target=$results/artifacts/${folder#"$machine"/root/zorbel/build/}
   mkdir -p "$target" && cp -r "$folder/." "$target/"
