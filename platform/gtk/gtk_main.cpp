@@ -56,6 +56,7 @@ int main(int argc, char** argv) {
   GtkWindowSystem windows;
   GtkServices services(windows, std::move(own_files));
   FailureNet failure_net(services);
+  services.GuardContinuationsWith(failure_net);
   failure_net.RunGuarded([&] {
     Program program(services, windows, failure_net);
     program.Main(ProgramMode::kConfigure);

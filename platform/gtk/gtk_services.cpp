@@ -24,11 +24,14 @@ GtkServices::GtkServices(GtkWindowSystem& windows, std::map<OwnFile, std::string
 
 void GtkServices::ShowMessageBox(const std::string& title, const std::string& text, MessageBoxKind kind,
                                  std::function<void()> closed) {
-  GMainLoop* until_closed = g_main_loop_new(nullptr, FALSE);
-  ShowGtkMessageBox(windows_.ActiveWindow(), title, text, IconOf(kind), [until_closed] { g_main_loop_quit(until_closed); });
-  g_main_loop_run(until_closed);
-  g_main_loop_unref(until_closed);
-  if (closed) closed();
+  windows_.ShowMessageBox(title, text, IconOf(kind), [net = net_, closed = std::move(closed)] {
+    if (!closed) return;
+    if (net != nullptr) {
+      net->RunGuarded(closed);
+    } else {
+      closed();
+    }
+  });
 }
 
 void GtkServices::ReplaceOwnFile(OwnFile file, std::string_view bytes) {

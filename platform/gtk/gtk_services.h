@@ -7,12 +7,16 @@
 
 #include "platform/gtk/gtk_window_system.h"
 #include "platform/posix/posix_services.h"
+#include "ui/failure_net.h"
 
 class GtkServices : public PosixServices {
  public:
   GtkServices(GtkWindowSystem& windows, std::map<OwnFile, std::string> own_files);
 
-  // Modal over the program's active window; returns when the box is closed.
+  // What follows a message box runs under `net`, as every handler does.
+  void GuardContinuationsWith(FailureNet& net) { net_ = &net; }
+  // Modal over the program's active window; returns at once, and `closed` runs once the
+  // user has closed it.
   void ShowMessageBox(const std::string& title, const std::string& text, MessageBoxKind kind,
                       std::function<void()> closed = {}) override;
   // The folders above the file are made first, as a fresh account has no folder for the
@@ -23,4 +27,5 @@ class GtkServices : public PosixServices {
 
  private:
   GtkWindowSystem& windows_;
+  FailureNet* net_ = nullptr;
 };

@@ -8,12 +8,14 @@
 
 #include "platform/gtk/gtk_design_layout.h"
 #include "platform/gtk/gtk_input.h"
+#include "platform/gtk/gtk_message_box.h"
 #include "platform/gtk/gtk_text.h"
 
 namespace {
 
-// The desktop's dots per inch as GTK lays out text with them: Xft.dpi, or the desktop's
-// own setting, already divided by GDK's scale, since GTK's pixels are the scaled ones.
+// The dots per inch GTK lays out text at, in its own pixels: Xft.dpi from the X resources
+// or the desktop's settings daemon, with GDK's scale applied. The forms are placed at the
+// same, so that they grow with their text.
 double DesktopDotsPerInch() {
   const double resolution = gdk_screen_get_resolution(gdk_screen_get_default());
   return resolution >= 24 && resolution <= 960 ? resolution : 96;
@@ -65,7 +67,6 @@ FormHandle GtkWindowSystem::CreateForm(const FormDesign& design, FormEventSink& 
   auto form = std::make_unique<GtkLiveForm>();
   form->handle = next_handle_++;
   form->sink = &sink;
-  form->system = this;
   form->window = gtk_window_new(GTK_WINDOW_TOPLEVEL);
   GtkWindow* window = GTK_WINDOW(form->window);
   gtk_window_set_title(window, design.caption.c_str());
@@ -116,7 +117,11 @@ void GtkWindowSystem::DestroyForm(FormHandle handle) {
         },
         this);
   }
-  if (forms_.empty() && running_) gtk_main_quit();
+  QuitWhenNothingIsLeft();
+}
+
+void GtkWindowSystem::QuitWhenNothingIsLeft() {
+  if (forms_.empty() && boxes_up_ == 0 && running_) gtk_main_quit();
 }
 
 void GtkWindowSystem::ShowForm(FormHandle handle) { gtk_window_present(GTK_WINDOW(FormOf(handle).window)); }
@@ -237,8 +242,18 @@ void GtkWindowSystem::SetTimer(FormHandle form, int index, int interval_ms) {
   if (interval_ms > 0) control.timer_source = g_timeout_add(static_cast<guint>(interval_ms), OnTimer, &control);
 }
 
+void GtkWindowSystem::ShowMessageBox(const std::string& title, const std::string& text, GtkMessageType icon,
+                                     std::function<void()> closed) {
+  ++boxes_up_;
+  ShowGtkMessageBox(ActiveWindow(), title, text, icon, [this, closed = std::move(closed)] {
+    --boxes_up_;
+    closed();
+    QuitWhenNothingIsLeft();
+  });
+}
+
 void GtkWindowSystem::Run() {
-  if (forms_.empty()) return;
+  if (forms_.empty() && boxes_up_ == 0) return;
   running_ = true;
   gtk_main();
   running_ = false;

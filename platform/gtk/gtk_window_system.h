@@ -5,8 +5,10 @@
 
 #include <gtk/gtk.h>
 
+#include <functional>
 #include <map>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "ui/window_system.h"
@@ -40,7 +42,6 @@ struct GtkLiveForm {
   FormHandle modal_owner = 0;  // the form this one blocks while it is open
   // Set while the program changes a mark, so the change does not come back as a click.
   bool setting_marks = false;
-  class GtkWindowSystem* system = nullptr;
 };
 
 // Fills the widget's own background with `color`; its children are not affected.
@@ -70,10 +71,13 @@ class GtkWindowSystem : public WindowSystem {
   TwipSize MeasureText(const FontSpec& font, const std::string& text) override;
   void SetTimer(FormHandle form, int control, int interval_ms) override;
 
-  // Serves the windows until the last of them is destroyed.
+  // A message box over the active form, if any; returns at once, and `closed` runs once the
+  // user has closed it. The program runs on while a box is up, with or without forms.
+  void ShowMessageBox(const std::string& title, const std::string& text, GtkMessageType icon,
+                      std::function<void()> closed);
+
+  // Serves the windows until the last of them is destroyed and no box is up.
   void Run();
-  // The window of the form that is active now, if any: the owner of a message box.
-  GtkWindow* ActiveWindow() const;
 
   int Pixels(int twips) const;
   int Twips(int pixels) const;
@@ -82,6 +86,8 @@ class GtkWindowSystem : public WindowSystem {
  private:
   GtkLiveForm& FormOf(FormHandle form) const;
   GtkLiveControl& ControlOf(FormHandle form, int control) const;
+  GtkWindow* ActiveWindow() const;
+  void QuitWhenNothingIsLeft();
   void BuildControls(const FormDesign& design, GtkLiveForm& form);
   void ApplyTextStyle(GtkLiveControl& control);
 
@@ -92,4 +98,5 @@ class GtkWindowSystem : public WindowSystem {
   guint retire_source_ = 0;
   FormHandle next_handle_ = 1;
   bool running_ = false;
+  int boxes_up_ = 0;
 };

@@ -16,6 +16,7 @@
 #include "platform/posix/letter_case.h"
 #include "platform/posix/posix_files.h"
 #include "startup/own_file_names.h"
+#include "startup/shown_text.h"
 
 extern char** environ;
 
@@ -66,8 +67,8 @@ void PosixServices::OpenAddress(const std::string& address) {
   const int error = posix_spawnp(&child, opener_.c_str(), nullptr, &attributes, arguments.data(), environ);
   posix_spawnattr_destroy(&attributes);
   if (error != 0) {
-    std::fprintf(stderr, "cannot start %s to open %s: %s\n", opener_.c_str(), address.c_str(),
-                 std::strerror(error));
+    const std::string line = ShownLines("cannot start " + opener_ + " to open " + address + ": " + std::strerror(error));
+    std::fwrite(line.data(), 1, line.size(), stderr);
   }
 }
 
@@ -81,8 +82,8 @@ std::string PosixServices::FoldCase(std::string_view utf8) { return FoldCaseUtf8
 
 void PosixServices::ShowMessageBox(const std::string&, const std::string& text, MessageBoxKind,
                                    std::function<void()> closed) {
-  std::fwrite(text.data(), 1, text.size(), stderr);
-  std::fputc('\n', stderr);
+  const std::string lines = ShownLines(text);
+  std::fwrite(lines.data(), 1, lines.size(), stderr);
   std::fflush(stderr);
   if (closed) closed();
 }

@@ -5,7 +5,8 @@
 # package's saver showing rude jokes after it; Cancel and Escape keeping the file; the
 # information window's two texts; every link handing its address to xdg-open (a stand-in
 # on the PATH records them) only after its notice is closed; a read-only settings file
-# giving the run-time error box and left as it was; no display giving one line and status 1.
+# giving the run-time error box and left as it was; no joke file giving the start-up
+# report; the hub at the desktop's scale; no display giving one line and status 1.
 # What the windows show is read back with tesseract, in the faces the project installs,
 # whatever else the machine has.
 #
@@ -240,6 +241,29 @@ expect_text "the failure box" "$(read_window "$failure" read-only)" "Run-time er
 keys Return
 finish 1
 deb_expect_eq "the read-only settings file" "$before" "$(settings_bytes)"
+
+# Without a joke file (the user's gone, the collection not installed here): the start-up
+# report alone, and status 1 once it is closed.
+rm "$HOME/.local/share/zorbel/jokes.txt"
+"$program" 2>>"$DEB_SCRATCH/program.log" &
+running=$!
+report=$(window "D'oh! An error occurred")
+expect_text "the start-up report" "$(read_window "$report" no-jokes)" "problem accessing the Joke database"
+keys Return
+finish 1
+printf '"Zorbel Joke Database",2,4\r\nrude,0,0\r\nWIBBLESTICK RUDE\r\n</joke>\r\n' >"$HOME/.local/share/zorbel/jokes.txt"
+
+# At the desktop's scale: with Xft.dpi at 144 the hub is half as large again as its design
+# at 96 dots per inch (8475 by 6840 twips).
+xprop -root -f RESOURCE_MANAGER 8s -set RESOURCE_MANAGER "$(printf 'Xft.dpi:\t144\n')"
+deb_on_exit "xprop -root -remove RESOURCE_MANAGER"
+start keys Return
+eval "$(xdotool getwindowgeometry --shell "$hub")"
+deb_expect_eq "the hub's size at 144 dots per inch" 848x684 "${WIDTH}x$HEIGHT"
+read_window "$hub" hub-at-144-dpi >/dev/null
+keys alt+r
+finish 0
+xprop -root -remove RESOURCE_MANAGER
 
 # Without a display: one line, status 1, no window.
 message=$(env -u DISPLAY -u WAYLAND_DISPLAY "$program" 2>&1)

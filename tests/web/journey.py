@@ -75,6 +75,10 @@ class Journey:
             " && lines; })()" % (ITEM_LINES, json.dumps("\n".join(l["text"] for l in shown_before or []))),
             timeout, "the next item")
 
+    def seconds_since_saver_opened(self):
+        """When the last paint was drawn, by the page's clock, from the saver's window opening."""
+        return self.browser.evaluate("Module.zorbelHome.canvas.lastPaint.sinceOpened") / 1000
+
     def box_texts(self):
         return self.browser.evaluate(
             "[...document.querySelectorAll('dialog.message-box[open]')].map((d) => d.innerText)")

@@ -18,26 +18,25 @@ def journey():
             started = time.time()
             j.press_start()
             b.wait_for("document.fullscreenElement !== null", 5, "full screen")
-            b.pump(0.5)
-            intro = j.shot("intro")
             b.mouse("mouseMoved", 300, 300)
             b.mouse("mouseMoved", 320, 330)
             b.key("Shift")
-            b.pump(0.3)
-            if time.time() - started < 3.4:
+            if time.time() - started < 3.0:
                 break
             b.evaluate("document.exitFullscreen()")
             b.wait_for("!(%s)" % SAVER, 5, "the saver to end")
-        check(time.time() - started < 3.4, "too slow to test the first 3.6 s")
+        check(time.time() - started < 3.0, "too slow to test the first 3.6 s")
+        b.pump(0.3)
+        intro = j.shot("intro")
         check(j.saver_running(), "the saver ended on input before its exit was armed")
         # The intro panel, dark blue, at its place in the design (3840, 1440 twips).
         check(pixel(intro, 3840 // 15 + 20, 1440 // 15 + 150) == (0, 0, 192),
               "no intro panel: %s" % (pixel(intro, 3840 // 15 + 20, 1440 // 15 + 150),))
         # The first item comes 3.5 s and the stored delay of 2 s after the start (the default
         # delay would be 7 s).
-        lines = j.next_item(timeout=15)
-        came = time.time() - started
-        check(5.3 <= came <= 9.5, "the first item came after %.1f s, not 5.5" % came)
+        lines = j.next_item(timeout=20)
+        came = j.seconds_since_saver_opened()
+        check(5.4 <= came <= 7.5, "the first item came after %.1f s, not 5.5" % came)
         b.pump(0.2)
         j.shot("joke")
         screen_width = b.evaluate("innerWidth")
@@ -56,11 +55,17 @@ def journey():
         check(b.evaluate("!document.documentElement.classList.contains('pointer-hidden')"), "the pointer stays hidden")
         j.shot("ended")
         # Armed, a move of the pointer ends it, but not a move report where the pointer stayed.
-        still = (400, 300)
-        j.press_start()
-        b.pump(1.0)
-        b.mouse("mouseMoved", *still)
-        b.pump(3.0)
+        # (Where the pointer is on the screen is known to the page once it has moved there.)
+        for attempt in range(3):
+            started = time.time()
+            still = (400 + attempt, 300)
+            j.press_start()
+            b.mouse("mouseMoved", *still)
+            if time.time() - started < 3.0:
+                break
+            b.evaluate("document.exitFullscreen()")
+            b.wait_for("!(%s)" % SAVER, 5, "the saver to end")
+        b.pump(max(0.0, 4.0 - (time.time() - started)))
         b.mouse("mouseMoved", *still)
         b.pump(0.3)
         check(j.saver_running(), "the saver ended on a move report without a move")

@@ -1,5 +1,6 @@
 // The native services' opener: a program that cannot be started is reported, and a child
-// that has ended is reaped, not left behind as a zombie.
+// that has ended is reaped, not left behind as a zombie; what they write on stderr is
+// escaped.
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 
@@ -18,6 +19,16 @@ TEST(PosixServices, AnOpenerThatCannotStartIsReported) {
   const std::string said = testing::internal::GetCapturedStderr();
   EXPECT_NE(said.find("cannot start /nonexistent/zorbel-opener to open http://www.example.org/"), std::string::npos)
       << said;
+}
+
+TEST(PosixServices, WhatTheyWriteOnStderrIsEscapedLineByLine) {
+  PosixServices services({}, "/nonexistent/zorbel-opener");
+  testing::internal::CaptureStderr();
+  services.ShowMessageBox("Title", "One\r\n\x1B]0;owned\x07two\xC2\x9B", MessageBoxKind::kStop);
+  services.OpenAddress("http://www.example.org/\x1B[2J");
+  const std::string said = testing::internal::GetCapturedStderr();
+  EXPECT_EQ(said.substr(0, said.find("cannot")), "One\n\\x1b]0;owned\\x07two\\u009b\n");
+  EXPECT_NE(said.find("to open http://www.example.org/\\x1b[2J: "), std::string::npos) << said;
 }
 
 TEST(PosixServices, AnOpenerThatEndedIsReaped) {

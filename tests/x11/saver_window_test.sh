@@ -89,7 +89,7 @@ ended_with 0 1 || fail "SIGINT"
 
 echo "With no font at all it ends at once with status 1 and one line naming the fonts to install"
 printf '<?xml version="1.0"?>\n<fontconfig></fontconfig>\n' > "$SCRATCH/no-fonts.conf"
-FONTCONFIG_FILE=$SCRATCH/no-fonts.conf "$ZORBEL" -window -jokes "$JOKES" >/dev/null 2>"$SCRATCH/err"
+FONTCONFIG_FILE=$SCRATCH/no-fonts.conf timeout 10 "$ZORBEL" -window -jokes "$JOKES" >/dev/null 2>"$SCRATCH/err"
 status=$?
 [ "$status" -eq 1 ] || fail "with no fonts: exit status $status"
 [ "$(wc -l < "$SCRATCH/err")" -eq 1 ] && grep -q 'fonts-liberation2' "$SCRATCH/err" || fail "with no fonts, on stderr:"

@@ -14,7 +14,7 @@ class ZorbelCanvas {
     this.onLastWindowGone = () => {};
     this.firstFrameMarked = false;
     // What the last paint drew: each line's text, font, colour and box, as a screen reader
-    // or a test may read it back.
+    // or a test may read it back, and when, also in milliseconds since its window opened.
     this.lastPaint = null;
     // Where the pointer was last seen on the page, for a window that appears under it.
     this.pointerSeen = null;
@@ -35,7 +35,7 @@ class ZorbelCanvas {
     const canvas = document.createElement("canvas");
     element.append(canvas);
     this.layer.append(element);
-    const view = { element, canvas, context: canvas.getContext("2d"), pictures: [] };
+    const view = { element, canvas, context: canvas.getContext("2d"), pictures: [], opened: performance.now() };
     this.windows.set(handle, view);
     const shift = (e) => (e.shiftKey ? 1 : 0) | (e.ctrlKey ? 2 : 0) | (e.altKey ? 4 : 0);
     const button = (e) => [1, 4, 2][e.button] || 0;
@@ -97,7 +97,8 @@ class ZorbelCanvas {
 
   endPaint(handle) {
     const view = this.windows.get(handle);
-    this.lastPaint = { ...view.painting, at: performance.now() };
+    const at = performance.now();
+    this.lastPaint = { ...view.painting, at, sinceOpened: at - view.opened };
     if (!this.firstFrameMarked) {
       this.firstFrameMarked = true;
       performance.mark("zorbel-first-frame");
