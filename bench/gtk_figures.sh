@@ -34,11 +34,19 @@ memory_kb() { awk -v field="$2:" '$1 == field { print $2 }' "/proc/$1/status"; }
 # The theme's window colour, which the notice and the bare window show first; the hub's
 # dark-blue side panel.
 theme="246 245 244" panel="0 0 192"
+root=$(xwininfo -root | awk '/Window id:/ { print $4 }')
+# cleared: waits until the windows of the run before have left the screen.
+cleared() {
+  for _ in $(seq 200); do [ "$("$PROBE" count "$root" $theme)" = 0 ] && return; sleep 0.01; done
+}
 notice=() hub=() bare=() settings_rss=() settings_peak=() bare_rss=() bare_peak=()
 for run in $(seq "$RUNS"); do
+  cleared
   notice+=("$("$PROBE" first-frame $theme "$SETTINGS")")
+  cleared
   bare+=("$("$PROBE" first-frame $theme "$BARE")")
 
+  cleared
   "$SETTINGS" &
   pid=$! pids+=($!)
   "$XDOTOOL" search --sync --onlyvisible --name '^Welcome to beta$' >/dev/null

@@ -13,7 +13,11 @@ site_folder, shots = os.path.abspath(sys.argv[1]), os.path.abspath(sys.argv[2])
 os.makedirs(shots, exist_ok=True)
 site = Site(site_folder)
 print("The page is served at", site.address)
-SAVER = "[...Module.zorbelHome.forms.live.values()].find((f) => f.design.maximized)"
+SAVER = "Module.zorbelHome.canvas.windows.size > 0"
+# The lines of the item on show: drawn in the display cycle's colours, which the intro and
+# the notices do not use.
+ITEM = ("(Module.zorbelHome.canvas.lastPaint?.lines ?? []).some((l) => ['192,192,192', '128,128,128',"
+        " '0,0,255', '0,255,0', '0,255,255', '255,0,0', '255,0,255'].includes(l.color.join(',')))")
 FORM = "Module.zorbelHome.forms.active?.design.caption"
 with Browser() as browser:
     browser.call("Emulation.setDeviceMetricsOverride", width=1280, height=800, deviceScaleFactor=1, mobile=False)
@@ -26,10 +30,9 @@ with Browser() as browser:
     browser.wait_for("document.documentElement.dataset.ready === 'true'", 30)
     shot("1-start-page")
     browser.click(*browser.center_of("#start"))
-    browser.wait_for("!!(%s)" % SAVER, 10)
+    browser.wait_for(SAVER, 10)
     shot("2-saver-intro")
-    label = "(%s)?.controls.find((c) => c.name === 'Label1')" % SAVER
-    browser.wait_for("(%s)?.visible && (%s).caption !== ''" % (label, label), 20)
+    browser.wait_for(ITEM, 20)
     shot("3-saver-first-item")
     browser.key("Escape")
     browser.wait_for("!(%s)" % SAVER, 10)

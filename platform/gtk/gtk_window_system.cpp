@@ -67,7 +67,6 @@ FormHandle GtkWindowSystem::CreateForm(const FormDesign& design, FormEventSink& 
   auto form = std::make_unique<GtkLiveForm>();
   form->handle = next_handle_++;
   form->sink = &sink;
-  form->system = this;
   form->window = gtk_window_new(GTK_WINDOW_TOPLEVEL);
   GtkWindow* window = GTK_WINDOW(form->window);
   gtk_window_set_title(window, design.caption.c_str());

@@ -42,7 +42,6 @@ struct GtkLiveForm {
   FormHandle modal_owner = 0;  // the form this one blocks while it is open
   // Set while the program changes a mark, so the change does not come back as a click.
   bool setting_marks = false;
-  class GtkWindowSystem* system = nullptr;
 };
 
 // Fills the widget's own background with `color`; its children are not affected.

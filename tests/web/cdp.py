@@ -239,6 +239,13 @@ class Browser:
             " return [r.x + r.width / 2, r.y + r.height / 2]; })()" % json.dumps(selector))
 
 
+def drop_files(browser, x, y, paths):
+    """Drags files from outside the browser and drops them at a place on the page."""
+    data = {"items": [], "files": paths, "dragOperationsMask": 1}
+    for kind in ("dragEnter", "dragOver", "drop"):
+        browser.call("Input.dispatchDragEvent", type=kind, x=x, y=y, data=data)
+
+
 def choose_files(browser, selector, paths):
     """Chooses files in a file input as the visitor's file chooser would."""
     root = browser.call("DOM.getDocument")["root"]["nodeId"]

@@ -8,7 +8,7 @@ import subprocess
 import tempfile
 import time
 
-from cdp import choose_files
+from cdp import choose_files, drop_files
 from journey import SAVER, Journey, check, run
 
 # language of tesseract, the joke, and words to read back, two of which will do
@@ -89,8 +89,9 @@ def journey():
         b.key("Escape")
         b.wait_for("!(%s)" % SAVER, 5, "the saver to end")
 
-        # A file cut short: the checker says why, and the saver gives its start-up report.
-        choose_files(b, "#joke-file", [corrupt])
+        # A file cut short, dropped on the page: the checker says why, and the saver gives its
+        # start-up report.
+        drop_files(b, 200, 200, [corrupt])
         b.wait_for("document.getElementById('own-jokes-name').textContent === 'cut.txt'", 10, "the cut file")
         findings = b.evaluate("[...document.querySelectorAll('#findings li.error')].map((li) => li.textContent)")
         check(findings and findings[0].startswith("cut.txt:"), "no error found in the cut file: %s" % findings)

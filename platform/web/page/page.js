@@ -160,7 +160,7 @@
   // The visitor's own joke file: what the checker finds in it, line by line, and whether
   // the saver shows it.
   const showOwnJokes = () => {
-    $("own-jokes-name").textContent = ownJokes ? ownJokes.name : "none: the jokes that come with the saver";
+    $("own-jokes-name").textContent = ownJokes ? ownJokes.name : "the jokes that come with the saver";
     $("remove-jokes").hidden = !ownJokes;
   };
   const showFindings = (name, bytes) => {
