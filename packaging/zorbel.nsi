@@ -404,6 +404,9 @@ Section "Uninstall"
 
   StrCpy $KeptFiles ""
   !insertmacro ZorbelRemoveShippedFiles
+  ; What a save cut off before its rename leaves: today's temporaries, and the one name
+  ; earlier versions wrote through.
+  Delete "$INSTDIR\Qorv.ini.*.tmp"
   Delete "$INSTDIR\Qorv.ini.new"
   ${If} $DeleteMine = 1
     Delete "$INSTDIR\Qorv.ini"

@@ -8,6 +8,7 @@
 
 #include "ui/design.h"
 #include "ui/focus_order.h"
+#include "ui/keys.h"
 
 // What one key does: first a click on `press`, then the focus to `focus`; -1 for neither.
 struct DialogKeyAction {
@@ -16,9 +17,9 @@ struct DialogKeyAction {
   bool operator==(const DialogKeyAction&) const = default;
 };
 
-// The action of the key `key_code` (a virtual-key code) with the shift state `shift`
+// The action of `key` with the shift state `shift`
 // (1 Shift, 2 Ctrl, 4 Alt) while `focused` holds the focus (-1: the window itself).
 // Nothing when the key is not the keyboard interface's to take, as arrows in a text box
 // or any key in a form where nothing takes the focus.
 std::optional<DialogKeyAction> DialogKey(const FormDesign& design, const std::vector<FocusFacts>& facts,
-                                         int focused, int key_code, int shift);
+                                         int focused, Key key, int shift);

@@ -118,9 +118,9 @@ int Form::CheckedTarget(const std::string& control_name, EventKind event) const 
 
 // The click comes before the focus moves, so that an option an arrow comes to is already
 // selected when the focus arrives.
-bool Form::HandleDialogKey(int focused, int key_code, int shift) {
+bool Form::HandleDialogKey(int focused, Key key, int shift) {
   if (!loaded_ || !design_.role.takes_dialog_keys) return false;
-  const std::optional<DialogKeyAction> action = DialogKey(design_, FocusFactsNow(), focused, key_code, shift);
+  const std::optional<DialogKeyAction> action = DialogKey(design_, FocusFactsNow(), focused, key, shift);
   if (!action) return false;
   if (action->press >= 0) {
     HandleEvent({EventKind::kClick, action->press});

@@ -73,7 +73,7 @@ class Form : public FormEventSink {
   void HandleEvent(const UiEvent& event) override;
   // True while one of the form's handlers runs: the form must outlive it.
   bool handling_event() const { return handlers_running_ > 0; }
-  bool HandleDialogKey(int focused, int key_code, int shift) override;
+  bool HandleDialogKey(int focused, Key key, int shift) override;
   void HandleFocusArrived(int control) override;
   void HandleActivated() override;
 

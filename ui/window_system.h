@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "ui/design.h"
+#include "ui/keys.h"
 
 using FormHandle = int;
 
@@ -32,7 +33,7 @@ struct UiEvent {
   static constexpr int kElsewhere = -2;  // kMouseUp: released outside the pressed window
   EventKind kind = EventKind::kClick;
   int control = kFormItself;
-  int key_code = 0;   // kKeyDown: the virtual-key code
+  Key key = Key::kNone;  // kKeyDown: the key
   int character = 0;  // kKeyPress: the character code
   int shift = 0;      // shift state: 1 Shift, 2 Ctrl, 4 Alt
   int buttons = 0;    // mouse buttons, 1 left, 2 right, 4 middle: the one pressed or released
@@ -50,7 +51,7 @@ class FormEventSink {
   // The keyboard focus and the dialog keys, whose rules the form keeps. A key going down,
   // with the control holding the focus (kFormItself: none): true when the form took the key,
   // which then goes no further.
-  virtual bool HandleDialogKey(int focused, int key_code, int shift) = 0;
+  virtual bool HandleDialogKey(int focused, Key key, int shift) = 0;
   // The focus came to a control: a click, an accelerator or the form's own request.
   virtual void HandleFocusArrived(int control) = 0;
   // The window has become the active one, with the focus on the window itself.

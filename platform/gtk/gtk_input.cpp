@@ -7,8 +7,6 @@
 
 namespace {
 
-constexpr int kEscape = 0x1B;
-
 void Deliver(GtkLiveForm& form, const UiEvent& event) {
   if (form.sink != nullptr) form.sink->HandleEvent(event);
 }
@@ -82,11 +80,11 @@ int FocusedControl(const GtkLiveForm& form) {
 // the widget holding the focus, as typing into the entry.
 gboolean OnKeyPress(GtkWidget*, GdkEventKey* event, gpointer data) {
   auto& form = *static_cast<GtkLiveForm*>(data);
-  const int key = VirtualKeyOf(event->keyval);
-  if (form.sink == nullptr || key == 0) return FALSE;
+  const Key key = KeyOf(event->keyval);
+  if (form.sink == nullptr || key == Key::kNone) return FALSE;
   const int shift = ShiftStateOf(event->state);
   if (form.sink->HandleDialogKey(FocusedControl(form), key, shift)) return TRUE;
-  if (key == kEscape && shift == 0 && form.cancel_control >= 0) {
+  if (key == Key::kEscape && shift == 0 && form.cancel_control >= 0) {
     Deliver(form, {EventKind::kClick, form.cancel_control});
     return TRUE;
   }

@@ -1,37 +1,37 @@
 // The key table: letters and digits by their capitals, the keys of the dialog keyboard and
-// the editing keys by Windows' numbers.
+// the editing keys by their names.
 #include "platform/gtk/gtk_keys.h"
 
-int VirtualKeyOf(guint keyval) {
-  if (keyval >= GDK_KEY_a && keyval <= GDK_KEY_z) return static_cast<int>('A' + (keyval - GDK_KEY_a));
-  if (keyval >= GDK_KEY_A && keyval <= GDK_KEY_Z) return static_cast<int>('A' + (keyval - GDK_KEY_A));
-  if (keyval >= GDK_KEY_0 && keyval <= GDK_KEY_9) return static_cast<int>('0' + (keyval - GDK_KEY_0));
-  if (keyval >= GDK_KEY_F1 && keyval <= GDK_KEY_F24) return static_cast<int>(0x70 + (keyval - GDK_KEY_F1));
+Key KeyOf(guint keyval) {
+  if (keyval >= GDK_KEY_a && keyval <= GDK_KEY_z) return LetterKey(static_cast<char>('A' + (keyval - GDK_KEY_a)));
+  if (keyval >= GDK_KEY_A && keyval <= GDK_KEY_Z) return LetterKey(static_cast<char>('A' + (keyval - GDK_KEY_A)));
+  if (keyval >= GDK_KEY_0 && keyval <= GDK_KEY_9) return DigitKey(static_cast<char>('0' + (keyval - GDK_KEY_0)));
+  if (keyval >= GDK_KEY_F1 && keyval <= GDK_KEY_F24) return FunctionKey(static_cast<int>(keyval - GDK_KEY_F1) + 1);
   switch (keyval) {
-    case GDK_KEY_BackSpace: return 0x08;
+    case GDK_KEY_BackSpace: return Key::kBackspace;
     case GDK_KEY_Tab:
     case GDK_KEY_ISO_Left_Tab:
-    case GDK_KEY_KP_Tab: return 0x09;
+    case GDK_KEY_KP_Tab: return Key::kTab;
     case GDK_KEY_Return:
     case GDK_KEY_KP_Enter:
-    case GDK_KEY_ISO_Enter: return 0x0D;
-    case GDK_KEY_Escape: return 0x1B;
-    case GDK_KEY_space: return 0x20;
-    case GDK_KEY_Page_Up: return 0x21;
-    case GDK_KEY_Page_Down: return 0x22;
-    case GDK_KEY_End: return 0x23;
-    case GDK_KEY_Home: return 0x24;
+    case GDK_KEY_ISO_Enter: return Key::kEnter;
+    case GDK_KEY_Escape: return Key::kEscape;
+    case GDK_KEY_space: return Key::kSpace;
+    case GDK_KEY_Page_Up: return Key::kPageUp;
+    case GDK_KEY_Page_Down: return Key::kPageDown;
+    case GDK_KEY_End: return Key::kEnd;
+    case GDK_KEY_Home: return Key::kHome;
     case GDK_KEY_Left:
-    case GDK_KEY_KP_Left: return 0x25;
+    case GDK_KEY_KP_Left: return Key::kLeft;
     case GDK_KEY_Up:
-    case GDK_KEY_KP_Up: return 0x26;
+    case GDK_KEY_KP_Up: return Key::kUp;
     case GDK_KEY_Right:
-    case GDK_KEY_KP_Right: return 0x27;
+    case GDK_KEY_KP_Right: return Key::kRight;
     case GDK_KEY_Down:
-    case GDK_KEY_KP_Down: return 0x28;
-    case GDK_KEY_Insert: return 0x2D;
-    case GDK_KEY_Delete: return 0x2E;
-    default: return 0;
+    case GDK_KEY_KP_Down: return Key::kDown;
+    case GDK_KEY_Insert: return Key::kInsert;
+    case GDK_KEY_Delete: return Key::kDelete;
+    default: return Key::kNone;
   }
 }
 

@@ -10,15 +10,17 @@
 #include "platform/gtk/gtk_input.h"
 #include "platform/gtk/gtk_message_box.h"
 #include "platform/gtk/gtk_text.h"
+#include "ui/screen_units.h"
 
 namespace {
 
 // The dots per inch GTK lays out text at, in its own pixels: Xft.dpi from the X resources
 // or the desktop's settings daemon, with GDK's scale applied. The forms are placed at the
-// same, so that they grow with their text.
-double DesktopDotsPerInch() {
+// same, so that they grow with their text; whole, as every home's resolution is, so that
+// twips become pixels by the one rule the other homes use.
+int DesktopDotsPerInch() {
   const double resolution = gdk_screen_get_resolution(gdk_screen_get_default());
-  return resolution >= 24 && resolution <= 960 ? resolution : 96;
+  return resolution >= 24 && resolution <= 960 ? static_cast<int>(std::lround(resolution)) : kDefaultDotsPerInch;
 }
 
 // Windows' dialogs are denser than GTK's: buttons and entries take the size their design
@@ -59,9 +61,9 @@ GtkWindowSystem::~GtkWindowSystem() {
   if (retire_source_ != 0) g_source_remove(retire_source_);
 }
 
-int GtkWindowSystem::Pixels(int twips) const { return static_cast<int>(std::lround(twips * dots_per_inch_ / 1440)); }
+int GtkWindowSystem::Pixels(int twips) const { return PixelsOfTwips(twips, dots_per_inch_); }
 
-int GtkWindowSystem::Twips(int pixels) const { return static_cast<int>(std::lround(pixels * 1440 / dots_per_inch_)); }
+int GtkWindowSystem::Twips(int pixels) const { return TwipsOfPixels(pixels, dots_per_inch_); }
 
 FormHandle GtkWindowSystem::CreateForm(const FormDesign& design, FormEventSink& sink) {
   auto form = std::make_unique<GtkLiveForm>();

@@ -81,7 +81,6 @@ class GtkWindowSystem : public WindowSystem {
 
   int Pixels(int twips) const;
   int Twips(int pixels) const;
-  double dots_per_inch() const { return dots_per_inch_; }
 
  private:
   GtkLiveForm& FormOf(FormHandle form) const;
@@ -91,7 +90,7 @@ class GtkWindowSystem : public WindowSystem {
   void BuildControls(const FormDesign& design, GtkLiveForm& form);
   void ApplyTextStyle(GtkLiveControl& control);
 
-  double dots_per_inch_;
+  int dots_per_inch_;
   std::map<FormHandle, std::unique_ptr<GtkLiveForm>> forms_;
   // Forms destroyed while one of their own signals may still be running, freed when idle.
   std::vector<std::unique_ptr<GtkLiveForm>> retired_;

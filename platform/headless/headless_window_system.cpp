@@ -15,8 +15,16 @@
 namespace {
 
 constexpr int kTwipsPerPixel = 15;
-constexpr int kF4Key = 115;
 constexpr int kAltShift = 4;
+
+// The key a character is typed with: a letter's or a digit's, the space bar; none for the
+// rest, whose keys differ from one keyboard layout to another.
+Key KeyTyping(char character) {
+  const char capital = static_cast<char>(std::toupper(static_cast<unsigned char>(character)));
+  if (capital >= 'A' && capital <= 'Z') return LetterKey(capital);
+  if (capital >= '0' && capital <= '9') return DigitKey(capital);
+  return character == ' ' ? Key::kSpace : Key::kNone;
+}
 
 // The kinds that are Windows buttons: they take the focus on a press and report a click
 // themselves when the release comes over them.
@@ -253,18 +261,18 @@ void HeadlessWindowSystem::Advance(long long milliseconds) {
   if (!program_ended_) now_ms_ = target;
 }
 
-void HeadlessWindowSystem::KeyDown(int key_code, int shift) {
+void HeadlessWindowSystem::KeyDown(Key key, int shift) {
   if (shown_order_.empty() || program_ended_ || Blocked(shown_order_.back())) return;
   const FormHandle active = shown_order_.back();
   HeadlessForm& form = FormAt(active);
   const int focused = form.focused.empty() ? UiEvent::kFormItself : IndexIn(form, form.focused);
-  if (form.sink->HandleDialogKey(focused, key_code, shift)) return;
+  if (form.sink->HandleDialogKey(focused, key, shift)) return;
   UiEvent event{EventKind::kKeyDown};
-  event.key_code = key_code;
+  event.key = key;
   event.shift = shift;
   DeliverInput(active, event, "");
   // Alt+F4 is the system's close request, unless the form keeps system keys for itself.
-  const bool alt_f4 = key_code == kF4Key && (shift & kAltShift) != 0;
+  const bool alt_f4 = key == Key::kF4 && (shift & kAltShift) != 0;
   if (alt_f4 && forms_.count(active) != 0 && !FormAt(active).design.role.keeps_system_keys) {
     DeliverInput(active, {EventKind::kClose}, "");
   }
@@ -282,7 +290,7 @@ void HeadlessWindowSystem::TypeCharacter(char character) {
       }
     }
   }
-  KeyDown(static_cast<unsigned char>(character));
+  KeyDown(KeyTyping(character));
   UiEvent event{EventKind::kKeyPress};
   event.character = static_cast<unsigned char>(character);
   DeliverToActive(event, "");
@@ -450,7 +458,7 @@ void HeadlessWindowSystem::TypeInto(const std::string& control_name, const std::
 }
 
 void HeadlessWindowSystem::PressEscape() {
-  KeyDown(27);
+  KeyDown(Key::kEscape);
   if (shown_order_.empty() || !FormAt(shown_order_.back()).design.role.takes_dialog_keys) return;
   for (const HeadlessControl& control : FormAt(shown_order_.back()).controls) {
     if (control.design.cancel) return Click(control.design.name);
@@ -458,8 +466,7 @@ void HeadlessWindowSystem::PressEscape() {
 }
 
 void HeadlessWindowSystem::PressAccelerator(char letter) {
-  constexpr int kAlt = 4;
-  KeyDown(std::toupper(static_cast<unsigned char>(letter)), kAlt);
+  KeyDown(KeyTyping(letter), kAltShift);
 }
 
 std::string HeadlessWindowSystem::ActiveFormName() const {

@@ -79,7 +79,7 @@ class HeadlessWindowSystem : public WindowSystem, public MessageBoxWatcher {
   // Scripted input, delivered to the active form. A control name of "" stands for the
   // form's background. A key goes to the form's dialog keys first, then as a key to the
   // form; Alt+F4 then also asks the form to close, unless it keeps system keys.
-  void KeyDown(int key_code, int shift = 0);
+  void KeyDown(Key key, int shift = 0);
   // A key going down, then its character: into the text box holding the focus, if one does,
   // else to the form.
   void TypeCharacter(char character);

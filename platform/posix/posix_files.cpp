@@ -11,6 +11,7 @@
 #include "ui/bounded_read.h"
 #include "ui/failure.h"
 #include "ui/owned_handle.h"
+#include "ui/temporary_name.h"
 
 namespace {
 
@@ -64,27 +65,20 @@ void WriteAll(int descriptor, std::string_view bytes, const std::string& path) {
   }
 }
 
-// A name for a temporary beside `path` that no earlier try used: the process, the moment
-// and a count, scrambled into letters.
-std::string TemporaryName(const std::string& path, unsigned attempt) {
-  static std::uint64_t count = 0;
+// A name for a temporary beside `path` that no earlier try used.
+std::string TemporaryName(const std::string& path) {
   timespec now{};
   clock_gettime(CLOCK_REALTIME, &now);
-  std::uint64_t mix = (static_cast<std::uint64_t>(getpid()) << 40) ^ static_cast<std::uint64_t>(now.tv_nsec) ^
-                      (static_cast<std::uint64_t>(now.tv_sec) << 20) ^ (++count << 52) ^ attempt;
-  std::string name = path + ".";
-  for (int letter = 0; letter < 8; ++letter) {
-    mix = (mix ^ (mix >> 29)) * 0xBF58476D1CE4E5B9ull;
-    name += "abcdefghijklmnopqrstuvwxyz0123456789"[(mix >> 32) % 36];
-  }
-  return name + ".tmp";
+  return TemporaryNameBeside(path, (static_cast<std::uint64_t>(getpid()) << 40) ^
+                                       static_cast<std::uint64_t>(now.tv_nsec) ^
+                                       (static_cast<std::uint64_t>(now.tv_sec) << 20));
 }
 
 // A new, empty file of the process's own beside `path`, opened for writing. O_EXCL makes a
 // name that exists, a symbolic link included, a failure rather than a file to write through.
 Descriptor CreateTemporaryBeside(const std::string& path, std::string& temporary) {
   for (unsigned attempt = 0; attempt < kTemporaryNameTries; ++attempt) {
-    temporary = TemporaryName(path, attempt);
+    temporary = TemporaryName(path);
     const int descriptor = open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
     if (descriptor >= 0) return Descriptor(descriptor);
     if (errno != EEXIST) FailForErrno(errno, temporary);

@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "startup/utf8.h"
+#include "ui/faces.h"
 
 namespace {
 
@@ -92,7 +93,8 @@ std::string DesignJson(const FormDesign& design) {
             "\",\"parent\":" + JsonString(c.parent) + ",\"bounds\":[" + std::to_string(c.bounds.left) + ',' +
             std::to_string(c.bounds.top) + ',' + std::to_string(c.bounds.width) + ',' +
             std::to_string(c.bounds.height) + "],\"caption\":" + JsonString(c.caption) +
-            ",\"font\":{\"name\":" + JsonString(c.font.name) + ",\"size\":" + Number(c.font.size_points) +
+            ",\"font\":{\"name\":" + JsonString(c.font.name) + ",\"families\":" +
+            JsonString(WebFamiliesOf(c.font.name)) + ",\"size\":" + Number(c.font.size_points) +
             ",\"bold\":" + Bool(c.font.bold) + ",\"underline\":" + Bool(c.font.underline) +
             "},\"color\":" + ColorJson(c.text_color) + ",\"back\":" + ColorJson(c.back_color) +
             ",\"transparent\":" + Bool(c.transparent) + ",\"round\":" + Bool(c.round) + ",\"align\":\"" +

@@ -7,10 +7,12 @@
 #include <string>
 
 #include "startup/utf8.h"
+#include "ui/faces.h"
 
 // clang-format off
-EM_JS(void, web_lay_out_line, (const char* face, int pixels, int bold, const char* text, int* box), {
-  const measured = Module.zorbelHome.canvas.layOutLine(UTF8ToString(face), pixels, bold !== 0, UTF8ToString(text));
+// `families`: the face's CSS family list.
+EM_JS(void, web_lay_out_line, (const char* families, int pixels, int bold, const char* text, int* box), {
+  const measured = Module.zorbelHome.canvas.layOutLine(UTF8ToString(families), pixels, bold !== 0, UTF8ToString(text));
   HEAP32[box >> 2] = measured[0];
   HEAP32[(box >> 2) + 1] = measured[1];
   HEAP32[(box >> 2) + 2] = measured[2];
@@ -20,10 +22,11 @@ EM_JS(void, web_fill, (int window, int disc, int red, int green, int blue, doubl
   Module.zorbelHome.canvas.fill(window, disc !== 0, [red, green, blue], left, top, width, height);
 });
 // `box`: the line's width, height and ascent as it was laid out.
-EM_JS(void, web_draw_text, (int window, const char* face, int pixels, int bold, const char* text, const int* box,
-                            int red, int green, int blue, double left, double top), {
-  Module.zorbelHome.canvas.drawText(window, UTF8ToString(face), pixels, bold !== 0, UTF8ToString(text),
-                                    HEAP32.subarray(box >> 2, (box >> 2) + 3), [red, green, blue], left, top);
+EM_JS(void, web_draw_text, (int window, const char* face, const char* families, int pixels, int bold,
+                            const char* text, const int* box, int red, int green, int blue, double left, double top), {
+  Module.zorbelHome.canvas.drawText(window, UTF8ToString(face), UTF8ToString(families), pixels, bold !== 0,
+                                    UTF8ToString(text), HEAP32.subarray(box >> 2, (box >> 2) + 3), [red, green, blue],
+                                    left, top);
 });
 EM_JS(void, web_push_clip, (int window, double left, double top, double width, double height), {
   Module.zorbelHome.canvas.pushClip(window, left, top, width, height);
@@ -41,13 +44,15 @@ namespace {
 // as what the page's script can be handed.
 class WebTextLine : public TextLine {
  public:
-  WebTextLine(const CanvasFont& font, std::string text) : font(font), text(std::move(text)) {
-    web_lay_out_line(font.face.c_str(), font.pixels, font.bold ? 1 : 0, this->text.c_str(), box);
+  WebTextLine(const CanvasFont& font, std::string text)
+      : font(font), families(WebFamiliesOf(font.face)), text(std::move(text)) {
+    web_lay_out_line(families.c_str(), font.pixels, font.bold ? 1 : 0, this->text.c_str(), box);
   }
   int width() const override { return box[0]; }
   int height() const override { return box[1]; }
 
   CanvasFont font;
+  std::string families;
   std::string text;
   int box[3] = {0, 0, 0};  // width, height and ascent
 };
@@ -82,8 +87,8 @@ void WebCanvas::FillDisc(const Color& color, const PixelBox& bounds) {
 void WebCanvas::DrawLine(const TextLine& line, const Color& color, long long left, long long top) {
   // The toolkit hands back only the lines this home laid out.
   const auto& own = static_cast<const WebTextLine&>(line);
-  web_draw_text(window_, own.font.face.c_str(), own.font.pixels, own.font.bold ? 1 : 0, own.text.c_str(), own.box,
-                color.red, color.green, color.blue, left, top);
+  web_draw_text(window_, own.font.face.c_str(), own.families.c_str(), own.font.pixels, own.font.bold ? 1 : 0,
+                own.text.c_str(), own.box, color.red, color.green, color.blue, left, top);
 }
 
 void WebCanvas::PushClip(const PixelBox& box) { web_push_clip(window_, box.left, box.top, box.width, box.height); }

@@ -5,6 +5,7 @@
 
 #include "platform/web/design_json.h"
 #include "platform/web/web_bridge.h"
+#include "ui/faces.h"
 
 // clang-format off
 EM_JS(void, web_create_form, (int form, const char* design), {
@@ -35,7 +36,8 @@ EM_JS(void, web_set_timer, (int form, int control, int interval), {
 namespace {
 
 std::string FontJson(const FontSpec& font) {
-  return "{\"name\":" + JsonString(font.name) + ",\"size\":" + std::to_string(font.size_points) +
+  return "{\"name\":" + JsonString(font.name) + ",\"families\":" + JsonString(WebFamiliesOf(font.name)) +
+         ",\"size\":" + std::to_string(font.size_points) +
          ",\"bold\":" + (font.bold ? "true" : "false") + ",\"underline\":" + (font.underline ? "true" : "false") +
          "}";
 }

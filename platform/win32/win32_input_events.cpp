@@ -31,6 +31,36 @@ UiEvent MouseEvent(const Win32Form& form, EventKind kind, int control, POINT poi
 
 }  // namespace
 
+Key KeyOfVirtualKey(WPARAM virtual_key) {
+  if (virtual_key >= 'A' && virtual_key <= 'Z') return LetterKey(static_cast<char>(virtual_key));
+  if (virtual_key >= '0' && virtual_key <= '9') return DigitKey(static_cast<char>(virtual_key));
+  if (virtual_key >= VK_F1 && virtual_key <= VK_F24) return FunctionKey(static_cast<int>(virtual_key - VK_F1) + 1);
+  switch (virtual_key) {
+    case VK_BACK: return Key::kBackspace;
+    case VK_TAB: return Key::kTab;
+    case VK_RETURN: return Key::kEnter;
+    case VK_SHIFT: return Key::kShift;
+    case VK_CONTROL: return Key::kControl;
+    case VK_MENU: return Key::kAlt;
+    case VK_PAUSE: return Key::kPause;
+    case VK_ESCAPE: return Key::kEscape;
+    case VK_SPACE: return Key::kSpace;
+    case VK_PRIOR: return Key::kPageUp;
+    case VK_NEXT: return Key::kPageDown;
+    case VK_END: return Key::kEnd;
+    case VK_HOME: return Key::kHome;
+    case VK_LEFT: return Key::kLeft;
+    case VK_UP: return Key::kUp;
+    case VK_RIGHT: return Key::kRight;
+    case VK_DOWN: return Key::kDown;
+    case VK_INSERT: return Key::kInsert;
+    case VK_DELETE: return Key::kDelete;
+    case VK_LWIN: return Key::kSystemLeft;
+    case VK_RWIN: return Key::kSystemRight;
+    default: return Key::kNone;
+  }
+}
+
 int ShiftState() {
   return (GetKeyState(VK_SHIFT) < 0 ? 1 : 0) | (GetKeyState(VK_CONTROL) < 0 ? 2 : 0) |
          (GetKeyState(VK_MENU) < 0 ? 4 : 0);
@@ -92,7 +122,7 @@ bool HandleKeyInput(Win32Form& form, UINT message, WPARAM wparam) {
     case WM_KEYDOWN:
     case WM_SYSKEYDOWN:
       event.kind = EventKind::kKeyDown;
-      event.key_code = static_cast<int>(wparam);
+      event.key = KeyOfVirtualKey(wparam);
       break;
     case WM_CHAR:
     case WM_SYSCHAR:

@@ -20,6 +20,9 @@ bool HandleKeyInput(Win32Form& form, UINT message, WPARAM wparam);
 // 1 Shift, 2 Ctrl, 4 Alt, as the keyboard stands while the message is handled.
 int ShiftState();
 
+// The program's name for a virtual key; kNone for a key it has no name for.
+Key KeyOfVirtualKey(WPARAM virtual_key);
+
 // True for the keys whose default handling opens a window menu or closes the window.
 bool IsSystemKeyMessage(UINT message);
 

@@ -4,6 +4,7 @@
 
 #include <shellapi.h>
 
+#include <cstdint>
 #include <vector>
 
 #include "platform/win32/win32_paths.h"
@@ -12,6 +13,7 @@
 #include "startup/own_file_names.h"
 #include "ui/failure.h"
 #include "ui/owned_handle.h"
+#include "ui/temporary_name.h"
 
 namespace {
 
@@ -67,6 +69,29 @@ std::string ProgramDirectory() {
   }
 }
 
+// How many names a new temporary file tries before the folder counts as unwritable: each
+// taken name is someone else's file or folder, and is left alone.
+constexpr int kTemporaryNameTries = 100;
+
+// A new, empty file of the process's own beside `path`, opened for writing, its long wide
+// name in `temporary`. CREATE_NEW makes a name that exists a reason to try another, never a
+// file to write over.
+FileHandle CreateTemporaryBeside(const std::string& path, std::wstring& temporary) {
+  for (int attempt = 0; attempt < kTemporaryNameTries; ++attempt) {
+    LARGE_INTEGER moment;
+    QueryPerformanceCounter(&moment);
+    const std::uint64_t seed = (static_cast<std::uint64_t>(GetCurrentProcessId()) << 40) ^
+                               static_cast<std::uint64_t>(moment.QuadPart);
+    temporary = FileSystemPath(TemporaryNameBeside(path, seed));
+    const HANDLE created = CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                       FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (created != INVALID_HANDLE_VALUE) return FileHandle(created);
+    const DWORD error = GetLastError();
+    if (error != ERROR_FILE_EXISTS && error != ERROR_ALREADY_EXISTS) FailForError(error);
+  }
+  Fail(failure_code::kPermissionDenied);
+}
+
 }  // namespace
 
 Win32Services::~Win32Services() {
@@ -118,16 +143,15 @@ std::string Win32Services::ReadFileBytes(const std::string& path, std::size_t ma
 // A read-only file is refused before anything is written: Windows would refuse to replace
 // it, but other file systems (Wine's among them) let the new file take its place.
 void Win32Services::ReplaceOwnFile(OwnFile file, std::string_view bytes) {
-  const std::wstring target = FileSystemPath(OwnFilePlace(file));
+  const std::string place = OwnFilePlace(file);
+  const std::wstring target = FileSystemPath(place);
   const DWORD attributes = GetFileAttributesW(target.c_str());
   if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0) {
     Fail(failure_code::kPermissionDenied);
   }
-  const std::wstring temporary = target + L".new";
+  std::wstring temporary;
   {
-    FileHandle file(CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file.valid()) FailForError(GetLastError());
+    FileHandle file = CreateTemporaryBeside(place, temporary);
     DWORD written = 0;
     const bool complete = WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()),
                                     &written, nullptr) &&

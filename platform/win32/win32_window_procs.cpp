@@ -248,5 +248,5 @@ bool OfferFocusKey(const MSG& message) {
   if (form == nullptr || form->sink == nullptr) return false;
   const int focused = ControlIndexOf(*form, GetFocus());
   return form->sink->HandleDialogKey(focused < 0 ? UiEvent::kFormItself : focused,
-                                    static_cast<int>(message.wParam), ShiftState());
+                                    KeyOfVirtualKey(message.wParam), ShiftState());
 }

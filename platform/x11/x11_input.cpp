@@ -1,4 +1,4 @@
-// Input in the program's own windows handed to the toolkit: keys with Windows' key codes,
+// Input in the program's own windows handed to the toolkit: keys by the program's names,
 // the mouse buttons by Windows' numbers, and the pointer's moves.
 #include <X11/Xutil.h>
 #include <X11/keysym.h>
@@ -7,42 +7,42 @@
 
 namespace {
 
-// The virtual-key code Windows gives a key; 0 for keys the program has no name for.
-int VirtualKeyOf(KeySym key) {
-  if (key >= XK_a && key <= XK_z) return static_cast<int>('A' + (key - XK_a));
-  if (key >= XK_A && key <= XK_Z) return static_cast<int>('A' + (key - XK_A));
-  if (key >= XK_0 && key <= XK_9) return static_cast<int>('0' + (key - XK_0));
-  if (key >= XK_F1 && key <= XK_F24) return static_cast<int>(0x70 + (key - XK_F1));
+// The program's name for a key; kNone for keys it has no name for.
+Key KeyOf(KeySym key) {
+  if (key >= XK_a && key <= XK_z) return LetterKey(static_cast<char>('A' + (key - XK_a)));
+  if (key >= XK_A && key <= XK_Z) return LetterKey(static_cast<char>('A' + (key - XK_A)));
+  if (key >= XK_0 && key <= XK_9) return DigitKey(static_cast<char>('0' + (key - XK_0)));
+  if (key >= XK_F1 && key <= XK_F24) return FunctionKey(static_cast<int>(key - XK_F1) + 1);
   switch (key) {
-    case XK_BackSpace: return 0x08;
+    case XK_BackSpace: return Key::kBackspace;
     case XK_Tab:
-    case XK_ISO_Left_Tab: return 0x09;
+    case XK_ISO_Left_Tab: return Key::kTab;
     case XK_Return:
-    case XK_KP_Enter: return 0x0D;
+    case XK_KP_Enter: return Key::kEnter;
     case XK_Shift_L:
-    case XK_Shift_R: return 0x10;
+    case XK_Shift_R: return Key::kShift;
     case XK_Control_L:
-    case XK_Control_R: return 0x11;
+    case XK_Control_R: return Key::kControl;
     case XK_Alt_L:
     case XK_Alt_R:
     case XK_Meta_L:
-    case XK_Meta_R: return 0x12;
-    case XK_Pause: return 0x13;
-    case XK_Escape: return 0x1B;
-    case XK_space: return 0x20;
-    case XK_Prior: return 0x21;
-    case XK_Next: return 0x22;
-    case XK_End: return 0x23;
-    case XK_Home: return 0x24;
-    case XK_Left: return 0x25;
-    case XK_Up: return 0x26;
-    case XK_Right: return 0x27;
-    case XK_Down: return 0x28;
-    case XK_Insert: return 0x2D;
-    case XK_Delete: return 0x2E;
-    case XK_Super_L: return 0x5B;
-    case XK_Super_R: return 0x5C;
-    default: return 0;
+    case XK_Meta_R: return Key::kAlt;
+    case XK_Pause: return Key::kPause;
+    case XK_Escape: return Key::kEscape;
+    case XK_space: return Key::kSpace;
+    case XK_Prior: return Key::kPageUp;
+    case XK_Next: return Key::kPageDown;
+    case XK_End: return Key::kEnd;
+    case XK_Home: return Key::kHome;
+    case XK_Left: return Key::kLeft;
+    case XK_Up: return Key::kUp;
+    case XK_Right: return Key::kRight;
+    case XK_Down: return Key::kDown;
+    case XK_Insert: return Key::kInsert;
+    case XK_Delete: return Key::kDelete;
+    case XK_Super_L: return Key::kSystemLeft;
+    case XK_Super_R: return Key::kSystemRight;
+    default: return Key::kNone;
   }
 }
 
@@ -69,7 +69,7 @@ void X11WindowSystem::HandleInput(FormHandle handle, XEvent& event) {
       char typed[8];
       KeySym symbol = NoSymbol;
       const int length = XLookupString(&key, typed, sizeof typed, &symbol, nullptr);
-      KeyWentDown(handle, VirtualKeyOf(symbol), ShiftStateOf(key.state),
+      KeyWentDown(handle, KeyOf(symbol), ShiftStateOf(key.state),
                   length == 1 ? static_cast<unsigned char>(typed[0]) : 0);
       return;
     }

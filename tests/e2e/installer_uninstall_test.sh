@@ -17,6 +17,8 @@ cp "$E2E_SCRATCH/Qorv.ini" "$folder/Qorv.ini"
 cp "$E2E_SCRATCH/mine-1.txt" "$folder/my-jokes.txt"
 cp "$E2E_SCRATCH/mine-2.txt" "$folder/my-jokes-2.txt"
 cp "$E2E_SCRATCH/mine-3.txt" "$folder/jokes.txt"
+# A save cut off before its rename leaves its temporary, which goes with the program.
+printf 'clean\r\n' >"$folder/Qorv.ini.k3v9x0qa.tmp"
 wine "$folder/Uninstall.exe" &
 
 # --- The uninstall through its pages, the tick box left cleared: what the user made stays,

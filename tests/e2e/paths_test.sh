@@ -1,8 +1,9 @@
 #!/bin/bash
 # Folders of any name under Wine: the saver, the setup window (its links included) and the
 # checker run from folders named in Cyrillic and in Japanese and from paths near and past
-# 260 characters (248, where the settings' temporary file passes 259); a read-only Qorv.ini
-# is refused on OK with error 70 and left as it was, mark and all.
+# 260 characters (248, where the settings' temporary file passes 259); a folder or a file
+# someone left at Qorv.ini.new neither stops OK from saving nor is touched; a read-only
+# Qorv.ini is refused on OK with error 70 and left as it was, mark and all.
 #   paths_test.sh ZORBEL_SCR WINPROBE_EXE ZORBELCHECK_EXE
 set -u
 source "$(dirname "$0")/lib.sh"
@@ -35,6 +36,13 @@ install_into() {
   printf 'clean\r\nmedicalno\r\n 2 \r\n' >"$1/Qorv.ini"
 }
 
+# no_temporary FOLDER NAME: no temporary file of a save stays in FOLDER.
+no_temporary() {
+  local left
+  left=$(cd "$1" && ls -A | grep -E '^Qorv\.ini\..+\.tmp$')
+  [ -z "$left" ] || e2e_fail "$2: a temporary file stayed: $left"
+}
+
 # past_intro: the saver window shows an item (a joke or a message) and no longer the intro.
 past_intro() {
   local texts
@@ -65,7 +73,7 @@ run_setup() {
   e2e_probe gone "$E2E_OPTIONS" 15 || e2e_fail "$2: OK failed: $(e2e_probe list)"
   e2e_expect_eq "$2: Qorv.ini written by OK" "$(printf 'clean\r\nmedicalno\r\n 30 \r\n' | od -c)" \
     "$(od -c <"$1/Qorv.ini")"
-  [ -e "$1/Qorv.ini.new" ] && e2e_fail "$2: the temporary file stayed"
+  no_temporary "$1" "$2"
   e2e_jokes_page "$2"
   e2e_probe click "$E2E_HUB" "&Return to control panel"
   e2e_wait_exit 20 || e2e_fail "$2: still running after Return to control panel"
@@ -91,6 +99,10 @@ e2e_stand_in_browser
 cyrillic="$E2E_SCRATCH/Шутки Зорбела"
 japanese="$E2E_SCRATCH/ゾルベルの冗談"
 mkdir -p "$cyrillic" "$japanese"
+# What others left at the name a save once wrote through: a folder with a file in it, and a
+# file.
+mkdir "$cyrillic/Qorv.ini.new" && echo kept >"$cyrillic/Qorv.ini.new/inside.txt"
+echo kept >"$japanese/Qorv.ini.new"
 for folder in "$cyrillic:cyrillic:shot" "$japanese:japanese:shot" "$(long_folder 240):long-240:-" \
               "$(long_folder 248):long-248:-" "$(long_folder 300):long-300:shot"; do
   IFS=: read -r path name shot <<<"$folder"
@@ -100,6 +112,9 @@ for folder in "$cyrillic:cyrillic:shot" "$japanese:japanese:shot" "$(long_folder
   run_setup "$path" "$name" "$shot"
   run_checker "$path" "$name"
 done
+e2e_expect_eq "the folder at Qorv.ini.new is left alone" kept "$(cat "$cyrillic/Qorv.ini.new/inside.txt")"
+e2e_expect_eq "the file at Qorv.ini.new is left alone" kept "$(cat "$japanese/Qorv.ini.new")"
+echo "ok: what was left at Qorv.ini.new neither stops a save nor is touched"
 
 # A read-only Qorv.ini: OK reports error 70, the file and its mark stay, the run fails.
 chmod 444 "$cyrillic/Qorv.ini"
@@ -116,6 +131,6 @@ e2e_wait_exit 20 || e2e_fail "read-only: still running after the error box"
 e2e_expect_eq "read-only Qorv.ini unchanged" "$(printf 'clean\r\nmedicalno\r\n 2 \r\n' | od -c)" \
   "$(od -c <"$cyrillic/Qorv.ini")"
 e2e_expect_eq "read-only mark kept" 444 "$(stat -c %a "$cyrillic/Qorv.ini")"
-[ -e "$cyrillic/Qorv.ini.new" ] && e2e_fail "read-only: a temporary file was left"
+no_temporary "$cyrillic" read-only
 echo "ok: a read-only Qorv.ini gives error 70 and stays as it was"
 e2e_pass

@@ -25,10 +25,10 @@ TEST(GtkTextTest, WindowsLineEndsBecomeOneLineFeedEach) {
 
 TEST(GtkKeysTest, LettersAndTabArriveAsTheDialogKeyboardNamesThem) {
   // Alt+C may come as either case, and Shift+Tab as its own key value.
-  EXPECT_EQ(VirtualKeyOf(GDK_KEY_c), 'C');
-  EXPECT_EQ(VirtualKeyOf(GDK_KEY_C), 'C');
-  EXPECT_EQ(VirtualKeyOf(GDK_KEY_ISO_Left_Tab), 0x09);
-  EXPECT_EQ(VirtualKeyOf(GDK_KEY_KP_Enter), 0x0D);
-  EXPECT_EQ(VirtualKeyOf(GDK_KEY_Shift_L), 0);
+  EXPECT_EQ(KeyOf(GDK_KEY_c), LetterKey('C'));
+  EXPECT_EQ(KeyOf(GDK_KEY_C), LetterKey('C'));
+  EXPECT_EQ(KeyOf(GDK_KEY_ISO_Left_Tab), Key::kTab);
+  EXPECT_EQ(KeyOf(GDK_KEY_KP_Enter), Key::kEnter);
+  EXPECT_EQ(KeyOf(GDK_KEY_Shift_L), Key::kNone);
   EXPECT_EQ(ShiftStateOf(GDK_MOD1_MASK | GDK_SHIFT_MASK | GDK_BUTTON1_MASK), 1 | 4);
 }

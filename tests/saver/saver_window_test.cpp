@@ -10,7 +10,6 @@
 
 namespace {
 
-constexpr int kShiftKey = 16;
 
 class SaverWindowTest : public ::testing::Test {
  protected:
@@ -42,7 +41,7 @@ TEST_F(SaverWindowTest, StartUpShowsTheIntroWithTheCursorHiddenOnce) {
 
 TEST_F(SaverWindowTest, InputBeforeArmingIsIgnoredAndAfterItEndsTheProgram) {
   app.windows.AdvanceTo(3000);
-  app.windows.KeyDown('A');
+  app.windows.KeyDown(LetterKey('A'));
   app.windows.TypeCharacter('a');
   app.windows.MoveMouse();
   app.windows.Click();
@@ -61,19 +60,19 @@ TEST_F(SaverWindowTest, InputBeforeArmingIsIgnoredAndAfterItEndsTheProgram) {
   EXPECT_EQ(Shown("labelxx").text, "ok");
   EXPECT_EQ(Shown("Timer2").timer_interval, 0);
   EXPECT_EQ(Shown("Timer3").timer_interval, 0);
-  app.windows.KeyDown('A');
+  app.windows.KeyDown(LetterKey('A'));
   EXPECT_TRUE(Ended());
   EXPECT_EQ(app.services.pointer_hidden_calls, (std::vector<bool>{true, false})) << "one hide, one show";
   EXPECT_FALSE(app.services.pointer_hidden);
   const std::size_t journal_length = app.windows.journal.size();
   app.windows.Advance(60000);
-  app.windows.KeyDown('A');
+  app.windows.KeyDown(LetterKey('A'));
   EXPECT_EQ(app.windows.journal.size(), journal_length) << "nothing runs after the end";
 }
 
 TEST_F(SaverWindowTest, EachKindOfArmedInputEndsButNotOverTheNoticeLabels) {
   const std::vector<std::function<void(HeadlessWindowSystem&)>> enders = {
-      [](HeadlessWindowSystem& w) { w.KeyDown(kShiftKey, 1); },
+      [](HeadlessWindowSystem& w) { w.KeyDown(Key::kShift, 1); },
       [](HeadlessWindowSystem& w) { w.MoveMouse(); },
       [](HeadlessWindowSystem& w) { w.Click(); },
       [](HeadlessWindowSystem& w) { w.MoveMouse("Label1"); },
@@ -96,7 +95,6 @@ TEST_F(SaverWindowTest, EachKindOfArmedInputEndsButNotOverTheNoticeLabels) {
 }
 
 TEST_F(SaverWindowTest, TheWholeScreenWindowIgnoresCloseRequestsAndKeepsSystemKeys) {
-  constexpr int kF4 = 115;
   constexpr int kAlt = 4;
   const auto noted = [&](const std::string& what) {
     return std::count(app.windows.journal.begin(), app.windows.journal.end(), "0 ms: Form1 " + what);
@@ -104,14 +102,14 @@ TEST_F(SaverWindowTest, TheWholeScreenWindowIgnoresCloseRequestsAndKeepsSystemKe
   EXPECT_EQ(noted("covers the other monitors"), 1);
   app.windows.AdvanceTo(1000);
   app.windows.Close("Form1");
-  app.windows.KeyDown(kF4, kAlt);
+  app.windows.KeyDown(Key::kF4, kAlt);
   app.windows.PressEscape();
   EXPECT_TRUE(app.windows.IsShown("Form1")) << "neither the close box nor Alt+F4 unloads it";
   EXPECT_FALSE(Ended());
   app.windows.AdvanceTo(4000);
   app.windows.Close("Form1");
   EXPECT_FALSE(Ended()) << "a close request is not user input";
-  app.windows.KeyDown(kF4, kAlt);
+  app.windows.KeyDown(Key::kF4, kAlt);
   EXPECT_TRUE(Ended()) << "once armed, Alt+F4 is a key like any other";
   EXPECT_FALSE(app.services.pointer_hidden);
 }

@@ -5,7 +5,8 @@
 
 namespace {
 
-constexpr int kTab = 9, kEnter = 13, kShift = 1;
+constexpr Key kTab = Key::kTab, kEnter = Key::kEnter;
+constexpr int kShift = 1;
 
 using KeyboardTest = SetupTest;
 

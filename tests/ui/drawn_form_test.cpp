@@ -17,7 +17,7 @@ const FontSpec kTwelvePixels{"Arial", 9, false, false};
 
 struct NullSink : FormEventSink {
   void HandleEvent(const UiEvent&) override {}
-  bool HandleDialogKey(int, int, int) override { return false; }
+  bool HandleDialogKey(int, Key, int) override { return false; }
   void HandleFocusArrived(int) override {}
   void HandleActivated() override {}
 };

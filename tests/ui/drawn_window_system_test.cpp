@@ -8,19 +8,18 @@
 
 namespace {
 
-constexpr int kTabKey = 9;
 
 // Writes down what the form hears; takes Tab as a dialog key, as a dialog would.
 struct HeardSink : FormEventSink {
   void HandleEvent(const UiEvent& event) override {
     static const char* kinds[] = {"click", "move", "key", "char", "timer", "close", "down", "up", "lost"};
     heard.push_back(std::string(kinds[static_cast<int>(event.kind)]) + " " + std::to_string(event.control) + " " +
-                    std::to_string(event.kind == EventKind::kKeyPress ? event.character : event.key_code));
+                    std::to_string(event.kind == EventKind::kKeyPress ? event.character : static_cast<int>(event.key)));
     if (on_event) on_event(event);
   }
-  bool HandleDialogKey(int focused, int key_code, int) override {
-    heard.push_back("dialog key " + std::to_string(key_code) + " at " + std::to_string(focused));
-    return key_code == kTabKey;
+  bool HandleDialogKey(int focused, Key key, int) override {
+    heard.push_back("dialog key " + std::to_string(static_cast<int>(key)) + " at " + std::to_string(focused));
+    return key == Key::kTab;
   }
   void HandleFocusArrived(int control) override { heard.push_back("focus " + std::to_string(control)); }
   void HandleActivated() override { heard.push_back("activated"); }
@@ -46,10 +45,10 @@ TEST(DrawnWindowSystem, KeysGoToTheDialogKeysWithTheFocusedControlAndActivationP
   HeardSink sink;
   const FormHandle form = home.CreateForm(TimedDialog("Dialog"), sink);
   home.SetFocus(form, 1);
-  home.KeyWentDown(form, 'A', 0, 'a');
-  home.KeyWentDown(form, kTabKey, 0, '\t');
+  home.KeyWentDown(form, LetterKey('A'), 0, 'a');
+  home.KeyWentDown(form, Key::kTab, 0, '\t');
   home.WindowActivated(form);
-  home.KeyWentDown(form, 'B', 0, 0);
+  home.KeyWentDown(form, LetterKey('B'), 0, 0);
   EXPECT_EQ(sink.heard, (Heard{"focus 1", "dialog key 65 at 1", "key -1 65", "char -1 97", "dialog key 9 at 1",
                                "activated", "dialog key 66 at -1", "key -1 66"}));
   EXPECT_THROW(home.SetFocus(form, 9), std::out_of_range);
@@ -66,12 +65,12 @@ TEST(DrawnWindowSystem, AModalFormKeepsEveryInputFromItsOwnerUntilItGoes) {
   const FormHandle modal = home.CreateForm(TimedDialog("Modal"), modal_sink);
   home.ShowForm(owner);
   home.ShowModal(modal, owner);
-  home.KeyWentDown(owner, 'A', 0, 0);
+  home.KeyWentDown(owner, LetterKey('A'), 0, 0);
   home.PointerPressed(owner, 5, 5, 1, 0);
   home.PointerMoved(owner, 6, 6, 106, 106, 0, 0);
   home.WindowActivated(owner);
   EXPECT_EQ(owner_sink.heard, Heard{});
-  home.KeyWentDown(modal, 'A', 0, 0);
+  home.KeyWentDown(modal, LetterKey('A'), 0, 0);
   EXPECT_EQ(modal_sink.heard, (Heard{"dialog key 65 at -1", "key -1 65"}));
   home.DestroyForm(modal);
   home.PointerPressed(owner, 5, 5, 1, 0);

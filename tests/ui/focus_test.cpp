@@ -9,7 +9,8 @@
 
 namespace {
 
-constexpr int kTab = 9, kEnter = 13, kLeft = 37, kUp = 38, kRight = 39, kDown = 40;
+constexpr Key kTab = Key::kTab, kEnter = Key::kEnter, kLeft = Key::kLeft, kUp = Key::kUp, kRight = Key::kRight,
+              kDown = Key::kDown;
 constexpr int kShift = 1, kCtrl = 2, kAlt = 4;
 
 // 0 Label, 1 Frame, 2 Option A, 3 Option B, 4 Text, 5 Check "&Medical", 6 Button "&Go",
@@ -38,9 +39,9 @@ std::vector<FocusFacts> Facts(int selected_option = 2) {
   return facts;
 }
 
-DialogKeyAction Key(int focused, int key, int shift = 0, const std::vector<FocusFacts>& facts = Facts()) {
+DialogKeyAction Press(int focused, Key key, int shift = 0, const std::vector<FocusFacts>& facts = Facts()) {
   const std::optional<DialogKeyAction> action = DialogKey(Dialog(), facts, focused, key, shift);
-  EXPECT_TRUE(action.has_value()) << "key " << key << " from " << focused;
+  EXPECT_TRUE(action.has_value()) << "key " << static_cast<int>(key) << " from " << focused;
   return action.value_or(DialogKeyAction{-99, -99});
 }
 
@@ -70,46 +71,54 @@ TEST(FocusOrder, TheFirstFocusIsTheFirstStopOnItsSelectedOptionAndAFormWithoutSt
   FormDesign labels_only = Dialog();
   labels_only.controls.resize(2);
   EXPECT_EQ(FirstFocus(labels_only, std::vector<FocusFacts>(2)), -1);
-  for (int key : {kTab, kEnter, kDown, int('G')}) {
-    EXPECT_FALSE(DialogKey(labels_only, std::vector<FocusFacts>(2), -1, key, key == 'G' ? kAlt : 0)) << key;
+  for (Key key : {kTab, kEnter, kDown, LetterKey('G')}) {
+    EXPECT_FALSE(DialogKey(labels_only, std::vector<FocusFacts>(2), -1, key, key == LetterKey('G') ? kAlt : 0)) << static_cast<int>(key);
   }
 }
 
 TEST(DialogKeys, TabAndShiftTabGoRoundTheStopsBothWays) {
-  std::vector<int> forwards{Key(-1, kTab).focus};
-  while (forwards.size() < 8) forwards.push_back(Key(forwards.back(), kTab).focus);
+  std::vector<int> forwards{Press(-1, kTab).focus};
+  while (forwards.size() < 8) forwards.push_back(Press(forwards.back(), kTab).focus);
   EXPECT_EQ(forwards, (std::vector<int>{2, 4, 5, 6, 7, 8, 2, 4}));
-  std::vector<int> backwards{Key(-1, kTab, kShift).focus};
-  while (backwards.size() < 8) backwards.push_back(Key(backwards.back(), kTab, kShift).focus);
+  std::vector<int> backwards{Press(-1, kTab, kShift).focus};
+  while (backwards.size() < 8) backwards.push_back(Press(backwards.back(), kTab, kShift).focus);
   EXPECT_EQ(backwards, (std::vector<int>{8, 7, 6, 5, 4, 2, 8, 7}));
 
-  EXPECT_EQ(Key(3, kTab, 0, Facts(3)).focus, 4) << "from a group, on past the whole group";
-  EXPECT_EQ(Key(4, kTab, kShift, Facts(3)).focus, 3) << "into a group, onto its selected option";
-  EXPECT_EQ(Key(5, kTab).press, -1) << "Tab clicks nothing";
+  EXPECT_EQ(Press(3, kTab, 0, Facts(3)).focus, 4) << "from a group, on past the whole group";
+  EXPECT_EQ(Press(4, kTab, kShift, Facts(3)).focus, 3) << "into a group, onto its selected option";
+  EXPECT_EQ(Press(5, kTab).press, -1) << "Tab clicks nothing";
   EXPECT_FALSE(DialogKey(Dialog(), Facts(), 5, kTab, kCtrl)) << "Ctrl+Tab is not Tab";
 }
 
 TEST(DialogKeys, ArrowsMoveThroughAnOptionGroupAndSelectButLeaveOtherControls) {
-  EXPECT_EQ(Key(2, kDown), (DialogKeyAction{3, 3}));
-  EXPECT_EQ(Key(2, kRight), (DialogKeyAction{3, 3}));
-  EXPECT_EQ(Key(3, kDown, 0, Facts(3)), (DialogKeyAction{2, 2})) << "wraps round";
-  EXPECT_EQ(Key(3, kUp, 0, Facts(3)), (DialogKeyAction{2, 2}));
-  EXPECT_EQ(Key(2, kLeft), (DialogKeyAction{3, 3}));
-  EXPECT_EQ(Key(8, kDown, 0, Facts(8)), (DialogKeyAction{-1, 8})) << "a group of one stays";
-  EXPECT_EQ(Key(6, kDown), (DialogKeyAction{})) << "a button keeps the focus";
-  EXPECT_EQ(Key(5, kUp), (DialogKeyAction{}));
+  EXPECT_EQ(Press(2, kDown), (DialogKeyAction{3, 3}));
+  EXPECT_EQ(Press(2, kRight), (DialogKeyAction{3, 3}));
+  EXPECT_EQ(Press(3, kDown, 0, Facts(3)), (DialogKeyAction{2, 2})) << "wraps round";
+  EXPECT_EQ(Press(3, kUp, 0, Facts(3)), (DialogKeyAction{2, 2}));
+  EXPECT_EQ(Press(2, kLeft), (DialogKeyAction{3, 3}));
+  EXPECT_EQ(Press(8, kDown, 0, Facts(8)), (DialogKeyAction{-1, 8})) << "a group of one stays";
+  EXPECT_EQ(Press(6, kDown), (DialogKeyAction{})) << "a button keeps the focus";
+  EXPECT_EQ(Press(5, kUp), (DialogKeyAction{}));
   EXPECT_FALSE(DialogKey(Dialog(), Facts(), 4, kLeft, 0)) << "the text box moves its caret";
   EXPECT_FALSE(DialogKey(Dialog(), Facts(), -1, kDown, 0));
 }
 
 TEST(DialogKeys, EnterPressesTheFocusedButtonAndAltPressesTheMarkedOne) {
-  EXPECT_EQ(Key(7, kEnter), (DialogKeyAction{7, -1}));
-  EXPECT_EQ(Key(4, kEnter), (DialogKeyAction{})) << "no default button: Enter in the text box does nothing";
-  EXPECT_EQ(Key(4, 'G', kAlt), (DialogKeyAction{6, -1})) << "a button is pressed and the focus stays";
-  EXPECT_EQ(Key(4, 'M', kAlt), (DialogKeyAction{5, 5})) << "the check box takes the focus and is clicked";
-  EXPECT_FALSE(DialogKey(Dialog(), Facts(), 4, 'N', kAlt)) << "\"&&\" marks no letter";
-  EXPECT_FALSE(DialogKey(Dialog(), Facts(), 4, 'X', kAlt));
-  EXPECT_FALSE(DialogKey(Dialog(), Facts(), 4, 'G', kAlt | kCtrl));
+  EXPECT_EQ(Press(7, kEnter), (DialogKeyAction{7, -1}));
+  EXPECT_EQ(Press(4, kEnter), (DialogKeyAction{})) << "no default button: Enter in the text box does nothing";
+  EXPECT_EQ(Press(4, LetterKey('G'), kAlt), (DialogKeyAction{6, -1})) << "a button is pressed and the focus stays";
+  EXPECT_EQ(Press(4, LetterKey('M'), kAlt), (DialogKeyAction{5, 5})) << "the check box takes the focus and is clicked";
+  EXPECT_FALSE(DialogKey(Dialog(), Facts(), 4, LetterKey('N'), kAlt)) << "\"&&\" marks no letter";
+  EXPECT_FALSE(DialogKey(Dialog(), Facts(), 4, LetterKey('X'), kAlt));
+  EXPECT_FALSE(DialogKey(Dialog(), Facts(), 4, LetterKey('G'), kAlt | kCtrl));
+}
+
+// The browser page hands keys over as numbers; one that names no key must not pass for one.
+TEST(Keys, ANumberIsTheKeyItNamesOrNone) {
+  for (const Key key : {kTab, kEnter, kDown, Key::kEscape, Key::kF4, LetterKey('Q'), DigitKey('7')}) {
+    EXPECT_EQ(KeyNumbered(static_cast<int>(key)), key);
+  }
+  for (const int number : {0, 0x61, 0x3B, 186, 0x88, -1}) EXPECT_EQ(KeyNumbered(number), Key::kNone) << number;
 }
 
 TEST(ClickTracker, AClickIsAPressAndAReleaseOfOneButtonOverOneControl) {

@@ -14,7 +14,7 @@ namespace {
 
 struct QuietSink : FormEventSink {
   void HandleEvent(const UiEvent&) override {}
-  bool HandleDialogKey(int, int, int) override { return false; }
+  bool HandleDialogKey(int, Key, int) override { return false; }
   void HandleFocusArrived(int) override {}
   void HandleActivated() override {}
 };
@@ -128,7 +128,7 @@ TEST(ReportBox, ShownInPlaceOfEveryFormItIsLaidOutAgainForANewSizeAndAKeyOrAClic
   home.PointerMoved(box, 10, 10, 10, 10, 0, 0);
   EXPECT_EQ(closed, 0);
   home.PointerPressed(box, 10, 10, 2, 0);
-  home.KeyWentDown(box, 'Q', 0, 'q');
+  home.KeyWentDown(box, LetterKey('Q'), 0, 'q');
   EXPECT_EQ(closed, 2);
 }
 

@@ -37,7 +37,7 @@ class TestForm : public Form {
     clicks.push_back("Fitted");
     if (on_click) on_click();
   }
-  void Form_KeyDown(const UiEvent& event) { keys.push_back(event.key_code); }
+  void Form_KeyDown(const UiEvent& event) { keys.push_back(event.key); }
   using Form::Bind;
 
   Label& Fitted() { return label("Fitted"); }
@@ -47,7 +47,7 @@ class TestForm : public Form {
   std::function<long long()> now;
   std::vector<long long> ticks;
   std::vector<std::string> clicks;
-  std::vector<int> keys;
+  std::vector<Key> keys;
   std::function<void()> on_click;
 };
 
@@ -56,7 +56,7 @@ class TestForm : public Form {
 TEST(FormWindowDeathTest, AWindowTheToolkitDestroyedAlreadyGoesQuietly) {
   struct QuietSink : FormEventSink {
     void HandleEvent(const UiEvent&) override {}
-    bool HandleDialogKey(int, int, int) override { return false; }
+    bool HandleDialogKey(int, Key, int) override { return false; }
     void HandleFocusArrived(int) override {}
     void HandleActivated() override {}
   };
@@ -147,10 +147,10 @@ TEST_F(ToolkitTest, EventsReachTheirHandlersAndOthersLeaveNoTrace) {
   platform.windows.Click("Fitted");
   platform.windows.Click("Fixed");
   platform.windows.Click();
-  platform.windows.KeyDown(16);
+  platform.windows.KeyDown(Key::kShift);
   platform.windows.MoveMouse("Fitted");
   EXPECT_EQ(form.clicks, (std::vector<std::string>{"Fitted"}));
-  EXPECT_EQ(form.keys, (std::vector<int>{16}));
+  EXPECT_EQ(form.keys, (std::vector<Key>{Key::kShift}));
   EXPECT_FALSE(platform.windows.program_ended());
 }
 

@@ -47,8 +47,10 @@ TEST(DesignJson, AFormCarriesItsControlsInOrderWithUnsetColoursAsNull) {
   ASSERT_NE(first, std::string::npos) << json;
   ASSERT_NE(second, std::string::npos) << json;
   EXPECT_LT(first, second);
-  EXPECT_NE(json.find("\"font\":{\"name\":\"Times New Roman\",\"size\":9.75,\"bold\":true,\"underline\":true},"
-                      "\"color\":[255,0,128],\"back\":null"),
+  // The font carries the CSS families the face table gives its face.
+  EXPECT_NE(json.find("\"font\":{\"name\":\"Times New Roman\",\"families\":"
+                      "\"\\\"Times New Roman\\\", \\\"Zorbel Serif\\\", serif\",\"size\":9.75,\"bold\":true,"
+                      "\"underline\":true},\"color\":[255,0,128],\"back\":null"),
             std::string::npos)
       << json;
   EXPECT_NE(json.find("\"cancel\":true}"), std::string::npos);

@@ -24,6 +24,8 @@ def journey():
         b.key("Enter")
         b.wait_for("!!document.querySelector('dialog.message-box[open]')", 5, "the beta notice")
         check("Welcome to beta" in j.box_texts()[0], "the first box is not the beta notice: %s" % j.box_texts())
+        check(b.evaluate("[...Module.zorbelHome.forms.live.values()].every((f) => !f.shown)"),
+              "the hub shows before the beta notice is closed")
         j.shot("beta-notice")
         b.key("Enter")
         b.wait_for("%s === %s" % (ACTIVE_FORM, repr(HUB)), 5, "the hub")
@@ -36,6 +38,17 @@ def journey():
             b.pump(0.2)
         check(b.opened_tabs() == ["http://www.tw.example/zorbel/bounce.cgi?where=dotcom"],
               "the maker's page did not open in a new tab: %s" % b.opened_tabs())
+        # One with a message opens its page only once the message is closed.
+        b.click(*b.center_of("[data-control=Command4]"))
+        b.wait_for("!!document.querySelector('dialog.message-box[open]')", 5, "the home page's message")
+        b.pump(0.5)
+        check(len(b.opened_tabs()) == 1, "a page opened before its message was closed: %s" % b.opened_tabs())
+        b.key("Enter")
+        deadline = time.time() + 5
+        while "where=home" not in "".join(b.opened_tabs()) and time.time() < deadline:
+            b.pump(0.2)
+        check(b.opened_tabs()[1:] == ["http://www.tw.example/zorbel/bounce.cgi?where=home"],
+              "the home page did not open after its message: %s" % b.opened_tabs())
         check(b.evaluate(ACTIVE_FORM) == HUB, "the hub is not active after the link")
         b.close_opened_tabs()
         b.key("c", modifiers=1)  # Alt+C: Configure saver

@@ -43,7 +43,7 @@ class Sink : public FormEventSink {
  public:
   std::function<void(const UiEvent&)> on_event = [](const UiEvent&) {};
   void HandleEvent(const UiEvent& event) override { on_event(event); }
-  bool HandleDialogKey(int, int, int) override { return false; }
+  bool HandleDialogKey(int, Key, int) override { return false; }
   void HandleFocusArrived(int) override {}
   void HandleActivated() override {}
 };

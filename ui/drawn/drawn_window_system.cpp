@@ -140,11 +140,11 @@ FormHandle DrawnWindowSystem::ShowReportBox(const ReportBox& report, FormEventSi
   return report_window_;
 }
 
-void DrawnWindowSystem::KeyWentDown(FormHandle handle, int key_code, int shift, int character) {
+void DrawnWindowSystem::KeyWentDown(FormHandle handle, Key key, int shift, int character) {
   DrawnForm* form = TakingInput(handle);
-  if (form == nullptr || form->sink().HandleDialogKey(form->focused, key_code, shift)) return;
+  if (form == nullptr || form->sink().HandleDialogKey(form->focused, key, shift)) return;
   UiEvent down{EventKind::kKeyDown};
-  down.key_code = key_code;
+  down.key = key;
   down.shift = shift;
   Deliver(handle, down);
   if (character == 0 || TakingInput(handle) == nullptr) return;

@@ -51,7 +51,7 @@ class DrawnWindowSystem : public WindowSystem {
   void WindowResized(FormHandle form, int width, int height);
   // A key went down: first to the form's dialog keys with the control holding the focus,
   // then, unless they took it, as a key and, when it types one, as its character (0: none).
-  void KeyWentDown(FormHandle form, int key_code, int shift, int character);
+  void KeyWentDown(FormHandle form, Key key, int shift, int character);
   // Where the pointer is on the screen as the window shows (see PointerMoved).
   void PointerSeenAt(FormHandle form, long long screen_x, long long screen_y);
   // The pointer at a place in the window's pixels and on the screen: a move only where the

@@ -29,7 +29,7 @@ class ReportBoxSink : public FormEventSink {
  public:
   explicit ReportBoxSink(std::function<void()> closed) : closed_(std::move(closed)) {}
   void HandleEvent(const UiEvent& event) override;
-  bool HandleDialogKey(int, int, int) override { return false; }
+  bool HandleDialogKey(int, Key, int) override { return false; }
   void HandleFocusArrived(int) override {}
   void HandleActivated() override {}
 

@@ -124,18 +124,18 @@ class ZorbelCanvas {
   }
 
   // [width rounded up, line height, ascent] in pixels.
-  layOutLine(face, pixels, bold, text) {
+  layOutLine(families, pixels, bold, text) {
     const context = this.measurer;
-    context.font = zorbelFaces.css(face, pixels, bold);
+    context.font = zorbelFaces.css(families, pixels, bold);
     const metrics = context.measureText(text);
     const ascent = Math.round(metrics.fontBoundingBoxAscent);
     return [Math.ceil(metrics.width), ascent + Math.round(metrics.fontBoundingBoxDescent), ascent];
   }
 
   // `box`: the line's [width, height, ascent] as it was laid out.
-  drawText(handle, face, pixels, bold, text, box, color, left, top) {
+  drawText(handle, face, families, pixels, bold, text, box, color, left, top) {
     const context = this.contextOf(handle);
-    context.font = zorbelFaces.css(face, pixels, bold);
+    context.font = zorbelFaces.css(families, pixels, bold);
     context.fillStyle = `rgb(${color})`;
     context.textBaseline = "alphabetic";
     context.fillText(text, left, top + box[2]);
