@@ -43,7 +43,7 @@ TEST_F(SettingsFileTest, WrittenAsThreeCrLfLinesWithTheDelayBetweenBlanksAndRead
   EXPECT_EQ(state.JokeStyle, Text("rude"));
   EXPECT_EQ(state.MedicalSetting, Text("medicalyes"));
   EXPECT_EQ(state.DelaySeconds, FieldValue(12.25));
-  EXPECT_FALSE(std::filesystem::exists(folder.File("Qorv.ini.new")));
+  EXPECT_EQ(folder.Names(), std::set<std::string>{"Qorv.ini"}) << "no temporary left behind";
 }
 
 TEST_F(SettingsFileTest, AnyReadingFailureGivesAllThreeDefaults) {

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <set>
 #include <string>
 
 class TempFolder {
@@ -26,6 +27,12 @@ class TempFolder {
   std::string Read(const std::string& name) const {
     std::ifstream in(File(name), std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), {});
+  }
+  // The names of everything in the folder: what a write left behind, temporaries included.
+  std::set<std::string> Names() const {
+    std::set<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(path_)) names.insert(entry.path().filename().string());
+    return names;
   }
 
  private:
