@@ -77,9 +77,10 @@ int main(int argc, char** argv) {
     const char* name = std::getenv("DISPLAY");
     Stop("cannot open the display " + Quoted(name != nullptr ? name : ""), 1);
   }
-  if (!AnyFontInstalled()) Stop("no font to draw with: install the package " ZORBEL_FONT_PACKAGE, 1);
   X11ProcessEnd end(display);
   const Window host_window = ChosenWindow(display, end, parsed.options);
+  // After the window's checks: a refusal there leaves nothing of the font library held.
+  if (!AnyFontInstalled()) Stop("no font to draw with: install the package " ZORBEL_FONT_PACKAGE, 1);
 
   const EnvironmentLookup environment = [](const char* name) { return std::getenv(name); };
   std::map<OwnFile, std::string> own_files{
