@@ -108,15 +108,18 @@ def process_seconds(browser):
             for kind, flag in kinds.items()}
 
 
+def metrics(browser):
+    """The renderer's main-thread times so far, in seconds, by the protocol's names."""
+    return {m["name"]: m["value"] for m in browser.call("Performance.getMetrics")["metrics"]}
+
+
 def processor(browser, what):
     """The share of one core the page spends over MEASURE_SECONDS, as it is now."""
-    def metrics():
-        return {m["name"]: m["value"] for m in browser.call("Performance.getMetrics")["metrics"]}
     browser.pump(SETTLE_SECONDS)
-    began, tasks, processes = time.time(), metrics(), process_seconds(browser)
+    began, tasks, processes = time.time(), metrics(browser), process_seconds(browser)
     browser.pump(MEASURE_SECONDS)
     spent = time.time() - began
-    tasks_after, processes_after = metrics(), process_seconds(browser)
+    tasks_after, processes_after = metrics(browser), process_seconds(browser)
 
     def share(seconds):
         return 100 * seconds / spent
@@ -139,6 +142,9 @@ def start_saver(browser, site):
 def memory(browser):
     print("Memory over %d s, after a garbage collection (JS heap in use, WebAssembly memory):" % SOAK_SECONDS)
     samples = []
+    # The main thread's time between samples too (a sample's forced collection left out):
+    # the saver's processor time over a longer run, once the faces it draws in are made.
+    between_seconds = between_tasks = 0
     began = time.time()
     while True:
         browser.call("HeapProfiler.collectGarbage")
@@ -147,11 +153,17 @@ def memory(browser):
         print("  %5.0f s  %8.1f KB  %8.1f KB" % (samples[-1][0], heap / 1024, wasm / 1024), flush=True)
         if time.time() - began >= SOAK_SECONDS:
             break
+        paused, tasks = time.time(), metrics(browser)["TaskDuration"]
         browser.pump(min(SAMPLE_SECONDS, SOAK_SECONDS - (time.time() - began)))
+        between_tasks += metrics(browser)["TaskDuration"] - tasks
+        between_seconds += time.time() - paused
     heaps = [heap for _, heap, _ in samples[1:]] or [samples[0][1]]
     print("  JS heap from the second sample on: %.1f to %.1f KB, last minus second %+.1f KB; WebAssembly memory"
           " %s" % (min(heaps) / 1024, max(heaps) / 1024, (heaps[-1] - heaps[0]) / 1024,
                    "unchanged" if len({w for _, _, w in samples}) == 1 else "grew"))
+    if between_seconds > 0:
+        print("  the saver's main-thread tasks between the samples: %.3f %% of a core over %.0f s"
+              % (100 * between_tasks / between_seconds, between_seconds))
     if not browser.evaluate(SAVER):
         print("  (the saver was no longer running at the end)")
 
