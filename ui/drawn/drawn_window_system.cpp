@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <climits>
 #include <stdexcept>
+#include <utility>
 #include <vector>
 
 #include "ui/drawn/text_layout.h"
@@ -131,13 +132,21 @@ void DrawnWindowSystem::WindowResized(FormHandle handle, int width, int height) 
   if (report_ && handle == report_window_) LayOutReportBox(form, *report_, text());
 }
 
-FormHandle DrawnWindowSystem::ShowReportBox(const ReportBox& report, FormEventSink& sink) {
+FormHandle DrawnWindowSystem::ShowReportBox(const ReportBox& report, std::function<void()> closed) {
   DestroyAllForms();
   report_ = report;
-  report_window_ = CreateForm(ReportWindowDesign(report.title), sink);
+  report_closed_ = std::move(closed);
+  report_window_ = CreateForm(ReportWindowDesign(report.title), report_sink_);
   LayOutReportBox(FormAt(report_window_), *report_, text());
   ShowForm(report_window_);
   return report_window_;
+}
+
+void DrawnWindowSystem::CloseReportBox() {
+  // Taken out before it runs: it may end the program or show another box.
+  std::function<void()> closed = std::move(report_closed_);
+  report_closed_ = nullptr;
+  if (closed) closed();
 }
 
 void DrawnWindowSystem::KeyWentDown(FormHandle handle, Key key, int shift, int character) {
