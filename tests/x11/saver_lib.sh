@@ -26,6 +26,9 @@ trap 'exit 1' INT TERM HUP
 fail() {
   echo "FAIL${START:+ at $(( $(now_ms) - START )) ms of the last run}: $*" >&2
   cat "$SCRATCH/err" >&2
+  # Whether a saver still running was stuck waiting, stopped or busy.
+  [ -n "$PID" ] && running && echo "The saver's state: $(grep '^State' "/proc/$PID/status")," \
+    "waiting in $(cat "/proc/$PID/wchan"), processor time $(cut -d' ' -f14-15 "/proc/$PID/stat") ticks" >&2
   exit 1
 }
 start_virtual_display || fail "no virtual display"

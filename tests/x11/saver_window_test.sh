@@ -2,7 +2,8 @@
 # The Linux saver in its own window on a virtual display: bad options, refused on stderr
 # escaped; --help and --version, which fail when they cannot be written; the intro, then a
 # joke of the test's own, input ignored for the first 3.6 s and ending it after (a key, a
-# click, a real move, not a motion event under a still pointer), the window closed, SIGINT.
+# click, a real move, not a motion event under a still pointer), the intro ended even when
+# held up past 3.6 s, the window closed, SIGINT.
 # Usage: saver_window_test.sh ZORBEL X11_PROBE ARTIFACT_FOLDER
 set -u
 source "$(dirname "$0")/saver_lib.sh" "$@"
@@ -58,6 +59,18 @@ import -window root "$ARTIFACTS/x11-joke.png"
 [ "$(colour_count "$window" "$INTRO_PANEL")" -lt 20000 ] || fail "the intro is still there"
 xdotool key x
 ended_with 0 10 || fail "a key did not end it"
+
+echo "Held up past 3.6 s on its intro (stopped, as a busy machine may hold it), it still ends the intro"
+start -window -delay 2 -jokes "$JOKES"
+window=$(own_window)
+shows_intro "$window" || fail "no intro panel"
+kill -STOP "$PID"
+sleep 4
+kill -CONT "$PID"
+intro_ended "$window" || fail "held up past 3.6 s, it stayed on its intro"
+shows_item "$window" || fail "held up past 3.6 s, it showed no item after its intro"
+kill -TERM "$PID"
+ended_with 0 10 || fail "SIGTERM after the hold-up"
 
 echo "A real move ends it after 3.6 s; a motion event under a still pointer does not"
 start -window -delay 2 -jokes "$JOKES"
