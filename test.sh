@@ -2,10 +2,9 @@
 # Installs what is missing, builds every preset and runs every suite: the native ones on
 # the headless platform, the same under AddressSanitizer and UndefinedBehaviorSanitizer
 # (built for another maker host, so that no test leans on the default one), the fuzz
-# targets briefly, the page in headless Chromium, then the end-to-end ones with the real
-# Zorbel.scr under Wine. Ends with
-# each stage's time, the fuzzing figures, every Wine suite that passed only on its second
-# attempt, and a summary.
+# targets briefly, the page in headless Chromium, and beside them the end-to-end ones with
+# the real Zorbel.scr under Wine. Ends with each stage's time, the fuzzing figures, every
+# Wine suite that passed only on its second attempt, and a summary.
 set -u
 cd "$(dirname "$0")"
 started=$SECONDS
@@ -13,7 +12,10 @@ source scripts/packages.sh
 
 stage_times=()
 times_file=$(mktemp "${TMPDIR:-/tmp}/zorbel-times.XXXXXX")
-trap 'rm -f "$times_file"' EXIT
+windows_pid=
+# A run that is stopped stops the Windows stages too.
+trap 'rm -f "$times_file"; [ -n "$windows_pid" ] && kill -TERM -- -"$windows_pid" 2>/dev/null' EXIT
+trap 'exit 130' INT TERM HUP
 # The processor time, user and system, of every process this shell has waited for: noted
 # here, in this shell (a subshell would count only its own children), and read back after.
 note_children_cpu() { times >"$times_file"; }
@@ -38,10 +40,32 @@ stage() {
 
 stage "installing what is missing" ensure_packages || exit 1
 stage "building linux" build_preset linux || exit 1
+
+# The Windows build and its suites under Wine run beside the native stages: the suites of
+# both mostly wait (on their virtual displays, on Wine), each on displays, Wine prefixes
+# and build folders of its own. Their output goes to a log, shown once both are done; they
+# run in a process group of their own, which a stopped run ends.
+windows_log=build/windows-stages.log
+windows_times=build/windows-stages.times
+rm -f build/windows/e2e-retries.txt "$windows_times"
+echo "The Windows build and the Wine suites run beside the native stages; their output: $windows_log"
+set -m
+(
+  times_file=$(mktemp "${TMPDIR:-/tmp}/zorbel-times.XXXXXX")
+  stage_times=()
+  # The checker's test under Wine compares with the native checker just built.
+  stage "building windows" build_preset windows -DZORBEL_NATIVE_CHECKER="$PWD/build/linux/zorbel-check" &&
+    stage "Wine suites" ctest --preset windows
+  status=$?
+  printf '%s\n' "${stage_times[@]}" >"$windows_times"
+  rm -f "$times_file"
+  exit $status
+) >"$windows_log" 2>&1 &
+windows_pid=$!
+set +m
+
 stage "building linux-sanitize, fuzz" build_preset linux-sanitize || exit 1
 stage "building web" build_preset web || exit 1
-# The checker's test under Wine compares with the native checker just built.
-stage "building windows" build_preset windows -DZORBEL_NATIVE_CHECKER="$PWD/build/linux/zorbel-check" || exit 1
 
 stage "linux suites" ctest --preset linux
 native=$?
@@ -52,9 +76,14 @@ stage "fuzz targets" ctest --preset fuzz
 fuzzed=$?
 stage "web suites" ctest --preset web
 web=$?
-rm -f build/windows/e2e-retries.txt
-stage "Wine suites" ctest --preset windows
+began=$SECONDS
+wait "$windows_pid"
 windows=$?
+windows_pid=
+echo "The Windows build and the Wine suites (from $windows_log):"
+cat "$windows_log"
+[ -f "$windows_times" ] && mapfile -t -O ${#stage_times[@]} stage_times <"$windows_times"
+stage_times+=("$(printf '  %-30s %5d s wall' "waiting for the Wine suites" $((SECONDS - began)))")
 
 verdict() { [ "$1" -eq 0 ] && echo passed || echo FAILED; }
 echo "Time of each stage:"
