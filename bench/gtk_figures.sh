@@ -54,7 +54,9 @@ for run in $(seq "$RUNS"); do
   hub+=("$("$PROBE" first-frame $panel "$XDOTOOL" key Return)")
   sleep 0.5
   settings_rss+=("$(memory_kb $pid VmRSS)") settings_peak+=("$(memory_kb $pid VmHWM)")
+  # Gone before the next start, which a copy still running would turn away.
   kill $pid
+  wait $pid
 
   "$BARE" &
   pid=$! pids+=($!)

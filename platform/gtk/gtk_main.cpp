@@ -1,6 +1,7 @@
 // The settings program's entry point: opens the display, builds the GTK toolkit and the
-// services, finds the user's settings and joke files where the saver finds them, runs the
-// program's configuration start-up and serves its windows until the last one closes.
+// services, finds the user's settings and joke files where the saver finds them and its
+// one-copy lock in the user's runtime folder, runs the program's configuration start-up and
+// serves its windows until the last one closes.
 #include <gtk/gtk.h>
 
 #include <cstdio>
@@ -14,6 +15,7 @@
 #include "platform/gtk/gtk_window_system.h"
 #include "platform/posix/command_output.h"
 #include "platform/posix/data_paths.h"
+#include "platform/posix/instance_lock.h"
 #include "startup/shown_text.h"
 #include "ui/failure_net.h"
 
@@ -54,7 +56,13 @@ int main(int argc, char** argv) {
       {OwnFile::kJokes, JokesFilePath("", environment)},
   };
   GtkWindowSystem windows;
-  GtkServices services(windows, std::move(own_files));
+  // One copy per user and display, as each login's desktop has its own.
+  const std::string runtime_folder = RuntimeFolder(environment);
+  const std::string instance_stem =
+      runtime_folder.empty() ? ""
+                             : runtime_folder + "/zorbel/settings-" +
+                                   DisplayKey(gdk_display_get_name(gdk_display_get_default()));
+  GtkServices services(windows, std::move(own_files), instance_stem);
   FailureNet failure_net(services);
   services.GuardContinuationsWith(failure_net);
   failure_net.RunGuarded([&] {

@@ -7,6 +7,12 @@
 #include <functional>
 #include <string>
 
+struct MessageBoxLook {
+  std::string title;
+  std::string text;
+  GtkMessageType type = GTK_MESSAGE_OTHER;  // information, warning, error: the icon shown
+  int icon_pixels = 32;
+};
+
 // Shows the box and returns at once; `closed` runs when it has been closed, however.
-void ShowGtkMessageBox(GtkWindow* owner, const std::string& title, const std::string& text,
-                       GtkMessageType icon, std::function<void()> closed);
+void ShowGtkMessageBox(GtkWindow* owner, const MessageBoxLook& look, std::function<void()> closed);

@@ -1,17 +1,25 @@
-// The process services of the settings program: the native ones, with message boxes as
-// GTK dialogs and the settings folder made when it is first written.
+// The process services of the settings program: the native ones, with one copy per user
+// and display, message boxes as GTK dialogs and the settings folder made when it is first
+// written.
 #pragma once
 
 #include <map>
+#include <memory>
 #include <string>
 
 #include "platform/gtk/gtk_window_system.h"
+#include "platform/posix/instance_lock.h"
 #include "platform/posix/posix_services.h"
 #include "ui/failure_net.h"
 
 class GtkServices : public PosixServices {
  public:
-  GtkServices(GtkWindowSystem& windows, std::map<OwnFile, std::string> own_files);
+  // `instance_stem`: where the one-copy lock lives (see InstanceLock); empty for none.
+  GtkServices(GtkWindowSystem& windows, std::map<OwnFile, std::string> own_files, std::string instance_stem);
+  ~GtkServices() override;
+
+  // A copy refused because another runs calls that one, which brings its windows forward.
+  bool AcquireSingleInstance() override;
 
   // What follows a message box runs under `net`, as every handler does.
   void GuardContinuationsWith(FailureNet& net) { net_ = &net; }
@@ -28,4 +36,7 @@ class GtkServices : public PosixServices {
  private:
   GtkWindowSystem& windows_;
   FailureNet* net_ = nullptr;
+  std::string instance_stem_;
+  std::unique_ptr<InstanceLock> instance_lock_;
+  guint nudge_source_ = 0;
 };

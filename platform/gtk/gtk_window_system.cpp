@@ -247,11 +247,29 @@ void GtkWindowSystem::SetTimer(FormHandle form, int index, int interval_ms) {
 void GtkWindowSystem::ShowMessageBox(const std::string& title, const std::string& text, GtkMessageType icon,
                                      std::function<void()> closed) {
   ++boxes_up_;
-  ShowGtkMessageBox(ActiveWindow(), title, text, icon, [this, closed = std::move(closed)] {
+  // As large as Windows draws a box's icon: a third of an inch.
+  const MessageBoxLook look{title, text, icon, Pixels(kTwipsPerInch / 3)};
+  ShowGtkMessageBox(ActiveWindow(), look, [this, closed = std::move(closed)] {
     --boxes_up_;
     closed();
     QuitWhenNothingIsLeft();
   });
+}
+
+void GtkWindowSystem::BringForward() {
+  for (const bool modal : {false, true}) {
+    for (const auto& [handle, form] : forms_) {
+      GtkWindow* window = GTK_WINDOW(form->window);
+      if (gtk_widget_get_visible(form->window) && gtk_window_get_modal(window) == modal) gtk_window_present(window);
+    }
+  }
+  // The message boxes, which block whatever is open.
+  GList* toplevels = gtk_window_list_toplevels();
+  for (GList* item = toplevels; item != nullptr; item = item->next) {
+    GtkWidget* window = GTK_WIDGET(item->data);
+    if (GTK_IS_MESSAGE_DIALOG(window) && gtk_widget_get_visible(window)) gtk_window_present(GTK_WINDOW(window));
+  }
+  g_list_free(toplevels);
 }
 
 void GtkWindowSystem::Run() {

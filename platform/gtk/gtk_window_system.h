@@ -76,6 +76,10 @@ class GtkWindowSystem : public WindowSystem {
   void ShowMessageBox(const std::string& title, const std::string& text, GtkMessageType icon,
                       std::function<void()> closed);
 
+  // Brings the program's windows to the front, each owner below what it is blocked by,
+  // and the focus to the one on top: what a copy started again shows the user.
+  void BringForward();
+
   // Serves the windows until the last of them is destroyed and no box is up.
   void Run();
 

@@ -17,6 +17,12 @@ std::string BaseFolder(const EnvironmentLookup& environment, const char* variabl
 
 }  // namespace
 
+std::string RuntimeFolder(const EnvironmentLookup& environment) {
+  const char* runtime = environment("XDG_RUNTIME_DIR");
+  if (runtime != nullptr && runtime[0] == '/') return runtime;
+  return BaseFolder(environment, "XDG_CACHE_HOME", ".cache");
+}
+
 bool PathExists(const std::string& path) {
   struct stat info {};
   return stat(path.c_str(), &info) == 0;

@@ -1,6 +1,7 @@
 // Where the Linux saver finds its two files, by the desktop's base-directory rules: the
 // settings under the user's configuration folder, the jokes from the command line, the
-// user's data folder, or the system-wide copy the package installs.
+// user's data folder, or the system-wide copy the package installs; and where a program
+// keeps what lasts only while the user is logged in.
 #pragma once
 
 #include <functional>
@@ -14,6 +15,10 @@ inline constexpr const char* kSystemJokesPath = "/usr/share/zorbel/jokes.txt";
 // $XDG_CONFIG_HOME/zorbel/Qorv.ini, with ~/.config for a variable unset, empty or not an
 // absolute path; empty when there is no home either.
 std::string SettingsFilePath(const EnvironmentLookup& environment);
+
+// The user's folder for what lasts only while they are logged in ($XDG_RUNTIME_DIR), else
+// their cache folder ($XDG_CACHE_HOME, else ~/.cache); empty when there is no home either.
+std::string RuntimeFolder(const EnvironmentLookup& environment);
 
 // Whether there is something at `path` (a symbolic link counts by what it points to): the
 // one rule by which the saver and the checker tell whether the user has jokes of their own.

@@ -1,9 +1,21 @@
-# Writes the service worker for the site folder SITE: the list of the page's files and a
-# stamp made of their contents, so that any change to the page makes browsers fetch it anew.
-#   cmake -DSITE=... -DTEMPLATE=... -P stamp_service_worker.cmake
-file(GLOB_RECURSE site_files RELATIVE ${SITE} ${SITE}/*)
-list(REMOVE_ITEM site_files sw.js)
+# Writes the service worker for the site folder SITE: the list of the page's FILES (full
+# paths, parted by commas) and a stamp made of their contents, so that any change to the
+# page makes browsers fetch it anew. Any other file in SITE, left by an earlier build, goes.
+#   cmake -DSITE=... "-DFILES=..." -DTEMPLATE=... -P stamp_service_worker.cmake
+string(REPLACE "," ";" FILES "${FILES}")
+set(site_files)
+foreach(site_file ${FILES})
+  file(RELATIVE_PATH site_file ${SITE} ${site_file})
+  list(APPEND site_files ${site_file})
+endforeach()
 list(SORT site_files)
+file(GLOB_RECURSE found_files RELATIVE ${SITE} ${SITE}/*)
+foreach(found_file ${found_files})
+  list(FIND site_files ${found_file} listed)
+  if(listed EQUAL -1 AND NOT found_file STREQUAL "sw.js")
+    file(REMOVE ${SITE}/${found_file})
+  endif()
+endforeach()
 set(contents "")
 set(file_list "\"./\"")
 foreach(site_file ${site_files})

@@ -2,6 +2,7 @@
 #include "platform/x11/x11_services.h"
 
 #include <cstdio>
+#include <utility>
 
 #include "platform/posix/command_output.h"
 #include "startup/shown_text.h"
@@ -17,8 +18,7 @@ void X11Services::ShowMessageBox(const std::string& title, const std::string& te
   std::fwrite(report.data(), 1, report.size(), stderr);
   std::fflush(stderr);
   end_.SetStatus(exit_status::kFailed);
-  windows_.ShowReport(title, text, kind);
-  if (closed) closed();
+  windows_.ShowReport(title, text, kind, std::move(closed));
 }
 
 void X11Services::Diagnose(const std::string& line) { WriteDiagnostic("zorbel", line); }

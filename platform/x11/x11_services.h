@@ -16,7 +16,8 @@ class X11Services : public PosixServices {
   void SetPointerHidden(bool hidden) override;
   // The saver shows a message only when it fails, and then ends: the text goes to stderr
   // and is drawn on the saver's window, where it stays until the host ends the saver or,
-  // in a window of the saver's own, a key or a click closes it.
+  // in a window of the saver's own, a key or a click closes it. Returns at once; `closed`
+  // runs when the box closes.
   void ShowMessageBox(const std::string& title, const std::string& text, MessageBoxKind kind,
                       std::function<void()> closed = {}) override;
   // On stderr, after the program's name.

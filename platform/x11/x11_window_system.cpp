@@ -252,6 +252,9 @@ void X11WindowSystem::Run() {
     pollfd wait{connection, POLLIN, 0};
     poll(&wait, 1, static_cast<int>(std::min<long long>(MillisecondsToNextTimer(), INT_MAX)));
   }
+  // The desktop closed the report's window or the host took its window away: the box is
+  // closed all the same, and what follows it runs.
+  CloseReportBox();
 }
 
 void X11WindowSystem::Dispatch(XEvent& event) {

@@ -11,6 +11,7 @@
 
 #include <X11/Xlib.h>
 
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
@@ -37,14 +38,17 @@ class X11WindowSystem : public DrawnWindowSystem {
   void SetPointerHidden(bool hidden);
 
   // Serves events and timers until the last form is gone, the user closes a window of the
-  // program's own, or the host's window is destroyed.
+  // program's own, or the host's window is destroyed. A report box still open then is
+  // closed with its window.
   void Run();
 
   // In place of every form: a message box as Windows draws a plain one, with the title,
   // text and icon of a message box of `kind`, on the host's window or a whole-screen window of
-  // the program's own, made smaller when it does not fit. Returns when a key or a click in
-  // the program's own window closes it, or the host's window is destroyed.
-  void ShowReport(const std::string& title, const std::string& text, MessageBoxKind kind);
+  // the program's own, made smaller when it does not fit. Returns at once; `closed` runs from
+  // the loop when a key or a click in the program's own window closes the box, or when its
+  // window is closed or the host's window destroyed.
+  void ShowReport(const std::string& title, const std::string& text, MessageBoxKind kind,
+                  std::function<void()> closed);
 
  protected:
   void OpenWindow(FormHandle handle, const FormDesign& design, DrawnForm& form) override;

@@ -110,26 +110,53 @@ TEST(ReportBox, LaidOutAgainForANewSizeItKeepsTheFormsBackground) {
 
 namespace {
 
-TEST(ReportBox, ShownInPlaceOfEveryFormItIsLaidOutAgainForANewSizeAndAKeyOrAClickClosesIt) {
+TEST(ReportBox, ShownInPlaceOfEveryFormItIsLaidOutAgainForANewSizeAndAKeyOrAClickClosesItOnce) {
+  for (const bool by_key : {false, true}) {
+    RecordingHome home;
+    home.window_width = 1024;
+    home.window_height = 768;
+    QuietSink form_sink;
+    home.CreateForm(LaidOut::Report(), form_sink);
+    int closed = 0;
+    const FormHandle box = home.ShowReportBox({"D'oh!", kLong, MessageBoxKind::kStop}, [&] { ++closed; });
+    EXPECT_EQ(home.windows, (std::vector<std::string>{"opened 1", "closed 1", "opened 2", "shown 2"}));
+    EXPECT_EQ(home.FormAt(box).scale(), 1);
+    home.WindowResized(box, 320, 240);
+    EXPECT_LT(home.FormAt(box).scale(), 1);
+    const TwipRect frame = home.FormAt(box).controls().front().bounds;
+    EXPECT_EQ(frame.left, (home.ClientSize(box).width - frame.width) / 2);
+    home.PointerMoved(box, 10, 10, 10, 10, 0, 0);
+    EXPECT_EQ(closed, 0);
+    if (by_key) home.KeyWentDown(box, LetterKey('Q'), 0, 'q');
+    else home.PointerPressed(box, 10, 10, 2, 0);
+    EXPECT_EQ(closed, 1) << (by_key ? "key" : "click");
+    // A second press, or the window going, finds the box closed already.
+    home.KeyWentDown(box, Key::kSpace, 0, ' ');
+    home.PointerPressed(box, 10, 10, 1, 0);
+    home.CloseReportBox();
+    EXPECT_EQ(closed, 1) << (by_key ? "key" : "click");
+  }
+}
+
+TEST(ReportBox, ClosedByTheHomeWhatFollowsRunsOnceAndMayShowAnotherBox) {
   RecordingHome home;
-  home.window_width = 1024;
-  home.window_height = 768;
-  QuietSink form_sink;
-  home.CreateForm(LaidOut::Report(), form_sink);
-  int closed = 0;
-  ReportBoxSink sink([&] { ++closed; });
-  const FormHandle box = home.ShowReportBox({"D'oh!", kLong, MessageBoxKind::kStop}, sink);
-  EXPECT_EQ(home.windows, (std::vector<std::string>{"opened 1", "closed 1", "opened 2", "shown 2"}));
-  EXPECT_EQ(home.FormAt(box).scale(), 1);
-  home.WindowResized(box, 320, 240);
-  EXPECT_LT(home.FormAt(box).scale(), 1);
-  const TwipRect frame = home.FormAt(box).controls().front().bounds;
-  EXPECT_EQ(frame.left, (home.ClientSize(box).width - frame.width) / 2);
-  home.PointerMoved(box, 10, 10, 10, 10, 0, 0);
-  EXPECT_EQ(closed, 0);
-  home.PointerPressed(box, 10, 10, 2, 0);
-  home.KeyWentDown(box, LetterKey('Q'), 0, 'q');
-  EXPECT_EQ(closed, 2);
+  home.CloseReportBox();  // none open: nothing
+  int first = 0;
+  int second = 0;
+  FormHandle second_box = 0;
+  home.ShowReportBox({"First", "One", MessageBoxKind::kPlain}, [&] {
+    ++first;
+    second_box = home.ShowReportBox({"Second", "Two", MessageBoxKind::kPlain}, [&] { ++second; });
+  });
+  home.CloseReportBox();
+  EXPECT_EQ(first, 1);
+  EXPECT_EQ(second, 0);
+  // The second box's window hears keys as the first's did.
+  ASSERT_NE(second_box, 0);
+  home.KeyWentDown(second_box, Key::kEnter, 0, 0);
+  home.CloseReportBox();
+  EXPECT_EQ(first, 1);
+  EXPECT_EQ(second, 1);
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-// The data-path rules of the Linux saver and its checker.
+// The data-path rules of the Linux programs: the saver, its checker and the settings program.
 #include <gtest/gtest.h>
 
 #include <map>
@@ -38,6 +38,15 @@ TEST(DataPaths, JokesFromTheOptionElseTheUsersCopyElseTheSystemsCopy) {
             "/data/zorbel/jokes.txt");
   EXPECT_EQ(JokesFilePath("", home, absent), "/usr/share/zorbel/jokes.txt");
   EXPECT_EQ(JokesFilePath("", Environment({}), present), "/usr/share/zorbel/jokes.txt");
+}
+
+TEST(DataPaths, RuntimeFolderElseTheUsersCache) {
+  EXPECT_EQ(RuntimeFolder(Environment({{"HOME", "/home/ann"}, {"XDG_RUNTIME_DIR", "/run/user/1000"}})),
+            "/run/user/1000");
+  EXPECT_EQ(RuntimeFolder(Environment({{"HOME", "/home/ann"}})), "/home/ann/.cache");
+  EXPECT_EQ(RuntimeFolder(Environment({{"HOME", "/home/ann"}, {"XDG_RUNTIME_DIR", "run"}, {"XDG_CACHE_HOME", "/c"}})),
+            "/c");
+  EXPECT_EQ(RuntimeFolder(Environment({{"XDG_RUNTIME_DIR", ""}})), "");
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 // box's text is what the program set last.
 #pragma once
 
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
@@ -72,9 +73,14 @@ class DrawnWindowSystem : public WindowSystem {
   void PaintChangedForms();
   bool HasForms() const { return !forms_.empty(); }
 
-  // In place of every form, the report box in a window of its own, shown; `sink` hears that
-  // window (a ReportBoxSink closes the box on a key or a click).
-  FormHandle ShowReportBox(const ReportBox& report, FormEventSink& sink);
+  // In place of every form, the report box in a window of its own, shown; returns at once.
+  // A key or a mouse button in that window closes the box, and then `closed` runs, once;
+  // the window stays until the program ends or shows another box.
+  FormHandle ShowReportBox(const ReportBox& report, std::function<void()> closed);
+  // Closes the report box as a key or a click would, for a home whose window for it went
+  // another way (closed by the desktop, or a host's window taken away). Nothing if no box is
+  // open or it has closed already.
+  void CloseReportBox();
 
  protected:
   // The home makes the form's window, hidden, and gives the form its size (and scale, when
@@ -111,5 +117,10 @@ class DrawnWindowSystem : public WindowSystem {
   // The report box shown, and in which window.
   std::optional<ReportBox> report_;
   FormHandle report_window_ = 0;
+  // What runs when the box closes; empty once it has run.
+  std::function<void()> report_closed_;
+  // Hears the box's window for as long as the toolkit lives, so that what runs on closing may
+  // show another box without pulling the sink from under itself.
+  ReportBoxSink report_sink_{[this] { CloseReportBox(); }};
   std::map<FormHandle, std::unique_ptr<DrawnForm>> forms_;
 };

@@ -11,6 +11,7 @@ class ZorbelCanvas {
     this.windows = new Map();
     this.timeout = null;
     this.measurer = document.createElement("canvas").getContext("2d");
+    this.measuringFont = null;
     this.onLastWindowGone = () => {};
     this.firstFrameMarked = false;
     // What the last paint drew: each line's text, font, colour and box, as a screen reader
@@ -126,7 +127,12 @@ class ZorbelCanvas {
   // [width rounded up, line height, ascent] in pixels.
   layOutLine(families, pixels, bold, text) {
     const context = this.measurer;
-    context.font = zorbelFaces.css(families, pixels, bold);
+    // A label is laid out a word at a time in one font: the font is read anew only when it changes.
+    const font = zorbelFaces.css(families, pixels, bold);
+    if (font !== this.measuringFont) {
+      context.font = font;
+      this.measuringFont = font;
+    }
     const metrics = context.measureText(text);
     const ascent = Math.round(metrics.fontBoundingBoxAscent);
     return [Math.ceil(metrics.width), ascent + Math.round(metrics.fontBoundingBoxDescent), ascent];
