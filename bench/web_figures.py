@@ -1,8 +1,17 @@
-"""The browser home's figures, in one run beside a bare page that draws one line of text
-on a canvas: the page's weight by file, compressed as a web server sends it; the time from
-navigation to the intro's first frame (median of five loads each, alternating) against the
-bare page's; the renderer's CPU over MEASURE_SECONDS at a delay of 2 s; and the JS heap and
-WebAssembly memory sampled over SOAK_SECONDS.
+"""The browser home's figures, in one run beside a bare page that draws one line of text on
+a canvas (bench/web_bare_text.html), both served by the same local server to the same
+headless Chromium at 1280 x 800:
+- the page's weight by file, compressed as a web server sends it;
+- navigation to the first frame: from the start of the navigation (the page's time origin)
+  to the mark each page sets once its first frame's drawing calls are made: the intro's
+  first paint (the saver started as soon as the page is ready, as a click would), the bare
+  page's one line; loads alternate, the cache is off and no service worker answers;
+- processor time over MEASURE_SECONDS with the saver at a delay of 2 s, beside the bare page
+  drawing its line anew every 2 s: the renderer's main-thread task time from the protocol's
+  Performance metrics, and the processor time that /proc counts for the browser's renderer
+  and GPU processes;
+- memory over SOAK_SECONDS, sampled every SAMPLE_SECONDS after a garbage collection: the
+  JS heap in use and the WebAssembly memory.
 Usage: web_figures.py SITE BARE_PAGE_FOLDER"""
 
 import gzip
@@ -15,103 +24,171 @@ sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "tests", "web")
 from cdp import Browser, Site  # noqa: E402
 
 SITE, BARE = (os.path.abspath(a) for a in sys.argv[1:3])
+LOADS = int(os.environ.get("LOADS", "9"))
+SETTLE_SECONDS = int(os.environ.get("SETTLE_SECONDS", "20"))
 MEASURE_SECONDS = int(os.environ.get("MEASURE_SECONDS", "60"))
 SOAK_SECONDS = int(os.environ.get("SOAK_SECONDS", "600"))
+SAMPLE_SECONDS = int(os.environ.get("SAMPLE_SECONDS", "30"))
+BARE_PAGE = "web_bare_text.html"
 SAVER = "Module.zorbelHome.canvas.windows.size > 0"
 # Starts the saver as soon as the page is ready, as a visitor's click would (without the
 # full screen that only a real gesture may ask for).
-AUTOSTART = "document.addEventListener('zorbel-ready', () => document.getElementById('start').click());"
+AUTOSTART = ("document.addEventListener('zorbel-ready', () => {"
+             " performance.mark('zorbel-ready'); document.getElementById('start').click(); });")
 
-# Weight: what a server that compresses text sends; fonts and WebAssembly as gzip makes them
-# too, since every host compresses those differently or not at all.
-print("Page weight, file by file (gzip -9, as a server compressing it sends it):")
-total = raw_total = 0
-for folder, _, names in sorted(os.walk(SITE)):
-    for name in sorted(names):
-        path = os.path.join(folder, name)
-        raw = open(path, "rb").read()
-        sent = min(len(raw), len(gzip.compress(raw, 9)))
-        total += sent
-        raw_total += len(raw)
-        print("  %-34s %8.1f KB  (%8.1f KB as stored)" % (os.path.relpath(path, SITE), sent / 1024, len(raw) / 1024))
-print("  %-34s %8.1f KB  (%8.1f KB as stored); goal 600 KB" % ("in all", total / 1024, raw_total / 1024))
 
-site, bare = Site(SITE), Site(BARE)
-with Browser() as browser:
-    browser.call("Emulation.setDeviceMetricsOverride", width=1280, height=800, deviceScaleFactor=1, mobile=False)
-    browser.call("Network.setCacheDisabled", cacheDisabled=True)
-    browser.call("Page.addScriptToEvaluateOnNewDocument", source=AUTOSTART)
+def load_average():
+    return open("/proc/loadavg").read().split()[:3]
 
+
+def weight():
+    # What a server that compresses text sends; fonts and WebAssembly as gzip makes them
+    # too, since every host compresses those differently or not at all.
+    print("Page weight, file by file (gzip -9, as a server compressing it sends it):")
+    total = raw_total = 0
+    for folder, _, names in sorted(os.walk(SITE)):
+        for name in sorted(names):
+            path = os.path.join(folder, name)
+            raw = open(path, "rb").read()
+            sent = min(len(raw), len(gzip.compress(raw, 9)))
+            total += sent
+            raw_total += len(raw)
+            print("  %-34s %8.1f KB  (%8.1f KB as stored)" % (os.path.relpath(path, SITE), sent / 1024, len(raw) / 1024))
+    print("  %-34s %8.1f KB  (%8.1f KB as stored); goal 600 KB" % ("in all", total / 1024, raw_total / 1024))
+
+
+def navigation(browser, site, bare):
     def first_frame(address, mark):
         browser.navigate(address)
         return browser.wait_for("performance.getEntriesByName(%r)[0]?.startTime" % mark, 30)
 
-    # Each load from the server, as a first visit: no service worker in between.
+    script = browser.call("Page.addScriptToEvaluateOnNewDocument", source=AUTOSTART)["identifier"]
+    browser.call("Network.setCacheDisabled", cacheDisabled=True)
     browser.call("Network.setBypassServiceWorker", bypass=True)
-    page_times, bare_times = [], []
-    for _ in range(5):
+    page_times, ready_times, bare_times = [], [], []
+    for _ in range(LOADS):
         page_times.append(first_frame(site.address, "zorbel-first-frame"))
-        bare_times.append(first_frame(bare.address + "web_bare_text.html", "bare-first-frame"))
+        ready_times.append(browser.evaluate("performance.getEntriesByName('zorbel-ready')[0].startTime"))
+        bare_times.append(first_frame(bare.address + BARE_PAGE, "bare-first-frame"))
+    browser.call("Page.removeScriptToEvaluateOnNewDocument", identifier=script)
+    browser.call("Network.setCacheDisabled", cacheDisabled=False)
+    browser.call("Network.setBypassServiceWorker", bypass=False)
     page_ms, bare_ms = statistics.median(page_times), statistics.median(bare_times)
-    print("Navigation to the first frame (median of 5): intro %.0f ms, bare page %.0f ms, %.2fx (goal 1.5x)"
-          % (page_ms, bare_ms, page_ms / bare_ms))
-    print("  intro: %s; bare: %s" % (", ".join("%.0f" % t for t in page_times), ", ".join("%.0f" % t for t in bare_times)))
+    print("Navigation to the first frame (median of %d loads each): intro %.0f ms, bare page %.0f ms, %.2fx"
+          " (goal 1.5x); fastest %.0f ms and %.0f ms, %.2fx"
+          % (LOADS, page_ms, bare_ms, page_ms / bare_ms, min(page_times), min(bare_times),
+             min(page_times) / min(bare_times)))
+    print("  intro:  %s" % ", ".join("%.0f" % t for t in page_times))
+    print("  of which the page was ready (program, jokes and faces) at a median %.0f ms" % statistics.median(ready_times))
+    print("  bare:   %s" % ", ".join("%.0f" % t for t in bare_times))
 
-    # CPU: every renderer process of this browser (its descendants with --type=renderer),
-    # through /proc, those that ended included.
-    def renderer_cpu_seconds():
-        ticks = os.sysconf("SC_CLK_TCK")
-        parents, commands, cpu = {}, {}, {}
-        for pid in filter(str.isdigit, os.listdir("/proc")):
-            try:
-                fields = open("/proc/%s/stat" % pid).read().rsplit(")", 1)[1].split()
-                commands[pid] = open("/proc/%s/cmdline" % pid, "rb").read()
-            except OSError:
-                continue
-            parents[pid] = fields[1]
-            cpu[pid] = (int(fields[11]) + int(fields[12]) + int(fields[13]) + int(fields[14])) / ticks
 
-        def descends(pid):
-            while pid in parents and pid != "1":
-                if pid == str(browser.process.pid):
-                    return True
-                pid = parents[pid]
-            return False
-        return sum(cpu[pid] for pid in cpu if b"--type=renderer" in commands[pid] and descends(pid))
+def process_seconds(browser):
+    """Processor seconds (user and system) of the browser's renderer and GPU processes,
+    through /proc: {"renderer": s, "gpu": s}, renderers that ended not counted."""
+    ticks = os.sysconf("SC_CLK_TCK")
+    parents, commands, spent = {}, {}, {}
+    for pid in filter(str.isdigit, os.listdir("/proc")):
+        try:
+            fields = open("/proc/%s/stat" % pid).read().rsplit(")", 1)[1].split()
+            commands[pid] = open("/proc/%s/cmdline" % pid, "rb").read()
+        except OSError:
+            continue
+        parents[pid] = fields[1]
+        spent[pid] = (int(fields[11]) + int(fields[12])) / ticks
 
-    # The bare page's renderer first, as the floor a page costs with the protocol attached.
-    browser.call("Page.removeScriptToEvaluateOnNewDocument", identifier="1")
-    browser.navigate(bare.address + "web_bare_text.html")
-    browser.pump(2)
-    began, cpu_began = time.time(), renderer_cpu_seconds()
+    def descends(pid):
+        while pid in parents and pid != "1":
+            if pid == str(browser.process.pid):
+                return True
+            pid = parents[pid]
+        return False
+    kinds = {"renderer": b"--type=renderer", "gpu": b"--type=gpu-process"}
+    return {kind: sum(spent[pid] for pid in spent if flag in commands[pid] and descends(pid))
+            for kind, flag in kinds.items()}
+
+
+def metrics(browser):
+    """The renderer's main-thread times so far, in seconds, by the protocol's names."""
+    return {m["name"]: m["value"] for m in browser.call("Performance.getMetrics")["metrics"]}
+
+
+def processor(browser, what):
+    """The share of one core the page spends over MEASURE_SECONDS, as it is now."""
+    browser.pump(SETTLE_SECONDS)
+    began, tasks, processes = time.time(), metrics(browser), process_seconds(browser)
     browser.pump(MEASURE_SECONDS)
-    bare_spent, bare_cpu = time.time() - began, renderer_cpu_seconds() - cpu_began
+    spent = time.time() - began
+    tasks_after, processes_after = metrics(browser), process_seconds(browser)
 
+    def share(seconds):
+        return 100 * seconds / spent
+    print("  %-38s main-thread tasks %.3f %% (script %.3f %%); /proc: renderer %.3f %%, GPU process %.3f %%"
+          % (what, share(tasks_after["TaskDuration"] - tasks["TaskDuration"]),
+             share(tasks_after["ScriptDuration"] - tasks["ScriptDuration"]),
+             share(processes_after["renderer"] - processes["renderer"]),
+             share(processes_after["gpu"] - processes["gpu"])))
+
+
+def start_saver(browser, site):
     browser.navigate(site.address)
     browser.evaluate("localStorage.setItem('zorbel/Qorv.ini', 'clean\\r\\nmedicalno\\r\\n 2 \\r\\n')")
     browser.navigate(site.address)
     browser.wait_for("document.documentElement.dataset.ready === 'true'", 30)
     browser.evaluate("document.getElementById('start').click()")
     browser.wait_for(SAVER, 10)
-    browser.pump(10)  # past the intro and the first items
-    began, cpu_began = time.time(), renderer_cpu_seconds()
-    browser.pump(MEASURE_SECONDS)
-    spent, cpu = time.time() - began, renderer_cpu_seconds() - cpu_began
-    print("Renderer CPU over %d s at a delay of 2 s: %.2f s, %.3f %% of a core (goal 0.2 %%);"
-          " the bare page idle: %.2f s, %.3f %%" % (spent, cpu, 100 * cpu / spent, bare_cpu, 100 * bare_cpu / bare_spent))
 
-    # Memory: sampled while the saver runs on.
-    memory = "[performance.memory.usedJSHeapSize, Module.HEAPU8.length]"
+
+def memory(browser):
+    print("Memory over %d s, after a garbage collection (JS heap in use, WebAssembly memory):" % SOAK_SECONDS)
     samples = []
+    # The main thread's time between samples too (a sample's forced collection left out):
+    # the saver's processor time over a longer run, once the faces it draws in are made.
+    between_seconds = between_tasks = 0
     began = time.time()
     while True:
         browser.call("HeapProfiler.collectGarbage")
-        samples.append((time.time() - began,) + tuple(browser.evaluate(memory)))
+        heap, wasm = browser.evaluate("[performance.memory.usedJSHeapSize, Module.HEAPU8.length]")
+        samples.append((time.time() - began, heap, wasm))
+        print("  %5.0f s  %8.1f KB  %8.1f KB" % (samples[-1][0], heap / 1024, wasm / 1024), flush=True)
         if time.time() - began >= SOAK_SECONDS:
             break
-        browser.pump(min(30, SOAK_SECONDS / 10))
-    print("Memory over %d s (JS heap, WebAssembly memory):" % SOAK_SECONDS)
-    for at, heap, wasm in samples:
-        print("  %5.0f s  %8.1f KB  %8.1f KB" % (at, heap / 1024, wasm / 1024))
-site.stop()
-bare.stop()
+        paused, tasks = time.time(), metrics(browser)["TaskDuration"]
+        browser.pump(min(SAMPLE_SECONDS, SOAK_SECONDS - (time.time() - began)))
+        between_tasks += metrics(browser)["TaskDuration"] - tasks
+        between_seconds += time.time() - paused
+    heaps = [heap for _, heap, _ in samples[1:]] or [samples[0][1]]
+    print("  JS heap from the second sample on: %.1f to %.1f KB, last minus second %+.1f KB; WebAssembly memory"
+          " %s" % (min(heaps) / 1024, max(heaps) / 1024, (heaps[-1] - heaps[0]) / 1024,
+                   "unchanged" if len({w for _, _, w in samples}) == 1 else "grew"))
+    if between_seconds > 0:
+        print("  the saver's main-thread tasks between the samples: %.3f %% of a core over %.0f s"
+              % (100 * between_tasks / between_seconds, between_seconds))
+    if not browser.evaluate(SAVER):
+        print("  (the saver was no longer running at the end)")
+
+
+def main():
+    print("Load average at the start: %s (%d cores)" % (" ".join(load_average()), os.cpu_count()))
+    weight()
+    site, bare = Site(SITE), Site(BARE)
+    try:
+        with Browser() as browser:
+            browser.call("Emulation.setDeviceMetricsOverride", width=1280, height=800, deviceScaleFactor=1,
+                         mobile=False)
+            navigation(browser, site, bare)
+            print("Processor time over %d s, each after %d s settling (goal 0.2 %% of a core):"
+                  % (MEASURE_SECONDS, SETTLE_SECONDS))
+            browser.call("Performance.enable")
+            browser.navigate(bare.address + BARE_PAGE + "?every=2000")
+            processor(browser, "the bare page, a line every 2 s")
+            start_saver(browser, site)
+            processor(browser, "the saver at a delay of 2 s")
+            memory(browser)
+    finally:
+        site.stop()
+        bare.stop()
+    print("Load average at the end: %s" % " ".join(load_average()))
+
+
+main()

@@ -235,9 +235,10 @@
     settingsButton.disabled = false;
     document.documentElement.dataset.ready = "true";
     document.dispatchEvent(new Event("zorbel-ready"));
+    // Only once the page is ready: installing, the service worker fetches every file of the
+    // page again, which would hold up a first visit's own fetches.
+    if ("serviceWorker" in navigator && location.protocol !== "file:") {
+      navigator.serviceWorker.register("sw.js").catch(() => {});
+    }
   });
-
-  if ("serviceWorker" in navigator && location.protocol !== "file:") {
-    navigator.serviceWorker.register("sw.js").catch(() => {});
-  }
 })();
