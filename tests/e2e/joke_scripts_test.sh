@@ -84,7 +84,7 @@ saver_shows() {
   } >"$folder/jokes.txt"
   printf 'clean\r\nmedicalno\r\n2\r\n' >"$folder/Qorv.ini"
   e2e_start "$folder" /s
-  e2e_probe wait "$window_title" 20 >/dev/null || e2e_fail "$name: no saver window: $(e2e_probe list)"
+  e2e_probe wait "$window_title" 45 >/dev/null || e2e_fail "$name: no saver window: $(e2e_probe list)"
   # The first item comes at 5.5 s; one in six is a promotional message instead.
   for _ in $(seq 60); do
     rect=$(label_rect "$joke")

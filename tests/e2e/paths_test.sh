@@ -51,11 +51,14 @@ past_intro() {
     grep -vE '^(The following message only appears|This is the BETA edition)' <<<"$texts" | grep -q .
 }
 
-# run_saver FOLDER NAME: the saver reads its jokes there and shows them past the intro.
+# run_saver FOLDER NAME: the saver reads its jokes there and shows them past the intro. The
+# suite's first Wine program starts Wine itself too, which a busy machine has seen take over
+# 20 s: the waits are those of the hub's first window.
 run_saver() {
   e2e_start "$1" /s
-  e2e_probe wait "$saver" 20 >/dev/null || e2e_fail "$2: no saver window: $(e2e_probe list)"
-  e2e_until 20 past_intro || e2e_fail "$2: no item past the intro: $(e2e_probe list)"
+  e2e_probe wait "$saver" 45 >/dev/null ||
+    e2e_fail "$2: no saver window ($(e2e_running && echo still starting || echo it ended)): $(e2e_probe list)"
+  e2e_until 45 past_intro || e2e_fail "$2: no item past the intro: $(e2e_probe list)"
   e2e_probe wait "$report" 0.1 >/dev/null && e2e_fail "$2: the saver reported: $(e2e_probe texts "$report")"
   e2e_running || e2e_fail "$2: the saver ended"
   [ "$3" = shot ] && e2e_screenshot "paths-saver-$2"

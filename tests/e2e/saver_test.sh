@@ -24,7 +24,7 @@ label_texts() { e2e_texts "$window_title" Static; }
 
 # The intro, a key before arming, the display cycle, then a key once armed.
 e2e_start "$(saver_folder)" /s
-e2e_probe wait "$window_title" 20 >/dev/null || e2e_fail "no saver window: $(e2e_probe list)"
+e2e_probe wait "$window_title" 45 >/dev/null || e2e_fail "no saver window: $(e2e_probe list)"
 e2e_mark
 e2e_expect_eq "window rectangle" "0 0 $(xdpyinfo | awk '/dimensions:/ {sub("x", " ", $2); print $2}')" \
   "$(e2e_probe list | awk -F'\t' -v title="$window_title" '$4 == title {print $3; exit}')"

@@ -28,7 +28,7 @@ cp "$(dirname "$1")/jokes.txt" "$folder/"
 started=$(date +%s.%N)
 e2e_start "$folder" /c
 
-e2e_probe wait "Welcome to beta" 20 >/dev/null || e2e_fail "no beta notice: $(e2e_probe list)"
+e2e_probe wait "Welcome to beta" 45 >/dev/null || e2e_fail "no beta notice: $(e2e_probe list)"
 echo "beta notice after $(awk -v a="$started" -v b="$(date +%s.%N)" 'BEGIN {printf "%.2f", b - a}') s"
 e2e_expect_eq "beta notice" "This is a BETA edition of Version 4 of the Zorbel Joke Screensaver. \r\n\r\nIt is not fully complete, and may have: unimplemented features, bugs and general mistakes. YOU ARE ENCOURGED TO REPORT THESE, through Tarnwick's online Faultwatch service which can be accessed at http://$E2E_HOST/zorbel/" \
   "$(e2e_texts "Welcome to beta" Static | grep -v '^$')"

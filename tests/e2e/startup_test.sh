@@ -12,7 +12,7 @@ expected_text="Jokes database could not be found. \r\n\r\nYou may not have insta
 # Configuration mode without jokes.txt: the code-53 report, gone once OK is pressed.
 folder=$(e2e_workdir)
 e2e_start "$folder" /c
-e2e_probe wait "$report_title" 20 >/dev/null || e2e_fail "no \"$report_title\" box: $(e2e_probe list)"
+e2e_probe wait "$report_title" 45 >/dev/null || e2e_fail "no \"$report_title\" box: $(e2e_probe list)"
 e2e_expect_eq "report text" "$expected_text" "$(e2e_texts "$report_title" Static | grep -v '^$')"
 e2e_expect_eq "report buttons" "OK" "$(e2e_texts "$report_title" Button)"
 e2e_screenshot startup-report-53

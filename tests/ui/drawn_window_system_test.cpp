@@ -104,7 +104,8 @@ TEST(DrawnWindowSystem, ALateTimerTicksOnceAndCountsAgainFromThenAndAHandlerMayE
   EXPECT_EQ(home.MillisecondsToNextTimer(), 30);
   home.now_ms = 350;
   home.FireDueTimers();
-  EXPECT_EQ(sink.heard, (Heard{"timer 2 0", "timer 3 0"}));
+  // In the order they fell due: 3 at 70, then 2 at 100.
+  EXPECT_EQ(sink.heard, (Heard{"timer 3 0", "timer 2 0"}));
   EXPECT_EQ(home.MillisecondsToNextTimer(), 30);
   home.SetTimer(form, 3, 0);
   EXPECT_EQ(home.MillisecondsToNextTimer(), 100);
@@ -118,6 +119,27 @@ TEST(DrawnWindowSystem, ALateTimerTicksOnceAndCountsAgainFromThenAndAHandlerMayE
   home.FireDueTimers();
   EXPECT_EQ(sink.heard, Heard{"timer 2 0"});
   EXPECT_FALSE(home.HasForms());
+}
+
+// A wake-up late enough to find both due: the timer due first ticks first even though it
+// was created second, so a later one that stops it (a saver arming itself at 3.6 s and
+// stopping its intro's end at 3.5 s) cannot keep it from ever ticking.
+TEST(DrawnWindowSystem, TimersALateWakeUpFindsDueTickInTheOrderTheyFellDue) {
+  RecordingHome home;
+  HeardSink sink;
+  const FormHandle form = home.CreateForm(TimedDialog("Dialog"), sink);
+  home.SetTimer(form, 2, 3600);
+  home.SetTimer(form, 3, 3500);
+  sink.on_event = [&](const UiEvent& event) {
+    if (event.control == 2) {
+      home.SetTimer(form, 2, 0);
+      home.SetTimer(form, 3, 0);
+    }
+  };
+  home.now_ms = 4000;
+  home.FireDueTimers();
+  EXPECT_EQ(sink.heard, (Heard{"timer 3 0", "timer 2 0"}));
+  EXPECT_EQ(home.MillisecondsToNextTimer(), -1);
 }
 
 TEST(DrawnWindowSystem, AWindowTheHomeRefusesLeavesNoFormBehind) {

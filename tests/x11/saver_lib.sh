@@ -1,7 +1,9 @@
 # Sourced by the Linux saver's suites on a virtual display: the saver, the test's probe and
 # the folder for screenshots from the suite's arguments, a scratch folder and a display of
 # the suite's own, a home without settings, a joke file of one tall clean joke, and the
-# means to start the saver, wait, and look at what it drew.
+# means to start the saver, wait on what it draws, and look at it. A busy machine may keep
+# the saver seconds behind the test's clock, so the suites go by what it shows (its intro,
+# its first item) rather than by the time since it started.
 # Usage (from a suite): source saver_lib.sh ZORBEL X11_PROBE ARTIFACT_FOLDER
 ZORBEL=$(realpath "$1")
 PROBE=$(realpath "$2")
@@ -24,6 +26,9 @@ trap 'exit 1' INT TERM HUP
 fail() {
   echo "FAIL${START:+ at $(( $(now_ms) - START )) ms of the last run}: $*" >&2
   cat "$SCRATCH/err" >&2
+  # Whether a saver still running was stuck waiting, stopped or busy.
+  [ -n "$PID" ] && running && echo "The saver's state: $(grep '^State' "/proc/$PID/status")," \
+    "waiting in $(cat "/proc/$PID/wchan"), processor time $(cut -d' ' -f14-15 "/proc/$PID/stat") ticks" >&2
   exit 1
 }
 start_virtual_display || fail "no virtual display"
@@ -49,38 +54,47 @@ start() {
   PID=$!
   START=$(now_ms)
 }
-# at SECONDS: sleeps until that long after the start.
-at() {
-  local wait_ms=$(( START + $(awk "BEGIN { print int($1 * 1000) }") - $(now_ms) ))
-  [ "$wait_ms" -gt 0 ] && sleep "$(printf '%d.%03d' $((wait_ms / 1000)) $((wait_ms % 1000)))"
-  return 0
+# within SECONDS COMMAND...: true as soon as the command is, false once SECONDS have passed
+# without it; looks again every tenth of a second.
+within() {
+  local deadline=$(( $(now_ms) + $1 * 1000 ))
+  shift
+  until "$@"; do
+    [ "$(now_ms)" -gt "$deadline" ] && return 1
+    sleep 0.1
+  done
 }
+running() { kill -0 "$PID" 2>/dev/null; }
+not() { ! "$@"; }
 # ended_with STATUS WITHIN: the saver ended within WITHIN seconds, with that status.
 ended_with() {
-  local deadline=$(( $(now_ms) + $2 * 1000 )) status
-  while kill -0 "$PID" 2>/dev/null; do
-    [ "$(now_ms)" -gt "$deadline" ] && return 1
-    sleep 0.05
-  done
+  local status
+  within "$2" not running || return 1
   wait "$PID"
   status=$?
   PID=
   [ "$status" -eq "$1" ] || { echo "exit status $status, expected $1" >&2; return 1; }
 }
-running() { kill -0 "$PID" 2>/dev/null; }
 own_window() { xdotool search --sync --onlyvisible --name "^Zorbel Joke Screensaver$" | head -n 1; }
 # colour_count WINDOW "R G B" ["X Y WIDTH HEIGHT"]: pixels of exactly that colour.
 colour_count() { "$PROBE" count "$1" $2 ${3:-}; }
-# shows_intro WINDOW [PIXELS]: the intro's panel fills that many of the window's pixels (50000
-# unless given) before the intro ends at 3.5 s (a busy machine may take a while for the first
-# frame).
-shows_intro() {
-  while [ $(( $(now_ms) - START )) -lt 3300 ]; do
-    [ "$(colour_count "$1" "$INTRO_PANEL")" -gt "${2:-50000}" ] && return 0
-    sleep 0.1
-  done
-  return 1
-}
+panel_over() { [ "$(colour_count "$1" "$INTRO_PANEL")" -gt "$2" ]; }
+# shows_intro WINDOW [PIXELS]: the intro's panel comes to fill that many of the window's
+# pixels (50000 unless given). The intro lasts 3.5 s of the saver's own time from its first
+# frame, which a test looking every tenth of a second does not miss however late it comes.
+shows_intro() { within 30 panel_over "$1" "${2:-50000}"; }
+# intro_ended WINDOW [PIXELS]: the panel has gone (at 3.5 s of the saver's time, when the
+# display cycle starts): fewer of its pixels than shows_intro waits for (the edges of blue
+# letters have some).
+intro_ended() { within 30 not panel_over "$1" "${2:-50000}"; }
+# shows_item WINDOW [PIXELS]: after the intro (whose letters' edges may have a colour of the
+# jokes), a colour of the jokes shows, so the first item of the display cycle has come (at
+# 5.5 s or later): the saver is past the 3.6 s in which it ignores input.
+shows_item() { intro_ended "$@" && within 40 item_in "$1" "0 0 $(window_size "$1")"; }
+# shows_tall_joke WINDOW: the test's tall joke, which alone reaches both the top and the
+# bottom of the screen, comes (one item in six or so is a promotional message instead).
+shows_tall_joke() { within 60 item_in "$1" "0 0 1024 40" "0 728 1024 40"; }
+window_size() { xwininfo -id "$1" | awk '/Width:/ {w = $2} /Height:/ {h = $2} END {print w, h}'; }
 # look WINDOW: one capture of the window, which palette_in then examines, so that what it
 # finds in two places was on the screen at the same moment.
 look() { import -window "$1" "$SCRATCH/look.png" || fail "no capture of window $1"; }
@@ -101,3 +115,20 @@ make_host() {
 }
 # end_host: the window the test made goes, and with it its process.
 end_host() { local pid=$HOST_PID; kill "$pid"; wait "$pid" 2>/dev/null; }
+# item_in WINDOW AREA...: one look at the window shows a colour of the jokes in every area.
+item_in() {
+  local window=$1 area
+  shift
+  look "$window"
+  for area in "$@"; do palette_in "$area" || return 1; done
+}
+# draws_anew WINDOW: the window comes to show something other than it shows now (the next
+# item), proof that the saver has gone round its loop, and handled what input it had.
+draws_anew() {
+  import -window "$1" "$SCRATCH/before.png" || fail "no capture of window $1"
+  within 30 differs_from_before "$1"
+}
+differs_from_before() {
+  look "$1"
+  [ "$(compare -metric AE "$SCRATCH/before.png" "$SCRATCH/look.png" null: 2>&1)" != 0 ]
+}

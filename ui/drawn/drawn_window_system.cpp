@@ -184,24 +184,33 @@ void DrawnWindowSystem::PointerReleased(FormHandle handle, long long x, long lon
 
 void DrawnWindowSystem::FireDueTimers() {
   const long long now = NowMs();
-  std::vector<std::pair<FormHandle, int>> due;
+  struct Due {
+    long long due_ms;
+    FormHandle handle;
+    int control;
+  };
+  std::vector<Due> due;
   for (const auto& [handle, form] : forms_) {
     for (std::size_t i = 0; i < form->controls().size(); ++i) {
       const DrawnControl& timer = form->controls()[i];
       if (timer.kind == ControlKind::kTimer && timer.interval_ms > 0 && timer.due_ms <= now) {
-        due.emplace_back(handle, static_cast<int>(i));
+        due.push_back({timer.due_ms, handle, static_cast<int>(i)});
       }
     }
   }
+  // Ticks that a late wake-up finds due come in the order they fell due (among equals, the
+  // first created first), as the headless clock gives them: a handler that stops another
+  // timer must not stop one that fell due before it, or what that one starts never starts.
+  std::stable_sort(due.begin(), due.end(), [](const Due& a, const Due& b) { return a.due_ms < b.due_ms; });
   // Like a Windows timer, a late tick is one tick, and the next counts from it. A handler
   // may stop, restart or destroy what ticks after it.
-  for (const auto& [handle, control] : due) {
-    const auto form = forms_.find(handle);
+  for (const Due& tick : due) {
+    const auto form = forms_.find(tick.handle);
     if (form == forms_.end()) continue;
-    DrawnControl& timer = form->second->control(control);
+    DrawnControl& timer = form->second->control(tick.control);
     if (timer.interval_ms == 0 || timer.due_ms > now) continue;
     timer.due_ms = NowMs() + timer.interval_ms;
-    Deliver(handle, {EventKind::kTimer, control});
+    Deliver(tick.handle, {EventKind::kTimer, tick.control});
   }
 }
 
