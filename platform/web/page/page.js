@@ -232,8 +232,7 @@
     shippedJokes = b && new Uint8Array(b);
   }, () => {});
   const ownReady = zorbelStorage.readOwnJokes().then((stored) => { ownJokes = stored; }, () => {});
-  const programReady = new Promise((resolve) => { Module.onRuntimeInitialized = resolve; });
-  Promise.all([fontsReady, jokesReady, ownReady, programReady]).then(() => {
+  Promise.all([fontsReady, jokesReady, ownReady, Module.runtimeReady]).then(() => {
     showOwnJokes();
     if (ownJokes) showFindings(ownJokes.name, new Uint8Array(ownJokes.bytes));
     startButton.disabled = false;
