@@ -146,6 +146,9 @@ def journey():
         b.wait_for("!!document.querySelector('dialog.message-box[open]')", 5, "the delay message")
         check("You entered an invalid delay" in j.box_texts()[0], "no delay message: %s" % j.box_texts())
         j.shot("delay-refused")
+        b.key("Tab")
+        check(b.evaluate("document.activeElement.closest('dialog.message-box[open]') !== null"),
+              "Tab took the focus out of the message box")
         b.key("Enter")
         b.wait_for("!document.querySelector('dialog.message-box[open]')", 5, "the delay message to close")
         check(j.stored_settings() is None, "a refused delay was stored")
