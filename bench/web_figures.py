@@ -7,13 +7,14 @@ headless Chromium at 1280 x 800:
   first paint (the saver started as soon as the page is ready, as a click would), the bare
   page's one line; loads alternate, the cache is off and no service worker answers;
 - processor time over MEASURE_SECONDS with the saver at a delay of 2 s, beside the bare page
-  drawing its line anew every 2 s: the renderer's main-thread task time from the protocol's
-  Performance metrics, and the processor time that /proc counts for the browser's renderer
-  and GPU processes;
+  drawing its line anew every 2 s: what the scheduler counts (/proc/PID/task/TID/schedstat)
+  for the renderer's main thread, all its threads and the GPU process, and the renderer's
+  main-thread task time from the protocol's Performance metrics;
 - memory over SOAK_SECONDS, sampled every SAMPLE_SECONDS after a garbage collection: the
   JS heap in use and the WebAssembly memory.
 Usage: web_figures.py SITE BARE_PAGE_FOLDER"""
 
+import contextlib
 import gzip
 import os
 import statistics
@@ -83,19 +84,23 @@ def navigation(browser, site, bare):
     print("  bare:   %s" % ", ".join("%.0f" % t for t in bare_times))
 
 
-def process_seconds(browser):
-    """Processor seconds (user and system) of the browser's renderer and GPU processes,
-    through /proc: {"renderer": s, "gpu": s}, renderers that ended not counted."""
-    ticks = os.sysconf("SC_CLK_TCK")
-    parents, commands, spent = {}, {}, {}
+def running_seconds(pid, tid):
+    """The seconds a thread has run on a processor, to the nanosecond (the scheduler's own
+    count, which waiting for a processor on a busy machine does not add to)."""
+    return int(open("/proc/%s/task/%s/schedstat" % (pid, tid)).read().split()[0]) / 1e9
+
+
+def thread_seconds(browser):
+    """Processor seconds of each thread of the browser's renderer and GPU processes:
+    {(kind, pid, tid): seconds}, kind "main" for a renderer's main thread, else "renderer"
+    or "gpu"."""
+    parents, commands = {}, {}
     for pid in filter(str.isdigit, os.listdir("/proc")):
         try:
-            fields = open("/proc/%s/stat" % pid).read().rsplit(")", 1)[1].split()
+            parents[pid] = open("/proc/%s/stat" % pid).read().rsplit(")", 1)[1].split()[1]
             commands[pid] = open("/proc/%s/cmdline" % pid, "rb").read()
         except OSError:
             continue
-        parents[pid] = fields[1]
-        spent[pid] = (int(fields[11]) + int(fields[12])) / ticks
 
     def descends(pid):
         while pid in parents and pid != "1":
@@ -103,9 +108,28 @@ def process_seconds(browser):
                 return True
             pid = parents[pid]
         return False
-    kinds = {"renderer": b"--type=renderer", "gpu": b"--type=gpu-process"}
-    return {kind: sum(spent[pid] for pid in spent if flag in commands[pid] and descends(pid))
-            for kind, flag in kinds.items()}
+    spent = {}
+    for pid, command in commands.items():
+        kind = "renderer" if b"--type=renderer" in command else "gpu" if b"--type=gpu-process" in command else None
+        if kind is None or not descends(pid):
+            continue
+        for tid in os.listdir("/proc/%s/task" % pid):
+            with contextlib.suppress(OSError):
+                spent[("main" if kind == "renderer" and tid == pid else kind, pid, tid)] = running_seconds(pid, tid)
+    return spent
+
+
+def seconds_between(before, after):
+    """What the threads ran between two thread_seconds, by kind: {"main", "renderer" (all
+    of a renderer's threads, its main thread included), "gpu"}; a thread that ended in
+    between is not counted, one that began counts whole."""
+    spent = {"main": 0, "renderer": 0, "gpu": 0}
+    for key, seconds in after.items():
+        ran = seconds - before.get(key, 0)
+        spent[key[0]] += ran
+        if key[0] == "main":
+            spent["renderer"] += ran
+    return spent
 
 
 def metrics(browser):
@@ -114,20 +138,24 @@ def metrics(browser):
 
 
 def processor(browser, what):
-    """The share of one core the page spends over MEASURE_SECONDS, as it is now."""
+    """The share of one core the page spends over MEASURE_SECONDS, as it is now: the
+    processor time of the renderer's main thread, of all the renderer's threads and of the
+    GPU process, and the protocol's main-thread task time (which is time from a task's start
+    to its end, and so grows on a busy machine)."""
     browser.pump(SETTLE_SECONDS)
-    began, tasks, processes = time.time(), metrics(browser), process_seconds(browser)
+    began, tasks, threads = time.time(), metrics(browser), thread_seconds(browser)
     browser.pump(MEASURE_SECONDS)
+    ran = seconds_between(threads, thread_seconds(browser))
+    tasks_after = metrics(browser)
     spent = time.time() - began
-    tasks_after, processes_after = metrics(browser), process_seconds(browser)
 
     def share(seconds):
         return 100 * seconds / spent
-    print("  %-38s main-thread tasks %.3f %% (script %.3f %%); /proc: renderer %.3f %%, GPU process %.3f %%"
-          % (what, share(tasks_after["TaskDuration"] - tasks["TaskDuration"]),
-             share(tasks_after["ScriptDuration"] - tasks["ScriptDuration"]),
-             share(processes_after["renderer"] - processes["renderer"]),
-             share(processes_after["gpu"] - processes["gpu"])))
+    print("  %-34s renderer main thread %.3f %%, all its threads %.3f %%, GPU process %.3f %%;"
+          " main-thread tasks %.3f %% (script %.3f %%)"
+          % (what, share(ran["main"]), share(ran["renderer"]), share(ran["gpu"]),
+             share(tasks_after["TaskDuration"] - tasks["TaskDuration"]),
+             share(tasks_after["ScriptDuration"] - tasks["ScriptDuration"])))
 
 
 def start_saver(browser, site):
@@ -142,9 +170,9 @@ def start_saver(browser, site):
 def memory(browser):
     print("Memory over %d s, after a garbage collection (JS heap in use, WebAssembly memory):" % SOAK_SECONDS)
     samples = []
-    # The main thread's time between samples too (a sample's forced collection left out):
+    # The renderer's processor time between samples too (a sample's forced collection left out):
     # the saver's processor time over a longer run, once the faces it draws in are made.
-    between_seconds = between_tasks = 0
+    between_seconds = between_main = between_renderer = 0
     began = time.time()
     while True:
         browser.call("HeapProfiler.collectGarbage")
@@ -153,17 +181,20 @@ def memory(browser):
         print("  %5.0f s  %8.1f KB  %8.1f KB" % (samples[-1][0], heap / 1024, wasm / 1024), flush=True)
         if time.time() - began >= SOAK_SECONDS:
             break
-        paused, tasks = time.time(), metrics(browser)["TaskDuration"]
+        paused, threads = time.time(), thread_seconds(browser)
         browser.pump(min(SAMPLE_SECONDS, SOAK_SECONDS - (time.time() - began)))
-        between_tasks += metrics(browser)["TaskDuration"] - tasks
+        ran = seconds_between(threads, thread_seconds(browser))
+        between_main += ran["main"]
+        between_renderer += ran["renderer"]
         between_seconds += time.time() - paused
     heaps = [heap for _, heap, _ in samples[1:]] or [samples[0][1]]
     print("  JS heap from the second sample on: %.1f to %.1f KB, last minus second %+.1f KB; WebAssembly memory"
           " %s" % (min(heaps) / 1024, max(heaps) / 1024, (heaps[-1] - heaps[0]) / 1024,
                    "unchanged" if len({w for _, _, w in samples}) == 1 else "grew"))
     if between_seconds > 0:
-        print("  the saver's main-thread tasks between the samples: %.3f %% of a core over %.0f s"
-              % (100 * between_tasks / between_seconds, between_seconds))
+        print("  the saver's processor time between the samples, over %.0f s: renderer main thread %.3f %%,"
+              " all its threads %.3f %%" % (between_seconds, 100 * between_main / between_seconds,
+                                           100 * between_renderer / between_seconds))
     if not browser.evaluate(SAVER):
         print("  (the saver was no longer running at the end)")
 

@@ -6,15 +6,19 @@
 # information window's two texts; every link handing its address to xdg-open (a stand-in
 # on the PATH records them) only after its notice is closed; a read-only settings file
 # giving the run-time error box and left as it was; no joke file giving the start-up
-# report; the hub at the desktop's scale; no display giving one line and status 1.
+# report; the hub at the desktop's scale; no display giving one line and status 1; a
+# second copy ending at once and bringing the running one's windows forward; a copy that
+# was killed keeping no later one out.
 # What the windows show is read back with tesseract, in the faces the project installs,
-# whatever else the machine has.
+# whatever else the machine has. Controls are clicked where their designs put them in the
+# window as it shows, and every step waits on what can be seen (a window, the focus, a text
+# on the screen, a file written), never for a set time.
 #
-# settings_program_test.sh PACKAGE WEB_HOST ARTIFACTS
+# settings_program_test.sh PACKAGE WEB_HOST ARTIFACTS DESIGN_PLACES
 set -u
 source "$(dirname "$0")/lib.sh"
 source "$(dirname "$0")/../support/project_fonts.sh"
-package=$1 host=$2 artifacts=$3
+package=$1 host=$2 artifacts=$3 design_places=$4
 deb_init
 mkdir -p "$artifacts"
 use_project_fonts "$DEB_SCRATCH" || deb_fail "no fonts to read the screen in"
@@ -26,9 +30,11 @@ program="$root/usr/bin/zorbel-settings"
 saver="$root/usr/libexec/xscreensaver/zorbel"
 
 # The user's own folders: one joke file with a rude joke alone, which the saver shows only
-# when the settings let it; the settings folder made by the program itself.
-export HOME="$DEB_SCRATCH/home" NO_AT_BRIDGE=1
+# when the settings let it; the settings folder made by the program itself; a runtime
+# folder of the login's own.
+export HOME="$DEB_SCRATCH/home" NO_AT_BRIDGE=1 XDG_RUNTIME_DIR="$DEB_SCRATCH/runtime"
 unset XDG_CONFIG_HOME XDG_DATA_HOME
+mkdir -m 700 "$XDG_RUNTIME_DIR"
 settings="$HOME/.config/zorbel/Qorv.ini"
 mkdir -p "$HOME/.local/share/zorbel"
 printf '"Zorbel Joke Database",2,4\r\nrude,0,0\r\nWIBBLESTICK RUDE\r\n</joke>\r\n' >"$HOME/.local/share/zorbel/jokes.txt"
@@ -43,202 +49,296 @@ export PATH="$DEB_SCRATCH/bin:$PATH"
 hub_title='Welcome to Zorbel Joke Screensaver - Version 4!'
 options_title='Screen saver'
 
+# What a step waits for shows within this many seconds, on a busy machine too.
+patience=${patience:-60}
+# waited_for WHAT COMMAND...: runs the command until it succeeds; the test fails if it has
+# not after $patience seconds.
+waited_for() {
+  local what=$1 end=$((SECONDS + patience))
+  shift
+  until "$@"; do
+    [ "$SECONDS" -lt "$end" ] || deb_fail "$what: not in $patience s"
+    sleep 0.05
+  done
+}
+
 # shown TITLE: the visible windows of that exact title.
 shown() { xdotool search --onlyvisible --name "^$(sed 's/[][\.*^$?+(){}|]/\\&/g' <<<"$1")\$" 2>/dev/null; }
-# window TITLE: the visible window of that title, waited for up to 10 s.
+is_shown() { [ -n "$(shown "$1")" ]; }
+is_gone() { [ -z "$(shown "$1")" ]; }
+# takes_keys ID: whether the keyboard's presses reach the window: the focus is on it or on
+# another window of its program, which passes them to the window that blocks it; or on the
+# screen's root, where no window manager hands it on, with the pointer over the window.
+root_window=$(($(xwininfo -root | awk '/Window id:/ { print $4 }')))
+takes_keys() {
+  local focus
+  focus=$(xdotool getwindowfocus 2>/dev/null) || return 1
+  [ "$focus" = "$root_window" ] || [ "$focus" = 1 ] ||
+    xdotool search --onlyvisible --pid "$(xdotool getwindowpid "$1")" 2>/dev/null | grep -qx "$focus"
+}
+# window TITLE: the visible window of that title, once it shows.
 window() {
-  local id
-  for _ in $(seq 100); do
-    id=$(shown "$1" | head -1)
-    [ -n "$id" ] && { echo "$id"; return 0; }
-    sleep 0.1
-  done
-  deb_fail "no window \"$1\" showed"
+  waited_for "the window \"$1\" showing" is_shown "$1"
+  shown "$1" | head -1
 }
-# gone TITLE: waits up to 10 s for no window of that title to show.
-gone() {
-  for _ in $(seq 100); do
-    [ -z "$(shown "$1")" ] && return 0
-    sleep 0.1
-  done
-  deb_fail "the window \"$1\" stayed"
-}
-# read_window ID NAME: what tesseract reads in the window, its screenshot kept as NAME.png.
-read_window() {
-  sleep 0.3  # the window's first frames drawn
-  import -window "$1" "$artifacts/settings-$2.png" || deb_fail "no screenshot of $2"
-  convert "$artifacts/settings-$2.png" -resize 300% -colorspace gray "$DEB_SCRATCH/ocr.png"
-  tesseract "$DEB_SCRATCH/ocr.png" stdout 2>/dev/null | tr '\n' ' ' | tr -s ' '
-}
-# expect_text WHAT TEXT PHRASE...: each phrase is in the text read.
-expect_text() {
-  local what=$1 text=$2 phrase
+# gone TITLE: once no window of that title shows.
+gone() { waited_for "the window \"$1\" closing" is_gone "$1"; }
+# ended PID: once the process has ended.
+is_ended() { ! kill -0 "$1" 2>/dev/null; }
+
+# read_text ID NAME PHRASE...: once tesseract reads each phrase in the window, its
+# screenshot then kept as settings-NAME.png.
+read_text() {
+  local id=$1 name=$2 text= phrase missing end=$((SECONDS + patience))
   shift 2
-  for phrase in "$@"; do
-    grep -qiF -- "$phrase" <<<"$text" || deb_fail "$what does not read \"$phrase\": $text"
+  while :; do
+    missing=
+    if import -window "$id" "$DEB_SCRATCH/window.png" 2>/dev/null; then
+      convert "$DEB_SCRATCH/window.png" -resize 300% -colorspace gray "$DEB_SCRATCH/ocr.png"
+      text=$(tesseract "$DEB_SCRATCH/ocr.png" stdout 2>/dev/null | tr '\n' ' ' | tr -s ' ')
+      for phrase in "$@"; do grep -qiF -- "$phrase" <<<"$text" || missing=$phrase; done
+    else
+      missing="its screenshot"
+    fi
+    [ -z "$missing" ] && break
+    [ "$SECONDS" -lt "$end" ] || deb_fail "$name does not read \"$missing\" in $patience s: $text"
   done
-  echo "ok: $what reads $(printf '"%s" ' "$@")"
+  cp "$DEB_SCRATCH/window.png" "$artifacts/settings-$name.png"
+  echo "ok: $name reads $(printf '"%s" ' "$@")"
 }
-# click ID X Y: a click at a place of the window, in pixels (15 twips each at 96 dpi).
-click() { xdotool mousemove --window "$1" "$2" "$3" click 1; }
-# keys KEY...: presses them in turn on whatever window has the focus.
-keys() { xdotool key --delay 80 "$@"; }
+
+# place ID FORM CONTROL: the left, top, width and height in pixels of what the window shows
+# of the control, from the control's design scaled to the window's width.
+"$design_places" >"$DEB_SCRATCH/places" || deb_fail "the designs' places could not be listed"
+place() {
+  local form_width design WIDTH HEIGHT
+  form_width=$(awk -v form="$2" '$1 == form && $2 == "-" { print $3 }' "$DEB_SCRATCH/places")
+  design=$(awk -v form="$2" -v control="$3" '$1 == form && $2 == control { print $3, $4, $5, $6 }' \
+    "$DEB_SCRATCH/places")
+  [ -n "$form_width" ] && [ -n "$design" ] || deb_fail "no control $2.$3 in the designs"
+  eval "$(xdotool getwindowgeometry --shell "$1")"
+  awk -v width="$WIDTH" -v form_width="$form_width" \
+    '{ for (i = 1; i <= 4; i++) printf "%d ", $i * width / form_width; print "" }' <<<"$design"
+}
+# at ID FORM CONTROL: the pixel in the middle of the control.
+at() {
+  local left top width height
+  read -r left top width height <<<"$(place "$@")"
+  [ -n "$height" ] || exit 1
+  echo $((left + width / 2)) $((top + height / 2))
+}
+# marked ID FORM CONTROL: whether the option or check box shows its mark, which the theme
+# draws in its blue.
+marked() {
+  local left top width height
+  read -r left top width height <<<"$(place "$@")"
+  import -window "$1" -crop "${width}x$height+$left+$top" "$DEB_SCRATCH/mark.png" 2>/dev/null &&
+    [ "$(convert "$DEB_SCRATCH/mark.png" -fuzz 8% -fill black +opaque '#3584e4' -fill white -opaque '#3584e4' \
+      -colorspace gray -format '%[fx:round(mean*w*h)]' info:)" -gt 10 ]
+}
+# click ID FORM CONTROL [TIMES]: clicks the control in the window, once or that many times.
+click() {
+  local place
+  place=$(at "$1" "$2" "$3") || exit 1
+  xdotool mousemove --window "$1" $place click --repeat "${4:-1}" --delay 60 1
+}
+# keys ID KEY...: presses them in turn once the window takes them, the pointer over its
+# corner, where no control is.
+keys() {
+  xdotool mousemove --window "$1" 1 1
+  waited_for "window $1 taking the keys" takes_keys "$1"
+  shift
+  xdotool key --delay 80 "$@"
+}
 
 # start: the program, past its beta notice (read once), with the hub shown; $hub is its
-# window and $running the program's process.
+# window and $running the program's process. What closes the notice is given as a command.
 start() {
   "$program" 2>>"$DEB_SCRATCH/program.log" &
   running=$!
-  notice=$(window 'Welcome to beta')
+  notice=$(window 'Welcome to beta') || exit 1
   if [ -z "${notice_read:-}" ]; then
-    expect_text "the beta notice" "$(read_window "$notice" beta-notice)" "This is a BETA edition of Version 4" \
-      "YOU ARE ENCOURGED TO REPORT THESE" "$host/zorbel/"
+    read_text "$notice" beta-notice "This is a BETA edition of Version 4" "YOU ARE ENCOURGED TO REPORT THESE" \
+      "$host/zorbel/"
     notice_read=1
   fi
-  [ -n "$(shown "$hub_title")" ] && deb_fail "the hub showed before the beta notice closed"
+  is_shown "$hub_title" && deb_fail "the hub showed before the beta notice closed"
   "$@"
-  hub=$(window "$hub_title")
+  hub=$(window "$hub_title") || exit 1
 }
-# finish STATUS: the program, ended, ended with that status.
+# finish STATUS: the program, once ended, ended with that status.
 finish() {
-  local status
-  for _ in $(seq 100); do kill -0 "$running" 2>/dev/null || break; sleep 0.1; done
-  kill -0 "$running" 2>/dev/null && deb_fail "the program did not end"
+  waited_for "the program ending" is_ended "$running"
   wait "$running"
-  status=$?
-  deb_expect_eq "the program's exit status" "$1" "$status"
+  deb_expect_eq "the program's exit status" "$1" "$?"
 }
 settings_bytes() { od -An -c "$settings" | tr -s ' '; }
+# The file's identity, size and time to the nanosecond: a file replaced has another.
+settings_stamp() { stat -c '%i %s %.9Y' "$settings"; }
 
 # The journey by keyboard: Enter closes the notice, Alt+C opens the options, Down picks
 # rude jokes, Tab reaches the delay (its text all selected), Tab and Space tick medical,
 # Alt+O saves; Alt+R ends the program.
-start keys Return
-keys alt+c
-options=$(window "$options_title")
-read_window "$options" options-opened >/dev/null
-keys Down Tab
+start eval 'keys "$notice" Return'
+keys "$hub" alt+c
+options=$(window "$options_title") || exit 1
+read_text "$options" options-opened "Type of jokes" "Delay between jokes" "Medical terminology"
+clean_alone() { marked "$options" Form2 Option1 && ! marked "$options" Form2 Option2 && ! marked "$options" Form2 Check1; }
+waited_for "clean jokes alone showing as chosen" clean_alone
+
+# Started again meanwhile, the program ends at once, showing nothing, and the running copy
+# brings its windows forward, the dialog above the hub it blocks, even when the hub had been
+# raised over it.
+# above ID OTHER: whether the window lies above the other one on the screen (the root's
+# children are listed from the top).
+above() {
+  xwininfo -root -children | awk -v upper="$(printf '0x%x' "$1")" -v lower="$(printf '0x%x' "$2")" \
+    '$1 == upper { found = 1; exit } $1 == lower { exit } END { exit !found }'
+}
+xdotool windowraise "$hub"
+waited_for "the hub raised over the dialog" above "$hub" "$options"
+second_start=$(date +%s%N)
+timeout 10 "$program" 2>>"$DEB_SCRATCH/program.log"
+deb_expect_eq "the exit status of a second copy" 0 $?
+echo "ok: the second copy ended after $((($(date +%s%N) - second_start) / 1000000)) ms"
+is_shown 'Welcome to beta' && deb_fail "the second copy showed its beta notice"
+waited_for "the dialog coming back over the hub" above "$options" "$hub"
+echo "ok: the dialog is over the hub again"
+[ -e "$XDG_RUNTIME_DIR/zorbel/settings-$DISPLAY.lock" ] || deb_fail "no lock in the runtime folder"
+
+keys "$options" Down Tab
 xdotool type --delay 80 3
-keys Tab space
-read_window "$options" options-by-keyboard >/dev/null
-keys alt+o
+keys "$options" Tab space
+rude_and_medical() { marked "$options" Form2 Option2 && marked "$options" Form2 Check1 && ! marked "$options" Form2 Option1; }
+waited_for "rude jokes and medical terms showing as chosen" rude_and_medical
+read_text "$options" options-by-keyboard "Type of jokes"
+keys "$options" alt+o
 gone "$options_title"
 deb_expect_eq "the settings after the keyboard's journey" "$(printf 'rude\r\nmedicalyes\r\n 3 \r\n' | od -An -c | tr -s ' ')" \
   "$(settings_bytes)"
-keys alt+r
+keys "$hub" alt+r
 finish 0
 
 # The package's saver then shows the rude joke, the one joke the file has.
 "$saver" -window >/dev/null 2>&1 &
 saver_pid=$!
 deb_on_exit "kill $saver_pid 2>/dev/null"
-shown=
-for frame in $(seq 24); do
-  sleep 0.5
+shown= end=$((SECONDS + patience))
+while [ -z "$shown" ] && [ "$SECONDS" -lt "$end" ]; do
   import -window root "$DEB_SCRATCH/frame.png" || continue
   convert "$DEB_SCRATCH/frame.png" -colorspace gray -threshold 8% -negate "$DEB_SCRATCH/frame-ocr.png"
   if tesseract "$DEB_SCRATCH/frame-ocr.png" stdout 2>/dev/null | grep -q WIBBLESTICK; then
-    shown=$frame
+    shown=1
     cp "$DEB_SCRATCH/frame.png" "$artifacts/settings-saver-rude-joke.png"
-    break
   fi
 done
 kill "$saver_pid" 2>/dev/null
-[ -n "$shown" ] || deb_fail "the saver showed no rude joke in 12 s (last frame: $(cp "$DEB_SCRATCH/frame.png" "$artifacts/settings-saver-last.png"; echo "$artifacts/settings-saver-last.png"))"
+[ -n "$shown" ] || deb_fail "the saver showed no rude joke in $patience s (last frame: $(cp "$DEB_SCRATCH/frame.png" "$artifacts/settings-saver-last.png"; echo "$artifacts/settings-saver-last.png"))"
 echo "ok: the saver started afterwards shows the rude joke"
 
 # The journey by mouse: OK in the notice, Configure saver, the rude option, the delay box
 # (all of its text selected by a triple click, then typed over), the medical check box, OK.
 rm -f "$settings"
+# The notice's OK button spans the foot of its window.
 click_notice_ok() {
-  local notice
-  notice=$(window 'Welcome to beta')
+  local WIDTH HEIGHT
   eval "$(xdotool getwindowgeometry --shell "$notice")"
-  click "$notice" $((WIDTH / 2)) $((HEIGHT - 8))
+  xdotool mousemove --window "$notice" $((WIDTH / 2)) $((HEIGHT - 8)) click 1
 }
 start click_notice_ok
-click "$hub" 300 336
-options=$(window "$options_title")
-click "$options" 26 176
-xdotool mousemove --window "$options" 44 268 click --repeat 3 --delay 60 1
+click "$hub" Form3 Command1
+options=$(window "$options_title") || exit 1
+click "$options" Form2 Option2
+click "$options" Form2 Text1 3
 xdotool type --delay 80 12
-click "$options" 23 372
-click "$options" 48 412
+click "$options" Form2 Check1
+waited_for "rude jokes and medical terms showing as chosen" rude_and_medical
+click "$options" Form2 Command1
 gone "$options_title"
 deb_expect_eq "the settings after the mouse's journey" "$(printf 'rude\r\nmedicalyes\r\n 12 \r\n' | od -An -c | tr -s ' ')" \
   "$(settings_bytes)"
 
 # Cancel and Escape close the dialog and leave the file as it was, its time too.
-before=$(stat -c '%Y %s' "$settings")
-sleep 1
-click "$hub" 300 336
-options=$(window "$options_title")
-click "$options" 26 176
-keys Escape
+before=$(settings_stamp)
+click "$hub" Form3 Command1
+options=$(window "$options_title") || exit 1
+click "$options" Form2 Option2
+keys "$options" Escape
 gone "$options_title"
-keys alt+c
-options=$(window "$options_title")
-keys Down
-click "$options" 281 412
+keys "$hub" alt+c
+options=$(window "$options_title") || exit 1
+keys "$options" Down
+click "$options" Form2 Command3
 gone "$options_title"
-deb_expect_eq "the settings file after Escape and Cancel" "$before" "$(stat -c '%Y %s' "$settings")"
+deb_expect_eq "the settings file after Escape and Cancel" "$before" "$(settings_stamp)"
 
-# Every link hands its address to xdg-open; a link with a notice only once it is closed.
-# link NAME WINDOW X Y NOTICE_TITLE ADDRESS
+# Every link hands its address to xdg-open; a link with a notice only once it is closed,
+# which the notice's text on the screen shows is not yet.
+# link NAME WINDOW FORM CONTROL NOTICE_TITLE NOTICE_PHRASE ADDRESS
 link() {
-  local name=$1 target=$2 x=$3 y=$4 notice_title=$5 address=$6 lines
+  local name=$1 target=$2 form=$3 control=$4 notice_title=$5 phrase=$6 address=$7 lines
   lines=$(wc -l <"$opened")
-  click "$target" "$x" "$y"
+  click "$target" "$form" "$control"
   if [ -n "$notice_title" ]; then
     local notice
-    notice=$(window "$notice_title")
-    sleep 0.3
+    notice=$(window "$notice_title") || exit 1
+    read_text "$notice" "notice-of-$form-$control" "$phrase"
     [ "$(wc -l <"$opened")" -eq "$lines" ] || deb_fail "$name opened a page before its notice was closed"
-    keys Return
+    keys "$notice" Return
     gone "$notice_title"
   fi
-  for _ in $(seq 50); do [ "$(wc -l <"$opened")" -gt "$lines" ] && break; sleep 0.1; done
+  waited_for "$name handing an address to xdg-open" eval '[ "$(wc -l <"$opened")" -gt "$lines" ]'
   deb_expect_eq "$name opens" "http://$host$address" "$(tail -n +$((lines + 1)) "$opened")"
 }
-link "the upgrade check" "$hub" 460 332 'Upgrade - for *FREE*!' \
+link "the upgrade check" "$hub" Form3 Command3 'Upgrade - for *FREE*!' "CLICK OK TO UPGRADE" \
   "/zorbel/upgrade.cgi?jokesversion=2&appversion=4beta1&compatible=4"
-link "the home-page button" "$hub" 460 376 'VISIT OUR WEB SITE!' "/zorbel/bounce.cgi?where=home"
-link "the maker's-site button" "$hub" 284 256 '' "/zorbel/bounce.cgi?where=dotcom"
-link "the jokes-page button" "$hub" 172 420 'Zorbel Joke SS' "/zorbel/bounce.cgi?where=zorbeljokes"
-link "the product's address" "$hub" 306 216 '' "/zorbel/bounce.cgi?where=home"
-click "$hub" 300 336
-options=$(window "$options_title")
-link "the options' product link" "$options" 360 408 'VISIT OUR WEB SITE!' "/zorbel/bounce.cgi?where=home"
-link "the options' sister-product link" "$options" 428 276 'Upgrade - for *FREE*!' "/zorbel/bounce.cgi?where=velmora"
-keys Escape
+link "the home-page button" "$hub" Form3 Command4 'VISIT OUR WEB SITE!' "Click OK below" "/zorbel/bounce.cgi?where=home"
+link "the maker's-site button" "$hub" Form3 Command5 '' '' "/zorbel/bounce.cgi?where=dotcom"
+link "the jokes-page button" "$hub" Form3 Command9 'Zorbel Joke SS' "jokes page" "/zorbel/bounce.cgi?where=zorbeljokes"
+link "the product's address" "$hub" Form3 Label18 '' '' "/zorbel/bounce.cgi?where=home"
+click "$hub" Form3 Command1
+options=$(window "$options_title") || exit 1
+link "the options' product link" "$options" Form2 Label13 'VISIT OUR WEB SITE!' "Click OK below" "/zorbel/bounce.cgi?where=home"
+link "the options' sister-product link" "$options" Form2 Label15 'Upgrade - for *FREE*!' "sister-product" \
+  "/zorbel/bounce.cgi?where=velmora"
+keys "$options" Escape
 gone "$options_title"
 
 # The information window's two texts, one window for both.
-click "$hub" 24 420
-about=$(window 'About the SS')
-expect_text "About the SS" "$(read_window "$about" about)" "About the SS!" "The screensaver is a FREE product" \
-  "Please send comments to" "Tarnwick Entertainment Company"
-click "$hub" 96 420
-upgrades=$(window 'Free Upgrades')
+click "$hub" Form3 Command6
+about=$(window 'About the SS') || exit 1
+read_text "$about" about "About the SS!" "The screensaver is a FREE product" "Please send comments to" \
+  "Tarnwick Entertainment Company"
+click "$hub" Form3 Command7
+upgrades=$(window 'Free Upgrades') || exit 1
 [ "$upgrades" = "$about" ] || deb_fail "About FREE upgrades opened a second window"
-expect_text "Free Upgrades" "$(read_window "$upgrades" free-upgrades)" "How Free Upgrades work!" \
-  "Since Version 4, you can UPGRADE FREE" "JOKES upgrade"
-keys Return
+read_text "$upgrades" free-upgrades "How Free Upgrades work!" "Since Version 4, you can UPGRADE FREE" "JOKES upgrade"
+keys "$upgrades" Return
 gone 'Free Upgrades'
-keys alt+r
+keys "$hub" alt+r
+finish 0
+
+# A copy that was killed keeps no later one out: the next one starts and shows its hub.
+"$program" 2>>"$DEB_SCRATCH/program.log" &
+running=$!
+window 'Welcome to beta' >/dev/null || exit 1
+kill -KILL "$running"
+wait "$running" 2>/dev/null
+start eval 'keys "$notice" Return'
+keys "$hub" alt+r
 finish 0
 
 # A settings file without write permission: the run-time error box with code 70, the
 # program ending with status 1 once it is closed, the file as it was.
 chmod 444 "$settings"
 before=$(settings_bytes)
-start keys Return
-keys alt+c
-window "$options_title" >/dev/null
-keys alt+o
-failure=$(window Zorbel)
-expect_text "the failure box" "$(read_window "$failure" read-only)" "Run-time error" "70" "Permission denied"
-keys Return
+start eval 'keys "$notice" Return'
+keys "$hub" alt+c
+options=$(window "$options_title") || exit 1
+keys "$options" alt+o
+failure=$(window Zorbel) || exit 1
+read_text "$failure" read-only "Run-time error" "70" "Permission denied"
+keys "$failure" Return
 finish 1
 deb_expect_eq "the read-only settings file" "$before" "$(settings_bytes)"
 
@@ -247,9 +347,9 @@ deb_expect_eq "the read-only settings file" "$before" "$(settings_bytes)"
 rm "$HOME/.local/share/zorbel/jokes.txt"
 "$program" 2>>"$DEB_SCRATCH/program.log" &
 running=$!
-report=$(window "D'oh! An error occurred")
-expect_text "the start-up report" "$(read_window "$report" no-jokes)" "problem accessing the Joke database"
-keys Return
+report=$(window "D'oh! An error occurred") || exit 1
+read_text "$report" no-jokes "problem accessing the Joke database"
+keys "$report" Return
 finish 1
 printf '"Zorbel Joke Database",2,4\r\nrude,0,0\r\nWIBBLESTICK RUDE\r\n</joke>\r\n' >"$HOME/.local/share/zorbel/jokes.txt"
 
@@ -257,11 +357,11 @@ printf '"Zorbel Joke Database",2,4\r\nrude,0,0\r\nWIBBLESTICK RUDE\r\n</joke>\r\
 # at 96 dots per inch (8475 by 6840 twips).
 xprop -root -f RESOURCE_MANAGER 8s -set RESOURCE_MANAGER "$(printf 'Xft.dpi:\t144\n')"
 deb_on_exit "xprop -root -remove RESOURCE_MANAGER"
-start keys Return
+start eval 'keys "$notice" Return'
 eval "$(xdotool getwindowgeometry --shell "$hub")"
 deb_expect_eq "the hub's size at 144 dots per inch" 848x684 "${WIDTH}x$HEIGHT"
-read_window "$hub" hub-at-144-dpi >/dev/null
-keys alt+r
+read_text "$hub" hub-at-144-dpi "Screensaver setup"
+keys "$hub" alt+r
 finish 0
 xprop -root -remove RESOURCE_MANAGER
 

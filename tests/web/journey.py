@@ -1,7 +1,9 @@
 """What the page's journeys share: the site served and a fresh headless Chromium on it,
-the page ready, the saver's window as the page holds it, settings put in storage as the
-options dialog writes them, and a console that holds only what the program writes."""
+the page ready, the saver's window as the page holds it, the page's clock held and moved on
+by the journey, settings put in storage as the options dialog writes them, and a console
+that holds only what the program writes."""
 
+import base64
 import json
 import os
 import subprocess
@@ -30,12 +32,13 @@ class Journey:
         self.browser.call("Emulation.setDeviceMetricsOverride", width=width, height=height,
                           deviceScaleFactor=1, mobile=False)
         self.shots = 0
+        self.clock_held = False
 
     def __enter__(self):
         return self
 
     def __exit__(self, kind, value, trace):
-        if kind is not None:
+        if kind is not None and not self.clock_held:
             self.shot("failed")
         self.browser.close()
         self.site.stop()
@@ -74,6 +77,46 @@ class Journey:
             "(() => { const lines = %s; return lines.length > 0 && lines.map((l) => l.text).join('\\n') !== %s"
             " && lines; })()" % (ITEM_LINES, json.dumps("\n".join(l["text"] for l in shown_before or []))),
             timeout, "the next item")
+
+    def hold_clock(self):
+        """From now on the page's clock (performance.now, its timers) stands still but where
+        the journey moves it on, so the saver's times no longer hang on the machine's load.
+        Keys and presses of a button still come at once; a move of the pointer, full screen
+        and screenshots wait for frames, which a held clock gives only now and then, so they
+        are left to a journey on the page's own clock."""
+        self.browser.call("Emulation.setVirtualTimePolicy", policy="pause")
+        self.clock_held = True
+
+    def saver_clock(self):
+        """Milliseconds since the saver's window opened, by the page's clock."""
+        return self.browser.evaluate("performance.now() - [...Module.zorbelHome.canvas.windows.values()][0].opened")
+
+    def run_clock_until(self, milliseconds):
+        """Moves the held clock on until the saver has been open `milliseconds`; its time then.
+        The page runs every timer due on the way."""
+        while True:
+            now = self.saver_clock()
+            if now >= milliseconds:
+                return now
+            self.run_clock_for(milliseconds - now)
+
+    def run_clock_for(self, milliseconds):
+        heard = len(self.browser.events)
+        self.browser.call("Emulation.setVirtualTimePolicy", policy="advance", budget=milliseconds)
+        deadline = time.time() + 30
+        while not any(e.get("method") == "Emulation.virtualTimeBudgetExpired" for e in self.browser.events[heard:]):
+            check(time.time() < deadline, "the page's clock did not move on")
+            self.browser.pump(0.05)
+
+    def saver_picture(self, what):
+        """What the saver's window shows, as it drew it: its canvas, saved as a screenshot is.
+        (A screenshot waits for a frame the held clock may never give.)"""
+        self.shots += 1
+        path = os.path.join(ARTIFACTS, "%s-%d-%s.png" % (self.name, self.shots, what))
+        data = self.browser.evaluate("[...Module.zorbelHome.canvas.windows.values()][0].canvas.toDataURL('image/png')")
+        with open(path, "wb") as out:
+            out.write(base64.b64decode(data.split(",", 1)[1]))
+        return path
 
     def seconds_since_saver_opened(self):
         """When the last paint was drawn, by the page's clock, from the saver's window opening."""

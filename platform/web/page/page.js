@@ -14,6 +14,7 @@
   let running = null;    // "save" or "configure" while a run of the program lasts
   let programEnded = false;
   let wakeLock = null;
+  let fullScreenOfThisRun = false;  // the saver's run went full screen
 
   const textToScript = (text) => {
     const size = Module.lengthBytesUTF8(text) + 1;
@@ -116,6 +117,7 @@
   const run = (mode) => {
     if (running) return;
     running = mode;
+    fullScreenOfThisRun = false;
     programEnded = false;
     page.inert = true;
     if (mode === "save") page.hidden = true;
@@ -148,9 +150,12 @@
     lastChosen = settingsButton;
     run("configure");
   });
-  // Leaving full screen (Esc, as the browser rules) ends the saver at any time.
+  // Leaving full screen (Esc, as the browser rules) ends the saver at any time; but not the
+  // leaving of an earlier run's full screen, which may be told only once a new run began.
   document.addEventListener("fullscreenchange", () => {
-    if (!document.fullscreenElement && running === "save" && !programEnded) {
+    if (document.fullscreenElement) {
+      fullScreenOfThisRun = running === "save";
+    } else if (fullScreenOfThisRun && running === "save" && !programEnded) {
       programEnded = true;
       Module._zorbel_end_run();
       finishRunIfOver();
@@ -227,8 +232,7 @@
     shippedJokes = b && new Uint8Array(b);
   }, () => {});
   const ownReady = zorbelStorage.readOwnJokes().then((stored) => { ownJokes = stored; }, () => {});
-  const programReady = new Promise((resolve) => { Module.onRuntimeInitialized = resolve; });
-  Promise.all([fontsReady, jokesReady, ownReady, programReady]).then(() => {
+  Promise.all([fontsReady, jokesReady, ownReady, Module.runtimeReady]).then(() => {
     showOwnJokes();
     if (ownJokes) showFindings(ownJokes.name, new Uint8Array(ownJokes.bytes));
     startButton.disabled = false;
