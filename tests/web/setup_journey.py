@@ -3,6 +3,7 @@ the hub's accelerator for the options dialog, its Tab order, the delay refused o
 with a box, OK storing the three lines, Esc leaving them as they were, and the saver then
 following what was stored. Run: setup_journey.py SITE ARTIFACTS"""
 
+import json
 import time
 
 from journey import Journey, check, run
@@ -11,6 +12,42 @@ HUB = "Welcome to Zorbel Joke Screensaver - Version 4!"
 OPTIONS = "Screen saver"
 ACTIVE_FORM = "Module.zorbelHome.forms.active?.design.caption"
 FOCUSED = "document.activeElement.closest('[data-control]')?.dataset.control"
+TITLE_COLOURS = ("Object.fromEntries([...document.querySelectorAll('.form-window:not([hidden])')].map((w) =>"
+                 " [w.querySelector('.title-bar span').textContent, getComputedStyle(w.querySelector('.title-bar')).backgroundColor]))")
+# Where a form is, in CSS pixels, and its controls that are not where their design (in twips,
+# 15 to a pixel, each inside its container) puts them: [name, designed, found].
+PLACED = """(() => {
+  const form = [...Module.zorbelHome.forms.live.values()].find((f) => f.shown && f.design.caption === %s);
+  const view = form.view, outer = view.element.getBoundingClientRect(), client = view.client.getBoundingClientRect();
+  const misplaced = [];
+  form.controls.forEach((control, index) => {
+    const element = view.elements[index];
+    if (!element || element.hidden) return;
+    let [left, top] = control.bounds;
+    for (let at = control.container; at >= 0; at = form.controls[at].container) {
+      left += form.controls[at].bounds[0];
+      top += form.controls[at].bounds[1];
+    }
+    const designed = [left, top, control.bounds[2], control.bounds[3]].map((twips) => Math.round(twips / 15));
+    const box = element.getBoundingClientRect();
+    const found = [box.left - client.left, box.top - client.top, box.width, box.height];
+    if (designed.some((value, n) => Math.abs(value - found[n]) > 0.5)) misplaced.push([control.name, designed, found]);
+  });
+  return {window: [outer.left, outer.top, outer.width, outer.height], view: [innerWidth, innerHeight],
+          client: [client.width, client.height], design: [form.design.width / 15, form.design.height / 15], misplaced};
+})()"""
+
+
+def check_placed(b, caption):
+    """The form is centred in the page's view at whole pixels, as the other homes centre it on
+    the screen, its client area and every control where and as large as its design says."""
+    placed = b.evaluate(PLACED % json.dumps(caption))
+    left, top, width, height = placed["window"]
+    view_width, view_height = placed["view"]
+    check((left, top) == ((view_width - width) // 2, (view_height - height) // 2),
+          "%s is at %s, not centred in %s" % (caption, placed["window"], placed["view"]))
+    check(placed["client"] == placed["design"], "%s's client area is %s, not %s" % (caption, placed["client"], placed["design"]))
+    check(not placed["misplaced"], "%s's controls not where their design puts them: %s" % (caption, placed["misplaced"]))
 
 
 def journey():
@@ -30,6 +67,43 @@ def journey():
         b.key("Enter")
         b.wait_for("%s === %s" % (ACTIVE_FORM, repr(HUB)), 5, "the hub")
         j.shot("hub")
+        check_placed(b, HUB)
+        # The information window: modeless, centred as the hub is, the focus on its OK!, which
+        # Enter presses; Esc does nothing there. The hub is active again once it is gone.
+        b.click(*b.center_of("[data-control=Command6]"))
+        b.wait_for("%s === 'About the SS'" % ACTIVE_FORM, 5, "the information window")
+        check_placed(b, "About the SS")
+        check(b.evaluate("document.querySelector('.owner-of-modal') === null"), "the information window holds the hub")
+        check(b.evaluate(FOCUSED) == "Command1", "the focus is on %s, not OK!" % b.evaluate(FOCUSED))
+        check(b.evaluate(TITLE_COLOURS) == {HUB: "rgb(128, 128, 128)", "About the SS": "rgb(0, 0, 192)"},
+              "the title bars do not show which form is active: %s" % b.evaluate(TITLE_COLOURS))
+        j.shot("information")
+        b.key("Escape")
+        b.pump(0.3)
+        check(b.evaluate(ACTIVE_FORM) == "About the SS", "Esc closed the information window")
+        b.key("Enter")
+        b.wait_for("%s === %s" % (ACTIVE_FORM, repr(HUB)), 5, "the hub to be active after the information window")
+        # In a view smaller than the hub, it starts at the top left corner, and each control
+        # Tab reaches is scrolled into sight.
+        b.call("Emulation.setDeviceMetricsOverride", width=400, height=300, deviceScaleFactor=1, mobile=False)
+        b.wait_for("document.querySelector('.form-window:not([hidden])').getBoundingClientRect().left === 0", 5,
+                   "the hub at the corner of a small view")
+        check(b.evaluate("document.querySelector('.form-window:not([hidden])').getBoundingClientRect().top") == 0,
+              "the hub's title bar is out of a small view")
+        j.shot("small-view")
+        reached = set()
+        for _ in range(12):
+            b.key("Tab")
+            name, box = b.evaluate("[%s, (() => { const r = document.activeElement.getBoundingClientRect();"
+                                   " return [r.left, r.top, r.right, r.bottom]; })()]" % FOCUSED)
+            check(box[0] >= 0 and box[1] >= 0 and box[2] <= 400 and box[3] <= 300,
+                  "Tab reached %s out of sight, at %s" % (name, box))
+            reached.add(name)
+        check({"Command1", "Command2", "Command6"} <= reached, "Tab did not go round the hub: %s" % reached)
+        b.call("Emulation.setDeviceMetricsOverride", width=1280, height=800, deviceScaleFactor=1, mobile=False)
+        b.wait_for("document.querySelector('.form-window:not([hidden])').getBoundingClientRect().left > 0", 5,
+                   "the hub centred again")
+        check_placed(b, HUB)
         # A link opens its page in a new tab, the hub staying as it was.
         b.watch_tabs()
         b.click(*b.center_of("[data-control=Command5]"))
@@ -55,6 +129,7 @@ def journey():
         b.wait_for("%s === %s" % (ACTIVE_FORM, repr(OPTIONS)), 5, "the options dialog")
         check(b.evaluate("document.querySelector('.owner-of-modal') !== null"), "the hub is not held while the dialog is open")
         j.shot("options")
+        check_placed(b, OPTIONS)
         # The dialog opens at its design values: clean, no medical terms, 30 seconds.
         check(b.evaluate("document.querySelector('[data-control=Text1]').value") == "30", "the delay is not 30")
         # Rude jokes by the arrow key in the option group, then Tab on to the delay.
@@ -71,6 +146,9 @@ def journey():
         b.wait_for("!!document.querySelector('dialog.message-box[open]')", 5, "the delay message")
         check("You entered an invalid delay" in j.box_texts()[0], "no delay message: %s" % j.box_texts())
         j.shot("delay-refused")
+        b.key("Tab")
+        check(b.evaluate("document.activeElement.closest('dialog.message-box[open]') !== null"),
+              "Tab took the focus out of the message box")
         b.key("Enter")
         b.wait_for("!document.querySelector('dialog.message-box[open]')", 5, "the delay message to close")
         check(j.stored_settings() is None, "a refused delay was stored")

@@ -1,6 +1,6 @@
 // Message boxes as the page's own modal dialogs: a title, an icon by kind, the text with its
-// line breaks, and one OK button, which Enter, Space and Esc press too. They come back at
-// once; `onAllClosed` hears when the last one is gone.
+// line breaks, and one OK button, which holds the focus and which Enter, Space and Esc press.
+// They come back at once; `onAllClosed` hears when the last one is gone.
 "use strict";
 
 class ZorbelBoxes {
@@ -52,6 +52,8 @@ class ZorbelBoxes {
     box.addEventListener("cancel", (e) => { e.preventDefault(); close(); });
     box.addEventListener("keydown", (e) => {
       if (e.key === "Enter") { e.preventDefault(); close(); }
+      // OK is the box's one control: Tab keeps the focus on it rather than leaving the page.
+      if (e.key === "Tab") { e.preventDefault(); ok.focus(); }
       e.stopPropagation();
     });
     this.open += 1;

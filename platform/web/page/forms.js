@@ -19,6 +19,9 @@ class ZorbelForms {
     this.active = null;
     this.onLastFormGone = () => {};
     this.zOrder = 0;
+    window.addEventListener("resize", () => {
+      for (const form of this.live.values()) if (form.shown) form.view.place();
+    });
   }
 
   create(handle, design) {
@@ -42,9 +45,13 @@ class ZorbelForms {
     if (form.owner && this.live.has(form.owner)) {
       this.live.get(form.owner).view.setInert(false);
     }
+    // As when a window closes on the desktop, the form it was modal over, or else the one
+    // in front of the rest, is active next and takes the keys.
     if (this.active === form) {
       this.active = null;
-      const next = form.owner && this.live.get(form.owner);
+      const shown = [...this.live.values()].filter((other) => other.shown && !other.view.element.inert);
+      const next = this.live.get(form.owner) ||
+        shown.sort((a, b) => b.view.element.style.zIndex - a.view.element.style.zIndex)[0];
       if (next && next.shown) this.activate(next);
     }
     queueMicrotask(() => { if (this.live.size === 0) this.onLastFormGone(); });
@@ -82,6 +89,8 @@ class ZorbelForms {
 
   activate(form) {
     if (this.active === form) return;
+    this.active?.view.element.classList.remove("active");
+    form.view.element.classList.add("active");
     this.active = form;
     form.view.bringForward();
     this.program.activated(form.handle);
@@ -334,6 +343,17 @@ class DialogFormView {
 
   show() {
     this.element.hidden = false;
+    this.place();
+  }
+
+  // Centred in the page's view at whole pixels, as the other homes centre each form on the
+  // screen; a form larger than the view starts at its top left corner and the page scrolls
+  // to the rest, so its title bar and every control stay within reach.
+  place() {
+    const view = this.forms.layer;
+    const left = Math.max(0, Math.floor((view.clientWidth - this.element.offsetWidth) / 2));
+    const top = Math.max(0, Math.floor((view.clientHeight - this.element.offsetHeight) / 2));
+    Object.assign(this.element.style, { left: `${left}px`, top: `${top}px` });
   }
 
   bringForward() {
