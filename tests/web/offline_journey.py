@@ -2,7 +2,9 @@
 page loads and the saver starts with no server at all; the manifest makes it installable.
 Run: offline_journey.py SITE ARTIFACTS"""
 
-from journey import SAVER, Journey, check, run
+import os
+
+from journey import SAVER, SITE, Journey, check, run
 
 
 def journey():
@@ -10,6 +12,13 @@ def journey():
         b = j.browser
         j.open_page()
         b.wait_for("navigator.serviceWorker.ready.then((r) => !!r.active)", 20, "the service worker")
+        # The service worker keeps every file of the site, and the site holds no file it does not.
+        kept = b.evaluate("caches.keys().then((names) => caches.open(names[0])).then((store) => store.keys())"
+                          ".then((requests) => requests.map((r) => new URL(r.url).pathname.slice(1)))")
+        site_files = {os.path.relpath(os.path.join(folder, name), SITE).replace(os.sep, "/")
+                      for folder, _, names in os.walk(SITE) for name in names} - {"sw.js"}
+        check(set(kept) - {""} == site_files,
+              "the stored files %s are not the site's %s" % (sorted(kept), sorted(site_files)))
         errors = b.call("Page.getInstallabilityErrors")["installabilityErrors"]
         check(errors == [], "the browser would not install the page: %s" % errors)
         j.site.stop()
