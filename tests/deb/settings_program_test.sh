@@ -1,8 +1,9 @@
 #!/bin/bash
 # The package's settings program on a virtual display, as a user works it: the journey by
 # keyboard alone and by mouse (the beta notice, the hub, the options dialog set to rude
-# with medical terms and a delay, OK), the settings file that journey writes and the
-# package's saver showing rude jokes after it; Cancel and Escape keeping the file; the
+# with medical terms and a delay, OK; on the mouse's way a delay out of range and medical
+# terms with clean jokes refused, each by a box with its icon), the settings file that
+# journey writes and the package's saver showing rude jokes after it; Cancel and Escape keeping the file; the
 # information window's two texts; every link handing its address to xdg-open (a stand-in
 # on the PATH records them) only after its notice is closed; a read-only settings file
 # giving the run-time error box (no icon) and left as it was; no joke file giving the
@@ -249,8 +250,10 @@ kill "$saver_pid" 2>/dev/null
 [ -n "$shown" ] || deb_fail "the saver showed no rude joke in $patience s (last frame: $(cp "$DEB_SCRATCH/frame.png" "$artifacts/settings-saver-last.png"; echo "$artifacts/settings-saver-last.png"))"
 echo "ok: the saver started afterwards shows the rude joke"
 
-# The journey by mouse: OK in the notice, Configure saver, the rude option, the delay box
-# (all of its text selected by a triple click, then typed over), the medical check box, OK.
+# The journey by mouse: OK in the notice, Configure saver, the delay box (all of its text
+# selected by a triple click, then typed over), the medical check box, the rude option, OK.
+# On the way, a delay out of range and medical terms with clean jokes are refused, each by
+# a box with its icon, and the dialog stays open.
 rm -f "$settings"
 # The notice's OK button spans the foot of its window.
 click_notice_ok() {
@@ -261,10 +264,27 @@ click_notice_ok() {
 start click_notice_ok
 click "$hub" Form3 Command1
 options=$(window "$options_title") || exit 1
-click "$options" Form2 Option2
+# refused TITLE NAME PHRASE: the box of that title reads the phrase beside its icon, and
+# Enter closes it.
+refused() {
+  local box
+  box=$(window "$1") || exit 1
+  read_text "$box" "$2" "$3"
+  icon_beside_text "$box" || deb_fail "the box \"$1\" shows no icon beside its text"
+  keys "$box" Return
+  gone "$1"
+}
+click "$options" Form2 Text1 3
+xdotool type --delay 80 99
+click "$options" Form2 Command1
+refused 'Zorbel Joke Screensaver Error!' invalid-delay "You entered an invalid delay"
 click "$options" Form2 Text1 3
 xdotool type --delay 80 12
 click "$options" Form2 Check1
+click "$options" Form2 Command1
+refused 'Zorbel Saver Error' medical-needs-rude "if you have selected rude jokes"
+[ -e "$settings" ] && deb_fail "a refused choice wrote the settings file"
+click "$options" Form2 Option2
 waited_for "rude jokes and medical terms showing as chosen" rude_and_medical
 click "$options" Form2 Command1
 gone "$options_title"
