@@ -3,13 +3,14 @@
 # keyboard alone and by mouse (the beta notice, the hub, the options dialog set to rude
 # with medical terms and a delay, OK; on the mouse's way a delay out of range and medical
 # terms with clean jokes refused, each by a box with its icon), the settings file that
-# journey writes and the package's saver showing rude jokes after it; Cancel and Escape keeping the file; the
-# information window's two texts; every link handing its address to xdg-open (a stand-in
-# on the PATH records them) only after its notice is closed; a read-only settings file
-# giving the run-time error box (no icon) and left as it was; no joke file giving the
-# start-up report (the information icon beside its text); the hub at the desktop's scale;
-# no display giving one line and status 1; a second copy ending at once and bringing the
-# running one's windows forward; a copy that was killed keeping no later one out.
+# journey writes and the package's saver showing rude jokes after it; Cancel and Escape
+# keeping the file; the information window's two texts; every link handing its address to
+# xdg-open (a stand-in on the PATH records them) only after its notice is closed; a
+# read-only settings file giving the run-time error box (no icon) and left as it was; no
+# joke file giving the start-up report (the information icon beside its text); the hub at
+# the desktop's scale; no display giving one line and status 1; a second copy ending at
+# once and bringing the running one's windows forward; a copy that was killed keeping no
+# later one out.
 # What the windows show is read back with tesseract, in the faces the project installs,
 # whatever else the machine has. Controls are clicked where their designs put them in the
 # window as it shows, and every step waits on what can be seen (a window, where the keys
