@@ -38,8 +38,11 @@ class Journey:
         return self
 
     def __exit__(self, kind, value, trace):
-        if kind is not None and not self.clock_held:
-            self.shot("failed")
+        if kind is not None:
+            if not self.clock_held:
+                self.shot("failed")
+            elif self.saver_running():
+                self.saver_picture("failed")
         self.browser.close()
         self.site.stop()
 
