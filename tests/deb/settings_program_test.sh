@@ -5,14 +5,14 @@
 # package's saver showing rude jokes after it; Cancel and Escape keeping the file; the
 # information window's two texts; every link handing its address to xdg-open (a stand-in
 # on the PATH records them) only after its notice is closed; a read-only settings file
-# giving the run-time error box and left as it was; no joke file giving the start-up
-# report; the hub at the desktop's scale; no display giving one line and status 1; a
-# second copy ending at once and bringing the running one's windows forward; a copy that
-# was killed keeping no later one out.
+# giving the run-time error box (no icon) and left as it was; no joke file giving the
+# start-up report (the information icon beside its text); the hub at the desktop's scale;
+# no display giving one line and status 1; a second copy ending at once and bringing the
+# running one's windows forward; a copy that was killed keeping no later one out.
 # What the windows show is read back with tesseract, in the faces the project installs,
 # whatever else the machine has. Controls are clicked where their designs put them in the
-# window as it shows, and every step waits on what can be seen (a window, the focus, a text
-# on the screen, a file written), never for a set time.
+# window as it shows, and every step waits on what can be seen (a window, where the keys
+# go, a mark or a text on the screen, a file written), never for a set time.
 #
 # settings_program_test.sh PACKAGE WEB_HOST ARTIFACTS DESIGN_PLACES
 set -u
@@ -105,6 +105,19 @@ read_text() {
   done
   cp "$DEB_SCRATCH/window.png" "$artifacts/settings-$name.png"
   echo "ok: $name reads $(printf '"%s" ' "$@")"
+}
+
+# icon_beside_text ID: whether the message box shows a picture left of its text, with a
+# band of blank columns between them, in its top 40 pixels (where a box without one starts
+# its text at the margin).
+icon_beside_text() {
+  local width columns
+  import -window "$1" "$DEB_SCRATCH/box.png" 2>/dev/null || return 1
+  width=$(identify -format %w "$DEB_SCRATCH/box.png")
+  columns=$(convert "$DEB_SCRATCH/box.png" -crop "${width}x40+0+0" +repage -fuzz 6% -fill white -opaque '#f6f5f4' \
+    -fill black +opaque white -negate -colorspace gray -scale "${width}x1!" -depth 8 txt:- |
+    awk -F'[(),]' 'NR > 1 { printf "%s", ($4 + 0 > 0 ? "#" : ".") }')
+  [[ $columns =~ ^\.*#+\.{20,}# ]]
 }
 
 # place ID FORM CONTROL: the left, top, width and height in pixels of what the window shows
@@ -338,6 +351,7 @@ options=$(window "$options_title") || exit 1
 keys "$options" alt+o
 failure=$(window Zorbel) || exit 1
 read_text "$failure" read-only "Run-time error" "70" "Permission denied"
+icon_beside_text "$failure" && deb_fail "the run-time error box shows an icon"
 keys "$failure" Return
 finish 1
 deb_expect_eq "the read-only settings file" "$before" "$(settings_bytes)"
@@ -349,6 +363,8 @@ rm "$HOME/.local/share/zorbel/jokes.txt"
 running=$!
 report=$(window "D'oh! An error occurred") || exit 1
 read_text "$report" no-jokes "problem accessing the Joke database"
+icon_beside_text "$report" || deb_fail "the start-up report shows no icon beside its text"
+echo "ok: the start-up report shows its icon beside its text, the run-time error box none"
 keys "$report" Return
 finish 1
 printf '"Zorbel Joke Database",2,4\r\nrude,0,0\r\nWIBBLESTICK RUDE\r\n</joke>\r\n' >"$HOME/.local/share/zorbel/jokes.txt"
