@@ -197,6 +197,7 @@ def journey():
         b.key("r", modifiers=1)
         b.wait_for("Module.zorbelHome.forms.live.size === 0 && !document.getElementById('start-page').inert", 5,
                    "the setup window to close")
+        check(b.evaluate("document.activeElement.id") == "settings", "the focus is not back on Settings")
         j.shot("closed")
         # The saver follows the stored settings: its first item 3.5 s and 2 s after the start,
         # where the default delay would take 7 s.
