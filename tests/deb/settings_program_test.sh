@@ -1,18 +1,20 @@
 #!/bin/bash
 # The package's settings program on a virtual display, as a user works it: the journey by
 # keyboard alone and by mouse (the beta notice, the hub, the options dialog set to rude
-# with medical terms and a delay, OK), the settings file that journey writes and the
-# package's saver showing rude jokes after it; Cancel and Escape keeping the file; the
-# information window's two texts; every link handing its address to xdg-open (a stand-in
-# on the PATH records them) only after its notice is closed; a read-only settings file
-# giving the run-time error box and left as it was; no joke file giving the start-up
-# report; the hub at the desktop's scale; no display giving one line and status 1; a
-# second copy ending at once and bringing the running one's windows forward; a copy that
-# was killed keeping no later one out.
+# with medical terms and a delay, OK; on the mouse's way a delay out of range and medical
+# terms with clean jokes refused, each by a box with its icon), the settings file that
+# journey writes and the package's saver showing rude jokes after it; Cancel and Escape
+# keeping the file; the information window's two texts; every link handing its address to
+# xdg-open (a stand-in on the PATH records them) only after its notice is closed; a
+# read-only settings file giving the run-time error box (no icon) and left as it was; no
+# joke file giving the start-up report (the information icon beside its text); the hub at
+# the desktop's scale; no display giving one line and status 1; a second copy ending at
+# once and bringing the running one's windows forward; a copy that was killed keeping no
+# later one out.
 # What the windows show is read back with tesseract, in the faces the project installs,
 # whatever else the machine has. Controls are clicked where their designs put them in the
-# window as it shows, and every step waits on what can be seen (a window, the focus, a text
-# on the screen, a file written), never for a set time.
+# window as it shows, and every step waits on what can be seen (a window, where the keys
+# go, a mark or a text on the screen, a file written), never for a set time.
 #
 # settings_program_test.sh PACKAGE WEB_HOST ARTIFACTS DESIGN_PLACES
 set -u
@@ -105,6 +107,19 @@ read_text() {
   done
   cp "$DEB_SCRATCH/window.png" "$artifacts/settings-$name.png"
   echo "ok: $name reads $(printf '"%s" ' "$@")"
+}
+
+# icon_beside_text ID: whether the message box shows a picture left of its text, with a
+# band of blank columns between them, in its top 40 pixels (where a box without one starts
+# its text at the margin).
+icon_beside_text() {
+  local width columns
+  import -window "$1" "$DEB_SCRATCH/box.png" 2>/dev/null || return 1
+  width=$(identify -format %w "$DEB_SCRATCH/box.png")
+  columns=$(convert "$DEB_SCRATCH/box.png" -crop "${width}x40+0+0" +repage -fuzz 6% -fill white -opaque '#f6f5f4' \
+    -fill black +opaque white -negate -colorspace gray -scale "${width}x1!" -depth 8 txt:- |
+    awk -F'[(),]' 'NR > 1 { printf "%s", ($4 + 0 > 0 ? "#" : ".") }')
+  [[ $columns =~ ^\.*#+\.{20,}# ]]
 }
 
 # place ID FORM CONTROL: the left, top, width and height in pixels of what the window shows
@@ -236,8 +251,10 @@ kill "$saver_pid" 2>/dev/null
 [ -n "$shown" ] || deb_fail "the saver showed no rude joke in $patience s (last frame: $(cp "$DEB_SCRATCH/frame.png" "$artifacts/settings-saver-last.png"; echo "$artifacts/settings-saver-last.png"))"
 echo "ok: the saver started afterwards shows the rude joke"
 
-# The journey by mouse: OK in the notice, Configure saver, the rude option, the delay box
-# (all of its text selected by a triple click, then typed over), the medical check box, OK.
+# The journey by mouse: OK in the notice, Configure saver, the delay box (all of its text
+# selected by a triple click, then typed over), the medical check box, the rude option, OK.
+# On the way, a delay out of range and medical terms with clean jokes are refused, each by
+# a box with its icon, and the dialog stays open.
 rm -f "$settings"
 # The notice's OK button spans the foot of its window.
 click_notice_ok() {
@@ -248,10 +265,27 @@ click_notice_ok() {
 start click_notice_ok
 click "$hub" Form3 Command1
 options=$(window "$options_title") || exit 1
-click "$options" Form2 Option2
+# refused TITLE NAME PHRASE: the box of that title reads the phrase beside its icon, and
+# Enter closes it.
+refused() {
+  local box
+  box=$(window "$1") || exit 1
+  read_text "$box" "$2" "$3"
+  icon_beside_text "$box" || deb_fail "the box \"$1\" shows no icon beside its text"
+  keys "$box" Return
+  gone "$1"
+}
+click "$options" Form2 Text1 3
+xdotool type --delay 80 99
+click "$options" Form2 Command1
+refused 'Zorbel Joke Screensaver Error!' invalid-delay "You entered an invalid delay"
 click "$options" Form2 Text1 3
 xdotool type --delay 80 12
 click "$options" Form2 Check1
+click "$options" Form2 Command1
+refused 'Zorbel Saver Error' medical-needs-rude "if you have selected rude jokes"
+[ -e "$settings" ] && deb_fail "a refused choice wrote the settings file"
+click "$options" Form2 Option2
 waited_for "rude jokes and medical terms showing as chosen" rude_and_medical
 click "$options" Form2 Command1
 gone "$options_title"
@@ -338,6 +372,7 @@ options=$(window "$options_title") || exit 1
 keys "$options" alt+o
 failure=$(window Zorbel) || exit 1
 read_text "$failure" read-only "Run-time error" "70" "Permission denied"
+icon_beside_text "$failure" && deb_fail "the run-time error box shows an icon"
 keys "$failure" Return
 finish 1
 deb_expect_eq "the read-only settings file" "$before" "$(settings_bytes)"
@@ -349,6 +384,8 @@ rm "$HOME/.local/share/zorbel/jokes.txt"
 running=$!
 report=$(window "D'oh! An error occurred") || exit 1
 read_text "$report" no-jokes "problem accessing the Joke database"
+icon_beside_text "$report" || deb_fail "the start-up report shows no icon beside its text"
+echo "ok: the start-up report shows its icon beside its text, the run-time error box none"
 keys "$report" Return
 finish 1
 printf '"Zorbel Joke Database",2,4\r\nrude,0,0\r\nWIBBLESTICK RUDE\r\n</joke>\r\n' >"$HOME/.local/share/zorbel/jokes.txt"

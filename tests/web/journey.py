@@ -38,8 +38,11 @@ class Journey:
         return self
 
     def __exit__(self, kind, value, trace):
-        if kind is not None and not self.clock_held:
-            self.shot("failed")
+        if kind is not None:
+            if not self.clock_held:
+                self.shot("failed")
+            elif self.saver_running():
+                self.saver_picture("failed")
         self.browser.close()
         self.site.stop()
 
@@ -72,20 +75,36 @@ class Journey:
 
     def next_item(self, shown_before=None, timeout=15):
         """The lines of the next item the saver draws: [{text, face, pixels, bold, color,
-        left, top, width, height}]."""
-        return self.browser.wait_for(
-            "(() => { const lines = %s; return lines.length > 0 && lines.map((l) => l.text).join('\\n') !== %s"
-            " && lines; })()" % (ITEM_LINES, json.dumps("\n".join(l["text"] for l in shown_before or []))),
-            timeout, "the next item")
+        left, top, width, height}]. On a held clock the clock is moved on for it, a tenth of a
+        second at a time, and `timeout` is the page's time."""
+        expression = ("(() => { const lines = %s; return lines.length > 0 && lines.map((l) => l.text).join('\\n') !== %s"
+                      " && lines; })()" % (ITEM_LINES, json.dumps("\n".join(l["text"] for l in shown_before or []))))
+        if not self.clock_held:
+            return self.browser.wait_for(expression, timeout, "the next item")
+        deadline = self.saver_clock() + timeout * 1000
+        while True:
+            lines = self.browser.evaluate(expression)
+            if lines:
+                return lines
+            check(self.saver_clock() < deadline, "no next item within %d s of the page's clock" % timeout)
+            self.run_clock_for(100)
 
     def hold_clock(self):
         """From now on the page's clock (performance.now, its timers) stands still but where
         the journey moves it on, so the saver's times no longer hang on the machine's load.
         Keys and presses of a button still come at once; a move of the pointer, full screen
         and screenshots wait for frames, which a held clock gives only now and then, so they
-        are left to a journey on the page's own clock."""
+        are left to a journey on the page's own clock: here the page's request for full
+        screen is granted but changes nothing."""
+        self.browser.evaluate("Element.prototype.requestFullscreen = () => Promise.resolve()")
         self.browser.call("Emulation.setVirtualTimePolicy", policy="pause")
         self.clock_held = True
+
+    def start_from_keyboard(self):
+        """Start, pressed with Enter, as a click's move of the pointer would wait for a frame."""
+        self.browser.evaluate("document.getElementById('start').focus()")
+        self.browser.key("Enter")
+        self.browser.wait_for(SAVER, 10, "the saver's window")
 
     def saver_clock(self):
         """Milliseconds since the saver's window opened, by the page's clock."""

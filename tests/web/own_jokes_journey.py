@@ -6,7 +6,6 @@ corrupt file giving the start-up report. Run: own_jokes_journey.py SITE ARTIFACT
 import os
 import subprocess
 import tempfile
-import time
 
 from cdp import choose_files, drop_files
 from journey import SAVER, Journey, check, run
@@ -76,20 +75,19 @@ def journey():
         j.wait_ready()
         check(b.evaluate("document.getElementById('own-jokes-name').textContent") == "scripts.txt", "not kept over a reload")
 
-        j.press_start()
+        # The saver on a held clock: each item is looked at as it was drawn, before the next.
+        j.hold_clock()
+        j.start_from_keyboard()
         unread = {language: (joke, words) for language, joke, words in JOKES}
-        deadline = time.time() + 60
         shown_before = None
-        while unread and time.time() < deadline:
-            # Each new item, looked at once it is drawn.
+        while unread and j.saver_clock() < 60000:
             lines = j.next_item(shown_before, timeout=15)
             shown_before = lines
-            b.pump(0.3)
             text = "\n".join(line["text"] for line in lines)
             language = next((lang for lang, (joke, _) in unread.items() if joke == text), None)
             if language is None:
                 continue
-            screenshot = j.shot(language)
+            screenshot = j.saver_picture(language)
             line = lines[0]
             read = read_back(screenshot, (line["left"], line["top"], line["width"], line["height"]), language)
             found = [word for word in unread[language][1].split() if normalised(word) in normalised(read)]
@@ -100,9 +98,13 @@ def journey():
         check(not unread, "not read back from the screen: %s" % sorted(unread))
         b.key("Escape")
         b.wait_for("!(%s)" % SAVER, 5, "the saver to end")
+        j.assert_quiet_console()
 
-        # A file cut short, dropped on the page: the checker says why, and the saver gives its
-        # start-up report.
+    # A file cut short, dropped on the page: the checker says why, and the saver gives its
+    # start-up report.
+    with Journey("own-jokes-cut") as j:
+        b = j.browser
+        j.open_page()
         drop_files(b, 200, 200, [corrupt])
         b.wait_for("document.getElementById('own-jokes-name').textContent === 'cut.txt'", 10, "the cut file")
         findings = b.evaluate("[...document.querySelectorAll('#findings li.error')].map((li) => li.textContent)")

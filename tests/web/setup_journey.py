@@ -162,6 +162,15 @@ def journey():
         b.key("c", modifiers=1)
         b.wait_for("%s === %s" % (ACTIVE_FORM, repr(OPTIONS)), 5, "the options dialog again")
         check(b.evaluate("document.querySelector('[data-control=Text1]').value") == "30", "not opened at design values")
+        # No button is the default: Enter in the delay presses nothing. Alt+D puts the
+        # factory values in, the focus staying where it was.
+        b.key("Tab")
+        b.key("Enter")
+        b.pump(0.3)
+        check(b.evaluate(ACTIVE_FORM) == OPTIONS and not j.box_texts(), "Enter in the delay pressed a button")
+        b.key("d", modifiers=1)
+        check(b.evaluate("document.querySelector('[data-control=Text1]').value") == "7", "Alt+D did not put in the defaults")
+        check(b.evaluate(FOCUSED) == "Text1", "Alt+D moved the focus to %s" % b.evaluate(FOCUSED))
         b.key("Escape")
         b.wait_for("%s === %s" % (ACTIVE_FORM, repr(HUB)), 5, "Esc to close the dialog")
         check(j.stored_settings() == "rude\r\nmedicalno\r\n 2 \r\n", "Esc changed what was stored")
@@ -188,6 +197,7 @@ def journey():
         b.key("r", modifiers=1)
         b.wait_for("Module.zorbelHome.forms.live.size === 0 && !document.getElementById('start-page').inert", 5,
                    "the setup window to close")
+        check(b.evaluate("document.activeElement.id") == "settings", "the focus is not back on Settings")
         j.shot("closed")
         # The saver follows the stored settings: its first item 3.5 s and 2 s after the start,
         # where the default delay would take 7 s.
