@@ -12,6 +12,8 @@ headless Chromium at 1280 x 800:
   main-thread task time from the protocol's Performance metrics;
 - memory over SOAK_SECONDS, sampled every SAMPLE_SECONDS after a garbage collection: the
   JS heap in use and the WebAssembly memory.
+FIGURES (weight,navigation,processor,memory unless set) names the figures to measure, so
+that one can be measured alone, e.g. FIGURES=navigation LOADS=15.
 Usage: web_figures.py SITE BARE_PAGE_FOLDER"""
 
 import contextlib
@@ -30,6 +32,7 @@ SETTLE_SECONDS = int(os.environ.get("SETTLE_SECONDS", "20"))
 MEASURE_SECONDS = int(os.environ.get("MEASURE_SECONDS", "60"))
 SOAK_SECONDS = int(os.environ.get("SOAK_SECONDS", "600"))
 SAMPLE_SECONDS = int(os.environ.get("SAMPLE_SECONDS", "30"))
+FIGURES = set(os.environ.get("FIGURES", "weight,navigation,processor,memory").split(","))
 BARE_PAGE = "web_bare_text.html"
 SAVER = "Module.zorbelHome.canvas.windows.size > 0"
 # Starts the saver as soon as the page is ready, as a visitor's click would (without the
@@ -201,21 +204,27 @@ def memory(browser):
 
 def main():
     print("Load average at the start: %s (%d cores)" % (" ".join(load_average()), os.cpu_count()))
-    weight()
+    if "weight" in FIGURES:
+        weight()
     site, bare = Site(SITE), Site(BARE)
     try:
         with Browser() as browser:
             browser.call("Emulation.setDeviceMetricsOverride", width=1280, height=800, deviceScaleFactor=1,
                          mobile=False)
-            navigation(browser, site, bare)
-            print("Processor time over %d s, each after %d s settling (goal 0.2 %% of a core):"
-                  % (MEASURE_SECONDS, SETTLE_SECONDS))
-            browser.call("Performance.enable")
-            browser.navigate(bare.address + BARE_PAGE + "?every=2000")
-            processor(browser, "the bare page, a line every 2 s")
-            start_saver(browser, site)
-            processor(browser, "the saver at a delay of 2 s")
-            memory(browser)
+            if "navigation" in FIGURES:
+                navigation(browser, site, bare)
+            if "processor" in FIGURES:
+                print("Processor time over %d s, each after %d s settling (goal 0.2 %% of a core):"
+                      % (MEASURE_SECONDS, SETTLE_SECONDS))
+                browser.call("Performance.enable")
+                browser.navigate(bare.address + BARE_PAGE + "?every=2000")
+                processor(browser, "the bare page, a line every 2 s")
+            if "processor" in FIGURES or "memory" in FIGURES:
+                start_saver(browser, site)
+            if "processor" in FIGURES:
+                processor(browser, "the saver at a delay of 2 s")
+            if "memory" in FIGURES:
+                memory(browser)
     finally:
         site.stop()
         bare.stop()
