@@ -55,10 +55,7 @@ CheckResult CheckFile(const std::string& file, Services& services) {
   return CheckJokeBytes(std::move(bytes), services);
 }
 
-int Written(std::ostream& out, int status) {
-  out.flush();
-  return out ? status : kReportNotWritten;
-}
+int Delivered(CheckerOutput& output, int status) { return output.ReportDelivered() ? status : kReportNotWritten; }
 
 }  // namespace
 
@@ -78,14 +75,14 @@ std::string CheckerUsage(const CheckerHome& home) {
 }
 
 int RunCheckCommand(const std::vector<std::string>& arguments, const CheckerHome& home, Services& services,
-                    std::ostream& out, std::ostream& err) {
+                    CheckerOutput& output) {
   CommandLine line = ParseArguments(arguments);
   switch (line.asked) {
-    case Asked::kHelp: out << CheckerUsage(home); return Written(out, 0);
-    case Asked::kVersion: out << home.program_name << " " << home.version << "\n"; return Written(out, 0);
+    case Asked::kHelp: output.Report(CheckerUsage(home)); return Delivered(output, 0);
+    case Asked::kVersion: output.Report(home.program_name + " " + home.version + "\n"); return Delivered(output, 0);
     case Asked::kUnknownOption:
-      err << ShownLines(home.program_name + ": unknown option " + Quoted(line.unknown_option) + "; " +
-                        home.program_name + " --help lists the options");
+      output.Trouble(ShownLines(home.program_name + ": unknown option " + Quoted(line.unknown_option) + "; " +
+                        home.program_name + " --help lists the options"));
       return kUnknownOption;
     case Asked::kCheck: break;
   }
@@ -94,13 +91,13 @@ int RunCheckCommand(const std::vector<std::string>& arguments, const CheckerHome
   for (const std::string& file : line.files) {
     try {
       const CheckResult result = CheckFile(file, services);
-      out << FormatReport(file, result);
+      output.Report(FormatReport(file, result));
       status = std::max(status, result.status());
     } catch (const std::bad_alloc&) {
-      err << ShownLines(home.program_name + ": out of memory while checking " + file + ": no verdict on it");
-      out.flush();
+      output.Trouble(ShownLines(home.program_name + ": out of memory while checking " + file + ": no verdict on it"));
+      output.ReportDelivered();  // the reports on the files before it still go out; the status is this one
       return kOutOfMemory;
     }
   }
-  return Written(out, status);
+  return Delivered(output, status);
 }

@@ -4,8 +4,8 @@
 // own when the checker could not give one.
 #pragma once
 
-#include <ostream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "ui/services.h"
@@ -28,10 +28,35 @@ struct CheckerHome {
   std::string more_help;     // where to read more, for --help
 };
 
+// Where the command's text goes, each home writing it by its own means: plain text, so that
+// no home pays for formatting streams it does not use.
+class CheckerOutput {
+ public:
+  virtual ~CheckerOutput() = default;
+  // The report or the usage, a file's report at a time, as soon as it is made.
+  virtual void Report(std::string_view text) = 0;
+  // The command's own trouble: a refused option, the lack of memory.
+  virtual void Trouble(std::string_view text) = 0;
+  // Sends on what the report holds back; false when any of it did not reach its reader.
+  virtual bool ReportDelivered() = 0;
+};
+
+// The command's text kept whole, for a home that writes it once the command is done.
+class CheckerText : public CheckerOutput {
+ public:
+  void Report(std::string_view text) override { report.append(text); }
+  void Trouble(std::string_view text) override { trouble.append(text); }
+  bool ReportDelivered() override { return true; }
+
+  std::string report;
+  std::string trouble;
+};
+
 // The usage --help prints, ending with "\n".
 std::string CheckerUsage(const CheckerHome& home);
 
 // Runs the command line's arguments (those after the program's name): the report or the
-// help on `out`, a refused option or the lack of memory in one line on `err`.
+// help as the output's report, a refused option or the lack of memory in one line as its
+// trouble.
 int RunCheckCommand(const std::vector<std::string>& arguments, const CheckerHome& home, Services& services,
-                    std::ostream& out, std::ostream& err);
+                    CheckerOutput& output);

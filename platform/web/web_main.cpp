@@ -6,7 +6,6 @@
 #include <cstdlib>
 #include <cstring>
 #include <memory>
-#include <sstream>
 
 #include "app/program.h"
 #include "checker/check_command.h"
@@ -133,11 +132,10 @@ EMSCRIPTEN_KEEPALIVE void zorbel_drawn_timeout() {
 // its verdict (0 fine, 1 warnings, 2 refused) in *verdict.
 EMSCRIPTEN_KEEPALIVE char* zorbel_check(const char* name, int* verdict) {
   WebServices services;
-  std::ostringstream report;
-  std::ostringstream trouble;
+  CheckerText output;
   const CheckerHome home{.program_name = "the page's checker", .version = kAppVersion, .default_file = "", .more_help = ""};
-  *verdict = RunCheckCommand({"--", name}, home, services, report, trouble);
-  const std::string text = report.str() + trouble.str();
+  *verdict = RunCheckCommand({"--", name}, home, services, output);
+  const std::string text = output.report + output.trouble;
   char* copy = static_cast<char*>(std::malloc(text.size() + 1));
   std::memcpy(copy, text.c_str(), text.size() + 1);
   return copy;

@@ -5,11 +5,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <fstream>
+#include <cstdio>
 #include <new>
-#include <sstream>
 
 #include "checker/check_command.h"
+#include "platform/posix/checker/standard_streams_output.h"
 #include "tests/support/headless_program.h"
 #include "tests/support/temp_folder.h"
 #include "ui/failure.h"
@@ -352,15 +352,13 @@ struct CheckCommand {
   explicit CheckCommand(Services& services) : services(services) {}
 
   int Run(const std::vector<std::string>& arguments) {
-    out.str("");
-    err.str("");
-    return RunCheckCommand(arguments, kHome, services, out, err);
+    output = {};
+    return RunCheckCommand(arguments, kHome, services, output);
   }
 
   static inline const CheckerHome kHome{"zorbel-check", "4beta1", "the jokes.txt beside it", "Read more."};
   Services& services;
-  std::ostringstream out;
-  std::ostringstream err;
+  CheckerText output;
 };
 
 TEST(RunCheckCommand, ChecksEachFileOrTheOneBesideTheProgramAndReturnsTheWorstVerdict) {
@@ -370,21 +368,21 @@ TEST(RunCheckCommand, ChecksEachFileOrTheOneBesideTheProgramAndReturnsTheWorstVe
   HeadlessPlatform platform("", folder.path());
   CheckCommand command(platform.services);
   EXPECT_EQ(command.Run({}), 0);
-  EXPECT_EQ(command.out.str(), folder.path() + "\\jokes.txt: 1 clean, 0 rude, 0 medical; version 3, compatible 4; read as UTF-8; "
-                               "0 errors, 0 warnings\n");
+  EXPECT_EQ(command.output.report, folder.path() + "\\jokes.txt: 1 clean, 0 rude, 0 medical; version 3, compatible 4; read as UTF-8; "
+                                    "0 errors, 0 warnings\n");
 
   EXPECT_EQ(command.Run({folder.File("warned.txt")}), 1);
   EXPECT_EQ(command.Run({folder.File("warned.txt"), folder.File("gone.txt"), folder.File("jokes.txt")}), 2);
-  EXPECT_NE(command.out.str().find(folder.File("gone.txt") + ": error: cannot read the file: File not found (the saver stops with code 53)"),
+  EXPECT_NE(command.output.report.find(folder.File("gone.txt") + ": error: cannot read the file: File not found (the saver stops with code 53)"),
             std::string::npos)
-      << command.out.str();
-  EXPECT_NE(command.out.str().find(folder.File("jokes.txt") + ": 1 clean"), std::string::npos) << "goes on after a bad file";
+      << command.output.report;
+  EXPECT_NE(command.output.report.find(folder.File("jokes.txt") + ": 1 clean"), std::string::npos) << "goes on after a bad file";
 
   EXPECT_EQ(command.Run({folder.path()}), 2);
-  EXPECT_NE(command.out.str().find(": error: cannot read the file: Permission denied (the saver stops with code 70)"),
+  EXPECT_NE(command.output.report.find(": error: cannot read the file: Permission denied (the saver stops with code 70)"),
             std::string::npos)
-      << command.out.str();
-  EXPECT_EQ(command.err.str(), "");
+      << command.output.report;
+  EXPECT_EQ(command.output.trouble, "");
 }
 
 TEST(RunCheckCommand, HelpVersionAndTheEndOfOptionsAreTheSameOnEveryHome) {
@@ -394,33 +392,34 @@ TEST(RunCheckCommand, HelpVersionAndTheEndOfOptionsAreTheSameOnEveryHome) {
   CheckCommand command(platform.services);
   for (const char* help : {"--help", "-h", "/?"}) {
     EXPECT_EQ(command.Run({"jokes.txt", help}), 0) << help;
-    EXPECT_EQ(command.out.str(), CheckerUsage(CheckCommand::kHome)) << help;
+    EXPECT_EQ(command.output.report, CheckerUsage(CheckCommand::kHome)) << help;
   }
-  EXPECT_TRUE(StartsWith(command.out.str(), "Usage: zorbel-check [FILE]...\n")) << command.out.str();
-  EXPECT_NE(command.out.str().find("Named no file, it checks the jokes.txt beside it.\n"), std::string::npos);
-  EXPECT_NE(command.out.str().find("4 the checker ran out of\nmemory. Read more.\n"), std::string::npos);
+  EXPECT_TRUE(StartsWith(command.output.report, "Usage: zorbel-check [FILE]...\n")) << command.output.report;
+  EXPECT_NE(command.output.report.find("Named no file, it checks the jokes.txt beside it.\n"), std::string::npos);
+  EXPECT_NE(command.output.report.find("4 the checker ran out of\nmemory. Read more.\n"), std::string::npos);
   EXPECT_EQ(command.Run({"--version"}), 0);
-  EXPECT_EQ(command.out.str(), "zorbel-check 4beta1\n");
+  EXPECT_EQ(command.output.report, "zorbel-check 4beta1\n");
 
   EXPECT_EQ(command.Run({"--", folder.File("-dash.txt")}), 0);
-  EXPECT_NE(command.out.str().find("-dash.txt: 1 clean"), std::string::npos) << command.out.str();
+  EXPECT_NE(command.output.report.find("-dash.txt: 1 clean"), std::string::npos) << command.output.report;
   EXPECT_EQ(command.Run({"--", "--help"}), 2) << "a file named --help";
-  EXPECT_NE(command.out.str().find("--help: error: cannot read the file"), std::string::npos) << command.out.str();
+  EXPECT_NE(command.output.report.find("--help: error: cannot read the file"), std::string::npos) << command.output.report;
 
   EXPECT_EQ(command.Run({"-\x1B[2J", folder.File("-dash.txt")}), kUnknownOption);
-  EXPECT_EQ(command.out.str(), "");
-  EXPECT_EQ(command.err.str(), "zorbel-check: unknown option \"-\\x1b[2J\"; zorbel-check --help lists the options\n");
+  EXPECT_EQ(command.output.report, "");
+  EXPECT_EQ(command.output.trouble, "zorbel-check: unknown option \"-\\x1b[2J\"; zorbel-check --help lists the options\n");
 }
 
 TEST(RunCheckCommand, AReportThatCannotBeWrittenEndsWithItsOwnStatus) {
   TempFolder folder;
   folder.Write("jokes.txt", std::string(kHeader) + "clean,0,0\r\nFine.\r\n</joke>\r\n");
   HeadlessPlatform platform("", folder.path());
-  std::ostringstream err;
   for (const std::vector<std::string>& arguments : {std::vector<std::string>{}, {"--help"}, {"--version"}}) {
-    std::ofstream full("/dev/full");
-    ASSERT_TRUE(full.is_open());
-    EXPECT_EQ(RunCheckCommand(arguments, CheckCommand::kHome, platform.services, full, err), kReportNotWritten);
+    std::FILE* full = std::fopen("/dev/full", "w");
+    ASSERT_NE(full, nullptr);
+    StandardStreamsOutput output(full, stderr);
+    EXPECT_EQ(RunCheckCommand(arguments, CheckCommand::kHome, platform.services, output), kReportNotWritten);
+    std::fclose(full);
   }
 }
 
@@ -448,11 +447,11 @@ TEST(RunCheckCommand, OutOfMemoryIsOneLineAndAStatusOfItsOwnNotAVerdict) {
   ServicesOutOfMemory services(machine, folder.path());
   CheckCommand command(services);
   EXPECT_EQ(command.Run({folder.File("fine.txt"), folder.File("last.txt"), folder.File("fine.txt")}), kOutOfMemory);
-  EXPECT_EQ(command.out.str(), folder.File("fine.txt") + ": 1 clean, 0 rude, 0 medical; version 3, compatible 4; "
-                               "read as UTF-8; 0 errors, 0 warnings\n");
-  EXPECT_EQ(command.err.str(), "zorbel-check: out of memory while checking " + folder.File("last.txt") + ": no verdict on it\n");
+  EXPECT_EQ(command.output.report, folder.File("fine.txt") + ": 1 clean, 0 rude, 0 medical; version 3, compatible 4; "
+                                    "read as UTF-8; 0 errors, 0 warnings\n");
+  EXPECT_EQ(command.output.trouble, "zorbel-check: out of memory while checking " + folder.File("last.txt") + ": no verdict on it\n");
   EXPECT_EQ(command.Run({folder.File("huge.txt")}), kOutOfMemory) << "not a file the saver would refuse";
-  EXPECT_EQ(command.out.str(), "");
+  EXPECT_EQ(command.output.report, "");
 }
 
 }  // namespace

@@ -1,7 +1,8 @@
 #!/bin/bash
 # zorbel-check as a Linux command: --help and --version answer with status 0, -- lets a file
 # name begin with a dash, an unknown option is refused with status 2, and a reader of its
-# report that has gone leaves it the status of a report not written rather than killing it.
+# report that has gone, or a disk that is full, leaves it the status of a report not
+# written rather than killing it.
 #
 # command_line_test.sh CHECKER JOKES
 set -u
@@ -23,4 +24,7 @@ grep -q "^-dash.txt: " "$scratch/out" || fail "-- then a file: $(tail -1 "$scrat
 [ "${PIPESTATUS[0]}" -eq 3 ] || fail "with stdout a closed pipe, status ${PIPESTATUS[0]}"
 ( sleep 0.3; exec "$checker" --help ) | true
 [ "${PIPESTATUS[0]}" -eq 3 ] || fail "--help into a closed pipe, status ${PIPESTATUS[0]}"
+"$checker" "$jokes" >/dev/full
+status=$?
+[ $status -eq 3 ] || fail "with stdout a full disk, status $status"
 echo PASS

@@ -12,7 +12,6 @@
 
 #include <algorithm>
 #include <iostream>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -69,11 +68,10 @@ bool Write(DWORD standard_handle, const std::string& text, std::ostream& stream)
 int main() {
   Win32Services services;
   const CheckerHome home{"ZorbelCheck", kAppVersion, "the jokes.txt beside it", "README.txt beside it tells more."};
-  std::ostringstream report;
-  std::ostringstream trouble;
-  const int verdict = RunCheckCommand(ArgumentsOnCommandLine(), home, services, report, trouble);
-  const bool written = Write(STD_OUTPUT_HANDLE, report.str(), std::cout);
-  Write(STD_ERROR_HANDLE, trouble.str(), std::cerr);
+  CheckerText output;
+  const int verdict = RunCheckCommand(ArgumentsOnCommandLine(), home, services, output);
+  const bool written = Write(STD_OUTPUT_HANDLE, output.report, std::cout);
+  Write(STD_ERROR_HANDLE, output.trouble, std::cerr);
   const int status = written ? verdict : std::max(verdict, kReportNotWritten);
   if (OwnConsoleWindow()) {
     std::cout << "Press any key to close this window." << std::endl;
