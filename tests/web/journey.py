@@ -25,9 +25,9 @@ ITEM_LINES = ("(Module.zorbelHome.canvas.lastPaint?.lines ?? []).filter((l) => %
 
 
 class Journey:
-    def __init__(self, name, width=1280, height=800):
+    def __init__(self, name, width=1280, height=800, site=SITE):
         self.name = name
-        self.site = Site(SITE)
+        self.site = Site(site)
         self.browser = Browser(width, height)
         self.browser.call("Emulation.setDeviceMetricsOverride", width=width, height=height,
                           deviceScaleFactor=1, mobile=False)
@@ -51,7 +51,15 @@ class Journey:
         self.wait_ready()
 
     def wait_ready(self):
-        self.browser.wait_for("document.documentElement.dataset.ready === 'true'", 30, "the page to be ready")
+        """Waits for the page to be ready; fails at once when it says its program could not
+        be loaded, and then, as when it waited in vain, with what the console holds."""
+        try:
+            state = self.browser.wait_for("document.documentElement.dataset.ready === 'true' ? 'ready'"
+                                          " : !document.getElementById('load-failed').hidden && 'failed'",
+                                          30, "the page to be ready")
+        except AssertionError as waited:
+            raise AssertionError("%s; the console: %s" % (waited, self.browser.console)) from None
+        check(state == "ready", "the page could not load its program; the console: %s" % self.browser.console)
 
     def shot(self, what):
         self.shots += 1

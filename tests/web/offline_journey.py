@@ -1,8 +1,10 @@
 """The page offline after its first visit: once its service worker holds the files, the
 page loads and the saver starts with no server at all; the manifest makes it installable.
-Run: offline_journey.py SITE ARTIFACTS"""
+And a page that cannot fetch its program says so. Run: offline_journey.py SITE ARTIFACTS"""
 
 import os
+import shutil
+import tempfile
 
 from journey import SAVER, SITE, Journey, check, run
 
@@ -33,6 +35,22 @@ def journey():
         j.shot("offline-intro")
         b.key("Escape")
         j.assert_quiet_console()
+
+    # A server that lost the program, or a network gone before it came: the page says it
+    # could not load the saver, and Start and Settings stay off.
+    scratch = tempfile.mkdtemp(prefix="zorbel-no-program-")
+    try:
+        shutil.copytree(SITE, scratch, dirs_exist_ok=True)
+        os.remove(os.path.join(scratch, "zorbel.wasm"))
+        with Journey("no-program", site=scratch) as j:
+            b = j.browser
+            b.navigate(j.site.address)
+            b.wait_for("!document.getElementById('load-failed').hidden", 10, "the page to say it has no program")
+            check(b.evaluate("['start', 'settings'].every((id) => document.getElementById(id).disabled)"),
+                  "Start or Settings came on without the program")
+            j.shot("no-program")
+    finally:
+        shutil.rmtree(scratch, ignore_errors=True)
 
 
 run(journey)

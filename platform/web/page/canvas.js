@@ -14,10 +14,6 @@ class ZorbelCanvas {
     this.measuringFont = null;
     this.onLastWindowGone = () => {};
     this.firstFrameMarked = false;
-    // A canvas already the page's size and filled once, made while the page waits: the next
-    // window takes it, so that its first frame does not wait for a whole screen of pixels.
-    this.spare = null;
-    this.prepareSpare();
     // What the last paint drew: each line's text, font, colour and box, as a screen reader
     // or a test may read it back, and when, also in milliseconds since its window opened.
     this.lastPaint = null;
@@ -37,8 +33,7 @@ class ZorbelCanvas {
     element.className = "drawn-window";
     element.hidden = true;
     element.tabIndex = -1;
-    const canvas = this.spare || document.createElement("canvas");
-    this.spare = null;
+    const canvas = document.createElement("canvas");
     element.append(canvas);
     this.layer.append(element);
     const view = { element, canvas, context: canvas.getContext("2d"), pictures: [], opened: performance.now() };
@@ -68,7 +63,6 @@ class ZorbelCanvas {
     if (this.windows.size === 0) {
       clearTimeout(this.timeout);
       this.timeout = null;
-      this.prepareSpare();
       queueMicrotask(() => { if (this.windows.size === 0) this.onLastWindowGone(); });
     }
   }
@@ -87,37 +81,17 @@ class ZorbelCanvas {
     this.timeout = milliseconds >= 0 ? setTimeout(() => this.program.timeout(), milliseconds) : null;
   }
 
-  // A canvas in pixels of the screen for the page's size in CSS pixels; the scale between them.
-  static fitToPage(canvas) {
+  beginPaint(handle) {
+    const view = this.windows.get(handle);
     const scale = window.devicePixelRatio || 1;
     const width = Math.round(innerWidth * scale);
     const height = Math.round(innerHeight * scale);
-    if (canvas.width !== width || canvas.height !== height) {
-      canvas.width = width;
-      canvas.height = height;
-      canvas.style.width = `${innerWidth}px`;
-      canvas.style.height = `${innerHeight}px`;
+    if (view.canvas.width !== width || view.canvas.height !== height) {
+      view.canvas.width = width;
+      view.canvas.height = height;
+      view.canvas.style.width = `${innerWidth}px`;
+      view.canvas.style.height = `${innerHeight}px`;
     }
-    return scale;
-  }
-
-  // In a task of its own, as soon as the page's present work is done: an idle callback may
-  // not come while the page is loading, which is when the spare is most wanted.
-  prepareSpare() {
-    setTimeout(() => {
-      if (this.spare || this.windows.size > 0) return;
-      const canvas = document.createElement("canvas");
-      ZorbelCanvas.fitToPage(canvas);
-      const context = canvas.getContext("2d");
-      context.fillStyle = "#000";
-      context.fillRect(0, 0, canvas.width, canvas.height);
-      this.spare = canvas;
-    }, 0);
-  }
-
-  beginPaint(handle) {
-    const view = this.windows.get(handle);
-    const scale = ZorbelCanvas.fitToPage(view.canvas);
     view.context.setTransform(scale, 0, 0, scale, 0, 0);
     view.painting = { window: handle, lines: [] };
   }

@@ -244,5 +244,8 @@
     if ("serviceWorker" in navigator && location.protocol !== "file:") {
       navigator.serviceWorker.register("sw.js").catch(() => {});
     }
+  }, () => {
+    // Start and Settings stay off: without its program the page can do nothing but say so.
+    $("load-failed").hidden = false;
   });
 })();
