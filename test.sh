@@ -1,5 +1,6 @@
 #!/bin/bash
-# Installs what is missing, builds every preset and runs every suite: the native ones on
+# Installs what is missing (what the linux tree needs first, then the rest while it builds),
+# builds every preset and runs every suite: the native ones on
 # the headless platform, the same under AddressSanitizer and UndefinedBehaviorSanitizer
 # (built for another maker host, so that no test leans on the default one), the fuzz
 # targets briefly, the page in headless Chromium, and beside them the end-to-end ones with
@@ -12,9 +13,11 @@ source scripts/packages.sh
 
 stage_times=()
 times_file=$(mktemp "${TMPDIR:-/tmp}/zorbel-times.XXXXXX")
-windows_pid=
-# A run that is stopped stops the Windows stages too.
-trap 'rm -f "$times_file"; [ -n "$windows_pid" ] && kill -TERM -- -"$windows_pid" 2>/dev/null' EXIT
+windows_pid= installing_pid=
+# A run that is stopped stops the Windows stages too, and lets the package manager finish
+# what it is installing rather than leave the system half set up.
+trap 'rm -f "$times_file"; [ -n "$windows_pid" ] && kill -TERM -- -"$windows_pid" 2>/dev/null
+  [ -n "$installing_pid" ] && wait "$installing_pid"' EXIT
 trap 'exit 130' INT TERM HUP
 # The processor time, user and system, of every process this shell has waited for: noted
 # here, in this shell (a subshell would count only its own children), and read back after.
@@ -33,35 +36,72 @@ stage() {
   "$@"
   status=$?
   note_children_cpu
-  stage_times+=("$(printf '  %-30s %5d s wall %7.1f s CPU' "$name" $((SECONDS - began)) \
+  stage_times+=("$(printf '  %-32s %5d s wall %7.1f s CPU' "$name" $((SECONDS - began)) \
     "$(awk -v a="$cpu" -v b="$(children_cpu_noted)" 'BEGIN {print b - a}')")")
   return $status
 }
 
-stage "installing what is missing" ensure_packages || exit 1
-stage "building linux" build_preset linux || exit 1
+# beside LOG COMMAND...: runs the command, which runs stages of its own, beside the stages
+# that follow, with its output in LOG and its stages' times in LOG.times; beside_pid is its
+# process. joined PID LOG: waits for it and adds its stages' times to the run's.
+beside() {
+  local log=$1
+  shift
+  rm -f "$log.times"
+  (
+    times_file=$(mktemp "${TMPDIR:-/tmp}/zorbel-times.XXXXXX")
+    stage_times=()
+    "$@"
+    status=$?
+    printf '%s\n' "${stage_times[@]}" >"$log.times"
+    rm -f "$times_file"
+    exit $status
+  ) >"$log" 2>&1 &
+  beside_pid=$!
+}
+joined() {
+  wait "$1"
+  local status=$?
+  [ -f "$2.times" ] && mapfile -t -O ${#stage_times[@]} stage_times <"$2.times"
+  return $status
+}
+
+# The package manager unpacks one file after another on one core: the linux tree builds on
+# the other as soon as what it needs is in, while the other packages go in beside it.
+stage "installing what the build needs" ensure_packages "${ZORBEL_BUILD_PACKAGES[@]}" || exit 1
+# sudo asks for a password here, where it can be typed, not in the log.
+[ "$(id -u)" -ne 0 ] && [ -n "$(missing_packages)" ] && { sudo -v || exit 1; }
+mkdir -p build
+installing_log=build/installing.log
+beside "$installing_log" stage "installing the rest, beside" ensure_packages
+installing_pid=$beside_pid
+stage "building linux" build_preset linux
+built=$?
+joined "$installing_pid" "$installing_log"
+installed=$?
+installing_pid=
+if [ $installed -ne 0 ]; then
+  echo "Installing the other packages failed (from $installing_log):"
+  cat "$installing_log"
+  exit 1
+fi
+[ $built -eq 0 ] || exit 1
 
 # The Windows build and its suites under Wine run beside the native stages: the suites of
 # both mostly wait (on their virtual displays, on Wine), each on displays, Wine prefixes
 # and build folders of its own. Their output goes to a log, shown once both are done; they
 # run in a process group of their own, which a stopped run ends.
 windows_log=build/windows-stages.log
-windows_times=build/windows-stages.times
-rm -f build/windows/e2e-retries.txt "$windows_times"
+rm -f build/windows/e2e-retries.txt
 echo "The Windows build and the Wine suites run beside the native stages; their output: $windows_log"
-set -m
-(
-  times_file=$(mktemp "${TMPDIR:-/tmp}/zorbel-times.XXXXXX")
-  stage_times=()
-  # The checker's test under Wine compares with the native checker just built.
+# The checker's test under Wine compares with the native checker just built.
+windows_stages() {
   stage "building windows" build_preset windows -DZORBEL_NATIVE_CHECKER="$PWD/build/linux/zorbel-check" &&
     stage "Wine suites" ctest --preset windows
-  status=$?
-  printf '%s\n' "${stage_times[@]}" >"$windows_times"
-  rm -f "$times_file"
-  exit $status
-) >"$windows_log" 2>&1 &
-windows_pid=$!
+}
+set -m
+beside "$windows_log" windows_stages
+windows_pid=$beside_pid
 set +m
 
 stage "building linux-sanitize, fuzz" build_preset linux-sanitize || exit 1
@@ -77,13 +117,12 @@ fuzzed=$?
 stage "web suites" ctest --preset web
 web=$?
 began=$SECONDS
-wait "$windows_pid"
+joined "$windows_pid" "$windows_log"
 windows=$?
 windows_pid=
 echo "The Windows build and the Wine suites (from $windows_log):"
 cat "$windows_log"
-[ -f "$windows_times" ] && mapfile -t -O ${#stage_times[@]} stage_times <"$windows_times"
-stage_times+=("$(printf '  %-30s %5d s wall' "waiting for the Wine suites" $((SECONDS - began)))")
+stage_times+=("$(printf '  %-32s %5d s wall' "waiting for the Wine suites" $((SECONDS - began)))")
 
 verdict() { [ "$1" -eq 0 ] && echo passed || echo FAILED; }
 echo "Time of each stage:"
