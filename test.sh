@@ -1,10 +1,9 @@
 #!/bin/bash
-# Installs what is missing (what the linux tree needs first, then the rest while it builds),
-# builds every preset and runs every suite: the native ones on
-# the headless platform, the same under AddressSanitizer and UndefinedBehaviorSanitizer
-# (built for another maker host, so that no test leans on the default one), the fuzz
-# targets briefly, the page in headless Chromium, and beside them the end-to-end ones with
-# the real Zorbel.scr under Wine. Ends with each stage's time, the fuzzing figures, every
+# Installs what is missing (what the linux tree needs first, the rest while it builds),
+# builds every preset and runs every suite: the native ones on the headless platform, the
+# same under AddressSanitizer and UndefinedBehaviorSanitizer (built for another maker host,
+# so that no test leans on the default one), the fuzz targets briefly, the page in headless
+# Chromium, and beside them the end-to-end ones with the real Zorbel.scr under Wine. Ends with each stage's time, the fuzzing figures, every
 # Wine suite that passed only on its second attempt, and a summary.
 set -u
 cd "$(dirname "$0")"
