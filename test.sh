@@ -18,25 +18,23 @@ windows_pid= installing_pid=
 trap 'rm -f "$times_file"; [ -n "$windows_pid" ] && kill -TERM -- -"$windows_pid" 2>/dev/null
   [ -n "$installing_pid" ] && wait "$installing_pid"' EXIT
 trap 'exit 130' INT TERM HUP
-# The processor time, user and system, of every process this shell has waited for: noted
-# here, in this shell (a subshell would count only its own children), and read back after.
-note_children_cpu() { times >"$times_file"; }
-children_cpu_noted() {
-  tail -n 1 "$times_file" | tr 'ms' '  ' | awk '{printf "%.1f", $1 * 60 + $2 + $3 * 60 + $4}'
-}
 # stage NAME COMMAND...: runs the command as a stage of the run and notes its wall time and
-# the processor time of what it ran (Wine's server and the virtual displays, which outlive
-# their suites, are not counted).
+# the processor time, user and system, of what it ran. The command runs in a subshell that
+# notes the time of its own children alone: this shell's would also take in, whenever they
+# end, the stages that run beside. (Wine's server and the virtual displays, which outlive
+# their suites, are not counted.)
 stage() {
-  local name=$1 began=$SECONDS cpu status
+  local name=$1 began=$SECONDS status
   shift
-  note_children_cpu
-  cpu=$(children_cpu_noted)
-  "$@"
+  (
+    "$@"
+    status=$?
+    times >"$times_file"
+    exit $status
+  )
   status=$?
-  note_children_cpu
   stage_times+=("$(printf '  %-32s %5d s wall %7.1f s CPU' "$name" $((SECONDS - began)) \
-    "$(awk -v a="$cpu" -v b="$(children_cpu_noted)" 'BEGIN {print b - a}')")")
+    "$(tail -n 1 "$times_file" | tr 'ms' '  ' | awk '{print $1 * 60 + $2 + $3 * 60 + $4}')")")
   return $status
 }
 
@@ -67,7 +65,10 @@ joined() {
 
 # The package manager unpacks one file after another on one core: the linux tree builds on
 # the other as soon as what it needs is in, while the other packages go in beside it.
+build_packages_missing=$(missing_packages "${ZORBEL_BUILD_PACKAGES[@]}")
 stage "installing what the build needs" ensure_packages "${ZORBEL_BUILD_PACKAGES[@]}" || exit 1
+# The package lists that install fetched serve the next one too.
+[ -n "$build_packages_missing" ] && zorbel_package_lists_fetched=1
 # sudo asks for a password here, where it can be typed, not in the log.
 [ "$(id -u)" -ne 0 ] && [ -n "$(missing_packages)" ] && { sudo -v || exit 1; }
 mkdir -p build
