@@ -4,7 +4,8 @@
 # set), processor time over MEASURE_SECONDS (60) at a delay of 2 s beside the bare page
 # drawing a line every 2 s, and memory over SOAK_SECONDS (600) sampled every SAMPLE_SECONDS
 # (30), with the machine's load; FIGURES=navigation (or any of weight,navigation,processor,memory)
-# measures only those. Usage: bench/web_figures.sh (after cmake --build --preset web)
+# measures only those; bench/web_startup_parts.py shows where the navigation's time goes.
+# Usage: bench/web_figures.sh (after cmake --build --preset web)
 set -u
 cd "$(dirname "$0")/.."
 [ -f build/web/zorbel.wasm ] || { echo "missing build/web: build the web preset first" >&2; exit 1; }

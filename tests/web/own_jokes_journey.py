@@ -17,6 +17,10 @@ JOKES = [
     ("ara", "زوربل يضحك أخيرا", "زوربل يضحك اخيرا"),
 ]
 
+# Whether the page has marked the visitor's file as kept, which it does once the file is in
+# its database.
+FILE_KEPT = "localStorage.getItem('zorbel/own-jokes-kept') !== null"
+
 # Whether the page's database no longer holds a file of the visitor's, its bytes included.
 STORED_FILE_GONE = """new Promise((resolve) => {
   const opening = indexedDB.open("zorbel", 1);
@@ -70,7 +74,9 @@ def journey():
         check(any("read as UTF-8" in line for line in findings), "the findings do not name UTF-8: %s" % findings)
         check(b.evaluate("document.getElementById('own-jokes-name').textContent") == "scripts.txt", "not shown as in use")
         j.shot("findings")
-        # Kept in the browser: a reload still has it.
+        # Kept in the browser: a reload still has it, once the browser has written it (on a
+        # busy disk, a reload at once can come before the write, which the reload then stops).
+        b.wait_for(FILE_KEPT, 20, "the browser to keep the file")
         b.navigate(j.site.address)
         j.wait_ready()
         check(b.evaluate("document.getElementById('own-jokes-name').textContent") == "scripts.txt", "not kept over a reload")
