@@ -64,38 +64,49 @@ joined() {
 }
 
 # The package manager unpacks one file after another on one core: the linux tree builds on
-# the other as soon as what it needs is in, while the other packages go in beside it.
+# the other as soon as what it needs is in, while the other packages go in beside it, the
+# sanitized tree's compiler first, so that this tree builds next while the rest go in.
 build_packages_missing=$(missing_packages "${ZORBEL_BUILD_PACKAGES[@]}")
 stage "installing what the build needs" ensure_packages "${ZORBEL_BUILD_PACKAGES[@]}" || exit 1
-# The package lists that install fetched serve the next one too.
+# The package lists that install fetched serve the next ones too.
 [ -n "$build_packages_missing" ] && zorbel_package_lists_fetched=1
 # sudo asks for a password here, where it can be typed, not in the log.
 [ "$(id -u)" -ne 0 ] && [ -n "$(missing_packages)" ] && { sudo -v || exit 1; }
 mkdir -p build
 installing_log=build/installing.log
-beside "$installing_log" stage "installing the rest, beside" ensure_packages
+compiler_installed=build/installing.compiler
+rm -f "$compiler_installed"
+installing_others() {
+  stage "installing clang, beside" ensure_packages "${ZORBEL_SANITIZER_PACKAGES[@]}" || return 1
+  : >"$compiler_installed"
+  stage "installing the rest, beside" ensure_packages
+}
+beside "$installing_log" installing_others
 installing_pid=$beside_pid
-stage "building linux" build_preset linux
-built=$?
-joined "$installing_pid" "$installing_log"
-installed=$?
-installing_pid=
-if [ $installed -ne 0 ]; then
+# installed: waits until the packages going in beside are in; fails, showing their output,
+# if some are missing then.
+installed() {
+  joined "$installing_pid" "$installing_log"
+  installing_pid=
+  [ -z "$(missing_packages)" ] && return 0
   echo "Installing the other packages failed (from $installing_log):"
   cat "$installing_log"
-  exit 1
-fi
-[ $built -eq 0 ] || exit 1
+  return 1
+}
+stage "building linux" build_preset linux || exit 1
 
 # The Windows build and its suites under Wine run beside the native stages: the suites of
 # both mostly wait (on their virtual displays, on Wine), each on displays, Wine prefixes
 # and build folders of its own. Their output goes to a log, shown once both are done; they
-# run in a process group of their own, which a stopped run ends.
+# run in a process group of their own, which a stopped run ends. They start once every
+# package is in.
 windows_log=build/windows-stages.log
 rm -f build/windows/e2e-retries.txt
 echo "The Windows build and the Wine suites run beside the native stages; their output: $windows_log"
 # The checker's test under Wine compares with the native checker just built.
 windows_stages() {
+  [ -n "$installing_pid" ] && tail --pid="$installing_pid" -f /dev/null
+  [ -z "$(missing_packages)" ] || { echo "Not every package the Windows stages need is installed."; return 1; }
   stage "building windows" build_preset windows -DZORBEL_NATIVE_CHECKER="$PWD/build/linux/zorbel-check" &&
     stage "Wine suites" ctest --preset windows
 }
@@ -104,7 +115,11 @@ beside "$windows_log" windows_stages
 windows_pid=$beside_pid
 set +m
 
+# The sanitized tree builds once its compiler is in, or once nothing more goes in.
+while [ ! -e "$compiler_installed" ] && kill -0 "$installing_pid" 2>/dev/null; do sleep 0.5; done
+[ -e "$compiler_installed" ] || { installed; exit 1; }
 stage "building linux-sanitize, fuzz" build_preset linux-sanitize || exit 1
+installed || exit 1
 stage "building web" build_preset web || exit 1
 
 stage "linux suites" ctest --preset linux

@@ -10,10 +10,12 @@ ZORBEL_BUILD_PACKAGES=(
   cmake make g++ libgtest-dev libgmock-dev
   pkg-config libx11-dev libpango1.0-dev libcairo2-dev libxrandr-dev libgtk-3-dev imagemagick
 )
+# The compiler of the sanitized tree and the fuzz targets.
+ZORBEL_SANITIZER_PACKAGES=(clang libclang-rt-14-dev)
 ZORBEL_PACKAGES=(
   "${ZORBEL_FONT_PACKAGES[@]}"
   "${ZORBEL_BUILD_PACKAGES[@]}"
-  clang libclang-rt-14-dev
+  "${ZORBEL_SANITIZER_PACKAGES[@]}"
   g++-mingw-w64-x86-64-posix
   wine wine64 nsis
   xvfb xdotool x11-utils
