@@ -3,7 +3,8 @@
 # builds every preset and runs every suite: the native ones on the headless platform, the
 # same under AddressSanitizer and UndefinedBehaviorSanitizer (built for another maker host,
 # so that no test leans on the default one), the fuzz targets briefly, the page in headless
-# Chromium, and beside them the end-to-end ones with the real Zorbel.scr under Wine. Ends with each stage's time, the fuzzing figures, every
+# Chromium (beside the sanitized ones), and beside them all the end-to-end ones with the
+# real Zorbel.scr under Wine. Ends with each stage's time, the fuzzing figures, every
 # Wine suite that passed only on its second attempt, and a summary.
 set -u
 cd "$(dirname "$0")"
@@ -124,13 +125,20 @@ stage "building web" build_preset web || exit 1
 
 stage "linux suites" ctest --preset linux
 native=$?
+# The page's journeys mostly wait on Chromium: they run beside the sanitized suites, which
+# leave a part of a core free, and not beside the fuzz targets, which take all they get.
+web_log=build/web-stages.log
+beside "$web_log" stage "web suites, beside" ctest --preset web
+web_pid=$beside_pid
 stage "linux-sanitize suites" ctest --preset linux-sanitize
 sanitized=$?
+joined "$web_pid" "$web_log"
+web=$?
+echo "The page's journeys in Chromium (from $web_log):"
+cat "$web_log"
 rm -f build/linux-sanitize/fuzz-executions.txt
 stage "fuzz targets" ctest --preset fuzz
 fuzzed=$?
-stage "web suites" ctest --preset web
-web=$?
 began=$SECONDS
 joined "$windows_pid" "$windows_log"
 windows=$?
