@@ -5,7 +5,10 @@ headless Chromium at 1280 x 800:
 - navigation to the first frame: from the start of the navigation (the page's time origin)
   to the mark each page sets once its first frame's drawing calls are made: the intro's
   first paint (the saver started as soon as the page is ready, as a click would), the bare
-  page's one line; loads alternate, the cache is off and no service worker answers;
+  page's one line; loads alternate, the cache is off and no service worker answers; beside
+  them the floor of any page whose first frame waits on WebAssembly: the bare page's line
+  drawn only once a module is fetched, compiled and instantiated, a minimal one (an import
+  and a function) and the program's own (its code not run);
 - processor time over MEASURE_SECONDS with the saver at a delay of 2 s, beside the bare page
   drawing its line anew every 2 s: what the scheduler counts (/proc/PID/task/TID/schedstat)
   for the renderer's main thread, all its threads and the GPU process, and the renderer's
@@ -19,8 +22,10 @@ Usage: web_figures.py SITE BARE_PAGE_FOLDER"""
 import contextlib
 import gzip
 import os
+import shutil
 import statistics
 import sys
+import tempfile
 import time
 
 sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "tests", "web"))
@@ -34,6 +39,9 @@ SOAK_SECONDS = int(os.environ.get("SOAK_SECONDS", "600"))
 SAMPLE_SECONDS = int(os.environ.get("SAMPLE_SECONDS", "30"))
 FIGURES = set(os.environ.get("FIGURES", "weight,navigation,processor,memory").split(","))
 BARE_PAGE = "web_bare_text.html"
+# The smallest module with a function that calls an import: (import "m" "d") (func (export "r") call 0).
+MINIMAL_WASM = bytes.fromhex("0061736d01000000" "010401600000" "020701016d01640000" "03020100"
+                             "070501017200" "01" "0a0601040010000b")
 SAVER = "Module.zorbelHome.canvas.windows.size > 0"
 # Starts the saver as soon as the page is ready, as a visitor's click would (without the
 # full screen that only a real gesture may ask for).
@@ -69,11 +77,15 @@ def navigation(browser, site, bare):
     script = browser.call("Page.addScriptToEvaluateOnNewDocument", source=AUTOSTART)["identifier"]
     browser.call("Network.setCacheDisabled", cacheDisabled=True)
     browser.call("Network.setBypassServiceWorker", bypass=True)
+    floors = {"minimal": "minimal.wasm", "program's": "program.wasm"}
     page_times, ready_times, bare_times = [], [], []
+    floor_times = {name: [] for name in floors}
     for _ in range(LOADS):
         page_times.append(first_frame(site.address, "zorbel-first-frame"))
         ready_times.append(browser.evaluate("performance.getEntriesByName('zorbel-ready')[0].startTime"))
         bare_times.append(first_frame(bare.address + BARE_PAGE, "bare-first-frame"))
+        for name, module in floors.items():
+            floor_times[name].append(first_frame(bare.address + BARE_PAGE + "?wasm=" + module, "bare-first-frame"))
     browser.call("Page.removeScriptToEvaluateOnNewDocument", identifier=script)
     browser.call("Network.setCacheDisabled", cacheDisabled=False)
     browser.call("Network.setBypassServiceWorker", bypass=False)
@@ -85,6 +97,19 @@ def navigation(browser, site, bare):
     print("  intro:  %s" % ", ".join("%.0f" % t for t in page_times))
     print("  of which the page was ready (program, jokes and faces) at a median %.0f ms" % statistics.median(ready_times))
     print("  bare:   %s" % ", ".join("%.0f" % t for t in bare_times))
+    for name, times in floor_times.items():
+        print("  the bare line after instantiating the %s WebAssembly: a median %.0f ms, %.2fx the bare page"
+              % (name, statistics.median(times), statistics.median(times) / bare_ms))
+
+
+def bare_folder():
+    """The bare page and the modules it may wait on, in a folder of their own."""
+    folder = tempfile.mkdtemp(prefix="zorbel-bare-")
+    shutil.copy(os.path.join(BARE, BARE_PAGE), folder)
+    shutil.copy(os.path.join(SITE, "zorbel.wasm"), os.path.join(folder, "program.wasm"))
+    with open(os.path.join(folder, "minimal.wasm"), "wb") as out:
+        out.write(MINIMAL_WASM)
+    return folder
 
 
 def running_seconds(pid, tid):
@@ -206,7 +231,8 @@ def main():
     print("Load average at the start: %s (%d cores)" % (" ".join(load_average()), os.cpu_count()))
     if "weight" in FIGURES:
         weight()
-    site, bare = Site(SITE), Site(BARE)
+    bare_files = bare_folder()
+    site, bare = Site(SITE), Site(bare_files)
     try:
         with Browser() as browser:
             browser.call("Emulation.setDeviceMetricsOverride", width=1280, height=800, deviceScaleFactor=1,
@@ -228,6 +254,7 @@ def main():
     finally:
         site.stop()
         bare.stop()
+        shutil.rmtree(bare_files, ignore_errors=True)
     print("Load average at the end: %s" % " ".join(load_average()))
 
 
