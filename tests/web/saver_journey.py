@@ -1,7 +1,7 @@
 """The saver: Start goes full screen with the intro; a key, a move or a click in its first
 3.6 s does nothing; the first item comes 3.5 s and the delay after the start, styled and
 placed inside the screen; past the grace a key, a click or a real move ends it, full screen
-is left and the start page is back; Esc ends it at any time.
+is left and the start page is back; Esc ends it at any time, with full screen or without.
 The times are the page's own: one browser's clock is held and moved on by the journey, so
 each input lands at a known time of the saver's however busy the machine is; full screen,
 which a held clock stalls, is seen in a second browser on its own clock, where only what
@@ -64,6 +64,12 @@ def on_held_clock():
         j.run_clock_until(GRACE_MS)
         press(b, 300, 300)
         b.wait_for("!(%s)" % SAVER, 5, "the saver to end on a click")
+        # Esc ends it in its intro also where the browser gave it no full screen to leave (on
+        # the held clock, the page's request for it changes nothing).
+        j.start_from_keyboard()
+        b.key("Escape")
+        b.wait_for("!(%s)" % SAVER, 5, "the saver to end on Esc in its intro, without full screen")
+        check(b.evaluate("document.activeElement.id") == "start", "the focus is not back on Start after Esc")
         j.assert_quiet_console()
 
 

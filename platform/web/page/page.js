@@ -150,17 +150,28 @@
     lastChosen = settingsButton;
     run("configure");
   });
+  const endSaver = () => {
+    programEnded = true;
+    Module._zorbel_end_run();
+    finishRunIfOver();
+  };
   // Leaving full screen (Esc, as the browser rules) ends the saver at any time; but not the
   // leaving of an earlier run's full screen, which may be told only once a new run began.
   document.addEventListener("fullscreenchange", () => {
     if (document.fullscreenElement) {
       fullScreenOfThisRun = running === "save";
     } else if (fullScreenOfThisRun && running === "save" && !programEnded) {
-      programEnded = true;
-      Module._zorbel_end_run();
-      finishRunIfOver();
+      endSaver();
     }
   });
+  // Esc ends it at any time too where the browser gave it no full screen to leave (refused,
+  // or not offered at all), before the program sees the key. A box up holds Esc for itself.
+  document.addEventListener("keydown", (e) => {
+    if (e.key === "Escape" && running === "save" && !programEnded && boxes.open === 0) {
+      e.preventDefault();
+      endSaver();
+    }
+  }, true);
 
   // The visitor's own joke file: what the checker finds in it, line by line, and whether
   // the saver shows it.
