@@ -1,10 +1,14 @@
 """The page offline after its first visit: once its service worker holds the files, the
 page loads and the saver starts with no server at all; the manifest makes it installable.
-And a page that cannot fetch its program says so. Run: offline_journey.py SITE ARTIFACTS"""
+A new build on the server replaces what a returning visitor's browser keeps, whatever its
+own cache holds. And a page that cannot fetch its program says so.
+Run: offline_journey.py SITE ARTIFACTS"""
 
 import os
+import re
 import shutil
 import tempfile
+import time
 
 from journey import SAVER, SITE, Journey, check, run
 
@@ -35,6 +39,37 @@ def journey():
         j.shot("offline-intro")
         b.key("Escape")
         j.assert_quiet_console()
+
+    # A site published a month ago, which the browser's cache takes for fresh for days, then
+    # a new build of it: the service worker keeps the new build's files, not those.
+    scratch = tempfile.mkdtemp(prefix="zorbel-new-build-")
+    try:
+        shutil.copytree(SITE, scratch, dirs_exist_ok=True)
+        month_ago = time.time() - 30 * 86400
+        for folder, _, names in os.walk(scratch):
+            for name in names:
+                os.utime(os.path.join(folder, name), (month_ago, month_ago))
+        with Journey("new-build", site=scratch) as j:
+            b = j.browser
+            j.open_page()
+            b.wait_for("navigator.serviceWorker.ready.then((r) => !!r.active)", 20, "the service worker")
+            with open(os.path.join(scratch, "jokes.txt"), "ab") as jokes:
+                jokes.write(b"clean,0,0\r\nA joke of the new build\r\n</joke>\r\n")
+            worker = os.path.join(scratch, "sw.js")
+            with open(worker) as text:
+                renamed = re.sub(r'"zorbel-[^"]*"', '"zorbel-new-build"', text.read())
+            with open(worker, "w") as text:
+                text.write(renamed)
+            b.navigate(j.site.address)
+            j.wait_ready()
+            b.wait_for("caches.keys().then((names) => names.join() === 'zorbel-new-build')", 20,
+                       "the new build's store alone")
+            kept = b.evaluate("caches.open('zorbel-new-build').then((store) => store.match('jokes.txt'))"
+                              ".then((answer) => answer.text())")
+            check("A joke of the new build" in kept, "the new build's store holds the old build's jokes")
+            j.assert_quiet_console()
+    finally:
+        shutil.rmtree(scratch, ignore_errors=True)
 
     # A server that lost the program, or a network gone before it came: the page says it
     # could not load the saver, and Start and Settings stay off.
