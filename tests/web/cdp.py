@@ -251,3 +251,20 @@ def choose_files(browser, selector, paths):
     root = browser.call("DOM.getDocument")["root"]["nodeId"]
     node = browser.call("DOM.querySelector", nodeId=root, selector=selector)["nodeId"]
     browser.call("DOM.setFileInputFiles", nodeId=node, files=paths)
+
+
+def choose_in_file_chooser(browser, selector, paths):
+    """Presses a file input as the visitor does, and picks files in the chooser it opens."""
+    browser.call("Page.setInterceptFileChooserDialog", enabled=True)
+    heard = len(browser.events)
+    browser.click(*browser.center_of(selector))
+    deadline = time.time() + 10
+    while True:
+        opened = [e for e in browser.events[heard:] if e.get("method") == "Page.fileChooserOpened"]
+        if opened:
+            break
+        if time.time() > deadline:
+            raise ProtocolError("no file chooser opened")
+        browser.pump(0.1)
+    browser.call("DOM.setFileInputFiles", files=paths, backendNodeId=opened[0]["params"]["backendNodeId"])
+    browser.call("Page.setInterceptFileChooserDialog", enabled=False)

@@ -1,13 +1,14 @@
 """A visitor's own joke file, chosen through the file input: the checker's findings on the
 page line by line, the file kept over a reload, the saver showing its Russian, Japanese and
 Arabic jokes as typed (read back from the screen with tesseract in each language), and a
-corrupt file giving the start-up report. Run: own_jokes_journey.py SITE ARTIFACTS"""
+corrupt file giving the start-up report, and that file chosen again once mended, read
+anew. Run: own_jokes_journey.py SITE ARTIFACTS"""
 
 import os
 import subprocess
 import tempfile
 
-from cdp import choose_files, drop_files
+from cdp import choose_files, choose_in_file_chooser, drop_files
 from journey import SAVER, Journey, check, run
 
 # language of tesseract, the joke, and words to read back, two of which will do
@@ -132,6 +133,15 @@ def journey():
         b.navigate(j.site.address)
         j.wait_ready()
         check(b.evaluate("document.getElementById('remove-jokes').hidden"), "the removed file came back")
+        # Chosen in the file chooser, mended in an editor and chosen again, the same file is
+        # read again: its findings are those of the mended file.
+        choose_in_file_chooser(b, "#joke-file", [corrupt])
+        b.wait_for("document.querySelectorAll('#findings li.error').length > 0", 10, "the cut file's error")
+        with open(corrupt, "ab") as out:
+            out.write(b"</joke>\r\n")
+        choose_in_file_chooser(b, "#joke-file", [corrupt])
+        b.wait_for("document.querySelectorAll('#findings li.error').length === 0", 10,
+                   "the mended file read again")
         j.assert_quiet_console()
 
 

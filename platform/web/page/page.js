@@ -213,6 +213,9 @@
     });
   };
   $("joke-file").addEventListener("change", (e) => choose(e.target.files[0]));
+  // The browser tells of a change only when another file is chosen than the one the control
+  // holds: emptied as the chooser opens, the same file chosen again once edited is read anew.
+  $("joke-file").addEventListener("click", (e) => { e.target.value = ""; });
   $("remove-jokes").addEventListener("click", () => {
     ownJokes = null;
     $("findings-box").hidden = true;
