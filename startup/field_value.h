@@ -1,7 +1,6 @@
 // What a field of a text file reads as: empty, a number or a text.
 #pragma once
 
-#include <optional>
 #include <string>
 #include <string_view>
 #include <variant>

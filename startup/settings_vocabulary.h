@@ -3,8 +3,6 @@
 // accepts. Every reader and writer of a setting takes them from here.
 #pragma once
 
-#include <string>
-
 namespace settings_word {
 inline constexpr const char* kClean = "clean";
 inline constexpr const char* kRude = "rude";

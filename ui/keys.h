@@ -1,7 +1,7 @@
 // The keys the program tells apart, named by the program. Each home maps its own key codes
-// to these once, at its edge; a key the program has no name for arrives as kNone. Letters
-// and digits are numbered by their capitals' ASCII codes, as the accelerators compare them
-// with a caption's marked letter; the browser page hands over these same numbers.
+// to these once, in a table at its edge; a key the program has no name for arrives as kNone.
+// Letters and digits are numbered by their capitals' ASCII codes, as the accelerators compare
+// them with a caption's marked letter; the other numbers are the program's own.
 #pragma once
 
 enum class Key : int {
@@ -25,15 +25,10 @@ enum class Key : int {
   kDown = 0x28,
   kInsert = 0x2D,
   kDelete = 0x2E,
-  kDigit0 = '0',
-  kDigit9 = '9',
-  kLetterA = 'A',
-  kLetterZ = 'Z',
   kSystemLeft = 0x5B,   // the keys with the system's own logo
   kSystemRight = 0x5C,
   kF1 = 0x70,
   kF4 = 0x73,
-  kF24 = 0x87,
 };
 
 // The key of a capital letter 'A' to 'Z', a digit '0' to '9', or function key 1 to 24.
@@ -41,6 +36,3 @@ constexpr Key LetterKey(char capital) { return static_cast<Key>(capital); }
 constexpr Key DigitKey(char digit) { return static_cast<Key>(digit); }
 constexpr Key FunctionKey(int number) { return static_cast<Key>(static_cast<int>(Key::kF1) + number - 1); }
 
-// The key a number names, as a home that hands over numbers (the browser page) sends it;
-// kNone for a number no key has.
-Key KeyNumbered(int number);

@@ -4,7 +4,7 @@
 // ending at once. Each home decides how; the headless one keeps them in memory.
 #pragma once
 
-#include <cstdint>
+#include <cstddef>
 #include <functional>
 #include <string>
 #include <string_view>

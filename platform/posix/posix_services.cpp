@@ -6,7 +6,6 @@
 #include <sys/time.h>
 #include <unistd.h>
 
-#include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <ctime>

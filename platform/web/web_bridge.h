@@ -2,7 +2,6 @@
 // the boundary and owned again on this side.
 #pragma once
 
-#include <optional>
 #include <string>
 
 // Takes ownership of a buffer the script allocated with malloc: its bytes, then frees it.

@@ -9,6 +9,7 @@
 
 #include "app/program.h"
 #include "checker/check_command.h"
+#include "platform/web/web_keys.h"
 #include "platform/web/web_program_end.h"
 #include "platform/web/web_services.h"
 #include "platform/web/web_window_system.h"
@@ -73,7 +74,7 @@ EMSCRIPTEN_KEEPALIVE void zorbel_event(int form, int kind, int control, int key_
                                        int buttons, int x, int y) {
   Guarded([=](Run&) {
     if (FormEventSink* sink = SinkOf(form)) {
-      sink->HandleEvent(UiEvent{.kind = static_cast<EventKind>(kind), .control = control, .key = KeyNumbered(key_code),
+      sink->HandleEvent(UiEvent{.kind = static_cast<EventKind>(kind), .control = control, .key = KeyOfKeyCode(key_code),
                                 .character = character, .shift = shift, .buttons = buttons, .x = x, .y = y});
     }
   });
@@ -83,7 +84,7 @@ EMSCRIPTEN_KEEPALIVE void zorbel_event(int form, int kind, int control, int key_
 EMSCRIPTEN_KEEPALIVE int zorbel_dialog_key(int form, int focused, int key_code, int shift) {
   bool taken = false;
   Guarded([&](Run&) {
-    if (FormEventSink* sink = SinkOf(form)) taken = sink->HandleDialogKey(focused, KeyNumbered(key_code), shift);
+    if (FormEventSink* sink = SinkOf(form)) taken = sink->HandleDialogKey(focused, KeyOfKeyCode(key_code), shift);
   });
   return taken ? 1 : 0;
 }
@@ -103,7 +104,7 @@ EMSCRIPTEN_KEEPALIVE void zorbel_activated(int form) {
 // Input to a window the page draws, by its handle among those windows; `character` 0 when
 // the key types none.
 EMSCRIPTEN_KEEPALIVE void zorbel_drawn_key(int window, int key_code, int shift, int character) {
-  Guarded([=](Run& r) { r.windows.drawn().KeyWentDown(window, KeyNumbered(key_code), shift, character); });
+  Guarded([=](Run& r) { r.windows.drawn().KeyWentDown(window, KeyOfKeyCode(key_code), shift, character); });
 }
 
 // kind 0: the pointer moved (`button`: those held), 1: a button went down, 2: up, 3: where

@@ -5,7 +5,6 @@
 #include <fontconfig/fontconfig.h>
 
 #include <algorithm>
-#include <cmath>
 #include <stdexcept>
 #include <string>
 

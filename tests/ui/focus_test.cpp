@@ -113,14 +113,6 @@ TEST(DialogKeys, EnterPressesTheFocusedButtonAndAltPressesTheMarkedOne) {
   EXPECT_FALSE(DialogKey(Dialog(), Facts(), 4, LetterKey('G'), kAlt | kCtrl));
 }
 
-// The browser page hands keys over as numbers; one that names no key must not pass for one.
-TEST(Keys, ANumberIsTheKeyItNamesOrNone) {
-  for (const Key key : {kTab, kEnter, kDown, Key::kEscape, Key::kF4, LetterKey('Q'), DigitKey('7')}) {
-    EXPECT_EQ(KeyNumbered(static_cast<int>(key)), key);
-  }
-  for (const int number : {0, 0x61, 0x3B, 186, 0x88, -1}) EXPECT_EQ(KeyNumbered(number), Key::kNone) << number;
-}
-
 TEST(ClickTracker, AClickIsAPressAndAReleaseOfOneButtonOverOneControl) {
   ClickTracker tracker;
   auto event = [](EventKind kind, int control, int buttons) {

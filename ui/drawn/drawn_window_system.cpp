@@ -3,7 +3,6 @@
 #include "ui/drawn/drawn_window_system.h"
 
 #include <algorithm>
-#include <climits>
 #include <stdexcept>
 #include <utility>
 #include <vector>
