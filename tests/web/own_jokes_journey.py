@@ -120,6 +120,12 @@ def journey():
         b.click(*b.center_of("#start"))
         b.wait_for("!!document.querySelector('dialog.message-box[open]')", 10, "the start-up report")
         report = j.box_texts()[0]
+        # A file dragged over the page while a run lasts is refused by the page itself, not
+        # left to the browser, which would open it in the page's place.
+        check(b.evaluate("(() => { const over = new DragEvent('dragover', {bubbles: true, cancelable: true,"
+                         " dataTransfer: new DataTransfer()}); document.body.dispatchEvent(over);"
+                         " return over.defaultPrevented && over.dataTransfer.dropEffect === 'none'; })()"),
+              "a file dragged over the page during a run is left to the browser")
         check("D'oh! An error occurred" in report and "The Jokes database is corrupted" in report,
               "not the report of a corrupt file: %r" % report)
         j.shot("corrupt-report")

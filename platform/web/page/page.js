@@ -225,10 +225,15 @@
     $("joke-file").focus();
   });
   const dropZone = $("drop-zone");
+  // While a run lasts a file is refused, but still held from the browser, which would
+  // otherwise open it in the page's place and end the run with the page.
   for (const kind of ["dragenter", "dragover"]) {
     document.addEventListener(kind, (e) => {
-      if (running) return;
       e.preventDefault();
+      if (running) {
+        e.dataTransfer.dropEffect = "none";
+        return;
+      }
       dropZone.classList.add("dropping");
     });
   }
