@@ -140,6 +140,12 @@ def journey():
         check(b.evaluate("document.querySelector('[data-control=Option2] input').checked"), "rude is not selected")
         b.key("Tab")
         check(b.evaluate(FOCUSED) == "Text1", "Tab from the options does not reach the delay, but %s" % b.evaluate(FOCUSED))
+        # A click on a label or on the title bar leaves the focus where it was, as on the
+        # desktop, where neither takes it.
+        for part in ("[data-control=Label5]", "[data-control=Label1]", ".title-bar span"):
+            b.click(*b.center_of(".form-window.active " + part))
+            check(b.evaluate(FOCUSED) == "Text1", "a click on %s moved the focus from the delay to %s"
+                  % (part, b.evaluate("document.activeElement.className || document.activeElement.tagName")))
         b.evaluate("document.activeElement.select()")
         b.type_text("1")
         b.key("o", modifiers=1)  # Alt+O: OK, with a delay of 1

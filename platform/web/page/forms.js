@@ -195,7 +195,11 @@ class DialogFormView {
     });
     this.captionChanged();
     this.element.addEventListener("keydown", (e) => this.keyDown(e));
-    this.element.addEventListener("mousedown", () => {
+    // Labels, frames, pictures and the title bar take no focus, as on the desktop: a press
+    // on them leaves it on the control that had it, where the browser would move it to the
+    // form's client area.
+    this.element.addEventListener("mousedown", (e) => {
+      if (!e.target.closest("button, input, .control-option, .control-check")) e.preventDefault();
       if (forms.active !== form && !this.element.inert) forms.activate(form);
     }, true);
     this.element.addEventListener("focusin", (e) => {
