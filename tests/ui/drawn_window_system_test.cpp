@@ -169,7 +169,13 @@ TEST(DrawnWindowSystem, OnlyShownFormsThatChangedArePainted) {
   home.SetControlVisible(shown, 0, false);
   home.SetTimer(shown, 2, 50);
   home.PaintChangedForms();
-  EXPECT_EQ(home.windows, (Heard{"painted 1", "painted 1"}));
+  // A hidden control's changes show nothing until it shows again.
+  home.SetControlText(shown, 0, "unseen");
+  home.SetControlVisible(shown, 0, false);
+  home.PaintChangedForms();
+  home.SetControlVisible(shown, 0, true);
+  home.PaintChangedForms();
+  EXPECT_EQ(home.windows, (Heard{"painted 1", "painted 1", "painted 1"}));
   EXPECT_EQ(home.ReadControlText(hidden, 0), "changed");
 }
 

@@ -85,7 +85,9 @@ void DrawnWindowSystem::SetControlBounds(FormHandle form, int control, const Twi
 }
 
 void DrawnWindowSystem::SetControlVisible(FormHandle form, int control, bool visible) {
-  ControlAt(form, control).visible = visible;
+  DrawnControl& changed = ControlAt(form, control);
+  if (changed.visible != visible) FormAt(form).dirty = true;
+  changed.visible = visible;
 }
 
 void DrawnWindowSystem::SetControlChecked(FormHandle form, int control, bool checked) {
@@ -250,7 +252,8 @@ DrawnForm* DrawnWindowSystem::TakingInput(FormHandle handle) {
 DrawnControl& DrawnWindowSystem::ControlAt(FormHandle form, int control) {
   DrawnForm& live = FormAt(form);
   DrawnControl& changed = live.control(control);
-  live.dirty = true;
+  // What changes in a hidden control shows only once it shows, which repaints the form then.
+  if (changed.visible) live.dirty = true;
   return changed;
 }
 
