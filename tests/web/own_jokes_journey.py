@@ -1,8 +1,8 @@
 """A visitor's own joke file, chosen through the file input: the checker's findings on the
 page line by line, the file kept over a reload, the saver showing its Russian, Japanese and
 Arabic jokes as typed (read back from the screen with tesseract in each language), and a
-corrupt file giving the start-up report, and that file chosen again once mended, read
-anew. Run: own_jokes_journey.py SITE ARTIFACTS"""
+corrupt file giving the start-up report, that file chosen again once mended, read anew, and
+a browser that keeps no files. Run: own_jokes_journey.py SITE ARTIFACTS"""
 
 import os
 import subprocess
@@ -148,6 +148,15 @@ def journey():
         choose_in_file_chooser(b, "#joke-file", [corrupt])
         b.wait_for("document.querySelectorAll('#findings li.error').length === 0", 10,
                    "the mended file read again")
+        # A browser that keeps no files: the page says the jokes last while it is open, and
+        # says so no longer once they are removed.
+        b.evaluate("indexedDB.open = () => { throw new DOMException('no storage', 'InvalidStateError'); }")
+        choose_files(b, "#joke-file", [scripts])
+        b.wait_for("document.getElementById('own-jokes-note').textContent.includes('does not keep')", 10,
+                   "the note that the file is not kept")
+        b.click(*b.center_of("#remove-jokes"))
+        check(b.evaluate("document.getElementById('own-jokes-note').textContent") == "",
+              "the note on a file not kept outlasts the file")
         j.assert_quiet_console()
 
 

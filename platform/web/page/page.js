@@ -175,9 +175,11 @@
 
   // The visitor's own joke file: what the checker finds in it, line by line, and whether
   // the saver shows it.
+  // A note that a file could not be kept is about that file alone.
   const showOwnJokes = () => {
     $("own-jokes-name").textContent = ownJokes ? ownJokes.name : "the jokes that come with the saver";
     $("remove-jokes").hidden = !ownJokes;
+    $("own-jokes-note").textContent = "";
   };
   const showFindings = (name, bytes) => {
     checking = bytes;
