@@ -174,8 +174,7 @@
   }, true);
 
   // The visitor's own joke file: what the checker finds in it, line by line, and whether
-  // the saver shows it.
-  // A note that a file could not be kept is about that file alone.
+  // the saver shows it (a note that the browser could not keep a file is about that file).
   const showOwnJokes = () => {
     $("own-jokes-name").textContent = ownJokes ? ownJokes.name : "the jokes that come with the saver";
     $("remove-jokes").hidden = !ownJokes;
