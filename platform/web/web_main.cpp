@@ -13,6 +13,7 @@
 #include "platform/web/web_program_end.h"
 #include "platform/web/web_services.h"
 #include "platform/web/web_window_system.h"
+#include "startup/joke_database.h"
 #include "ui/failure_net.h"
 
 // clang-format off
@@ -128,6 +129,10 @@ EMSCRIPTEN_KEEPALIVE void zorbel_drawn_resized(int window, int width, int height
 EMSCRIPTEN_KEEPALIVE void zorbel_drawn_timeout() {
   Guarded([](Run&) {});
 }
+
+// The longest joke file the program reads whole: a longer one it refuses for its length
+// alone, so the page need not read it.
+EMSCRIPTEN_KEEPALIVE double zorbel_largest_joke_file() { return static_cast<double>(kLargestJokeDatabase); }
 
 // The checker's report on the file the page holds under `name`, as a new text the page frees;
 // its verdict (0 fine, 1 warnings, 2 refused) in *verdict.

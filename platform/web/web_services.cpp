@@ -13,7 +13,7 @@
 EM_JS(void, web_set_pointer_hidden, (int hidden), { Module.zorbelHome.setPointerHidden(hidden !== 0); });
 EM_JS(void, web_open_address, (const char* address), { Module.zorbelHome.openAddress(UTF8ToString(address)); });
 // The file's bytes in a buffer of the script's, its length in *length; none when the file
-// does not exist (length -1).
+// does not exist (length -1) or cannot be read (-2).
 EM_JS(char*, web_read_file, (const char* name, int* length), {
   return Module.zorbelHome.readFile(UTF8ToString(name), length);
 });
@@ -47,6 +47,7 @@ void WebServices::OpenAddress(const std::string& address) { web_open_address(add
 std::string WebServices::ReadFileBytes(const std::string& path, std::size_t max_bytes, ReadBound bound) {
   int length = -1;
   char* bytes = web_read_file(path.c_str(), &length);
+  if (length == -2) Fail(failure_code::kPermissionDenied);
   if (length < 0) Fail(failure_code::kFileNotFound);
   std::string content = TakeScriptBytes(bytes, length);
   if (content.size() > max_bytes) {

@@ -1,8 +1,9 @@
 """A visitor's own joke file, chosen through the file input: the checker's findings on the
 page line by line, the file kept over a reload, the saver showing its Russian, Japanese and
 Arabic jokes as typed (read back from the screen with tesseract in each language), and a
-corrupt file giving the start-up report, that file chosen again once mended, read anew, and
-a browser that keeps no files. Run: own_jokes_journey.py SITE ARTIFACTS"""
+corrupt file giving the start-up report, that file chosen again once mended, read anew, a
+file too long refused unread, and a browser that keeps no files.
+Run: own_jokes_journey.py SITE ARTIFACTS"""
 
 import os
 import subprocess
@@ -148,6 +149,18 @@ def journey():
         choose_in_file_chooser(b, "#joke-file", [corrupt])
         b.wait_for("document.querySelectorAll('#findings li.error').length === 0", 10,
                    "the mended file read again")
+        # A file longer than the saver reads is refused for its length, as everywhere, without
+        # being read into the page, and the jokes shown stay as they were.
+        oversized = os.path.join(scratch, "oversized.txt")
+        with open(oversized, "wb") as out:
+            out.truncate((256 << 20) + 1)
+        choose_files(b, "#joke-file", [oversized])
+        b.wait_for("[...document.querySelectorAll('#findings li.error')].some((li) =>"
+                   " li.textContent.startsWith('oversized.txt') && li.textContent.includes('code 70'))", 10,
+                   "the oversized file refused")
+        check(b.evaluate("document.getElementById('own-jokes-name').textContent") == "cut.txt",
+              "the oversized file took the place of the jokes shown")
+        os.remove(oversized)
         # A browser that keeps no files: the page says the jokes last while it is open, and
         # says so no longer once they are removed.
         b.evaluate("indexedDB.open = () => { throw new DOMException('no storage', 'InvalidStateError'); }")

@@ -10,7 +10,8 @@
   const page = $("start-page");
   let shippedJokes = null;
   let ownJokes = null;   // {name, bytes}
-  let checking = null;   // the bytes the checker is reading now
+  let checking = null;   // the bytes the checker is reading now, or `unreadable`
+  const unreadable = Symbol("a file the page could not read");
   let running = null;    // "save" or "configure" while a run of the program lasts
   let programEnded = false;
   let wakeLock = null;
@@ -88,6 +89,10 @@
     },
     readFile(name, lengthPointer) {
       let bytes = null;
+      if (checking === unreadable) {
+        Module.HEAP32[lengthPointer >> 2] = -2;
+        return 0;
+      }
       if (checking) bytes = checking;
       else if (name === "Qorv.ini") bytes = zorbelStorage.readSettings();
       else if (name === "jokes.txt") bytes = ownJokes ? new Uint8Array(ownJokes.bytes) : shippedJokes;
@@ -203,9 +208,17 @@
     }
     $("findings-box").hidden = false;
   };
+  // A file longer than the program reads whole, which it refuses for its length alone, is
+  // not read into the page, and one the browser cannot read cannot be kept: the checker says
+  // why, and the saver keeps the jokes it had.
   const choose = async (file) => {
     if (!file) return;
-    const bytes = new Uint8Array(await file.arrayBuffer());
+    const bytes = file.size > Module._zorbel_largest_joke_file() ? null
+      : await file.arrayBuffer().then((buffer) => new Uint8Array(buffer), () => null);
+    if (!bytes) {
+      showFindings(file.name, unreadable);
+      return;
+    }
     ownJokes = { name: file.name, bytes: bytes.buffer };
     showOwnJokes();
     showFindings(file.name, bytes);
