@@ -50,11 +50,24 @@ e2e_workdir() {
 }
 
 # e2e_start FOLDER ARGUMENT...: starts FOLDER/Zorbel.scr with the arguments; sets E2E_PID.
+# What Wine and the program write on stderr is kept for e2e_how_it_ended.
 e2e_start() {
   local folder=$1
   shift
-  (cd "$folder" && exec wine Zorbel.scr "$@") >/dev/null 2>&1 &
+  (cd "$folder" && exec wine Zorbel.scr "$@") >/dev/null 2>"$E2E_SCRATCH/stderr.txt" &
   E2E_PID=$!
+}
+
+# e2e_how_it_ended: sets E2E_HOW to "still starting" while the started program runs, else to
+# its exit status and the last lines of its stderr: what tells a program that never started
+# from one that ended. (Not in a subshell, which could not wait for the program.)
+e2e_how_it_ended() {
+  if e2e_running; then
+    E2E_HOW="still starting"
+    return
+  fi
+  e2e_wait_exit 0
+  E2E_HOW="it ended with status $E2E_STATUS, its stderr ending: $(tail -n 5 "$E2E_SCRATCH/stderr.txt" | tr '\n' '|')"
 }
 
 # e2e_wait_exit SECONDS: true once the started program has ended within the time; its exit

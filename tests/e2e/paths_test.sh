@@ -56,8 +56,10 @@ past_intro() {
 # 20 s: the waits are those of the hub's first window.
 run_saver() {
   e2e_start "$1" /s
-  e2e_probe wait "$saver" 45 >/dev/null ||
-    e2e_fail "$2: no saver window ($(e2e_running && echo still starting || echo it ended)): $(e2e_probe list)"
+  if ! e2e_probe wait "$saver" 45 >/dev/null; then
+    e2e_how_it_ended
+    e2e_fail "$2: no saver window ($E2E_HOW): $(e2e_probe list)"
+  fi
   e2e_until 45 past_intro || e2e_fail "$2: no item past the intro: $(e2e_probe list)"
   e2e_probe wait "$report" 0.1 >/dev/null && e2e_fail "$2: the saver reported: $(e2e_probe texts "$report")"
   e2e_running || e2e_fail "$2: the saver ended"
